@@ -1,0 +1,119 @@
+#include "stats/contest.h"
+
+#include <cstring>
+
+#include "stats/rules/scoring.h"
+#include "stats/rules/tour_check.h"
+
+namespace stats {
+namespace {
+
+bool IsContestMode(std::string_view mode) {
+  return mode == "CW" || mode == "BPSK63" || mode == "BPSK62" || mode == "SSB";
+}
+
+bool HasBothExchanges(const QsoArguments& qso) {
+  return !qso.exchangeReceived.empty() && !qso.exchangeSent.empty();
+}
+
+QsoRecord MakeRecord(const QsoArguments& qso) {
+  QsoRecord record;
+  record.call = qso.call;
+  record.band = qso.band;
+  record.mode = qso.mode;
+  record.rstReceived = qso.rstReceived;
+  record.rstSent = qso.rstSent;
+  record.exchangeReceived = qso.exchangeReceived;
+  record.exchangeSent = qso.exchangeSent;
+  record.frequencyKhz = qso.frequencyHz / 1000u;
+  record.qsoTime = qso.qsoTime;
+  if (qso.exchangeReceived.front() == 'W') {
+    (qso.mode == "CW" ? record.markedCallCw : record.markedCallNonCw) = qso.call;
+  }
+  return record;
+}
+
+// Keeps the problem log open for appending for the length of one call.
+class AppendSession {
+ public:
+  explicit AppendSession(ProblemLog& log) : log_(log) { log_.OpenForAppend(); }
+  ~AppendSession() { log_.CloseAppend(); }
+  AppendSession(const AppendSession&) = delete;
+  AppendSession& operator=(const AppendSession&) = delete;
+
+ private:
+  ProblemLog& log_;
+};
+
+}  // namespace
+
+int Contest::Reset(int reportMode, std::string_view contestantCall,
+                   const OleDateTime& contestDateTime) {
+  if (!companionStarted_) {
+    companionStarted_ = true;  // never retried, even when the start failed
+    platform_.StartProgram(std::string(kCompanionCommandLine));
+  }
+  contestDate_ = FormatOleDateTime(contestDateTime, "%d.%m.%Y");
+  store_.Clear();
+  bands_.Clear();
+  reportMode_ = reportMode;
+  contestantCall_ = contestantCall;
+  problemLog_.Restart();
+  if (reportMode_ != 0) station_.EditStationDetails(platform_, contestantCall_);
+  return 1;
+}
+
+int Contest::AddQso(const QsoArguments& qso) {
+  const AppendSession session(problemLog_);
+  if (!IsContestMode(qso.mode)) {
+    problemLog_.WriteRejected(kNoContestModeEnding, qso);
+    return 0;
+  }
+  if (!HasBothExchanges(qso)) {
+    problemLog_.WriteRejected(kNoRxNumberEnding, qso);
+    return 0;
+  }
+  QsoRecord record = MakeRecord(qso);
+  bands_.AddIfNew(qso.band);
+  store_.Add(std::move(record));
+  return 1;
+}
+
+int Contest::RemoveQso(const QsoArguments& qso) {
+  if (!HasBothExchanges(qso)) return 0;
+  store_.RemoveFirst(qso.call, qso.mode, qso.band);
+  return 1;
+}
+
+int Contest::CheckCall(std::string_view call, std::string_view mode, std::string_view auxText,
+                       std::string_view band, char* messageBuffer) {
+  const int code = CheckTour(store_, TourQuery{call, mode, auxText, band},
+                             [this] { return platform_.CurrentUtcTime().hour; });
+  if (code == kTourRepeat && messageBuffer != nullptr) {
+    const std::string warning = TourWarning(call);
+    std::memcpy(messageBuffer, warning.c_str(), warning.size() + 1);
+  }
+  return code;
+}
+
+const char* Contest::GetResult(int* score) {
+  ContestResult result = ScoreContest(store_, bands_, contestDate_, contestantCall_);
+  summaryText_ = std::move(result.summaryText);
+  claimedScore_ = result.score;
+  if (score != nullptr) *score = claimedScore_;
+  platform_.WriteProfileString(std::string(kSettingsSection), "Claimed",
+                               std::to_string(claimedScore_), std::string(kSettingsPath));
+  if (reportMode_ != 0) {
+    station_.ClearQsoLines();
+    for (const QsoRecord& record : store_.All()) {
+      station_.AddQsoLine(record.call, record.frequencyKhz, CabrilloModeCode(record.mode),
+                          record.qsoTime, record.rstSent, record.exchangeSent, record.rstReceived,
+                          record.exchangeReceived);
+    }
+    station_.WriteCabrilloFile(platform_, claimedScore_);
+    if (score != nullptr) *score = -1;
+  }
+  return summaryText_.c_str();
+}
+
+}  // namespace stats

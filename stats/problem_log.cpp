@@ -1,0 +1,40 @@
+#include "stats/problem_log.h"
+
+namespace stats {
+
+std::string FormatRejectedLine(const QsoArguments& qso, std::string_view ending) {
+  std::string line = "QSO:  ";
+  line += std::to_string(qso.frequencyHz / 1000u);
+  const std::string qsoTime = FormatOleDateTime(qso.qsoTime, "%Y-%m-%d %H%M");
+  for (const std::string_view piece : {qso.mode, std::string_view(qsoTime), qso.ownCall,
+                                       qso.rstSent, qso.exchangeSent, qso.call, qso.rstReceived,
+                                       qso.exchangeReceived}) {
+    line += "  ";
+    line += piece;
+  }
+  line += ending;
+  line += '\n';
+  return line;
+}
+
+void ProblemLog::Restart() {
+  OutputFile file(path_, OpenMode::kTruncate, OutputFile::LineEnds::kCrLf);
+  file.Write(kProblemLogBanner);
+  file.Close();
+}
+
+void ProblemLog::OpenForAppend() {
+  appending_.reset();
+  appending_.emplace(path_, OpenMode::kAppend, OutputFile::LineEnds::kCrLf);
+}
+
+void ProblemLog::WriteRejected(std::string_view ending, const QsoArguments& qso) {
+  if (appending_) appending_->Write(FormatRejectedLine(qso, ending));
+}
+
+void ProblemLog::CloseAppend() {
+  if (appending_) appending_->Close();
+  appending_.reset();
+}
+
+}  // namespace stats

@@ -1,0 +1,50 @@
+#pragma once
+
+// The station details a Cabrillo log needs, kept between resets in the settings
+// file, and the Cabrillo log built from them.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "stats/ole_date.h"
+#include "stats/platform/platform.h"
+
+namespace stats {
+
+class StationLog {
+ public:
+  // Loads the details from the settings file, shows the dialog preset with them
+  // and, on OK, keeps and stores what the operator confirmed.
+  void EditStationDetails(Platform& platform, std::string_view hostCall);
+
+  // Formats one "QSO:" line and appends it to qsoLines.
+  void AddQsoLine(std::string_view call, std::uint32_t frequencyKhz, std::string_view modeCode,
+                  const OleDateTime& qsoTime, std::string_view rstSent,
+                  std::string_view exchangeSent, std::string_view rstReceived,
+                  std::string_view exchangeReceived);
+
+  // Writes the Cabrillo file from the details, the score and the collected lines.
+  void WriteCabrilloFile(Platform& platform, std::int32_t claimedScore);
+
+  void ClearQsoLines() noexcept { qsoLines.clear(); }
+
+  std::string callSign;
+  std::string name;
+  std::string address;
+  std::string claimed;
+  std::string contest;
+  std::string email;
+  std::string club;
+  std::string soapbox;
+  std::string operators;
+  std::string category;
+  std::string fileBaseName;
+  std::vector<std::string> qsoLines;
+};
+
+// The Cabrillo mode code of a mode name: "CW", "PM", "PH" or "??".
+std::string_view CabrilloModeCode(std::string_view mode) noexcept;
+
+}  // namespace stats

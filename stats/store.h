@@ -1,0 +1,83 @@
+#pragma once
+
+// The plug-in's own copy of the contest log: the accepted QSOs in the order of
+// arrival, and the bands seen. Records are kept in a list (stable positions)
+// with an index by call sign, so that finding a call's records and removing the
+// first match cost the same at any log size.
+
+#include <cstdint>
+#include <functional>
+#include <list>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "stats/ole_date.h"
+
+namespace stats {
+
+struct QsoRecord {
+  std::string call;
+  std::string auxText;  // never filled by the host's QSOs; the tour check compares it
+  std::string markedCallNonCw;
+  std::string band;
+  std::string mode;
+  std::string rstReceived;
+  std::string rstSent;
+  std::string exchangeReceived;
+  std::string exchangeSent;
+  std::string markedCallCw;
+  std::uint32_t frequencyKhz = 0;
+  OleDateTime qsoTime;
+};
+
+struct TextHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const noexcept {
+    return std::hash<std::string_view>{}(text);
+  }
+};
+
+template <typename Value>
+using TextMap = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
+
+class QsoStore {
+ public:
+  using Records = std::list<QsoRecord>;
+  using Position = Records::const_iterator;
+
+  void Add(QsoRecord record);
+  // Removes the first record, in store order, with this call, mode and band.
+  bool RemoveFirst(std::string_view call, std::string_view mode, std::string_view band);
+  void Clear() noexcept;
+
+  std::size_t Count() const noexcept { return records_.size(); }
+  // Every record, oldest first.
+  const Records& All() const noexcept { return records_; }
+  // The records of one call sign, oldest first.
+  const std::vector<Position>& WithCall(std::string_view call) const;
+  // How many records are on this band.
+  std::size_t CountOnBand(std::string_view band) const;
+
+ private:
+  Records records_;
+  TextMap<std::vector<Position>> byCall_;
+  TextMap<std::size_t> perBand_;
+};
+
+// The distinct band texts of accepted QSOs, in the order first seen; the result
+// computation reorders it in place and later bands are appended.
+class BandList {
+ public:
+  void AddIfNew(std::string_view band);
+  void Clear() noexcept;
+  std::vector<std::string>& Entries() noexcept { return entries_; }
+  const std::vector<std::string>& Entries() const noexcept { return entries_; }
+
+ private:
+  std::vector<std::string> entries_;
+  TextMap<bool> known_;
+};
+
+}  // namespace stats

@@ -1,0 +1,64 @@
+#pragma once
+
+// A platform for tests: a settable clock, recorded program starts and messages,
+// an in-memory settings store, and a scripted station-details dialog.
+
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "stats/platform/platform.h"
+
+namespace stats::testing {
+
+class FakePlatform : public Platform {
+ public:
+  UtcTime now{2013, 2, 5, 10, 30, 0, 0};
+  bool startSucceeds = true;
+  std::vector<std::string> startedPrograms;
+  std::vector<std::string> messages;
+  // (path, section, key) -> value, keys compared as given.
+  std::map<std::tuple<std::string, std::string, std::string>, std::string> profile;
+  std::vector<std::tuple<std::string, std::string, std::string, std::string>> profileWrites;
+  int clockReads = 0;
+  // Called for the dialog; returns whether the operator pressed OK.
+  std::function<bool(StationDetailsForm&)> dialog = [](StationDetailsForm&) { return false; };
+  std::vector<StationDetailsForm> dialogPresets;
+
+  UtcTime CurrentUtcTime() override {
+    ++clockReads;
+    return now;
+  }
+  bool StartProgram(const std::string& commandLine) override {
+    startedPrograms.push_back(commandLine);
+    return startSucceeds;
+  }
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  std::string ReadProfileString(const std::string& section, const std::string& key,
+                                const std::string& defaultValue, const std::string& path,
+                                std::size_t bufferSize) override {
+    const auto found = profile.find({path, section, key});
+    std::string value = found == profile.end() ? defaultValue : found->second;
+    if (bufferSize == 0) return {};
+    if (value.size() > bufferSize - 1) value.resize(bufferSize - 1);
+    return value;
+  }
+  bool WriteProfileString(const std::string& section, const std::string& key,
+                          const std::string& value, const std::string& path) override {
+    profile[{path, section, key}] = value;
+    profileWrites.emplace_back(path, section, key, value);
+    return true;
+  }
+  bool EditStationDetails(StationDetailsForm& form) override {
+    dialogPresets.push_back(form);
+    return dialog(form);
+  }
+  bool ReplaceFile(const std::string& from, const std::string& to) override {
+    return std::rename(from.c_str(), to.c_str()) == 0 ||
+           (std::remove(to.c_str()) == 0 && std::rename(from.c_str(), to.c_str()) == 0);
+  }
+};
+
+}  // namespace stats::testing
