@@ -44,26 +44,25 @@ STATS_API void STATS_CALL SetupSet0(void);
 /* Begins (or begins again) the evaluation of a log; starts the companion on the
  * first call of a load; with reportMode nonzero asks for the station details.
  * Always 1. */
-STATS_API int STATS_CALL ResetStats0(
-    const char* unused1, int reportMode, const char* contestantCall,
-    const StatsDateTime* unused4, const StatsDateTime* contestDateTime,
-    const char* unused6, const char* unused7, const char* unused8, const char* unused9,
-    const char* unused10, const char* unused11, const char* unused12, const char* unused13,
-    const char* unused14, const char* unused15, int unused16, int unused17, int unused18,
-    double unused19, double unused20, const char* unused21, const char* unused22,
-    const char* unused23);
+STATS_API int STATS_CALL
+ResetStats0(const char* unused1, int reportMode, const char* contestantCall,
+            const StatsDateTime* unused4, const StatsDateTime* contestDateTime, const char* unused6,
+            const char* unused7, const char* unused8, const char* unused9, const char* unused10,
+            const char* unused11, const char* unused12, const char* unused13, const char* unused14,
+            const char* unused15, int unused16, int unused17, int unused18, double unused19,
+            double unused20, const char* unused21, const char* unused22, const char* unused23);
 
 /* Offers one QSO of the host's log: 1 stored, 0 refused (and listed in err.txt). */
-STATS_API int STATS_CALL AddData0(
-    const char* ownCall, const char* call, const StatsDateTime* qsoTime,
-    const StatsDateTime* unused4, const StatsDateTime* unused5, const StatsDateTime* unused6,
-    unsigned int unused7, unsigned int frequencyHz, const char* mode, const char* rstSent,
-    const char* rstReceived, const char* exchangeSent, const char* exchangeReceived,
-    const char* unused14, const char* unused15, const char* unused16, const char* unused17,
-    const char* unused18, const char* unused19, const char* unused20, const char* unused21,
-    const char* unused22, const char* unused23, int unused24, int unused25, int unused26,
-    double unused27, double unused28, const char* unused29, const char* unused30,
-    const char* unused31, const char* band, const char* unused33);
+STATS_API int STATS_CALL
+AddData0(const char* ownCall, const char* call, const StatsDateTime* qsoTime,
+         const StatsDateTime* unused4, const StatsDateTime* unused5, const StatsDateTime* unused6,
+         unsigned int unused7, unsigned int frequencyHz, const char* mode, const char* rstSent,
+         const char* rstReceived, const char* exchangeSent, const char* exchangeReceived,
+         const char* unused14, const char* unused15, const char* unused16, const char* unused17,
+         const char* unused18, const char* unused19, const char* unused20, const char* unused21,
+         const char* unused22, const char* unused23, int unused24, int unused25, int unused26,
+         double unused27, double unused28, const char* unused29, const char* unused30,
+         const char* unused31, const char* band, const char* unused33);
 
 /* Takes the first stored QSO with the same call, mode and band out again:
  * 0 when an exchange is missing, else 1. Same argument list as AddData0. */
@@ -85,14 +84,16 @@ STATS_API const char* STATS_CALL GetResult0(int* score);
 /* Checks a call sign while it is entered: 4 with a warning in messageBuffer for a
  * repeat in the current tour (clock hour) on the same band and mode, else 1 or 2.
  * The warning is at most 256 bytes with its terminating zero. */
-STATS_API int STATS_CALL CheckCall0(
-    const char* call, unsigned int unused2, unsigned int unused3, const char* mode,
-    const char* unused5, const char* unused6, const char* unused7, const char* unused8,
-    const char* unused9, const char* unused10, const char* unused11, const char* unused12,
-    const char* unused13, const char* auxText, int unused15, int unused16, int unused17,
-    double unused18, double unused19, const char* unused20, const char* unused21,
-    const char* unused22, const char* unused23, const char* unused24, const char* band,
-    const char* unused26, char* unused27, char* messageBuffer);
+STATS_API int STATS_CALL CheckCall0(const char* call, unsigned int unused2, unsigned int unused3,
+                                    const char* mode, const char* unused5, const char* unused6,
+                                    const char* unused7, const char* unused8, const char* unused9,
+                                    const char* unused10, const char* unused11,
+                                    const char* unused12, const char* unused13, const char* auxText,
+                                    int unused15, int unused16, int unused17, double unused18,
+                                    double unused19, const char* unused20, const char* unused21,
+                                    const char* unused22, const char* unused23,
+                                    const char* unused24, const char* band, const char* unused26,
+                                    char* unused27, char* messageBuffer);
 
 /* Always 1: the contest has one exchange field. */
 STATS_API int STATS_CALL GetExchgCount0(const char* unused1, const char* unused2,
@@ -108,19 +109,18 @@ typedef int(STATS_CALL* GetNumberOfSetsFn)(void);
 typedef const char*(STATS_CALL* GetSetNameFn)(int);
 typedef void(STATS_CALL* SetupSet0Fn)(void);
 typedef int(STATS_CALL* ResetStats0Fn)(const char*, int, const char*, const StatsDateTime*,
-                                       const StatsDateTime*, const char*, const char*,
+                                       const StatsDateTime*, const char*, const char*, const char*,
                                        const char*, const char*, const char*, const char*,
-                                       const char*, const char*, const char*, const char*, int,
-                                       int, int, double, double, const char*, const char*,
-                                       const char*);
+                                       const char*, const char*, const char*, int, int, int, double,
+                                       double, const char*, const char*, const char*);
 typedef int(STATS_CALL* QsoDataFn)(const char*, const char*, const StatsDateTime*,
-                                   const StatsDateTime*, const StatsDateTime*,
-                                   const StatsDateTime*, unsigned int, unsigned int, const char*,
+                                   const StatsDateTime*, const StatsDateTime*, const StatsDateTime*,
+                                   unsigned int, unsigned int, const char*, const char*,
                                    const char*, const char*, const char*, const char*, const char*,
-                                   const char*, const char*, const char*, const char*,
-                                   const char*, const char*, const char*, const char*,
-                                   const char*, int, int, int, double, double, const char*,
-                                   const char*, const char*, const char*, const char*);
+                                   const char*, const char*, const char*, const char*, const char*,
+                                   const char*, const char*, const char*, int, int, int, double,
+                                   double, const char*, const char*, const char*, const char*,
+                                   const char*);
 typedef const char*(STATS_CALL* GetResult0Fn)(int*);
 typedef int(STATS_CALL* CheckCall0Fn)(const char*, unsigned int, unsigned int, const char*,
                                       const char*, const char*, const char*, const char*,

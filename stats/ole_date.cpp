@@ -130,13 +130,27 @@ std::string FormatOleDateTime(const OleDateTime& value, std::string_view pattern
       continue;
     }
     switch (pattern[++i]) {
-      case 'Y': AppendNumber(out, time->year, 4); break;
-      case 'm': AppendNumber(out, time->month, 2); break;
-      case 'd': AppendNumber(out, time->day, 2); break;
-      case 'H': AppendNumber(out, time->hour, 2); break;
-      case 'M': AppendNumber(out, time->minute, 2); break;
-      case 'S': AppendNumber(out, time->second, 2); break;
-      case '%': out.push_back('%'); break;
+      case 'Y':
+        AppendNumber(out, time->year, 4);
+        break;
+      case 'm':
+        AppendNumber(out, time->month, 2);
+        break;
+      case 'd':
+        AppendNumber(out, time->day, 2);
+        break;
+      case 'H':
+        AppendNumber(out, time->hour, 2);
+        break;
+      case 'M':
+        AppendNumber(out, time->minute, 2);
+        break;
+      case 'S':
+        AppendNumber(out, time->second, 2);
+        break;
+      case '%':
+        out.push_back('%');
+        break;
       default:
         out.push_back('%');
         out.push_back(pattern[i]);

@@ -6,9 +6,9 @@ std::string FormatRejectedLine(const QsoArguments& qso, std::string_view ending)
   std::string line = "QSO:  ";
   line += std::to_string(qso.frequencyHz / 1000u);
   const std::string qsoTime = FormatOleDateTime(qso.qsoTime, "%Y-%m-%d %H%M");
-  for (const std::string_view piece : {qso.mode, std::string_view(qsoTime), qso.ownCall,
-                                       qso.rstSent, qso.exchangeSent, qso.call, qso.rstReceived,
-                                       qso.exchangeReceived}) {
+  for (const std::string_view piece :
+       {qso.mode, std::string_view(qsoTime), qso.ownCall, qso.rstSent, qso.exchangeSent, qso.call,
+        qso.rstReceived, qso.exchangeReceived}) {
     line += "  ";
     line += piece;
   }

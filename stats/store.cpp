@@ -8,7 +8,8 @@ void QsoStore::Add(QsoRecord record) {
   records_.push_back(std::move(record));
   const Position position = std::prev(records_.end());
   auto calls = byCall_.find(position->call);
-  if (calls == byCall_.end()) calls = byCall_.emplace(position->call, std::vector<Position>{}).first;
+  if (calls == byCall_.end())
+    calls = byCall_.emplace(position->call, std::vector<Position>{}).first;
   calls->second.push_back(position);
   auto band = perBand_.find(position->band);
   if (band == perBand_.end()) band = perBand_.emplace(position->band, 0).first;
@@ -24,7 +25,8 @@ bool QsoStore::RemoveFirst(std::string_view call, std::string_view mode, std::st
   });
   if (match == positions.end()) return false;
   const Position record = *match;
-  if (const auto count = perBand_.find(record->band); count != perBand_.end() && --count->second == 0) {
+  if (const auto count = perBand_.find(record->band);
+      count != perBand_.end() && --count->second == 0) {
     perBand_.erase(count);
   }
   positions.erase(match);

@@ -41,7 +41,8 @@ std::string TourWarning(std::string_view call) {
   if (warning.size() > kWarningCapacity - 1) {
     // Keep the whole tail; cut the call sign instead.
     const std::size_t room = kWarningCapacity - 1 - kWarningHead.size() - kWarningTail.size();
-    warning = std::string(kWarningHead) + std::string(call.substr(0, room)) + std::string(kWarningTail);
+    warning =
+        std::string(kWarningHead) + std::string(call.substr(0, room)) + std::string(kWarningTail);
   }
   return warning;
 }

@@ -2,7 +2,8 @@
 
 namespace stats {
 
-std::string ReplaceAll(std::string_view source, std::string_view find, std::string_view replacement) {
+std::string ReplaceAll(std::string_view source, std::string_view find,
+                       std::string_view replacement) {
   if (find.empty() || find == replacement) return std::string(source);
   std::string result;
   result.reserve(source.size());

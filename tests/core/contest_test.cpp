@@ -258,15 +258,15 @@ TEST_F(ContestTest, EmptyStoreGivesTheHeaderZeroTotalsAndScore) {
 TEST_F(ContestTest, MultiBandSummaryScoresMarkedStationsPerBandAndModeGroup) {
   contest_.Reset(0, "UA1AAA", testing::ValidDate(OleDate(2013, 2, 5)));
   Add(Qso("DX1", "80", "CW", "W001"));
-  Add(Qso("DX1", "80", "SSB", "W001"));     // same station, other mode group: counts again
-  Add(Qso("DX1", "80", "CW", "W001"));      // twice in CW on one band: counts once
+  Add(Qso("DX1", "80", "SSB", "W001"));  // same station, other mode group: counts again
+  Add(Qso("DX1", "80", "CW", "W001"));   // twice in CW on one band: counts once
   Add(Qso("DX2", "80", "SSB", "W002"));
   Add(Qso("DX2", "80", "BPSK63", "W002"));  // SSB and BPSK63 share the non-CW group
   Add(Qso("DX1", "160", "CW", "W001"));     // another band: counts there too
   Add(Qso("DX3", "160", "BPSK62", "123"));
-  Add(Qso("", "160", "CW", "W009"));        // no call: only in the total QSOs
+  Add(Qso("", "160", "CW", "W009"));  // no call: only in the total QSOs
   Add(Qso("DX4", "40", "SSB"));
-  Remove(Qso("DX4", "40", "SSB"));          // 40 stays as a row of zeros
+  Remove(Qso("DX4", "40", "SSB"));  // 40 stays as a row of zeros
 
   int score = 0;
   EXPECT_EQ(Result(&score),

@@ -36,10 +36,11 @@ TEST_F(ProblemLogTest, RejectedLinesAreAppendedByteForByte) {
   log_.WriteRejected(kNoRxNumberEnding, noNumber.Arguments());
   log_.CloseAppend();
 
-  EXPECT_EQ(ReadFileBytes("err.txt"),
-            "Pesdra VELK TEST UBN file \r\n"
-            "QSO:  7012  FM  2013-02-05 0907  OWN1  599  001  DX2  579  123   No contest mode !!!\r\n"
-            "QSO:  7012  CW  2013-02-05 0907  OWN1  599  001  DX2  579     NO RX NUMBER !!!\r\n");
+  EXPECT_EQ(
+      ReadFileBytes("err.txt"),
+      "Pesdra VELK TEST UBN file \r\n"
+      "QSO:  7012  FM  2013-02-05 0907  OWN1  599  001  DX2  579  123   No contest mode !!!\r\n"
+      "QSO:  7012  CW  2013-02-05 0907  OWN1  599  001  DX2  579     NO RX NUMBER !!!\r\n");
 }
 
 TEST_F(ProblemLogTest, EmptyPiecesKeepTheirSeparatorsAndLineFeedsBecomeCrLf) {

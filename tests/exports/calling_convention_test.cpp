@@ -2,9 +2,8 @@
 // has: the decorated aliases, the caller-cleans calling convention, and the
 // setup notice shown as a real message box.
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <atomic>
 #include <string>
@@ -78,9 +77,9 @@ TEST_F(BinaryInterfaceTest, EveryEntryPointLeavesTheArgumentsToTheCaller) {
     const char* name;
     int words;
   } entryPoints[] = {
-      {"GetNumberOfSets", 0}, {"GetSetName", 1},  {"ResetStats0", 25},   {"AddData0", 35},
-      {"RemoveData0", 35},    {"GetResult0", 1},  {"CheckCall0", 30},    {"GetExchgCount0", 3},
-      {"IsValidExchg0", 7},
+      {"GetNumberOfSets", 0}, {"GetSetName", 1},     {"ResetStats0", 25},
+      {"AddData0", 35},       {"RemoveData0", 35},   {"GetResult0", 1},
+      {"CheckCall0", 30},     {"GetExchgCount0", 3}, {"IsValidExchg0", 7},
   };
   const testing::ScopedWorkingDirectory directory;  // the calls write err.txt
   for (const auto& entry : entryPoints) {

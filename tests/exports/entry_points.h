@@ -35,11 +35,11 @@ struct EntryPoints {
   int Qso(QsoDataFn function, const TestQso& qso) const {
     const StatsDateTime time = HostDate(qso.date, qso.status);
     const StatsDateTime other = HostDate(2.5, kStatsDateInvalid);
-    return function(qso.ownCall.c_str(), qso.call.c_str(), &time, &other, &other, &other, 0xFFFFFFFFu,
-                    qso.frequencyHz, qso.mode.c_str(), qso.rstSent.c_str(), qso.rstReceived.c_str(),
-                    qso.exchangeSent.c_str(), qso.exchangeReceived.c_str(), "x14", "x15", "x16",
-                    "x17", "x18", "x19", "x20", "x21", "x22", "x23", -24, -25, -26, 27.5, 28.5,
-                    "x29", "x30", "x31", qso.band.c_str(), "x33");
+    return function(qso.ownCall.c_str(), qso.call.c_str(), &time, &other, &other, &other,
+                    0xFFFFFFFFu, qso.frequencyHz, qso.mode.c_str(), qso.rstSent.c_str(),
+                    qso.rstReceived.c_str(), qso.exchangeSent.c_str(), qso.exchangeReceived.c_str(),
+                    "x14", "x15", "x16", "x17", "x18", "x19", "x20", "x21", "x22", "x23", -24, -25,
+                    -26, 27.5, 28.5, "x29", "x30", "x31", qso.band.c_str(), "x33");
   }
   int Add(const TestQso& qso) const { return Qso(addData, qso); }
   int Remove(const TestQso& qso) const { return Qso(removeData, qso); }
@@ -78,8 +78,8 @@ inline NowInUtc CurrentUtc() {
 #else
   gmtime_r(&now, &utc);
 #endif
-  return NowInUtc{utc.tm_hour, OleDate(utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday,
-                                       utc.tm_hour, utc.tm_min, utc.tm_sec)};
+  return NowInUtc{utc.tm_hour, OleDate(utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour,
+                                       utc.tm_min, utc.tm_sec)};
 }
 
 }  // namespace stats::testing

@@ -60,10 +60,11 @@ TEST_F(ExportsTest, ResetWritesTheBannerAndRefusedQsosAreListed) {
   EXPECT_EQ(plugin_.Add(fm), 0);
   EXPECT_EQ(plugin_.Add(noNumber), 0);
   EXPECT_EQ(plugin_.Add(Qso("DX1", "40", "CW")), 1);
-  EXPECT_EQ(ReadFileBytes("err.txt"),
-            "Pesdra VELK TEST UBN file \r\n"
-            "QSO:  7012  FM  2013-02-05 0907  OWN1  599  001  DX2  579  123   No contest mode !!!\r\n"
-            "QSO:  7012  CW  2013-02-05 0907  OWN1  599  001  DX2  579     NO RX NUMBER !!!\r\n");
+  EXPECT_EQ(
+      ReadFileBytes("err.txt"),
+      "Pesdra VELK TEST UBN file \r\n"
+      "QSO:  7012  FM  2013-02-05 0907  OWN1  599  001  DX2  579  123   No contest mode !!!\r\n"
+      "QSO:  7012  CW  2013-02-05 0907  OWN1  599  001  DX2  579     NO RX NUMBER !!!\r\n");
 }
 
 TEST_F(ExportsTest, ResultIsTheSummaryTextAndTheClaimedScoreIsStored) {
@@ -119,9 +120,10 @@ TEST_F(ExportsTest, RepeatInTheCurrentHourIsWarnedInWindows1251) {
     const int code = plugin_.Check("UA3XYZ", "CW", "", "40", buffer);
     if (testing::CurrentUtc().hour != now.hour) continue;
     EXPECT_EQ(code, 4);
-    EXPECT_STREQ(buffer,
-                 "QSO c UA3XYZ \xC2 \xCE\xC4\xCD\xCE\xCC \xC8 \xD2\xCE\xCC \xC6\xC5 "
-                 "\xD2\xD3\xD0\xC5 \xCF\xD0\xCE\xC2\xCE\xC4\xC8\xD2\xDC \xCD\xC5\xCB\xDC\xC7\xDF !!!");
+    EXPECT_STREQ(
+        buffer,
+        "QSO c UA3XYZ \xC2 \xCE\xC4\xCD\xCE\xCC \xC8 \xD2\xCE\xCC \xC6\xC5 "
+        "\xD2\xD3\xD0\xC5 \xCF\xD0\xCE\xC2\xCE\xC4\xC8\xD2\xDC \xCD\xC5\xCB\xDC\xC7\xDF !!!");
     EXPECT_EQ(plugin_.Check("UA3XYZ", "SSB", "", "40", buffer), 1);
     EXPECT_EQ(plugin_.Check("UA3XYZ", "CW", "", "80", buffer), 2);
     return;
@@ -152,11 +154,11 @@ TEST_F(ExportsTest, NullArgumentsFromTheHostNeverCrash) {
                             nullptr, nullptr, nullptr),
             1);
   EXPECT_EQ(plugin_.Check(nullptr, nullptr, nullptr, nullptr, nullptr), 1);
-  EXPECT_EQ(plugin_.checkCall(nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                              nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0,
-                              nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                              nullptr, nullptr),
-            1);
+  EXPECT_EQ(
+      plugin_.checkCall(nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                        nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr,
+                        nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr),
+      1);
   const char* const text = plugin_.getResult(nullptr);
   ASSERT_NE(text, nullptr);
   EXPECT_NE(std::strstr(text, "\r\n\t\tContestant: \r\n"), nullptr);

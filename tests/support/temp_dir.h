@@ -17,8 +17,9 @@ class ScopedWorkingDirectory {
  public:
   ScopedWorkingDirectory() : previous_(std::filesystem::current_path()) {
     std::random_device seed;
-    std::mt19937_64 random(seed() ^ static_cast<std::uint64_t>(
-                                        std::chrono::steady_clock::now().time_since_epoch().count()));
+    std::mt19937_64 random(
+        seed() ^
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     do {
       path_ = std::filesystem::temp_directory_path() / ("kv-test-" + std::to_string(random()));
     } while (!std::filesystem::create_directory(path_));
