@@ -1,0 +1,21 @@
+# cmake -DOBJDUMP=<objdump> -DPROGRAM=<exe> -P check_imports.cmake
+# Fails when PROGRAM imports a DLL that is not part of every Windows system.
+cmake_minimum_required(VERSION 3.25)
+set(system_dlls kernel32.dll user32.dll gdi32.dll ole32.dll oleaut32.dll advapi32.dll msvcrt.dll)
+
+execute_process(COMMAND "${OBJDUMP}" -p "${PROGRAM}" OUTPUT_VARIABLE dump RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "${OBJDUMP} could not read ${PROGRAM}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\r\n]+" imports "${dump}")
+if(NOT imports)
+  message(FATAL_ERROR "no import table found in ${PROGRAM}")
+endif()
+foreach(line IN LISTS imports)
+  string(REPLACE "DLL Name: " "" dll "${line}")
+  string(TOLOWER "${dll}" dll)
+  if(NOT dll IN_LIST system_dlls)
+    message(FATAL_ERROR "${PROGRAM} imports ${dll}, which is not a system DLL")
+  endif()
+  message(STATUS "imports ${dll}")
+endforeach()
