@@ -8,6 +8,15 @@
 #include <memory>
 #include <string>
 
+// <windows.h> maps these names to its ANSI/wide variants; the interface means
+// its own members.
+#ifdef WriteProfileString
+#undef WriteProfileString
+#endif
+#ifdef ReplaceFile
+#undef ReplaceFile
+#endif
+
 namespace stats {
 
 // The computer's clock in UTC, as the system time reports it.

@@ -1,0 +1,149 @@
+// The platform of the portable build: POSIX calls, our own profile files, and
+// standard error in place of message boxes.
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <ctime>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "stats/platform/platform.h"
+#include "stats/platform/profile_file.h"
+
+namespace stats {
+namespace {
+
+std::string WithForwardSlashes(std::string text) {
+  std::replace(text.begin(), text.end(), '\\', '/');
+  return text;
+}
+
+std::vector<std::string> SplitOnSpaces(const std::string& text) {
+  std::vector<std::string> words;
+  std::size_t start = 0;
+  while ((start = text.find_first_not_of(' ', start)) != std::string::npos) {
+    const auto end = text.find(' ', start);
+    words.push_back(text.substr(start, end - start));
+    start = end;
+  }
+  return words;
+}
+
+class UniqueFd {
+ public:
+  explicit UniqueFd(int fd) : fd_(fd) {}
+  UniqueFd(const UniqueFd&) = delete;
+  UniqueFd& operator=(const UniqueFd&) = delete;
+  ~UniqueFd() { Close(); }
+  int Get() const { return fd_; }
+  void Close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+  }
+
+ private:
+  int fd_;
+};
+
+// Runs in a forked child, where only async-signal-safe calls are allowed.
+[[noreturn]] void ReportFailureAndExit(int reportFd) {
+  const int error = errno;
+  [[maybe_unused]] const auto ignored = ::write(reportFd, &error, sizeof error);
+  ::_exit(127);
+}
+
+// Starts argv[0] with `argv` in a grandchild, so that init reaps it and no
+// zombie is left behind; the intermediate child is reaped here at once. The
+// grandchild reports a failed exec through a close-on-exec pipe, which a
+// successful exec simply closes.
+bool Spawn(char* const argv[]) {
+  int fds[2];
+  if (::pipe2(fds, O_CLOEXEC) != 0) return false;
+  const UniqueFd readEnd(fds[0]);
+  UniqueFd writeEnd(fds[1]);
+
+  const pid_t child = ::fork();
+  if (child < 0) return false;
+  if (child == 0) {
+    const pid_t grandchild = ::fork();
+    if (grandchild < 0) ReportFailureAndExit(writeEnd.Get());
+    if (grandchild == 0) {
+      ::execv(argv[0], argv);
+      ReportFailureAndExit(writeEnd.Get());
+    }
+    ::_exit(0);
+  }
+
+  writeEnd.Close();
+  int status = 0;
+  while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  }
+  int error = 0;
+  ssize_t got = 0;
+  do {
+    got = ::read(readEnd.Get(), &error, sizeof error);
+  } while (got < 0 && errno == EINTR);
+  return got == 0;
+}
+
+class PosixPlatform final : public Platform {
+ public:
+  UtcTime CurrentUtcTime() override {
+    timespec now{};
+    std::tm parts{};
+    if (::clock_gettime(CLOCK_REALTIME, &now) != 0 || !::gmtime_r(&now.tv_sec, &parts)) return {};
+    return UtcTime{parts.tm_year + 1900,
+                   parts.tm_mon + 1,
+                   parts.tm_mday,
+                   parts.tm_hour,
+                   parts.tm_min,
+                   parts.tm_sec,
+                   static_cast<int>(now.tv_nsec / 1000000)};
+  }
+
+  bool StartProgram(const std::string& commandLine) override {
+    std::vector<std::string> words = SplitOnSpaces(WithForwardSlashes(commandLine));
+    if (words.empty()) return false;
+    std::vector<char*> argv;
+    for (auto& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    return Spawn(argv.data());
+  }
+
+  void ShowMessage(const std::string& text) override {
+    std::fwrite(text.data(), 1, text.size(), stderr);
+    std::fputc('\n', stderr);
+    std::fflush(stderr);
+  }
+
+  std::string ReadProfileString(const std::string& section, const std::string& key,
+                                const std::string& defaultValue, const std::string& path,
+                                std::size_t bufferSize) override {
+    return stats::ReadProfileString(WithForwardSlashes(path), section, key, defaultValue,
+                                    bufferSize);
+  }
+
+  bool WriteProfileString(const std::string& section, const std::string& key,
+                          const std::string& value, const std::string& path) override {
+    return stats::WriteProfileString(WithForwardSlashes(path), section, key, value);
+  }
+
+  // A console stand-in for the dialog comes later; until then it counts as cancelled.
+  bool EditStationDetails(StationDetailsForm&) override { return false; }
+
+  bool ReplaceFile(const std::string& from, const std::string& to) override {
+    return std::rename(WithForwardSlashes(from).c_str(), WithForwardSlashes(to).c_str()) == 0;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Platform> MakeSystemPlatform() { return std::make_unique<PosixPlatform>(); }
+
+}  // namespace stats

@@ -1,0 +1,24 @@
+#pragma once
+
+// The portable build's stand-in for the station-details dialog: a text form on
+// the terminal.
+
+#include <istream>
+#include <ostream>
+
+#include "stats/platform/platform.h"
+
+namespace stats {
+
+// Shows each field with its preset and reads the operator's answer: Enter
+// keeps the preset, a lone "-" empties the field. ADDRESS and SOAPBOX take
+// lines until an empty one (an empty first line keeps the preset). Then asks
+// to confirm. Returns true with the answers in `form` on confirmation; on
+// refusal or the end of the input returns false and leaves `form` unchanged.
+bool PromptStationDetails(StationDetailsForm& form, std::istream& in, std::ostream& out);
+
+// The prompt on the terminal when standard input is one; otherwise, with no
+// operator to ask, the details are confirmed as preset.
+bool EditStationDetailsOnConsole(StationDetailsForm& form);
+
+}  // namespace stats

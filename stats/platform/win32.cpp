@@ -1,0 +1,70 @@
+// The platform of the Windows build: thin wrappers over the Win32 calls.
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+// Names of system functions that would otherwise rename Platform's members.
+#undef WriteProfileString
+#undef ReplaceFile
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "stats/platform/platform.h"
+
+namespace stats {
+namespace {
+
+class Win32Platform final : public Platform {
+ public:
+  UtcTime CurrentUtcTime() override {
+    SYSTEMTIME now{};
+    ::GetSystemTime(&now);
+    return UtcTime{now.wYear,   now.wMonth,  now.wDay,         now.wHour,
+                   now.wMinute, now.wSecond, now.wMilliseconds};
+  }
+
+  bool StartProgram(const std::string& commandLine) override {
+    return ::WinExec(commandLine.c_str(), SW_SHOWNORMAL) > 31;
+  }
+
+  void ShowMessage(const std::string& text) override {
+    ::MessageBoxA(nullptr, text.c_str(), nullptr, MB_OK);
+  }
+
+  std::string ReadProfileString(const std::string& section, const std::string& key,
+                                const std::string& defaultValue, const std::string& path,
+                                std::size_t bufferSize) override {
+    const DWORD size = static_cast<DWORD>(std::min<std::size_t>(bufferSize, MAXDWORD));
+    if (size == 0) return {};
+    std::vector<char> buffer(size, '\0');
+    const DWORD copied = ::GetPrivateProfileStringA(
+        section.c_str(), key.c_str(), defaultValue.c_str(), buffer.data(), size, path.c_str());
+    return std::string(buffer.data(), std::min<DWORD>(copied, size - 1));
+  }
+
+  bool WriteProfileString(const std::string& section, const std::string& key,
+                          const std::string& value, const std::string& path) override {
+    return ::WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
+                                        path.c_str()) != 0;
+  }
+
+  // The dialog on template 101 comes later; until then it counts as cancelled.
+  bool EditStationDetails(StationDetailsForm&) override { return false; }
+
+  bool ReplaceFile(const std::string& from, const std::string& to) override {
+    return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Platform> MakeSystemPlatform() { return std::make_unique<Win32Platform>(); }
+
+}  // namespace stats

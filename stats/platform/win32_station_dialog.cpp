@@ -1,0 +1,144 @@
+#include "stats/platform/win32_station_dialog.h"
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "stats/resources/resource.h"
+#include "stats/station/category_choices.h"
+
+namespace stats {
+namespace {
+
+struct ControlText {
+  int id;
+  std::string StationDetailsForm::*text;
+};
+
+// The controls in the order of the dialog's data exchange.
+constexpr std::array<ControlText, 10> kControlTexts{{
+    {IDC_CALLSIGN, &StationDetailsForm::callSign},
+    {IDC_CLAIMED, &StationDetailsForm::claimed},
+    {IDC_CLUB, &StationDetailsForm::club},
+    {IDC_CATEGORY, &StationDetailsForm::category},
+    {IDC_CONTEST, &StationDetailsForm::contest},
+    {IDC_EMAIL, &StationDetailsForm::email},
+    {IDC_NAME, &StationDetailsForm::name},
+    {IDC_OPERATORS, &StationDetailsForm::operators},
+    {IDC_SOAPBOX, &StationDetailsForm::soapbox},
+    {IDC_ADDRESS, &StationDetailsForm::address},
+}};
+
+std::string ControlTextOf(HWND dialog, int id) {
+  const HWND control = GetDlgItem(dialog, id);
+  if (control == nullptr) return {};
+  const int length = GetWindowTextLengthA(control);
+  if (length <= 0) return {};
+  std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
+  const int copied = GetWindowTextA(control, buffer.data(), length + 1);
+  return std::string(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
+}
+
+// The category box lists the choices; a preset that is one of them is
+// selected, any other stands in its edit part.
+void PresetCategory(HWND dialog, const std::string& category) {
+  const HWND box = GetDlgItem(dialog, IDC_CATEGORY);
+  for (const std::string_view choice : kCategoryChoices) {
+    const std::string item(choice);
+    SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  }
+  const LRESULT index =
+      SendMessageA(box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                   reinterpret_cast<LPARAM>(category.c_str()));
+  if (index != CB_ERR) SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  if (index == CB_ERR || ControlTextOf(dialog, IDC_CATEGORY) != category) {
+    SetWindowTextA(box, category.c_str());
+  }
+}
+
+void Preset(HWND dialog, const StationDetailsForm& form) {
+  for (const ControlText& control : kControlTexts) {
+    if (control.id == IDC_CATEGORY) {
+      PresetCategory(dialog, form.*control.text);
+    } else {
+      SetDlgItemTextA(dialog, control.id, (form.*control.text).c_str());
+    }
+  }
+}
+
+StationDetailsForm TakeBack(HWND dialog) {
+  StationDetailsForm form;
+  for (const ControlText& control : kControlTexts) {
+    form.*control.text = ControlTextOf(dialog, control.id);
+  }
+  return form;
+}
+
+// Nothing may be thrown through the system's frames: a failure while
+// presetting or reading back closes the dialog as cancelled.
+INT_PTR CALLBACK StationDialogProc(HWND dialog, UINT message, WPARAM wParam,
+                                   LPARAM lParam) noexcept {
+  try {
+    switch (message) {
+      case WM_INITDIALOG:
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        Preset(dialog, *reinterpret_cast<const StationDetailsForm*>(lParam));
+        return TRUE;
+      case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+          case IDOK: {
+            auto* const form =
+                reinterpret_cast<StationDetailsForm*>(GetWindowLongPtrA(dialog, DWLP_USER));
+            *form = TakeBack(dialog);
+            EndDialog(dialog, IDOK);
+            return TRUE;
+          }
+          case IDCANCEL:
+            EndDialog(dialog, IDCANCEL);
+            return TRUE;
+          default:
+            return FALSE;
+        }
+      default:
+        return FALSE;
+    }
+  } catch (...) {
+    EndDialog(dialog, IDCANCEL);
+    return TRUE;
+  }
+}
+
+// The module whose resources hold template 101: the one this code is linked into.
+HINSTANCE OwnModule() {
+  HMODULE module = nullptr;
+  const BOOL found = GetModuleHandleExA(
+      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+      reinterpret_cast<LPCSTR>(&StationDialogProc), &module);
+  return found ? module : nullptr;
+}
+
+}  // namespace
+
+bool ShowStationDetailsDialog(StationDetailsForm& form) noexcept {
+  try {
+    StationDetailsForm edited = form;
+    const INT_PTR result = DialogBoxParamA(OwnModule(), MAKEINTRESOURCEA(IDD_STATION_DETAILS),
+                                           nullptr, StationDialogProc,
+                                           reinterpret_cast<LPARAM>(&edited));
+    if (result != IDOK) return false;
+    form = std::move(edited);
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+}  // namespace stats

@@ -1,0 +1,72 @@
+// The system platform's clock, program start and file replacement, in both builds.
+
+#include "stats/platform/platform.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "scratch_folder.h"
+
+namespace {
+
+using platform_test::ReadBytes;
+using platform_test::ScratchFolder;
+using platform_test::WriteBytes;
+
+std::time_t SecondsSinceEpoch(const stats::UtcTime& time) {
+  using namespace std::chrono;
+  const sys_days day = year{time.year} / time.month / time.day;
+  const auto since =
+      day.time_since_epoch() + hours{time.hour} + minutes{time.minute} + seconds{time.second};
+  return static_cast<std::time_t>(duration_cast<seconds>(since).count());
+}
+
+TEST(SystemPlatform, CurrentUtcTimeIsTheClockInUtc) {
+  const auto platform = stats::MakeSystemPlatform();
+  const std::time_t before = std::time(nullptr);
+  const stats::UtcTime now = platform->CurrentUtcTime();
+  const std::time_t after = std::time(nullptr);
+
+  EXPECT_GE(SecondsSinceEpoch(now), before - 1);
+  EXPECT_LE(SecondsSinceEpoch(now), after + 1);
+  EXPECT_GE(now.milliseconds, 0);
+  EXPECT_LE(now.milliseconds, 999);
+  const std::tm* expected = std::gmtime(&before);
+  EXPECT_EQ(now.year, expected->tm_year + 1900);
+}
+
+TEST(SystemPlatform, StartingAMissingProgramFails) {
+  const auto platform = stats::MakeSystemPlatform();
+  const ScratchFolder folder;
+  EXPECT_FALSE(platform->StartProgram(folder.Path("Zarnik.exe", '\\')));
+  EXPECT_FALSE(platform->StartProgram(".\\no_such_folder\\Zarnik.exe"));
+}
+
+TEST(SystemPlatform, ReplaceFileMovesOverAnExistingFile) {
+  const auto platform = stats::MakeSystemPlatform();
+  const ScratchFolder folder;
+  WriteBytes(folder.Path("log.tmp"), "new");
+  WriteBytes(folder.Path("log.cbr"), "old");
+
+  ASSERT_TRUE(platform->ReplaceFile(folder.Path("log.tmp", '\\'), folder.Path("log.cbr", '\\')));
+  EXPECT_EQ(ReadBytes(folder.Path("log.cbr")), "new");
+  EXPECT_FALSE(std::filesystem::exists(folder.Path("log.tmp")));
+
+  ASSERT_TRUE(platform->ReplaceFile(folder.Path("log.cbr", '\\'), folder.Path("fresh.cbr", '\\')));
+  EXPECT_EQ(ReadBytes(folder.Path("fresh.cbr")), "new");
+}
+
+TEST(SystemPlatform, ReplaceFileWithoutASourceKeepsTheTarget) {
+  const auto platform = stats::MakeSystemPlatform();
+  const ScratchFolder folder;
+  WriteBytes(folder.Path("log.cbr"), "old");
+  EXPECT_FALSE(platform->ReplaceFile(folder.Path("log.tmp", '\\'), folder.Path("log.cbr", '\\')));
+  EXPECT_EQ(ReadBytes(folder.Path("log.cbr")), "old");
+}
+
+}  // namespace

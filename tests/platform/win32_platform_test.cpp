@@ -1,0 +1,31 @@
+// The Win32 platform: starting a program through the system's command interpreter.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "scratch_folder.h"
+#include "stats/platform/platform.h"
+
+namespace {
+
+using platform_test::ReadBytes;
+using platform_test::ScratchFolder;
+
+TEST(Win32Platform, StartsAProgramWithoutWaitingForIt) {
+  const auto platform = stats::MakeSystemPlatform();
+  const ScratchFolder folder;
+
+  ASSERT_TRUE(platform->StartProgram("cmd.exe /c echo started>" + folder.Path("marker.txt", '\\')));
+  std::optional<std::string> marker;
+  for (int attempt = 0; attempt < 1000 && !marker; ++attempt) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    marker = ReadBytes(folder.Path("marker.txt"));
+  }
+  EXPECT_EQ(marker, "started\r\n");
+}
+
+}  // namespace
