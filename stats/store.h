@@ -47,6 +47,13 @@ class QsoStore {
   using Records = std::list<QsoRecord>;
   using Position = Records::const_iterator;
 
+  QsoStore() = default;
+  // A copy's index would point into the original's records.
+  QsoStore(const QsoStore&) = delete;
+  QsoStore& operator=(const QsoStore&) = delete;
+  QsoStore(QsoStore&&) = default;
+  QsoStore& operator=(QsoStore&&) = default;
+
   void Add(QsoRecord record);
   // Removes the first record, in store order, with this call, mode and band.
   bool RemoveFirst(std::string_view call, std::string_view mode, std::string_view band);

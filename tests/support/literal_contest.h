@@ -9,9 +9,9 @@
 // beside Contest to show what those indexes save.
 //
 // It covers what the entry points return (codes, warning, summary, score), the
-// problem log and the "Claimed" setting. The station details and the Cabrillo
-// export are not modelled: a nonzero report mode only turns the score handed
-// back into -1, as it does in Contest.
+// problem log and the "Claimed" setting. The companion start, the station
+// details and the Cabrillo export are not modelled: a nonzero report mode only
+// turns the score handed back into -1, as it does in Contest.
 
 #include <cstdint>
 #include <string>
