@@ -4,6 +4,7 @@
 
 #include "stats/rules/scoring.h"
 #include "stats/rules/tour_check.h"
+#include "stats/station/settings_keys.h"
 
 namespace stats {
 namespace {
@@ -101,7 +102,7 @@ const char* Contest::GetResult(int* score) {
   summaryText_ = std::move(result.summaryText);
   claimedScore_ = result.score;
   if (score != nullptr) *score = claimedScore_;
-  platform_.WriteProfileString(std::string(kSettingsSection), "Claimed",
+  platform_.WriteProfileString(std::string(kSettingsSection), std::string(kClaimedKey),
                                std::to_string(claimedScore_), std::string(kSettingsPath));
   if (reportMode_ != 0) {
     station_.ClearQsoLines();

@@ -17,8 +17,6 @@
 namespace stats {
 
 inline constexpr std::string_view kCompanionCommandLine = ".\\Plugins\\Zarnik.exe";
-inline constexpr std::string_view kSettingsPath = "Plugins\\ZORVA.ini";
-inline constexpr std::string_view kSettingsSection = "Settings";
 
 class Contest {
  public:

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "stats/platform/platform.h"
+#include "stats/platform/posix_station_prompt.h"
 #include "stats/platform/profile_file.h"
 
 namespace stats {
@@ -134,8 +135,9 @@ class PosixPlatform final : public Platform {
     return stats::WriteProfileString(WithForwardSlashes(path), section, key, value);
   }
 
-  // A console stand-in for the dialog comes later; until then it counts as cancelled.
-  bool EditStationDetails(StationDetailsForm&) override { return false; }
+  bool EditStationDetails(StationDetailsForm& form) override {
+    return EditStationDetailsOnConsole(form);
+  }
 
   bool ReplaceFile(const std::string& from, const std::string& to) override {
     return std::rename(WithForwardSlashes(from).c_str(), WithForwardSlashes(to).c_str()) == 0;

@@ -128,7 +128,9 @@ bool PromptStationDetails(StationDetailsForm& form, std::istream& in, std::ostre
 }
 
 bool EditStationDetailsOnConsole(StationDetailsForm& form) {
-  if (::isatty(STDIN_FILENO) == 0) return true;
+  // Both ends must be a terminal: a test runner may pass its terminal as
+  // standard input while it captures the output nobody would see.
+  if (::isatty(STDIN_FILENO) == 0 || ::isatty(STDERR_FILENO) == 0) return true;
   return PromptStationDetails(form, std::cin, std::cerr);
 }
 

@@ -17,8 +17,9 @@ namespace stats {
 // refusal or the end of the input returns false and leaves `form` unchanged.
 bool PromptStationDetails(StationDetailsForm& form, std::istream& in, std::ostream& out);
 
-// The prompt on the terminal when standard input is one; otherwise, with no
-// operator to ask, the details are confirmed as preset.
+// The prompt on the terminal (read from standard input, shown on standard
+// error) when both are one; otherwise, with no operator to ask, the details
+// are confirmed as preset.
 bool EditStationDetailsOnConsole(StationDetailsForm& form);
 
 }  // namespace stats

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "stats/platform/platform.h"
+#include "stats/platform/win32_station_dialog.h"
 
 namespace stats {
 namespace {
@@ -55,8 +56,9 @@ class Win32Platform final : public Platform {
                                         path.c_str()) != 0;
   }
 
-  // The dialog on template 101 comes later; until then it counts as cancelled.
-  bool EditStationDetails(StationDetailsForm&) override { return false; }
+  bool EditStationDetails(StationDetailsForm& form) override {
+    return ShowStationDetailsDialog(form);
+  }
 
   bool ReplaceFile(const std::string& from, const std::string& to) override {
     return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;

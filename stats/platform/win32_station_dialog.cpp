@@ -55,9 +55,8 @@ void PresetCategory(HWND dialog, const std::string& category) {
     const std::string item(choice);
     SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
   }
-  const LRESULT index =
-      SendMessageA(box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                   reinterpret_cast<LPARAM>(category.c_str()));
+  const LRESULT index = SendMessageA(box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                     reinterpret_cast<LPARAM>(category.c_str()));
   if (index != CB_ERR) SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
   if (index == CB_ERR || ControlTextOf(dialog, IDC_CATEGORY) != category) {
     SetWindowTextA(box, category.c_str());
@@ -130,9 +129,9 @@ HINSTANCE OwnModule() {
 bool ShowStationDetailsDialog(StationDetailsForm& form) noexcept {
   try {
     StationDetailsForm edited = form;
-    const INT_PTR result = DialogBoxParamA(OwnModule(), MAKEINTRESOURCEA(IDD_STATION_DETAILS),
-                                           nullptr, StationDialogProc,
-                                           reinterpret_cast<LPARAM>(&edited));
+    const INT_PTR result =
+        DialogBoxParamA(OwnModule(), MAKEINTRESOURCEA(IDD_STATION_DETAILS), nullptr,
+                        StationDialogProc, reinterpret_cast<LPARAM>(&edited));
     if (result != IDOK) return false;
     form = std::move(edited);
     return true;

@@ -1,4 +1,5 @@
 #include "stats/contest.h"
+#include "stats/rules/scoring.h"
 
 #include <gtest/gtest.h>
 
@@ -319,6 +320,19 @@ TEST_F(ContestTest, WithReportModeTheHostGetsMinusOneButTheTextKeepsTheScore) {
 TEST_F(ContestTest, NullScorePointerIsNotWritten) {
   Add(Qso("DX1", "40", "CW", "W001"));
   EXPECT_NE(std::string(contest_.GetResult(nullptr)).find("Score: = 1"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace stats
+
+namespace stats {
+namespace {
+
+TEST(ScoreClamp, ProductBeyondThe32BitRangeIsClampedNotWrapped) {
+  EXPECT_EQ(ClampedScore(46341, 46341), 2147483647);  // 2 147 488 281 would wrap negative
+  EXPECT_EQ(ClampedScore(2147483647, 2147483647), 2147483647);
+  EXPECT_EQ(ClampedScore(46340, 46340), 2147395600);
+  EXPECT_EQ(ClampedScore(0, 2147483647), 0);
 }
 
 }  // namespace

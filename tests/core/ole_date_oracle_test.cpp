@@ -2,8 +2,9 @@
 // of ours, over whole and fractional seconds, both sides of the epoch.
 
 #include <gtest/gtest.h>
-#include <oleauto.h>
 #include <windows.h>
+// After <windows.h>, which it needs.
+#include <oleauto.h>
 
 #include <random>
 

@@ -98,15 +98,14 @@ BOOL CALLBACK FindOwnMessageBox(HWND window, LPARAM found) {
   return FALSE;
 }
 
-// Waits for a message box of this process, presses its OK button and returns
-// its text; empty when none appears in time.
+// Waits for a message box of this process to show its text, presses its OK
+// button and returns the text; empty when none appears in time.
 std::string DismissMessageBox() {
-  for (int attempt = 0; attempt < 200; ++attempt) {
+  for (int attempt = 0; attempt < 400; ++attempt) {
     HWND box = nullptr;
     EnumWindows(FindOwnMessageBox, reinterpret_cast<LPARAM>(&box));
-    if (box != nullptr) {
-      char text[256] = {};
-      GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    char text[256] = {};
+    if (box != nullptr && GetDlgItemTextA(box, 0xFFFF, text, sizeof text) > 0) {
       PostMessageA(box, WM_COMMAND, IDOK, 0);
       return text;
     }

@@ -48,12 +48,13 @@ BOOL CALLBACK CountButton(HWND child, LPARAM count) {
 MessageBoxSeen CloseMessageBox() {
   MessageBoxSeen seen;
   for (int attempt = 0; attempt < 500; ++attempt) {
-    if (const HWND box = FindOwnMessageBox()) {
-      char buffer[256] = {};
+    const HWND box = FindOwnMessageBox();
+    char buffer[256] = {};
+    // The box is found before its controls are made: wait for its text.
+    if (box != nullptr && GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer) > 0) {
+      seen.text = buffer;
       GetWindowTextA(box, buffer, sizeof buffer);
       seen.title = buffer;
-      GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);
-      seen.text = buffer;
       EnumChildWindows(box, CountButton, reinterpret_cast<LPARAM>(&seen.buttons));
       PostMessageA(box, WM_COMMAND, IDOK, 0);
       return seen;

@@ -1,0 +1,27 @@
+#include "stats/station/cabrillo_file.h"
+
+#include <cstdio>
+
+#include "stats/file_output.h"
+
+namespace stats {
+
+std::string ReadCabrilloInclude(const std::string& path) {
+  std::string contents;
+  if (ReadWholeFile(path, contents)) return contents;
+  // Appending creates a missing file and leaves an existing one as it is.
+  const UniqueFile created(std::fopen(path.c_str(), "ab"));
+  return {};
+}
+
+bool ReplaceFileContents(Platform& platform, const std::string& path, std::string_view contents) {
+  const std::string partialPath = path + std::string(kPartialFileExtension);
+  OutputFile partial(partialPath, OpenMode::kTruncate, OutputFile::LineEnds::kAsWritten);
+  if (!partial.IsOpen()) return false;
+  partial.Write(contents);
+  if (partial.Close() && platform.ReplaceFile(partialPath, path)) return true;
+  std::remove(partialPath.c_str());
+  return false;
+}
+
+}  // namespace stats

@@ -1,0 +1,161 @@
+// Station details at a reset: the presets from the settings file, what OK
+// stores, and what CANCEL leaves.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "stats/station/station_log.h"
+#include "tests/support/fake_platform.h"
+
+namespace stats {
+namespace {
+
+using Write = std::tuple<std::string, std::string, std::string, std::string>;
+
+constexpr char kPath[] = "Plugins\\ZORVA.ini";
+constexpr char kSection[] = "Settings";
+
+class StationDetailsTest : public ::testing::Test {
+ protected:
+  void Store(const std::string& key, const std::string& value) {
+    platform_.profile[{kPath, kSection, key}] = value;
+  }
+  // The dialog answers OK after `edit` changed its texts.
+  template <typename Edit>
+  void AnswerOk(Edit edit) {
+    platform_.dialog = [edit](StationDetailsForm& form) {
+      edit(form);
+      return true;
+    };
+  }
+
+  testing::FakePlatform platform_;
+  StationLog station_;
+};
+
+TEST_F(StationDetailsTest, FirstRunPresetsTheHostCallAndFixedTextsAndCancelWritesNothing) {
+  platform_.dialog = [](StationDetailsForm& form) {
+    form.name = "typed but cancelled";
+    return false;
+  };
+  station_.EditStationDetails(platform_, "UA1AAA");
+
+  ASSERT_EQ(platform_.dialogPresets.size(), 1u);
+  const StationDetailsForm& preset = platform_.dialogPresets.front();
+  EXPECT_EQ(preset.callSign, "UA1AAA");
+  EXPECT_EQ(preset.operators, "UA1AAA");
+  EXPECT_EQ(preset.contest, "KESDRA VELK");
+  EXPECT_EQ(preset.category, "SOAB-CW-LP");
+  for (const std::string* empty : {&preset.claimed, &preset.club, &preset.email, &preset.name,
+                                   &preset.soapbox, &preset.address}) {
+    EXPECT_EQ(*empty, "");
+  }
+  EXPECT_TRUE(platform_.profileWrites.empty());
+  EXPECT_EQ(station_.name, "");
+  EXPECT_EQ(station_.callSign, "UA1AAA");
+  EXPECT_EQ(station_.fileBaseName, "UA1AAA");
+}
+
+TEST_F(StationDetailsTest, OkStoresTheEightKeysInOrderWithEscapedLineBreaks) {
+  Store("Claimed", "42");
+  station_.qsoLines = {"QSO: old\r\n"};
+  AnswerOk([](StationDetailsForm& form) {
+    form.callSign = "UA1AAA/P";
+    form.claimed = "999";
+    form.category = "SOAB - MIX - HP";
+    form.contest = "OTHER";
+    form.name = "Ivan";
+    form.address = "Lenina 1\r\nMoscow\r\nRussia";
+    form.operators = "UA1AAA UA1BBB";
+    form.club = "";
+    form.email = "ua1aaa@example.org";
+    form.soapbox = "73\r\nGL";
+  });
+  station_.EditStationDetails(platform_, "UA1AAA");
+
+  const std::vector<Write> expected{
+      {kPath, kSection, "Operators", "UA1AAA UA1BBB"},
+      {kPath, kSection, "Name", "Ivan"},
+      {kPath, kSection, "Address", "Lenina 1<CR><LF>Moscow<CR><LF>Russia"},
+      {kPath, kSection, "Category", "SOAB - MIX - HP"},
+      {kPath, kSection, "Contest", "OTHER"},
+      {kPath, kSection, "Email", "ua1aaa@example.org"},
+      {kPath, kSection, "Club", ""},
+      {kPath, kSection, "SoapBox", "73<CR><LF>GL"},
+  };
+  EXPECT_EQ(platform_.profileWrites, expected);
+
+  EXPECT_EQ(station_.callSign, "UA1AAA/P");
+  EXPECT_EQ(station_.fileBaseName, "UA1AAA");  // from the host's call, not the dialog's
+  EXPECT_EQ(station_.claimed, "42");           // shown only
+  EXPECT_EQ(station_.address, "Lenina 1\r\nADDRESS: Moscow\r\nADDRESS: Russia");
+  EXPECT_EQ(station_.soapbox, "73\r\nSOAPBOX: GL");
+  EXPECT_EQ(station_.category, "SOAB - MIX - HP");
+  EXPECT_TRUE(station_.qsoLines.empty());
+}
+
+TEST_F(StationDetailsTest, SavedDetailsComeBackButCategoryAndContestAlwaysStartFixed) {
+  Store("Operators", "UA1BBB");
+  Store("Name", "Ivan");
+  Store("Address", "Lenina 1<CR><LF>Moscow");
+  Store("Claimed", "42");
+  Store("Email", "e@example.org");
+  Store("Club", "RCC");
+  Store("SoapBox", "73<CR>GL");
+  Store("Category", "MOAB - MIX");
+  Store("Contest", "OTHER");
+  station_.EditStationDetails(platform_, "UA1AAA");
+
+  ASSERT_EQ(platform_.dialogPresets.size(), 1u);
+  const StationDetailsForm& preset = platform_.dialogPresets.front();
+  EXPECT_EQ(preset.callSign, "UA1AAA");
+  EXPECT_EQ(preset.operators, "UA1BBB");
+  EXPECT_EQ(preset.name, "Ivan");
+  EXPECT_EQ(preset.address, "Lenina 1\r\nMoscow");
+  EXPECT_EQ(preset.claimed, "42");
+  EXPECT_EQ(preset.email, "e@example.org");
+  EXPECT_EQ(preset.club, "RCC");
+  EXPECT_EQ(preset.soapbox, "73\rGL");
+  EXPECT_EQ(preset.category, "SOAB-CW-LP");
+  EXPECT_EQ(preset.contest, "KESDRA VELK");
+}
+
+TEST_F(StationDetailsTest, StoredValuesAreCutTo9999Characters) {
+  Store("Name", std::string(9998, 'n') + "xyz");
+  Store("Address", std::string(9995, 'a') + "<CR><LF>b");
+  station_.EditStationDetails(platform_, "UA1AAA");
+  const StationDetailsForm& preset = platform_.dialogPresets.front();
+  EXPECT_EQ(preset.name, std::string(9998, 'n') + "x");
+  EXPECT_EQ(preset.address, std::string(9995, 'a') + "\r");  // the cut falls after "<CR>"
+}
+
+TEST_F(StationDetailsTest, AfterCancelTheLoadedMultiLineDetailsAreInCabrilloForm) {
+  Store("Address", "Lenina 1<CR><LF>Moscow");
+  Store("SoapBox", "73<CR><LF>GL");
+  Store("Operators", "UA1BBB");
+  station_.qsoLines = {"QSO: kept\r\n"};
+  station_.EditStationDetails(platform_, "UA1AAA");
+
+  EXPECT_EQ(station_.address, "Lenina 1\r\nADDRESS: Moscow");
+  EXPECT_EQ(station_.soapbox, "73\r\nSOAPBOX: GL");
+  EXPECT_EQ(station_.operators, "UA1BBB");
+  EXPECT_EQ(station_.qsoLines.size(), 1u);
+  EXPECT_TRUE(platform_.profileWrites.empty());
+}
+
+TEST_F(StationDetailsTest, TypedCrMarkIsStoredAsTypedAndReturnsAsACarriageReturn) {
+  AnswerOk([](StationDetailsForm& form) { form.soapbox = "73<CR>GL"; });
+  station_.EditStationDetails(platform_, "UA1AAA");
+  EXPECT_EQ((platform_.profile[{kPath, kSection, "SoapBox"}]), "73<CR>GL");
+  EXPECT_EQ(station_.soapbox, "73\r\nSOAPBOX: GL");
+
+  platform_.dialog = [](StationDetailsForm&) { return false; };
+  station_.EditStationDetails(platform_, "UA1AAA");
+  EXPECT_EQ(platform_.dialogPresets.back().soapbox, "73\rGL");
+}
+
+}  // namespace
+}  // namespace stats
