@@ -1,14 +1,15 @@
-# The release zip of the Windows build (cmake --build <dir> --target package):
+# The release zip of the Windows build (cpack, or cmake --build <dir> --target package):
 #   Plugins/Stats.dll, Plugins/Zarnik.exe   copied into the host's Plugins folder
 #   stats-host.exe                          scores an ADIF log through Plugins/Stats.dll
 #   INSTALL.txt                             how to install
 # Everything goes into one folder named after the release.
 
-install(PROGRAMS "$<TARGET_FILE:Stats>" DESTINATION Plugins)
+# The DLL's import library is of no use to the host: it stays out.
+install(TARGETS Stats RUNTIME DESTINATION Plugins ARCHIVE DESTINATION lib EXCLUDE_FROM_ALL)
 if(TARGET Zarnik)
-  install(PROGRAMS "$<TARGET_FILE:Zarnik>" DESTINATION Plugins)
+  install(TARGETS Zarnik RUNTIME DESTINATION Plugins)
 endif()
-install(PROGRAMS "$<TARGET_FILE:stats-host>" DESTINATION .)
+install(TARGETS stats-host RUNTIME DESTINATION .)
 install(FILES "${PROJECT_SOURCE_DIR}/docs/INSTALL.txt" DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
@@ -16,5 +17,6 @@ set(CPACK_PACKAGE_NAME "KesdraVelk")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_FILE_NAME "KesdraVelk-${PROJECT_VERSION}-win32")
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_STRIP_FILES ON)  # smaller files; the build tree keeps the unstripped ones
 set(CPACK_PACKAGE_DIRECTORY "${CMAKE_BINARY_DIR}/release")
 include(CPack)

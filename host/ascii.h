@@ -1,0 +1,37 @@
+#pragma once
+
+// ASCII-only text helpers: bytes above 127 (Windows-1251, UTF-8) stay as they are.
+
+#include <string>
+#include <string_view>
+
+namespace host {
+
+constexpr char ToUpper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+constexpr char ToLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+inline std::string UpperCopy(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) c = ToUpper(c);
+  return result;
+}
+
+inline std::string LowerCopy(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) c = ToLower(c);
+  return result;
+}
+
+// Without leading and trailing spaces, tabs, CR and LF.
+inline std::string_view Trimmed(std::string_view text) {
+  constexpr std::string_view kBlanks = " \t\r\n";
+  const auto first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+}  // namespace host

@@ -1,0 +1,22 @@
+#pragma once
+
+// Band names as the host writes them: metre bands as the bare number ("160",
+// "80", "1.25"), the others as ADIF names them ("70cm").
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace host {
+
+// The ADIF BAND value in the host's form: blanks trimmed, lower case, and the
+// trailing "m" of a metre band dropped ("160m" and "160M" give "160"; "70cm"
+// stays "70cm").
+std::string HostBandName(std::string_view adifBand);
+
+// The band that holds the frequency, by the amateur band edges of the ADIF band
+// table (edges included), or nothing outside every band.
+std::optional<std::string> BandForFrequency(std::uint32_t hertz);
+
+}  // namespace host

@@ -1,0 +1,39 @@
+#pragma once
+
+// The command line of stats-host and its help text.
+
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "host/ole_date.h"
+
+namespace host {
+
+struct Options {
+  std::filesystem::path adifFile;
+  std::optional<std::filesystem::path> plugin;  // default: the one built or shipped beside us
+  std::filesystem::path workingFolder = ".";
+  std::optional<std::string> ownCall;
+  std::optional<QsoDate> contestDate;
+  bool cabrillo = false;
+  bool confirmDetails = false;
+  bool repeats = false;
+  bool raw = false;
+  bool help = false;
+};
+
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The arguments after the program name. Options take their value as the next
+// argument or after "="; "--" ends the options. Throws UsageError.
+Options ParseCommandLine(const std::vector<std::string>& arguments);
+
+std::string HelpText();
+
+}  // namespace host

@@ -1,0 +1,33 @@
+#pragma once
+
+// The ADIF date and time of a QSO, checked, and the OLE Automation date the
+// host passes for it (days since 30 December 1899 00:00, the fraction being the
+// time of day).
+
+#include <optional>
+#include <string_view>
+
+namespace host {
+
+struct QsoDate {
+  int year = 0;   // 1900..9999
+  int month = 0;  // 1..12
+  int day = 0;    // 1..31, within the month
+};
+
+// "YYYYMMDD", a real calendar day of the years 1900 to 9999.
+std::optional<QsoDate> ParseAdifDate(std::string_view text);
+
+// "HHMM" or "HHMMSS" (00:00:00 to 23:59:59): the seconds since midnight.
+std::optional<int> ParseAdifTime(std::string_view text);
+
+// "YYYY-MM-DD", the form of the command line.
+std::optional<QsoDate> ParseIsoDate(std::string_view text);
+
+// Days from 30 December 1899 to the date, counted in whole days.
+long DaysSinceOleEpoch(const QsoDate& date);
+
+// The OLE date of the moment: whole days plus the second of the day / 86400.
+double ToOleDate(const QsoDate& date, int secondOfDay);
+
+}  // namespace host

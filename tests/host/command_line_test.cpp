@@ -1,0 +1,55 @@
+#include "host/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace host {
+namespace {
+
+TEST(CommandLine, ReadsEveryOption) {
+  const Options options = ParseCommandLine(
+      {"--dir", "work", "--cabrillo", "--call=R3KV/P", "--date", "2024-02-18", "--repeats", "--raw",
+       "--confirm-details", "--plugin", "x/Stats.dll", "log.adi"});
+  EXPECT_EQ(options.adifFile, "log.adi");
+  EXPECT_EQ(options.workingFolder, "work");
+  EXPECT_EQ(options.ownCall, "R3KV/P");
+  ASSERT_TRUE(options.contestDate);
+  EXPECT_EQ(options.contestDate->day, 18);
+  EXPECT_EQ(options.plugin, "x/Stats.dll");
+  EXPECT_TRUE(options.cabrillo && options.repeats && options.raw && options.confirmDetails);
+}
+
+TEST(CommandLine, DefaultsAndFilesAfterDoubleDash) {
+  const Options options = ParseCommandLine({"--", "--odd-name.adi"});
+  EXPECT_EQ(options.adifFile, "--odd-name.adi");
+  EXPECT_EQ(options.workingFolder, ".");
+  EXPECT_FALSE(options.plugin || options.ownCall || options.contestDate);
+  EXPECT_FALSE(options.cabrillo || options.repeats || options.raw || options.confirmDetails);
+}
+
+TEST(CommandLine, HelpNeedsNoLog) { EXPECT_TRUE(ParseCommandLine({"-h"}).help); }
+
+TEST(CommandLine, MistakesAreUsageErrors) {
+  const std::vector<std::vector<std::string>> mistakes = {
+      {},
+      {"a.adi", "b.adi"},
+      {"--dir"},
+      {"--date", "18.02.2024", "a.adi"},
+      {"--frobnicate", "a.adi"},
+      {"--cabrillo=yes", "a.adi"},
+  };
+  for (const auto& arguments : mistakes) {
+    EXPECT_THROW(ParseCommandLine(arguments), UsageError) << testing::PrintToString(arguments);
+  }
+}
+
+TEST(CommandLine, HelpNamesThisBuildsPlugin) {
+  const std::string help = HelpText();
+  EXPECT_EQ(help.find("@PLUGIN@"), std::string::npos);
+  EXPECT_NE(help.find("--plugin PATH"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace host

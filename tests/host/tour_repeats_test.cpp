@@ -1,0 +1,75 @@
+#include "host/tour_repeats.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace host {
+namespace {
+
+HostQso Qso(const std::string& call, int day, int hour, int minute, int second = 0,
+            const std::string& band = "80", const std::string& mode = "CW") {
+  HostQso qso;
+  qso.call = call;
+  qso.date = QsoDate{2024, 2, day};
+  qso.secondOfDay = (hour * 60 + minute) * 60 + second;
+  qso.band = band;
+  qso.mode = mode;
+  return qso;
+}
+
+std::vector<std::size_t> RepeatIndexes(const std::vector<HostQso>& qsos,
+                                       std::vector<bool> accepted = {}) {
+  if (accepted.empty()) accepted.assign(qsos.size(), true);
+  std::vector<std::size_t> indexes;
+  for (const TourRepeat& repeat : FindTourRepeats(qsos, accepted)) indexes.push_back(repeat.index);
+  return indexes;
+}
+
+using Indexes = std::vector<std::size_t>;
+
+TEST(TourRepeats, SameCallBandAndModeInTheSameHour) {
+  EXPECT_EQ(RepeatIndexes({Qso("UA3AA", 18, 10, 5), Qso("UA3AA", 18, 10, 55)}), Indexes{1});
+}
+
+TEST(TourRepeats, ANewHourIsANewTour) {
+  EXPECT_EQ(RepeatIndexes({Qso("UA3AA", 18, 10, 59, 59), Qso("UA3AA", 18, 11, 0, 0)}), Indexes{});
+}
+
+TEST(TourRepeats, TheDateIsNotComparedLikeInThePlugin) {
+  EXPECT_EQ(RepeatIndexes({Qso("UA3AA", 17, 10, 5), Qso("UA3AA", 18, 10, 30)}), Indexes{1});
+}
+
+TEST(TourRepeats, AnotherBandModeOrCallIsNoRepeat) {
+  EXPECT_EQ(
+      RepeatIndexes(
+          {Qso("UA3AA", 18, 10, 5, 0, "80", "CW"), Qso("UA3AA", 18, 10, 6, 0, "40", "CW"),
+           Qso("UA3AA", 18, 10, 7, 0, "80", "SSB"), Qso("UA3AA", 18, 10, 8, 0, "80", "BPSK62"),
+           Qso("UA3AA", 18, 10, 9, 0, "80", "BPSK63"), Qso("ua3aa", 18, 10, 9, 0, "80", "CW")}),
+      Indexes{});
+}
+
+TEST(TourRepeats, OnlyStoredQsosCount) {
+  // The first QSO was refused, so the second is the first in the store; the
+  // refused third QSO would still have been warned about while it was typed.
+  const std::vector<HostQso> qsos = {Qso("UA3AA", 18, 10, 5), Qso("UA3AA", 18, 10, 6),
+                                     Qso("UA3AA", 18, 10, 7)};
+  EXPECT_EQ(RepeatIndexes(qsos, {false, true, false}), Indexes{2});
+}
+
+TEST(TourRepeats, EveryFurtherRepeatNamesTheFirstStoredQso) {
+  const std::vector<HostQso> qsos = {Qso("UA3AA", 18, 10, 5), Qso("UA3AA", 18, 10, 6),
+                                     Qso("UA3AA", 18, 10, 7)};
+  const auto repeats = FindTourRepeats(qsos, {true, true, true});
+  ASSERT_EQ(repeats.size(), 2u);
+  EXPECT_EQ(repeats[0].earlier, 0u);
+  EXPECT_EQ(repeats[1].earlier, 0u);
+}
+
+TEST(TourRepeats, LogOrderNotTimeOrderDecidesWhatWasStoredBefore) {
+  EXPECT_EQ(RepeatIndexes({Qso("UA3AA", 18, 10, 50), Qso("UA3AA", 18, 10, 5)}), Indexes{1});
+}
+
+}  // namespace
+}  // namespace host
