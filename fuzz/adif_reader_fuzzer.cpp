@@ -1,0 +1,100 @@
+// The ADIF reader on arbitrary bytes: it either returns a log or throws its
+// syntax error, never anything else; what it returns is consistent with the
+// file, and writing the records out again as ADIF and reading that back gives
+// the same records.
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "host/adif_reader.h"
+
+namespace {
+
+[[noreturn]] void Fail(const char* what) {
+  std::fprintf(stderr, "invariant broken: %s\n", what);
+  std::abort();
+}
+
+void Require(bool holds, const char* what) {
+  if (!holds) Fail(what);
+}
+
+bool IsUpper(std::string_view name) {
+  for (const char c : name) {
+    if (c >= 'a' && c <= 'z') return false;
+  }
+  return true;
+}
+
+void CheckConsistent(const host::AdifLog& log, std::string_view bytes) {
+  std::size_t valueBytes = 0;
+  std::size_t previousOffset = 0;
+  for (std::size_t i = 0; i < log.records.size(); ++i) {
+    const host::AdifRecord& record = log.records[i];
+    Require(record.number == i + 1, "records are numbered from 1 in file order");
+    Require(!record.fields.empty(), "a record has fields");
+    Require(record.offset < bytes.size() && bytes[record.offset] == '<',
+            "a record's offset is its first tag");
+    Require(i == 0 || record.offset > previousOffset, "records follow each other in the file");
+    Require(record.terminated || i + 1 == log.records.size(), "only the last record may be open");
+    previousOffset = record.offset;
+    for (const host::AdifField& field : record.fields) {
+      Require(!field.name.empty() && IsUpper(field.name), "field names are in capitals");
+      Require(field.name.find_first_of(":<>") == std::string::npos, "a name is inside its tag");
+      valueBytes += field.value.size();
+    }
+  }
+  Require(valueBytes <= bytes.size(), "values are bytes of the file");
+}
+
+std::string Write(const host::AdifLog& log) {
+  std::string text;
+  for (const host::AdifRecord& record : log.records) {
+    for (const host::AdifField& field : record.fields) {
+      text += "<" + field.name + ":" + std::to_string(field.value.size()) + ">" + field.value;
+    }
+    if (record.terminated) text += "<EOR>\n";
+  }
+  return text;
+}
+
+bool SameRecords(const host::AdifLog& a, const host::AdifLog& b) {
+  if (a.records.size() != b.records.size()) return false;
+  for (std::size_t i = 0; i < a.records.size(); ++i) {
+    const auto& left = a.records[i];
+    const auto& right = b.records[i];
+    if (left.terminated != right.terminated || left.fields.size() != right.fields.size()) {
+      return false;
+    }
+    for (std::size_t j = 0; j < left.fields.size(); ++j) {
+      if (left.fields[j].name != right.fields[j].name) return false;
+      if (left.fields[j].value != right.fields[j].value) return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  host::AdifLog log;
+  try {
+    log = host::ParseAdif(bytes);
+  } catch (const host::AdifSyntaxError& error) {
+    Require(error.offset() < size, "a syntax error points into the file");
+    Require(error.record() >= 1, "a syntax error names a record");
+    return 0;
+  }
+  CheckConsistent(log, bytes);
+  const std::string again = Write(log);
+  try {
+    Require(SameRecords(host::ParseAdif(again), log), "written out and read back: same records");
+  } catch (const host::AdifSyntaxError&) {
+    Fail("the reader's own records read back without a syntax error");
+  }
+  return 0;
+}

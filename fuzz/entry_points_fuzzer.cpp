@@ -1,0 +1,385 @@
+// Random sequences of the plug-in's entry points, called through their exported
+// C functions with random texts, dates and buffers, in a private working folder
+// whose files are now and then broken (a folder in place of err.txt or the
+// settings file, a full disk, a missing or blocked Plugins folder). Every answer
+// is compared with a plain model of the contest rules; a mismatch aborts.
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fuzz/contest_model.h"
+#include "fuzz/fuzz_input.h"
+#include "fuzz/guarded_buffer.h"
+#include "fuzz/host_arguments.h"
+#include "fuzz/scratch_folder.h"
+#include "fuzz/standard_input.h"
+#include "stats/exports.h"
+#include "stats/platform/profile_file.h"
+#include "stats/station/file_base_name.h"
+
+namespace fuzz {
+namespace {
+
+constexpr std::string_view kBanner = "Pesdra VELK TEST UBN file \r\n";
+constexpr std::string_view kNoContestMode = "   No contest mode !!!\r\n";
+constexpr std::string_view kNoRxNumber = "   NO RX NUMBER !!!\r\n";
+constexpr std::string_view kWarningHead = "QSO c ";
+constexpr std::string_view kWarningTail =
+    " \xC2 \xCE\xC4\xCD\xCE\xCC \xC8 \xD2\xCE\xCC \xC6\xC5 \xD2\xD3\xD0\xC5 "
+    "\xCF\xD0\xCE\xC2\xCE\xC4\xC8\xD2\xDC \xCD\xC5\xCB\xDC\xC7\xDF !!!";
+constexpr std::size_t kWarningCapacity = 256;
+
+const std::vector<std::string> kModes = {"CW", "SSB", "BPSK63", "BPSK62"};
+const std::vector<std::string> kCalls = {"UA1AAA", "DL1ABC", "", "W1AW"};
+const std::vector<std::string> kBands = {"160", "80", "7", "07"};
+const std::vector<std::string> kExchanges = {"001", "W015", "W", "123"};
+
+[[noreturn]] void Fail(const char* what) {
+  std::fprintf(stderr, "invariant broken: %s\n", what);
+  std::abort();
+}
+
+void Require(bool holds, const char* what) {
+  if (!holds) Fail(what);
+}
+
+bool EndsWith(std::string_view text, std::string_view end) {
+  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+std::string FileBytes(const char* path) {
+  std::string bytes;
+  if (std::FILE* file = std::fopen(path, "rb")) {
+    char chunk[4096];
+    std::size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
+    std::fclose(file);
+  }
+  return bytes;
+}
+
+// "dd.mm.yyyy"
+bool LooksLikeDay(std::string_view text) {
+  if (text.size() != 10 || text[2] != '.' || text[5] != '.') return false;
+  for (const std::size_t i : {0, 1, 3, 4, 6, 7, 8, 9}) {
+    if (text[i] < '0' || text[i] > '9') return false;
+  }
+  return true;
+}
+
+struct QsoCall {
+  HostText ownCall;
+  HostText call;
+  HostDate time;
+  std::uint32_t frequencyHz = 0;
+  HostText mode;
+  HostText rstSent;
+  HostText rstReceived;
+  HostText exchangeSent;
+  HostText exchangeReceived;
+  HostText band;
+
+  ModelQso Model() const {
+    return ModelQso{
+        call.Value(), mode.Value(), band.Value(), exchangeSent.Value(), exchangeReceived.Value(),
+        time.valid,   time.hour};
+  }
+};
+
+class EntryPointsCase {
+ public:
+  EntryPointsCase(const std::uint8_t* data, std::size_t size, const ScratchFolder& folder)
+      : input_(data, size), folder_(folder), now_(ReadUtcNow()), ignored_(NextText(input_)) {}
+
+  void Run() {
+    Reset();
+    while (!input_.Empty()) {
+      switch (input_.Byte() % 10) {
+        case 0:
+          Reset();
+          break;
+        case 1:
+        case 2:
+          Add(NewQso());
+          break;
+        case 3:
+          Add(EarlierQso());
+          break;
+        case 4:
+          Remove(input_.Bool() ? NewQso() : EarlierQso());
+          break;
+        case 5:
+          Check();
+          break;
+        case 6:
+          Result();
+          break;
+        case 7:
+          SmallEntryPoints();
+          break;
+        default:
+          BreakFiles();
+          break;
+      }
+    }
+    Result();
+  }
+
+ private:
+  HostText Field(const std::vector<std::string>& usual) {
+    return input_.Bool() ? HostText(input_.Pick(usual)) : NextText(input_);
+  }
+
+  QsoCall NewQso() {
+    QsoCall qso;
+    qso.ownCall = NextText(input_);
+    qso.call = Field(kCalls);
+    qso.time = NextDate(input_, now_);
+    qso.frequencyHz = input_.U32();
+    qso.mode = Field(kModes);
+    qso.rstSent = NextText(input_);
+    qso.rstReceived = NextText(input_);
+    qso.exchangeSent = Field(kExchanges);
+    qso.exchangeReceived = Field(kExchanges);
+    qso.band = Field(kBands);
+    if (earlier_.size() < 16) earlier_.push_back(qso);
+    return qso;
+  }
+
+  QsoCall EarlierQso() { return earlier_.empty() ? NewQso() : input_.Pick(earlier_); }
+
+  void Reset() {
+    const HostText call = Field(kCalls);
+    const HostDate date = NextDate(input_, now_);
+    const StatsDateTime other{input_.RawDouble(), static_cast<std::int32_t>(input_.U32()), 0};
+    const int reportMode = input_.Bool() ? 0 : static_cast<int>(input_.U32());
+    const char* text = ignored_.Pointer();
+    const int result = ResetStats0(text, reportMode, call.Pointer(), &other, date.Pointer(), text,
+                                   text, text, text, text, text, text, text, text, text, -1, 0, 1,
+                                   1e300, -0.0, text, text, text);
+    Require(result == 1, "ResetStats0 returns 1");
+    model_.Reset(reportMode, call.Value());
+    contestDateValid_ = date.valid;
+    contestDay_ = date.dayText;
+    if (reportMode != 0) cabrilloFile_ = stats::FileBaseName(call.Value()) + ".cbr";
+    if (!filesBroken_) {
+      Require(FileBytes("err.txt") == kBanner, "err.txt holds the banner after a reset");
+      problemLogKnown_ = true;
+    }
+  }
+
+  int CallQsoEntry(QsoDataFn entry, const QsoCall& qso) {
+    const char* text = ignored_.Pointer();
+    const StatsDateTime other{input_.RawDouble(), static_cast<std::int32_t>(input_.U32()), 0};
+    return entry(qso.ownCall.Pointer(), qso.call.Pointer(), qso.time.Pointer(), &other, nullptr,
+                 &other, input_.U32(), qso.frequencyHz, qso.mode.Pointer(), qso.rstSent.Pointer(),
+                 qso.rstReceived.Pointer(), qso.exchangeSent.Pointer(),
+                 qso.exchangeReceived.Pointer(), text, text, text, text, text, text, text, text,
+                 text, text, INT32_MIN, -1, 0, -1e308, 5e-324, text, text, text, qso.band.Pointer(),
+                 text);
+  }
+
+  void Add(const QsoCall& qso) {
+    const std::string before = problemLogKnown_ ? FileBytes("err.txt") : std::string();
+    const int result = CallQsoEntry(AddData0, qso);
+    Require(result == model_.Add(qso.Model()), "AddData0 accepts exactly the contest's QSOs");
+    if (!problemLogKnown_) return;
+    const std::string after = FileBytes("err.txt");
+    if (result == 1) {
+      Require(after == before, "an accepted QSO leaves err.txt as it was");
+      return;
+    }
+    const bool contestMode = qso.mode.Value() == "CW" || qso.mode.Value() == "SSB" ||
+                             qso.mode.Value() == "BPSK63" || qso.mode.Value() == "BPSK62";
+    Require(after.size() > before.size() && after.compare(0, before.size(), before) == 0,
+            "a refused QSO adds to err.txt");
+    Require(EndsWith(after, contestMode ? kNoRxNumber : kNoContestMode),
+            "a refused QSO's line ends with its reason");
+  }
+
+  void Remove(const QsoCall& qso) {
+    Require(CallQsoEntry(RemoveData0, qso) == model_.Remove(qso.Model()),
+            "RemoveData0 answers as the rules say");
+  }
+
+  void Check() {
+    const bool earlier = input_.Bool() && !earlier_.empty();
+    const QsoCall& from = earlier ? input_.Pick(earlier_) : QsoCall{};
+    const HostText call = earlier ? from.call : Field(kCalls);
+    const HostText mode = earlier ? from.mode : Field(kModes);
+    const HostText band = earlier ? from.band : Field(kBands);
+    const HostText aux = input_.Bool() ? HostText(std::string()) : NextText(input_);
+    GuardedBuffer message(kWarningCapacity);
+    GuardedBuffer other(64);
+    const char* text = ignored_.Pointer();
+
+    const int hourBefore = ReadUtcNow().hour;
+    const int result =
+        CheckCall0(call.Pointer(), input_.U32(), input_.U32(), mode.Pointer(), text, text, text,
+                   text, text, text, text, text, text, aux.Pointer(), -1, 0, 1, 0.5, -0.5, text,
+                   text, text, text, text, band.Pointer(), text, other.Data(), message.Data());
+    const bool sameHour = ReadUtcNow().hour == hourBefore;
+
+    Require(result == 1 || result == 2 || result == 4, "CheckCall0 answers 1, 2 or 4");
+    Require(message.GuardIntact(), "the warning stays within 256 bytes");
+    Require(other.Untouched(), "argument 27 is never written");
+    const CheckExpectation expected =
+        model_.Check(call.Value(), mode.Value(), aux.Value(), band.Value(), hourBefore);
+    if (result != 4) {
+      Require(message.Untouched(), "the message buffer is untouched without a repeat");
+      Require(result == expected.otherwise, "CheckCall0 tells a worked band from an unworked one");
+      Require(!(sameHour && expected.repeatCertain), "a repeat in this hour is found");
+      return;
+    }
+    Require(expected.repeatCertain || expected.repeatPossible || !sameHour,
+            "a repeat is reported only for a QSO that may lie in this hour");
+    Require(message.HasTerminatedText(), "the warning ends with a zero within the buffer");
+    const std::string_view warning = message.Text();
+    const std::string& callText = call.Value();
+    const std::size_t fits = kWarningCapacity - 1 - kWarningHead.size() - kWarningTail.size();
+    Require(warning.size() < kWarningCapacity, "the warning fits with its zero");
+    Require(EndsWith(warning, kWarningTail), "the warning ends with its Russian text");
+    Require(warning.substr(0, kWarningHead.size()) == kWarningHead, "the warning starts QSO c");
+    const std::string_view shown =
+        warning.substr(kWarningHead.size(), warning.size() - kWarningHead.size() -
+                                                std::min(warning.size(), kWarningTail.size()));
+    Require(shown == std::string_view(callText).substr(0, std::min(callText.size(), fits)),
+            "the warning names the call, cut only when it would not fit");
+  }
+
+  void Result() {
+    const bool withScore = input_.Byte() % 4 != 0;
+    int score = 0x5A5A5A5A;
+    const char* text = GetResult0(withScore ? &score : nullptr);
+    Require(text != nullptr, "GetResult0 returns a text");
+    const std::string summary(text);
+    constexpr std::string_view kHead = "\t   Kesdra Velk Test ";
+    Require(summary.compare(0, kHead.size(), kHead) == 0, "the summary starts with its title");
+    const std::size_t dayEnd = summary.find("\r\n", kHead.size());
+    Require(dayEnd != std::string::npos, "the title line ends");
+    const std::string_view day =
+        std::string_view(summary).substr(kHead.size(), dayEnd - kHead.size());
+    if (!contestDateValid_) {
+      Require(day.empty(), "a contest date without a calendar time shows as nothing");
+    } else if (!contestDay_.empty()) {
+      Require(day == contestDay_, "the contest date shows as dd.mm.yyyy");
+    } else {
+      Require(LooksLikeDay(day), "a valid contest date shows as dd.mm.yyyy");
+    }
+    Require(summary.substr(dayEnd) == model_.SummaryAfterDate(),
+            "the summary holds the rules' rows, totals and score");
+    Require(EndsWith(summary, "\r\n"), "the summary ends with CR LF");
+    if (withScore) {
+      Require(score == (model_.ReportMode() != 0 ? -1 : model_.Score()),
+              "the host's score is the score, or -1 after a report");
+    }
+    if (!filesBroken_) {
+      const std::string claimed =
+          stats::ReadProfileString("Plugins/ZORVA.ini", "Settings", "Claimed", "none", 64);
+      Require(claimed == std::to_string(model_.Score()), "the claimed score is in the settings");
+    }
+    Require(std::string(GetResult0(nullptr)) == summary, "a second result gives the same text");
+    if (model_.ReportMode() != 0 && !filesBroken_) CheckCabrilloFile();
+  }
+
+  // Long names can not be made into files; those are not checked.
+  void CheckCabrilloFile() const {
+    if (cabrilloFile_.size() > 200) return;
+    const std::string log = FileBytes(cabrilloFile_.c_str());
+    Require(log.compare(0, 19, "START-OF-LOG: 2.0\r\n") == 0, "the Cabrillo log starts");
+    Require(EndsWith(log, "\r\nEND-OF-LOG:\r\n"), "the Cabrillo log ends");
+    Require(log.find("\r\nCLAIMED-SCORE: " + std::to_string(model_.Score()) + "\r\n") !=
+                std::string::npos,
+            "the Cabrillo log claims the score");
+    std::size_t lines = 0;
+    for (std::size_t at = log.find("\r\nQSO: "); at != std::string::npos;
+         at = log.find("\r\nQSO: ", at + 1)) {
+      ++lines;
+    }
+    Require(lines >= model_.Count(), "the Cabrillo log has a line per stored QSO");
+    for (const auto& entry : std::filesystem::directory_iterator(".")) {
+      Require(entry.path().extension() != ".tmp", "no partial file is left behind");
+    }
+  }
+
+  void SmallEntryPoints() {
+    Require(GetNumberOfSets() == 1, "one contest set");
+    const int index = static_cast<int>(input_.U32());
+    const char* name = GetSetName(index);
+    Require(name != nullptr && std::string_view(name) == (index == 0 ? "Kesdra Velk" : ""),
+            "the set's name");
+    const HostText exchange = Field(kExchanges);
+    const int force = input_.Bool() ? 0 : static_cast<int>(input_.U32());
+    const char* text = ignored_.Pointer();
+    Require(GetExchgCount0(text, exchange.Pointer(), text) == 1, "one exchange field");
+    const std::string& value = exchange.Value();
+    bool valid = force == 0 && value != "599" && (value.size() == 3 || value.size() == 4);
+    for (const char c : value) valid = valid && c >= '0' && c <= '9';
+    Require(IsValidExchg0(exchange.Pointer(), text, text, text, -1, 1, force) == (valid ? 1 : 0),
+            "an exchange is 3 or 4 digits, not 599");
+  }
+
+  // Breaks one of the paths the plug-in writes; only what it reports and keeps
+  // is checked while a path is broken, not the files themselves.
+  void BreakFiles() {
+    namespace fs = std::filesystem;
+    std::error_code ignored;
+    filesBroken_ = true;
+    problemLogKnown_ = false;
+    switch (input_.Byte() % 6) {
+      case 0:
+        fs::remove("err.txt", ignored);
+        fs::create_directory("err.txt", ignored);
+        break;
+      case 1:
+        fs::remove("err.txt", ignored);
+        fs::create_symlink("/dev/full", "err.txt", ignored);
+        break;
+      case 2:
+        fs::remove_all("Plugins", ignored);
+        std::fclose(std::fopen("Plugins", "wb"));
+        break;
+      case 3:
+        fs::remove_all("Plugins", ignored);
+        break;
+      case 4:
+        fs::remove_all("Plugins/ZORVA.ini", ignored);
+        fs::create_directory("Plugins/ZORVA.ini", ignored);
+        break;
+      default:
+        folder_.Clear();
+        filesBroken_ = false;
+        break;
+    }
+  }
+
+  FuzzInput input_;
+  const ScratchFolder& folder_;
+  const UtcNow now_;
+  const HostText ignored_;
+  ContestModel model_;
+  std::vector<QsoCall> earlier_;
+  bool contestDateValid_ = false;
+  std::string contestDay_;
+  std::string cabrilloFile_;
+  bool filesBroken_ = false;
+  bool problemLogKnown_ = false;
+};
+
+}  // namespace
+}  // namespace fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  // libFuzzer gives no context: the folder lives as long as the process.
+  static const bool noTerminal = fuzz::DetachStandardInput();
+  static const fuzz::ScratchFolder folder;
+  folder.Clear();
+  (void)noTerminal;
+  fuzz::EntryPointsCase(data, size, folder).Run();
+  return 0;
+}
