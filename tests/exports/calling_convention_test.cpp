@@ -9,6 +9,7 @@
 #include <string>
 #include <thread>
 
+#include "stats/exports.h"
 #include "tests/support/plugin_library.h"
 #include "tests/support/temp_dir.h"
 

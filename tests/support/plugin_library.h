@@ -1,63 +1,40 @@
 #pragma once
 
-// Loads the plug-in the way the host does, by file name, and looks its entry
-// points up by name.
+// The built plug-in, loaded the way the host does (by file name, entry points
+// looked up by name) through the host simulator's loader.
 
-#include <stdexcept>
 #include <string>
 
 #if defined(_WIN32)
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
-#else
-#include <dlfcn.h>
 #endif
 
+#include "host/plugin_library.h"
 #include "stats/exports.h"
 
 namespace stats::testing {
 
 class PluginLibrary {
  public:
-  explicit PluginLibrary(const std::string& path) {
-#if defined(_WIN32)
-    handle_ = LoadLibraryA(path.c_str());
-#else
-    handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-#endif
-    if (handle_ == nullptr) throw std::runtime_error("can not load " + path);
-  }
-  ~PluginLibrary() {
-#if defined(_WIN32)
-    FreeLibrary(handle_);
-#else
-    dlclose(handle_);
-#endif
-  }
-  PluginLibrary(const PluginLibrary&) = delete;
-  PluginLibrary& operator=(const PluginLibrary&) = delete;
+  explicit PluginLibrary(const std::string& path) : library_(path) {}
 
+  // The address of an exported name, or null when the plug-in has none.
   void* Find(const char* name) const {
-#if defined(_WIN32)
-    return reinterpret_cast<void*>(GetProcAddress(handle_, name));
-#else
-    return dlsym(handle_, name);
-#endif
+    try {
+      return library_.Symbol(name);
+    } catch (const host::PluginLoadError&) {
+      return nullptr;
+    }
   }
 
   template <typename Function>
   Function Get(const char* name) const {
-    void* const address = Find(name);
-    if (address == nullptr) throw std::runtime_error(std::string("missing entry point ") + name);
-    return reinterpret_cast<Function>(address);
+    return host::EntryPoint<Function>(library_, name);
   }
 
  private:
-#if defined(_WIN32)
-  HMODULE handle_ = nullptr;
-#else
-  void* handle_ = nullptr;
-#endif
+  host::PluginLibrary library_;
 };
 
 // The plug-in of this build: Stats.dll beside the test program, or the shared
