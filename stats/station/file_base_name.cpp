@@ -14,6 +14,19 @@ bool IsForbiddenInFileName(char c) {
          kForbiddenPrintable.find(c) != std::string_view::npos;
 }
 
+// CON, PRN, AUX, NUL, COM1..COM9 and LPT1..LPT9 name devices, also with an
+// extension ("CON.cbr"): the part before the first dot decides.
+bool NamesADevice(std::string_view name) {
+  std::string stem(name.substr(0, name.find('.')));
+  while (!stem.empty() && stem.back() == ' ') stem.pop_back();
+  for (char& c : stem) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL") return true;
+  return stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) &&
+         stem[3] >= '1' && stem[3] <= '9';
+}
+
 }  // namespace
 
 std::string FileBaseName(std::string_view hostCall) {
@@ -24,6 +37,7 @@ std::string FileBaseName(std::string_view hostCall) {
   for (char& c : name) {
     if (IsForbiddenInFileName(c)) c = '_';
   }
+  if (NamesADevice(name)) name.insert(0, "_");
   return name;
 }
 

@@ -26,7 +26,12 @@ INSTANTIATE_TEST_SUITE_P(
                       BaseNameCase{"", "ZORVA"}, BaseNameCase{" \t\r\n", "ZORVA"},
                       BaseNameCase{" / ", "_"}, BaseNameCase{"a<b>c:d\"e|f?g*h", "a_b_c_d_e_f_g_h"},
                       BaseNameCase{"UA1\tAAA\x01", "UA1_AAA_"},
-                      BaseNameCase{"\xD0\xC0\xC4\xC8\xCE", "\xD0\xC0\xC4\xC8\xCE"}),
+                      BaseNameCase{"\xD0\xC0\xC4\xC8\xCE", "\xD0\xC0\xC4\xC8\xCE"},
+                      // Device names would send the log to a device, not a file.
+                      BaseNameCase{"CON", "_CON"}, BaseNameCase{"nul", "_nul"},
+                      BaseNameCase{"Com1", "_Com1"}, BaseNameCase{"LPT9.x", "_LPT9.x"},
+                      BaseNameCase{"AUX .1", "_AUX .1"}, BaseNameCase{"COM0", "COM0"},
+                      BaseNameCase{"CONX", "CONX"}, BaseNameCase{"PRN/P", "PRN_P"}),
     [](const ::testing::TestParamInfo<BaseNameCase>& info) {
       return "Case" + std::to_string(info.index);
     });
