@@ -71,8 +71,8 @@ class Parser {
     if (colon == std::string_view::npos) {
       Fail(open, "the tag <" + std::string(inside) + "> has no length (<NAME:LENGTH>)");
     }
-    const std::string_view spec = inside.substr(colon + 1);
-    const std::string_view lengthText = spec.substr(0, spec.find(':'));
+    const std::string_view lengthAndType = inside.substr(colon + 1);
+    const std::string_view lengthText = lengthAndType.substr(0, lengthAndType.find(':'));
     const auto length = ParseLength(lengthText, bytes_.size());
     if (!length) {
       Fail(open, "the length in <" + std::string(inside) + "> is not a decimal number");

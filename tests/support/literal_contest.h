@@ -21,6 +21,7 @@
 #include "stats/ole_date.h"
 #include "stats/platform/platform.h"
 #include "stats/problem_log.h"
+#include "stats/store.h"
 
 namespace stats::testing {
 
@@ -41,20 +42,8 @@ class LiteralContest {
   std::size_t Count() const noexcept { return records_.size(); }
 
  private:
-  struct Record {
-    std::string call;
-    std::string auxText;
-    std::string markedCallNonCw;
-    std::string band;
-    std::string mode;
-    std::string rstReceived;
-    std::string rstSent;
-    std::string exchangeReceived;
-    std::string exchangeSent;
-    std::string markedCallCw;
-    std::uint32_t frequencyKhz = 0;
-    OleDateTime qsoTime;
-  };
+  // The same record fields as the store keeps; only the algorithms differ.
+  using Record = QsoRecord;
 
   Platform& platform_;
   std::string problemLogPath_;
