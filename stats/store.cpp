@@ -3,6 +3,35 @@
 #include <algorithm>
 
 namespace stats {
+namespace {
+
+void Forget(TextMap<std::int32_t>& marked, const std::string& call) {
+  if (call.empty()) return;
+  const auto found = marked.find(call);
+  if (found != marked.end() && --found->second == 0) marked.erase(found);
+}
+
+}  // namespace
+
+void BandTally::Add(const QsoRecord& record) {
+  ++records_;
+  if (record.call.empty()) return;
+  ++qsos_;
+  if (record.mode == "CW") ++cw_;
+  if (record.mode == "SSB") ++ssb_;
+  if (!record.markedCallCw.empty()) ++markedCw_[record.markedCallCw];
+  if (!record.markedCallNonCw.empty()) ++markedNonCw_[record.markedCallNonCw];
+}
+
+void BandTally::Remove(const QsoRecord& record) {
+  --records_;
+  if (record.call.empty()) return;
+  --qsos_;
+  if (record.mode == "CW") --cw_;
+  if (record.mode == "SSB") --ssb_;
+  Forget(markedCw_, record.markedCallCw);
+  Forget(markedNonCw_, record.markedCallNonCw);
+}
 
 void QsoStore::Add(QsoRecord record) {
   records_.push_back(std::move(record));
@@ -12,8 +41,8 @@ void QsoStore::Add(QsoRecord record) {
     calls = byCall_.emplace(position->call, std::vector<Position>{}).first;
   calls->second.push_back(position);
   auto band = perBand_.find(position->band);
-  if (band == perBand_.end()) band = perBand_.emplace(position->band, 0).first;
-  ++band->second;
+  if (band == perBand_.end()) band = perBand_.emplace(position->band, BandTally{}).first;
+  band->second.Add(*position);
 }
 
 bool QsoStore::RemoveFirst(std::string_view call, std::string_view mode, std::string_view band) {
@@ -25,9 +54,9 @@ bool QsoStore::RemoveFirst(std::string_view call, std::string_view mode, std::st
   });
   if (match == positions.end()) return false;
   const Position record = *match;
-  if (const auto count = perBand_.find(record->band);
-      count != perBand_.end() && --count->second == 0) {
-    perBand_.erase(count);
+  if (const auto tally = perBand_.find(record->band); tally != perBand_.end()) {
+    tally->second.Remove(*record);
+    if (tally->second.Records() == 0) perBand_.erase(tally);
   }
   positions.erase(match);
   if (positions.empty()) byCall_.erase(calls);
@@ -48,8 +77,13 @@ const std::vector<QsoStore::Position>& QsoStore::WithCall(std::string_view call)
 }
 
 std::size_t QsoStore::CountOnBand(std::string_view band) const {
-  const auto count = perBand_.find(band);
-  return count == perBand_.end() ? 0 : count->second;
+  const BandTally* const tally = TallyOf(band);
+  return tally == nullptr ? 0 : tally->Records();
+}
+
+const BandTally* QsoStore::TallyOf(std::string_view band) const {
+  const auto tally = perBand_.find(band);
+  return tally == perBand_.end() ? nullptr : &tally->second;
 }
 
 void BandList::AddIfNew(std::string_view band) {

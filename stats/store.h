@@ -42,6 +42,32 @@ struct TextHash {
 template <typename Value>
 using TextMap = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
 
+// What the result counts on one band, kept up to date as records come and go,
+// so that scoring costs the same at any log size.
+class BandTally {
+ public:
+  void Add(const QsoRecord& record);
+  void Remove(const QsoRecord& record);
+
+  std::size_t Records() const noexcept { return records_; }
+  // Over the records with a call sign: all of them, those in CW, those in SSB,
+  // and the distinct marked stations, counted apart for CW and the other modes.
+  std::int32_t Qsos() const noexcept { return qsos_; }
+  std::int32_t Cw() const noexcept { return cw_; }
+  std::int32_t Ssb() const noexcept { return ssb_; }
+  std::int32_t Kvant() const noexcept {
+    return static_cast<std::int32_t>(markedCw_.size() + markedNonCw_.size());
+  }
+
+ private:
+  std::size_t records_ = 0;
+  std::int32_t qsos_ = 0;
+  std::int32_t cw_ = 0;
+  std::int32_t ssb_ = 0;
+  TextMap<std::int32_t> markedCw_;  // marked call -> records that mark it
+  TextMap<std::int32_t> markedNonCw_;
+};
+
 class QsoStore {
  public:
   using Records = std::list<QsoRecord>;
@@ -66,11 +92,13 @@ class QsoStore {
   const std::vector<Position>& WithCall(std::string_view call) const;
   // How many records are on this band.
   std::size_t CountOnBand(std::string_view band) const;
+  // The counts of one band; null when no record is on it.
+  const BandTally* TallyOf(std::string_view band) const;
 
  private:
   Records records_;
   TextMap<std::vector<Position>> byCall_;
-  TextMap<std::size_t> perBand_;
+  TextMap<BandTally> perBand_;
 };
 
 // The distinct band texts of accepted QSOs, in the order first seen; the result

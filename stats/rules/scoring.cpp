@@ -1,24 +1,11 @@
 #include "stats/rules/scoring.h"
 
 #include <limits>
-#include <unordered_set>
 
 #include "stats/rules/band_order.h"
 
 namespace stats {
 namespace {
-
-struct BandTally {
-  std::int32_t qsos = 0;
-  std::int32_t cw = 0;
-  std::int32_t ssb = 0;
-  std::unordered_set<std::string_view> markedCw;
-  std::unordered_set<std::string_view> markedNonCw;
-
-  std::int32_t Kvant() const noexcept {
-    return static_cast<std::int32_t>(markedCw.size() + markedNonCw.size());
-  }
-};
 
 void AppendRow(std::string& text, std::string_view label, std::int64_t qsos, std::int64_t points,
                std::int64_t cw, std::int64_t ssb, std::int64_t kvant) {
@@ -51,29 +38,20 @@ ContestResult ScoreContest(const QsoStore& store, BandList& bands, std::string_v
 
   OrderBands(bands.Entries());
 
-  std::unordered_map<std::string_view, BandTally> tallies;
-  for (const QsoRecord& record : store.All()) {
-    if (record.call.empty()) continue;
-    BandTally& tally = tallies[record.band];
-    ++tally.qsos;
-    if (record.mode == "CW") ++tally.cw;
-    if (record.mode == "SSB") ++tally.ssb;
-    if (!record.markedCallCw.empty()) tally.markedCw.insert(record.markedCallCw);
-    if (!record.markedCallNonCw.empty()) tally.markedNonCw.insert(record.markedCallNonCw);
-  }
-
+  // The store keeps each band's counts up to date, so this costs the same at
+  // any log size.
   std::int64_t totalPoints = 0;
   std::int64_t totalCw = 0;
   std::int64_t totalSsb = 0;
   std::int64_t totalKvant = 0;
   const BandTally none;
   for (const std::string& band : bands.Entries()) {
-    const auto found = tallies.find(band);
-    const BandTally& tally = found == tallies.end() ? none : found->second;
-    AppendRow(text, band, tally.qsos, tally.qsos, tally.cw, tally.ssb, tally.Kvant());
-    totalPoints += tally.qsos;
-    totalCw += tally.cw;
-    totalSsb += tally.ssb;
+    const BandTally* const found = store.TallyOf(band);
+    const BandTally& tally = found == nullptr ? none : *found;
+    AppendRow(text, band, tally.Qsos(), tally.Qsos(), tally.Cw(), tally.Ssb(), tally.Kvant());
+    totalPoints += tally.Qsos();
+    totalCw += tally.Cw();
+    totalSsb += tally.Ssb();
     totalKvant += tally.Kvant();
   }
   AppendRow(text, "Total", static_cast<std::int64_t>(store.Count()), totalPoints, totalCw, totalSsb,

@@ -17,7 +17,7 @@ struct ContestResult {
   std::int32_t score = 0;
 };
 
-// Orders the band list (see OrderBands) and scores the store in one pass.
+// Orders the band list (see OrderBands) and scores the store from its per-band counts.
 ContestResult ScoreContest(const QsoStore& store, BandList& bands, std::string_view contestDate,
                            std::string_view contestantCall);
 

@@ -59,6 +59,35 @@ TEST(QsoStore, IndexFollowsAddsRemovesAndClear) {
   EXPECT_EQ(store.WithCall("DX1").size(), 1u);
 }
 
+TEST(QsoStore, BandTallyCountsMarkedStationsUntilTheirLastRecordGoes) {
+  QsoStore store;
+  QsoRecord marked = Record("DX1", "CW", "40");
+  marked.markedCallCw = "DX1";
+  store.Add(marked);
+  store.Add(marked);
+  QsoRecord phone = Record("DX1", "SSB", "40");
+  phone.markedCallNonCw = "DX1";
+  store.Add(phone);
+  store.Add(Record("", "CW", "40"));  // no call: on the band, but not counted
+
+  const BandTally* tally = store.TallyOf("40");
+  ASSERT_NE(tally, nullptr);
+  EXPECT_EQ(tally->Records(), 4u);
+  EXPECT_EQ(tally->Qsos(), 3);
+  EXPECT_EQ(tally->Cw(), 2);
+  EXPECT_EQ(tally->Ssb(), 1);
+  EXPECT_EQ(tally->Kvant(), 2);
+
+  store.RemoveFirst("DX1", "CW", "40");
+  EXPECT_EQ(store.TallyOf("40")->Kvant(), 2);  // the other CW record still marks DX1
+  store.RemoveFirst("DX1", "CW", "40");
+  store.RemoveFirst("DX1", "SSB", "40");
+  EXPECT_EQ(store.TallyOf("40")->Kvant(), 0);
+  EXPECT_EQ(store.TallyOf("40")->Qsos(), 0);
+  store.RemoveFirst("", "CW", "40");
+  EXPECT_EQ(store.TallyOf("40"), nullptr);
+}
+
 TEST(BandList, KeepsFirstSeenOrderWithoutDuplicates) {
   BandList bands;
   for (const char* band : {"40", "80", "40", "160", "80"}) bands.AddIfNew(band);
