@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "stats/file_output.h"
 #include "stats/platform/platform.h"
 #include "stats/platform/posix_station_prompt.h"
 #include "stats/platform/profile_file.h"
@@ -140,7 +141,7 @@ class PosixPlatform final : public Platform {
   }
 
   bool ReplaceFile(const std::string& from, const std::string& to) override {
-    return std::rename(WithForwardSlashes(from).c_str(), WithForwardSlashes(to).c_str()) == 0;
+    return MoveFileOver(WithForwardSlashes(from), WithForwardSlashes(to));
   }
 };
 

@@ -7,26 +7,12 @@
 #include <string_view>
 #include <vector>
 
-#ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#undef WriteProfileString  // the system's win.ini function, not ours
-#endif
+#include "stats/file_output.h"
 
 namespace stats {
 namespace {
 
 constexpr std::string_view kBlanks = " \t\r\n\v\f";
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
 
 std::string_view Trim(std::string_view text) {
   const auto first = text.find_first_not_of(kBlanks);
@@ -174,28 +160,6 @@ LoadedFile Load(const std::string& path) {
   return loaded;
 }
 
-bool MoveOver(const std::string& from, const std::string& to) {
-#ifdef _WIN32
-  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-#else
-  return std::rename(from.c_str(), to.c_str()) == 0;
-#endif
-}
-
-bool WriteWhole(const std::string& path, const std::string& content) {
-  UniqueFile file(std::fopen(path.c_str(), "wb"));
-  if (!file) return false;
-  const bool written = std::fwrite(content.data(), 1, content.size(), file.get()) == content.size();
-  return std::fclose(file.release()) == 0 && written;
-}
-
-bool Replace(const std::string& path, const std::string& content) {
-  const std::string temporary = path + ".tmp";
-  if (WriteWhole(temporary, content) && MoveOver(temporary, path)) return true;
-  std::remove(temporary.c_str());
-  return false;
-}
-
 bool BreaksLines(std::string_view text) {
   return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
@@ -228,7 +192,7 @@ bool WriteProfileString(const std::string& path, const std::string& section, con
   if (file.status == LoadStatus::kFailed) return false;
   auto lines = SplitLines(file.content);
   SetValue(lines, section, key, value);
-  return Replace(path, JoinLines(lines));
+  return ReplaceWholeFile(path, JoinLines(lines));
 }
 
 }  // namespace stats

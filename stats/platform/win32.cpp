@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "stats/file_output.h"
 #include "stats/platform/platform.h"
 #include "stats/platform/win32_station_dialog.h"
 
@@ -61,7 +62,7 @@ class Win32Platform final : public Platform {
   }
 
   bool ReplaceFile(const std::string& from, const std::string& to) override {
-    return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    return MoveFileOver(from, to);
   }
 };
 

@@ -15,13 +15,10 @@ std::string ReadCabrilloInclude(const std::string& path) {
 }
 
 bool ReplaceFileContents(Platform& platform, const std::string& path, std::string_view contents) {
-  const std::string partialPath = path + std::string(kPartialFileExtension);
-  OutputFile partial(partialPath, OpenMode::kTruncate, OutputFile::LineEnds::kAsWritten);
-  if (!partial.IsOpen()) return false;
-  partial.Write(contents);
-  if (partial.Close() && platform.ReplaceFile(partialPath, path)) return true;
-  std::remove(partialPath.c_str());
-  return false;
+  return ReplaceWholeFile(path, contents,
+                          [&platform](const std::string& from, const std::string& to) {
+                            return platform.ReplaceFile(from, to);
+                          });
 }
 
 }  // namespace stats
