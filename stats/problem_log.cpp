@@ -1,5 +1,7 @@
 #include "stats/problem_log.h"
 
+#include "stats/text.h"
+
 namespace stats {
 
 std::string FormatRejectedLine(const QsoArguments& qso, std::string_view ending) {
@@ -10,7 +12,7 @@ std::string FormatRejectedLine(const QsoArguments& qso, std::string_view ending)
        {qso.mode, std::string_view(qsoTime), qso.ownCall, qso.rstSent, qso.exchangeSent, qso.call,
         qso.rstReceived, qso.exchangeReceived}) {
     line += "  ";
-    line += piece;
+    AppendOnOneLine(line, piece);
   }
   line += ending;
   line += '\n';

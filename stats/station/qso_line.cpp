@@ -2,16 +2,18 @@
 
 #include <string>
 
+#include "stats/text.h"
+
 namespace stats {
 namespace {
 
 void AppendRightAligned(std::string& line, std::string_view text, std::size_t width) {
   if (text.size() < width) line.append(width - text.size(), ' ');
-  line += text;
+  AppendOnOneLine(line, text);
 }
 
 void AppendLeftAligned(std::string& line, std::string_view text, std::size_t width) {
-  line += text;
+  AppendOnOneLine(line, text);
   if (text.size() < width) line.append(width - text.size(), ' ');
 }
 
@@ -35,7 +37,7 @@ std::string FormatQsoLine(std::string_view senderCall, const CabrilloQso& qso) {
   line += ' ';
   AppendLeftAligned(line, qso.rstReceived, 3);
   line += ' ';
-  line += qso.exchangeReceived;
+  AppendOnOneLine(line, qso.exchangeReceived);
   line += "\r\n";
   return line;
 }

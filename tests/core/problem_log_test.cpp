@@ -43,20 +43,23 @@ TEST_F(ProblemLogTest, RejectedLinesAreAppendedByteForByte) {
       "QSO:  7012  CW  2013-02-05 0907  OWN1  599  001  DX2  579     NO RX NUMBER !!!\r\n");
 }
 
-TEST_F(ProblemLogTest, EmptyPiecesKeepTheirSeparatorsAndLineFeedsBecomeCrLf) {
+TEST_F(ProblemLogTest, EmptyPiecesKeepTheirSeparatorsAndControlBytesBecomeSpaces) {
   TestQso qso;
   qso.ownCall = "";
   qso.status = 2;  // null date: empty time piece
   qso.frequencyHz = 999;
-  qso.call = "A\nB";
+  qso.call = "UA3\r\nAAA";
+  qso.mode = "C\x01W";
+  qso.rstSent = "5\t9\x7F";
+  qso.exchangeReceived = "12\xC8";  // a Windows-1251 letter stays
   EXPECT_EQ(FormatRejectedLine(qso.Arguments(), kNoContestModeEnding),
-            "QSO:  0  CW      599  001  A\nB  579  123   No contest mode !!!\n");
+            "QSO:  0  C W      5 9   001  UA3  AAA  579  12\xC8   No contest mode !!!\n");
 
   log_.OpenForAppend();
   log_.WriteRejected(kNoContestModeEnding, qso.Arguments());
   log_.CloseAppend();
   EXPECT_EQ(ReadFileBytes("err.txt"),
-            "QSO:  0  CW      599  001  A\r\nB  579  123   No contest mode !!!\r\n");
+            "QSO:  0  C W      5 9   001  UA3  AAA  579  12\xC8   No contest mode !!!\r\n");
 }
 
 TEST_F(ProblemLogTest, OpeningForAppendCreatesAnEmptyFile) {

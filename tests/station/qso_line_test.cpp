@@ -56,6 +56,20 @@ TEST(QsoLine, LongValuesWidenTheirColumnsWithoutCutting) {
   EXPECT_EQ(FormatQsoLine("UA1AAA", qso).substr(0, 13), "QSO: 4294967 ");
 }
 
+TEST(QsoLine, ControlBytesOfHostTextsBecomeSpacesAndTheLineStaysOne) {
+  CabrilloQso qso = Sample();
+  qso.call = "UA3\r\nAAA";
+  qso.rstSent = "5\t9";
+  qso.exchangeSent =
+      "0\x1B"
+      "1";
+  qso.rstReceived = "\x7F";
+  qso.exchangeReceived = "1\n2\xC8";
+  EXPECT_EQ(FormatQsoLine("UA1\rAAA", qso),
+            "QSO:  3550 CW 2013-02-05 0907 UA1 AAA       5 9 0 1    UA3  AAA     " +
+                std::string(5, ' ') + "1 2\xC8\r\n");
+}
+
 TEST(QsoLine, TimeWithoutAValidDateIsEmpty) {
   CabrilloQso qso = Sample();
   qso.qsoTime = OleDateTime{OleDate(2013, 2, 5), 2};
