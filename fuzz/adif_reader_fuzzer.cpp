@@ -1,7 +1,7 @@
-// The ADIF reader on arbitrary bytes: it either returns a log or throws its
-// syntax error, never anything else; what it returns is consistent with the
-// file, and writing the records out again as ADIF and reading that back gives
-// the same records.
+// The ADIF reader on arbitrary bytes: it either returns records or throws its
+// syntax error, never anything else; what it returns and warns about is
+// consistent with the file, and writing the records out again as ADIF and
+// reading that back gives the same records, without a warning.
 
 #include <cstdint>
 #include <cstdio>
@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "host/adif_reader.h"
+#include "tests/support/adif_records.h"
 
 namespace {
 
@@ -29,11 +30,11 @@ bool IsUpper(std::string_view name) {
   return true;
 }
 
-void CheckConsistent(const host::AdifLog& log, std::string_view bytes) {
+void CheckConsistent(const host_test::ReadLog& log, std::string_view bytes) {
   std::size_t valueBytes = 0;
   std::size_t previousOffset = 0;
   for (std::size_t i = 0; i < log.records.size(); ++i) {
-    const host::AdifRecord& record = log.records[i];
+    const host_test::OwnedRecord& record = log.records[i];
     Require(record.number == i + 1, "records are numbered from 1 in file order");
     Require(!record.fields.empty(), "a record has fields");
     Require(record.offset < bytes.size() && bytes[record.offset] == '<',
@@ -41,19 +42,24 @@ void CheckConsistent(const host::AdifLog& log, std::string_view bytes) {
     Require(i == 0 || record.offset > previousOffset, "records follow each other in the file");
     Require(record.terminated || i + 1 == log.records.size(), "only the last record may be open");
     previousOffset = record.offset;
-    for (const host::AdifField& field : record.fields) {
+    for (const host_test::OwnedField& field : record.fields) {
       Require(!field.name.empty() && IsUpper(field.name), "field names are in capitals");
       Require(field.name.find_first_of(":<>") == std::string::npos, "a name is inside its tag");
       valueBytes += field.value.size();
     }
   }
   Require(valueBytes <= bytes.size(), "values are bytes of the file");
+  for (const host::LogWarning& warning : log.warnings) {
+    Require(warning.offset < bytes.size(), "a warning points into the file");
+    Require(warning.record >= 1 && warning.record <= log.records.size() + 1,
+            "a warning names a record that was read");
+  }
 }
 
-std::string Write(const host::AdifLog& log) {
+std::string Write(const host_test::ReadLog& log) {
   std::string text;
-  for (const host::AdifRecord& record : log.records) {
-    for (const host::AdifField& field : record.fields) {
+  for (const host_test::OwnedRecord& record : log.records) {
+    for (const host_test::OwnedField& field : record.fields) {
       text += "<" + field.name + ":" + std::to_string(field.value.size()) + ">" + field.value;
     }
     if (record.terminated) text += "<EOR>\n";
@@ -61,7 +67,22 @@ std::string Write(const host::AdifLog& log) {
   return text;
 }
 
-bool SameRecords(const host::AdifLog& a, const host::AdifLog& b) {
+std::size_t CountRepeatedFields(const host_test::ReadLog& log) {
+  std::size_t count = 0;
+  for (const auto& record : log.records) {
+    for (std::size_t i = 0; i < record.fields.size(); ++i) {
+      for (std::size_t j = 0; j < i; ++j) {
+        if (record.fields[j].name == record.fields[i].name) {
+          ++count;
+          break;
+        }
+      }
+    }
+  }
+  return count;
+}
+
+bool SameRecords(const host_test::ReadLog& a, const host_test::ReadLog& b) {
   if (a.records.size() != b.records.size()) return false;
   for (std::size_t i = 0; i < a.records.size(); ++i) {
     const auto& left = a.records[i];
@@ -81,9 +102,9 @@ bool SameRecords(const host::AdifLog& a, const host::AdifLog& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  host::AdifLog log;
+  host_test::ReadLog log;
   try {
-    log = host::ParseAdif(bytes);
+    log = host_test::ReadAll(bytes);
   } catch (const host::AdifSyntaxError& error) {
     Require(error.offset() < size, "a syntax error points into the file");
     Require(error.record() >= 1, "a syntax error names a record");
@@ -92,7 +113,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckConsistent(log, bytes);
   const std::string again = Write(log);
   try {
-    Require(SameRecords(host::ParseAdif(again), log), "written out and read back: same records");
+    const host_test::ReadLog back = host_test::ReadAll(again);
+    Require(SameRecords(back, log), "written out and read back: same records");
+    const bool open = !log.records.empty() && !log.records.back().terminated;
+    Require(back.warnings.size() == CountRepeatedFields(log) + (open ? 1 : 0),
+            "written out and read back: no warning but for fields given twice and a last "
+            "record without <EOR>");
   } catch (const host::AdifSyntaxError&) {
     Fail("the reader's own records read back without a syntax error");
   }

@@ -10,10 +10,20 @@
 
 namespace host {
 
+struct BandEdges {
+  std::uint32_t lowestHz;
+  std::uint32_t highestHz;
+};
+
 // The ADIF BAND value in the host's form: blanks trimmed, lower case, and the
 // trailing "m" of a metre band dropped ("160m" and "160M" give "160"; "70cm"
 // stays "70cm").
 std::string HostBandName(std::string_view adifBand);
+
+// The edges of a band of the ADIF band table by its name in the host's form,
+// or nothing for a name that is not in the table (or lies above the 32-bit
+// hertz the host can hold).
+std::optional<BandEdges> EdgesOfBand(std::string_view hostBand);
 
 // The band that holds the frequency, by the amateur band edges of the ADIF band
 // table (edges included), or nothing outside every band.

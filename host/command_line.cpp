@@ -26,9 +26,14 @@ Options:
                      current folder); made, with DIR/Plugins, when missing
   --cabrillo         also write the Cabrillo log; the plug-in first asks for
                      the station details (a dialog on Windows, questions on
-                     the terminal elsewhere)
+                     the terminal elsewhere; with no terminal to ask on, the
+                     question counts as cancelled and ZORVA.ini keeps what
+                     it holds)
   --confirm-details  answer the station-details question with OK, keeping
-                     the details saved in DIR/Plugins/ZORVA.ini (for scripts)
+                     the details saved in DIR/Plugins/ZORVA.ini (for scripts;
+                     on Windows stats-host presses OK, elsewhere it gives the
+                     plug-in scripted answers on standard input: empty lines,
+                     which keep every value and confirm)
   --call CALL        own call sign (default: STATION_CALLSIGN, else OPERATOR,
                      of each QSO; the first QSO's for the summary)
   --date YYYY-MM-DD  contest date of the summary (default: the first QSO's)
@@ -40,22 +45,39 @@ Options:
                      program, in its Plugins folder, or in ../stats)
   -h, --help         show this text
 
-How the log is read (ADIF 3, .adi; field names in any case):
+How the log is read (ADIF 3, .adi):
   CALL                 the worked station
   QSO_DATE, TIME_ON    YYYYMMDD and HHMM or HHMMSS, UTC
-  FREQ                 MHz, taken exactly to the hertz; further decimals are
-                       dropped (14.0255 is 14025500 Hz)
+  FREQ                 MHz, rounded to the nearest hertz (7.0119999 is
+                       7012000 Hz)
   BAND                 "160m" is passed as "160"; without BAND the band
-                       follows from FREQ
-  MODE, SUBMODE        CW; SSB (any submode); PSK with PSK63 or BPSK63, and
-                       PSK63, as BPSK63; BPSK62. Other modes keep their ADIF
-                       name and the plug-in refuses them.
+                       follows from FREQ; without FREQ the frequency passed
+                       is the band's lower edge (7000000 Hz on 40m)
+  MODE, SUBMODE        CW; SSB (any submode), and the older USB and LSB; PSK
+                       with PSK63 or BPSK63, and PSK63, as BPSK63; BPSK62.
+                       Other modes keep their ADIF name and the plug-in
+                       refuses them.
   RST_SENT, RST_RCVD   the reports
   STX_STRING or STX    the number sent; SRX_STRING or SRX the number received
   STATION_CALLSIGN or OPERATOR   the own call, unless --call is given
-Texts pass as the bytes of the file (Windows-1251 or UTF-8). A record without
-CALL, date or time is skipped with a warning; a last record without <EOR> is
-taken with a warning.
+
+  Taken as they are: field names in any case, a header or none, a BOM, CR LF
+  or LF, type indicators, APP_ and USERDEF fields, texts as the bytes of the
+  file (Windows-1251 or UTF-8).
+  Repaired, with a warning that names the record and the byte offset: a
+  length that runs into a following tag (the value ends at the tag); text
+  between fields (ignored); a field given twice in a record (the first
+  counts); a last record without <EOR> (taken); FREQ with a decimal comma (a
+  point); FREQ in kHz (taken as kHz when its value / 1000 lies in BAND, or
+  without BAND in an amateur band); FREQ that is not a number or lies in no
+  band (BAND's lower edge instead); FREQ outside BAND (both passed).
+  Skipped, with a warning (exit status 3): a record without CALL, without a
+  valid QSO_DATE or TIME_ON, with neither BAND nor a FREQ in an amateur band,
+  or with a control byte (CR, LF, NUL...) in a text handed to the plug-in.
+  Refused, with nothing scored or written (exit status 2): a tag that never
+  closes, a tag without a name or a length, a length that is not a number, a
+  value that runs past the end of the file, a record over 16 MiB, an <EOH>
+  after the first record.
 
 Tour repeats (--repeats):
   While a call is typed, the plug-in (CheckCall0) warns about a QSO with the
@@ -67,10 +89,18 @@ Tour repeats (--repeats):
   and mode and the same hour of the day (like the plug-in, the date is not
   compared). The plug-in counts repeats all the same.
 
-Exit status: 0 when the log was scored; 2 for a bad command line, a log that
-can not be read or is not valid ADIF (the message gives the record and the byte
-offset, counted from 0), or a plug-in that can not be loaded (nothing is
-written then); 1 when the working folder can not be used.
+Exit status:
+  0  every record reached the plug-in, and its files and the report were
+     written (QSOs that the contest rules refuse are a normal result)
+  1  the working folder can not be used
+  2  a bad command line, a log that can not be read or is malformed (the
+     message gives the record and the byte offset, counted from 0), or a
+     plug-in that can not be loaded; nothing is written
+  3  the report is printed, but records were skipped, or err.txt, ZORVA.ini,
+     the Cabrillo log or the report itself could not be written (stats-host
+     says which, and why)
+  4  the log holds no QSO to score (it is empty, has a header only, or every
+     record was skipped): the plug-in is not called and no file is written
 )";
 
 bool TakesValue(std::string_view name) {
@@ -81,6 +111,11 @@ void Apply(Options& options, std::string_view name, const std::string& value) {
   if (name == "--dir") {
     options.workingFolder = value;
   } else if (name == "--call") {
+    for (const char c : value) {
+      if (static_cast<unsigned char>(c) < 32 || c == 127) {
+        throw UsageError("--call holds a control character");
+      }
+    }
     options.ownCall = value;
   } else if (name == "--plugin") {
     options.plugin = value;

@@ -18,7 +18,8 @@ struct ModeName {
 constexpr ModeName kModeNames[] = {
     {"CW", "*", "CW"},           {"SSB", "*", "SSB"},         {"PSK", "PSK63", "BPSK63"},
     {"PSK", "BPSK63", "BPSK63"}, {"PSK", "BPSK62", "BPSK62"}, {"PSK63", "*", "BPSK63"},
-    {"BPSK63", "*", "BPSK63"},   {"BPSK62", "*", "BPSK62"},
+    {"BPSK63", "*", "BPSK63"},   {"BPSK62", "*", "BPSK62"},   {"USB", "*", "SSB"},
+    {"LSB", "*", "SSB"},
 };
 
 }  // namespace

@@ -7,7 +7,8 @@
 
 namespace host {
 
-// MODE (and SUBMODE) in the host's name: "CW"; "SSB" whatever the submode;
+// MODE (and SUBMODE) in the host's name: "CW"; "SSB" whatever the submode,
+// and for the older modes USB and LSB that some loggers still write;
 // "BPSK63" for PSK with the submode PSK63 or BPSK63 and for the older MODE PSK63
 // or BPSK63; "BPSK62" where a logger wrote it as mode or submode. Any other mode
 // keeps its ADIF name in capitals, the submode's when there is one (PSK with

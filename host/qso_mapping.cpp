@@ -1,26 +1,66 @@
 #include "host/qso_mapping.h"
 
+#include <array>
+#include <cstdio>
 #include <string_view>
-#include <variant>
 
 #include "host/ascii.h"
-#include "host/band.h"
 #include "host/frequency.h"
 #include "host/mode.h"
 
 namespace host {
 namespace {
 
-std::string_view ValueOf(const AdifRecord& record, std::string_view name) {
-  const std::string* value = record.Find(name);
-  return value == nullptr ? std::string_view{} : std::string_view{*value};
-}
+// The fields the mapping reads, found in one pass over the record.
+enum Field {
+  kCall,
+  kQsoDate,
+  kTimeOn,
+  kFreq,
+  kBand,
+  kMode,
+  kSubmode,
+  kRstSent,
+  kRstRcvd,
+  kStxString,
+  kStx,
+  kSrxString,
+  kSrx,
+  kStationCallsign,
+  kOperator,
+  kFieldCount
+};
 
-// The first of the fields that has a value.
-std::string FirstFilled(const AdifRecord& record, std::string_view first, std::string_view second) {
-  const std::string_view value = ValueOf(record, first);
-  return std::string(Trimmed(value).empty() ? ValueOf(record, second) : value);
-}
+constexpr std::array<std::string_view, kFieldCount> kFieldNames = {
+    "CALL",    "QSO_DATE",         "TIME_ON",  "FREQ",       "BAND", "MODE",
+    "SUBMODE", "RST_SENT",         "RST_RCVD", "STX_STRING", "STX",  "SRX_STRING",
+    "SRX",     "STATION_CALLSIGN", "OPERATOR"};
+
+class Fields {
+ public:
+  explicit Fields(const AdifRecord& record) {
+    for (const AdifField& field : record.fields) {
+      for (std::size_t i = 0; i < kFieldCount; ++i) {
+        if (field.name == kFieldNames[i]) {
+          if (found_[i] == nullptr) found_[i] = &field;
+          break;
+        }
+      }
+    }
+  }
+
+  const AdifField* Get(Field field) const { return found_[field]; }
+  std::string_view Value(Field field) const {
+    return found_[field] == nullptr ? std::string_view{} : found_[field]->value;
+  }
+  // The first of the two fields that has a value.
+  Field FirstFilled(Field first, Field second) const {
+    return Trimmed(Value(first)).empty() ? second : first;
+  }
+
+ private:
+  std::array<const AdifField*, kFieldCount> found_{};
+};
 
 std::string Quoted(std::string_view text) {
   std::string quoted(1, '"');
@@ -28,67 +68,69 @@ std::string Quoted(std::string_view text) {
   return quoted;
 }
 
-// The QSO, or the reason why the record can not be one.
-std::variant<HostQso, std::string> MapRecord(const AdifRecord& record,
-                                             const std::optional<std::string>& ownCall) {
-  HostQso qso;
-  qso.record = record.number;
-  qso.call = std::string(ValueOf(record, "CALL"));
-  if (Trimmed(qso.call).empty()) return std::string("no CALL");
+bool IsControlByte(char c) { return static_cast<unsigned char>(c) < 32 || c == 127; }
 
-  const std::string_view dateText = ValueOf(record, "QSO_DATE");
+// Why a text the plug-in gets can not be passed: a control byte would cut it
+// (NUL) or split the plug-in's lines. Nothing when it can.
+std::optional<std::string> ControlByteIn(const Fields& fields, Field field) {
+  const std::string_view value = fields.Value(field);
+  for (const char c : value) {
+    if (!IsControlByte(c)) continue;
+    char code[8];
+    std::snprintf(code, sizeof code, "0x%02X",
+                  static_cast<unsigned>(static_cast<unsigned char>(c)));
+    return std::string(kFieldNames[field]) + " holds the control byte " + code;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> MapRecord(const AdifRecord& record,
+                                     const std::optional<std::string>& ownCall, HostQso& qso,
+                                     const WarningSink& warn) {
+  const Fields fields(record);
+  qso.record = record.number;
+  if (Trimmed(fields.Value(kCall)).empty()) return std::string("no CALL");
+
+  const std::string_view dateText = fields.Value(kQsoDate);
   if (dateText.empty()) return std::string("no QSO_DATE");
   const auto date = ParseAdifDate(dateText);
   if (!date) return "QSO_DATE " + Quoted(dateText) + " is not a date (YYYYMMDD)";
   qso.date = *date;
 
-  const std::string_view timeText = ValueOf(record, "TIME_ON");
+  const std::string_view timeText = fields.Value(kTimeOn);
   if (timeText.empty()) return std::string("no TIME_ON");
   const auto time = ParseAdifTime(timeText);
   if (!time) return "TIME_ON " + Quoted(timeText) + " is not a time (HHMM or HHMMSS)";
   qso.secondOfDay = *time;
 
-  const std::string_view frequencyText = ValueOf(record, "FREQ");
-  if (!frequencyText.empty()) {
-    const auto hertz = ParseFrequencyHz(frequencyText);
-    if (!hertz) return "FREQ " + Quoted(frequencyText) + " is not a frequency in MHz";
-    qso.frequencyHz = *hertz;
+  const Field ownCallField = fields.FirstFilled(kStationCallsign, kOperator);
+  const Field sentField = fields.FirstFilled(kStxString, kStx);
+  const Field receivedField = fields.FirstFilled(kSrxString, kSrx);
+  for (const Field passed : {kCall, kBand, kMode, kSubmode, kRstSent, kRstRcvd, sentField,
+                             receivedField, ownCallField}) {
+    if (passed == ownCallField && ownCall) continue;
+    if (auto fault = ControlByteIn(fields, passed)) return fault;
   }
 
-  const std::string_view bandText = ValueOf(record, "BAND");
-  if (!Trimmed(bandText).empty()) {
-    qso.band = HostBandName(bandText);
-  } else if (frequencyText.empty()) {
-    return std::string("neither BAND nor FREQ");
-  } else if (const auto band = BandForFrequency(qso.frequencyHz)) {
-    qso.band = *band;
-  } else {
-    return "no BAND, and FREQ " + Quoted(frequencyText) + " lies outside the amateur bands";
+  FrequencyChoice frequency = ChooseFrequency(fields.Value(kFreq), fields.Value(kBand));
+  if (!frequency.refusal.empty()) return std::move(frequency.refusal);
+  if (!frequency.repair.empty()) {
+    const AdifField* about = fields.Get(kFreq) ? fields.Get(kFreq) : fields.Get(kBand);
+    warn(LogWarning{record.number, about->offset, std::move(frequency.repair), false});
   }
+  qso.frequencyHz = frequency.hertz;
+  qso.band = std::move(frequency.band);
 
-  qso.ownCall = ownCall ? *ownCall : FirstFilled(record, "STATION_CALLSIGN", "OPERATOR");
-  qso.mode = HostModeName(ValueOf(record, "MODE"), ValueOf(record, "SUBMODE"));
-  qso.rstSent = std::string(ValueOf(record, "RST_SENT"));
-  qso.rstReceived = std::string(ValueOf(record, "RST_RCVD"));
-  qso.exchangeSent = FirstFilled(record, "STX_STRING", "STX");
-  qso.exchangeReceived = FirstFilled(record, "SRX_STRING", "SRX");
-  return qso;
-}
-
-}  // namespace
-
-MappedLog MapRecords(const AdifLog& log, const std::optional<std::string>& ownCall) {
-  MappedLog mapped;
-  for (const AdifRecord& record : log.records) {
-    auto result = MapRecord(record, ownCall);
-    if (auto* qso = std::get_if<HostQso>(&result)) {
-      mapped.qsos.push_back(std::move(*qso));
-    } else {
-      mapped.skipped.push_back(
-          SkippedRecord{record.number, record.offset, std::get<std::string>(std::move(result))});
-    }
-  }
-  return mapped;
+  qso.call = fields.Value(kCall);
+  qso.ownCall = ownCall ? std::string_view(*ownCall) : fields.Value(ownCallField);
+  qso.mode = HostModeName(fields.Value(kMode), fields.Value(kSubmode));
+  qso.rstSent = fields.Value(kRstSent);
+  qso.rstReceived = fields.Value(kRstRcvd);
+  qso.exchangeSent = fields.Value(sentField);
+  qso.exchangeReceived = fields.Value(receivedField);
+  return std::nullopt;
 }
 
 }  // namespace host

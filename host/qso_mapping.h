@@ -1,15 +1,15 @@
 #pragma once
 
-// ADIF records as the QSOs the host hands to the plug-in, with the fields that
-// the plug-in reads turned into the host's forms.
+// An ADIF record as the QSO the host hands to the plug-in, with the fields
+// that the plug-in reads turned into the host's forms.
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "host/adif_reader.h"
+#include "host/log_warning.h"
 #include "host/ole_date.h"
 
 namespace host {
@@ -20,7 +20,7 @@ struct HostQso {
   std::string call;
   QsoDate date;
   int secondOfDay = 0;
-  std::uint32_t frequencyHz = 0;  // 0 when the record has no FREQ
+  std::uint32_t frequencyHz = 0;  // FREQ, else the lower edge of BAND
   std::string mode;
   std::string rstSent;
   std::string rstReceived;
@@ -29,21 +29,13 @@ struct HostQso {
   std::string band;
 };
 
-struct SkippedRecord {
-  std::size_t record = 0;
-  std::size_t offset = 0;
-  std::string reason;
-};
-
-struct MappedLog {
-  std::vector<HostQso> qsos;
-  std::vector<SkippedRecord> skipped;  // records without CALL, date or time, or unusable
-};
-
-// Maps every record. A record is skipped, with the reason, when it has no CALL,
-// no valid QSO_DATE or TIME_ON, a FREQ that is not a frequency, or neither a
-// BAND nor a FREQ inside an amateur band. `ownCall`, when given, replaces the
-// record's own call.
-MappedLog MapRecords(const AdifLog& log, const std::optional<std::string>& ownCall);
+// Maps the record into `qso`, whose texts are reused. Returns why the record
+// can not be a QSO: no CALL, no valid QSO_DATE or TIME_ON, neither a BAND nor
+// a usable FREQ (see ChooseFrequency), or a control byte (CR, LF, NUL, ...) in
+// a text handed to the plug-in; nothing when it is one. What was repaired goes
+// to `warn`. `ownCall`, when given, replaces the record's own call.
+std::optional<std::string> MapRecord(const AdifRecord& record,
+                                     const std::optional<std::string>& ownCall, HostQso& qso,
+                                     const WarningSink& warn);
 
 }  // namespace host

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "host/ascii.h"
+#include "host/summary_table.h"
 
 namespace host {
 namespace {
@@ -14,10 +14,10 @@ std::string TimeOfDay(int secondOfDay) {
   return text;
 }
 
-std::string DateAndTime(const HostQso& qso) {
+std::string DateAndTime(const QsoDate& date, int secondOfDay) {
   char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", qso.date.year, qso.date.month, qso.date.day);
-  return std::string(text) + " " + TimeOfDay(qso.secondOfDay);
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+  return std::string(text) + " " + TimeOfDay(secondOfDay);
 }
 
 std::string RecordLabel(std::size_t record) {
@@ -26,58 +26,56 @@ std::string RecordLabel(std::size_t record) {
   return text;
 }
 
-}  // namespace
-
-std::vector<std::string> ProblemLines(std::string_view problemLog) {
-  std::vector<std::string> lines;
-  std::size_t start = problemLog.find('\n');  // past the banner
-  while (start != std::string_view::npos && start + 1 < problemLog.size()) {
-    const std::size_t end = problemLog.find('\n', start + 1);
-    std::string_view line = problemLog.substr(start + 1, end - start - 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.emplace_back(line);
-    start = end;
-  }
-  return lines;
+std::string NotWritten(const OutputFile& file) {
+  return "not written (" + file.name + ": " + file.failure + ")";
 }
 
-std::string FormatRefused(const std::vector<HostQso>& qsos, const std::vector<bool>& accepted,
-                          const std::vector<std::string>& problemLines) {
-  std::string text;
-  std::size_t refused = 0;
-  for (std::size_t i = 0; i < qsos.size(); ++i) {
-    if (accepted[i]) continue;
-    const bool logged = refused < problemLines.size();
-    text += RecordLabel(qsos[i].record) +
-            (logged ? problemLines[refused] : qsos[i].call + " (no line in err.txt)") + "\n";
-    ++refused;
-  }
-  return "Refused by the plug-in: " + (refused == 0 ? "none" : std::to_string(refused) + " QSOs") +
-         " (err.txt)\n" + text;
-}
-
-std::string FormatRepeats(const std::vector<HostQso>& qsos,
-                          const std::vector<TourRepeat>& repeats) {
-  std::string text = "Repeats within one tour (the tour check would have warned): " +
-                     (repeats.empty() ? std::string("none") : std::to_string(repeats.size())) +
-                     "\n";
-  for (const TourRepeat& repeat : repeats) {
-    const HostQso& qso = qsos[repeat.index];
-    const HostQso& earlier = qsos[repeat.earlier];
-    text += RecordLabel(qso.record) + DateAndTime(qso) + "  " + qso.call + "  " + qso.band + "  " +
-            qso.mode + "  as record " + std::to_string(earlier.record) + " at " +
-            TimeOfDay(earlier.secondOfDay) + "\n";
+std::string FormatRefused(const RunResult& result) {
+  const std::size_t count = result.refused.size();
+  std::string text = "Refused by the plug-in: " +
+                     (count == 0 ? std::string("none") : std::to_string(count) + " QSOs") + " (" +
+                     (result.problemLog.written ? result.problemLog.name
+                                                : "err.txt " + NotWritten(result.problemLog)) +
+                     ")\n";
+  for (const RefusedQso& refused : result.refused) {
+    text += RecordLabel(refused.record) +
+            (result.problemLog.written ? refused.problemLine : refused.call) + "\n";
   }
   return text;
 }
 
-std::string CabrilloFileName(std::string_view ownCall) {
-  std::string name(ownCall);
-  for (char& c : name) {
-    if (c == '/' || c == '\\') c = '_';
+std::string FormatRepeats(const RunResult& result) {
+  std::string text =
+      "Repeats within one tour (the tour check would have warned): " +
+      (result.repeats.empty() ? std::string("none") : std::to_string(result.repeats.size())) + "\n";
+  for (const TourRepeat& repeat : result.repeats) {
+    text += RecordLabel(repeat.record) + DateAndTime(repeat.date, repeat.secondOfDay) + "  " +
+            repeat.call + "  " + repeat.band + "  " + repeat.mode + "  as record " +
+            std::to_string(repeat.earlierRecord) + " at " + TimeOfDay(repeat.earlierSecondOfDay) +
+            "\n";
   }
-  name = std::string(Trimmed(name));
-  return (name.empty() ? std::string("ZORVA") : name) + ".cbr";
+  return text;
+}
+
+}  // namespace
+
+std::string FormatReport(const RunResult& result) {
+  std::string text = FormatSummaryTable(result.summaryText) + "\n" + FormatRefused(result);
+  if (result.repeatsAsked) text += "\n" + FormatRepeats(result);
+  if (result.cabrilloAsked) {
+    text +=
+        "\nCabrillo log: " +
+        (result.cabrilloLog.written ? result.cabrilloLog.name : NotWritten(result.cabrilloLog)) +
+        "\n";
+  }
+  if (!result.settingsFile.written)
+    text += "\nSettings file: " + NotWritten(result.settingsFile) + "\n";
+  if (result.skipped > 0) {
+    text += "\nSkipped: " + std::to_string(result.skipped) + " of " +
+            std::to_string(result.records) +
+            " records did not reach the plug-in (see the warnings)\n";
+  }
+  return text;
 }
 
 }  // namespace host

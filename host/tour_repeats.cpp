@@ -5,28 +5,26 @@ namespace {
 
 constexpr int kSecondsPerHour = 60 * 60;
 
-bool SameTour(const HostQso& a, const HostQso& b) {
-  return a.secondOfDay / kSecondsPerHour == b.secondOfDay / kSecondsPerHour;
-}
-
-bool SameContact(const HostQso& a, const HostQso& b) {
-  return a.call == b.call && a.band == b.band && a.mode == b.mode;
+// Call, band and mode with a zero byte after each (no text handed to the
+// plug-in holds one), then the hour.
+void MakeKey(const HostQso& qso, std::string& key) {
+  key.assign(qso.call).push_back('\0');
+  key.append(qso.band).push_back('\0');
+  key.append(qso.mode).push_back('\0');
+  key.push_back(static_cast<char>(qso.secondOfDay / kSecondsPerHour));
 }
 
 }  // namespace
 
-std::vector<TourRepeat> FindTourRepeats(const std::vector<HostQso>& qsos,
-                                        const std::vector<bool>& accepted) {
-  std::vector<TourRepeat> repeats;
-  for (std::size_t i = 0; i < qsos.size(); ++i) {
-    for (std::size_t j = 0; j < i; ++j) {
-      if (accepted[j] && SameContact(qsos[j], qsos[i]) && SameTour(qsos[j], qsos[i])) {
-        repeats.push_back(TourRepeat{i, j});
-        break;
-      }
-    }
+std::optional<TourRepeat> TourRepeatFinder::Next(const HostQso& qso, bool stored) {
+  MakeKey(qso, key_);
+  const auto found = firstStored_.find(key_);
+  if (found == firstStored_.end()) {
+    if (stored) firstStored_.emplace(key_, Earlier{qso.record, qso.secondOfDay});
+    return std::nullopt;
   }
-  return repeats;
+  return TourRepeat{qso.record, qso.date, qso.secondOfDay,      qso.call,
+                    qso.band,   qso.mode, found->second.record, found->second.secondOfDay};
 }
 
 }  // namespace host

@@ -10,19 +10,40 @@
 // plug-in.
 
 #include <cstddef>
-#include <vector>
+#include <optional>
+#include <string>
+#include <unordered_map>
 
+#include "host/ole_date.h"
 #include "host/qso_mapping.h"
 
 namespace host {
 
 struct TourRepeat {
-  std::size_t index = 0;    // the repeating QSO, an index into the QSO list
-  std::size_t earlier = 0;  // the first stored QSO it repeats
+  std::size_t record = 0;  // the repeating QSO
+  QsoDate date;
+  int secondOfDay = 0;
+  std::string call;
+  std::string band;
+  std::string mode;
+  std::size_t earlierRecord = 0;  // the first stored QSO it repeats
+  int earlierSecondOfDay = 0;
 };
 
-// `accepted[i]` tells whether the plug-in stored qsos[i]; both lists have the same length.
-std::vector<TourRepeat> FindTourRepeats(const std::vector<HostQso>& qsos,
-                                        const std::vector<bool>& accepted);
+// Sees the QSOs in the order they are handed to the plug-in, in one pass: one
+// entry per call, band, mode and hour of the QSOs stored so far.
+class TourRepeatFinder {
+ public:
+  // The next QSO, and whether the plug-in stored it: the repeat it is, if any.
+  std::optional<TourRepeat> Next(const HostQso& qso, bool stored);
+
+ private:
+  struct Earlier {
+    std::size_t record;
+    int secondOfDay;
+  };
+  std::unordered_map<std::string, Earlier> firstStored_;  // by call, band, mode and hour
+  std::string key_;
+};
 
 }  // namespace host

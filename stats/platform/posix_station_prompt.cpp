@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cstdio>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -128,10 +129,17 @@ bool PromptStationDetails(StationDetailsForm& form, std::istream& in, std::ostre
 }
 
 bool EditStationDetailsOnConsole(StationDetailsForm& form) {
-  // Both ends must be a terminal: a test runner may pass its terminal as
-  // standard input while it captures the output nobody would see.
-  if (::isatty(STDIN_FILENO) == 0 || ::isatty(STDERR_FILENO) == 0) return true;
-  return PromptStationDetails(form, std::cin, std::cerr);
+  // Input that ended for an earlier question may have more now.
+  std::cin.clear();
+  std::clearerr(stdin);
+  if (::isatty(STDIN_FILENO) != 0) {
+    // A test runner may pass its terminal as standard input while it captures
+    // the questions nobody would see: that operator can not answer.
+    if (::isatty(STDERR_FILENO) == 0) return false;
+    return PromptStationDetails(form, std::cin, std::cerr);
+  }
+  std::ostream unseen(nullptr);  // scripted answers: the questions are not shown
+  return PromptStationDetails(form, std::cin, unseen);
 }
 
 }  // namespace stats

@@ -17,9 +17,11 @@ namespace stats {
 // refusal or the end of the input returns false and leaves `form` unchanged.
 bool PromptStationDetails(StationDetailsForm& form, std::istream& in, std::ostream& out);
 
-// The prompt on the terminal (read from standard input, shown on standard
-// error) when both are one; otherwise, with no operator to ask, the details
-// are confirmed as preset.
+// The form on the terminal (read from standard input, shown on standard
+// error) when both are one. When standard input is not a terminal it holds
+// scripted answers, read as typed without showing the questions: empty lines
+// keep every value and confirm. The end of the input before the last answer,
+// like a terminal input whose questions nobody sees, counts as CANCEL.
 bool EditStationDetailsOnConsole(StationDetailsForm& form);
 
 }  // namespace stats

@@ -3,7 +3,7 @@
 // While it lives, nobody answers the station-details dialog that a reset with
 // a report request shows: in the Windows build every dialog box this process
 // opens is cancelled; in the portable build standard input is empty, so the
-// terminal form is not shown and the preset details count as confirmed.
+// terminal form is cancelled as well.
 
 #if defined(_WIN32)
 #define WIN32_LEAN_AND_MEAN

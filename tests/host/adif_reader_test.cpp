@@ -1,17 +1,26 @@
+// The reader's syntax: records, headers, offsets, and the malformed files that
+// stop a run.
+
 #include "host/adif_reader.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
+
+#include "tests/support/adif_records.h"
 
 namespace host {
 namespace {
 
-std::string ValueOr(const AdifRecord& record, const char* name, const char* fallback = "-") {
-  const std::string* value = record.Find(name);
-  return value == nullptr ? fallback : *value;
+using host_test::OwnedRecord;
+
+std::vector<OwnedRecord> ParseAdif(std::string_view bytes) {
+  return host_test::ReadAll(bytes).records;
 }
+
+std::string ValueOr(const OwnedRecord& record, const char* name) { return record.ValueOr(name); }
 
 // A file as another logger writes it: free header text, lower-case tags, type
 // indicators, fields this program does not know, CR LF and LF mixed.
@@ -26,10 +35,12 @@ TEST(AdifReader, ReadsAnotherLoggersConventions) {
       "\n"
       "<CALL:5>UA3AA <QSO_DATE:8>20130205 <TIME_ON:6>091000 <EoR>\r\n";
 
-  const AdifLog log = ParseAdif(file);
+  const host_test::ReadLog log = host_test::ReadAll(file);
+  const auto& records = log.records;
 
-  ASSERT_EQ(log.records.size(), 2u);
-  const AdifRecord& first = log.records[0];
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_TRUE(log.warnings.empty());
+  const OwnedRecord& first = records[0];
   EXPECT_EQ(first.number, 1u);
   EXPECT_EQ(first.offset, file.find("<call"));
   EXPECT_TRUE(first.terminated);
@@ -42,60 +53,105 @@ TEST(AdifReader, ReadsAnotherLoggersConventions) {
   EXPECT_EQ(ValueOr(first, "COMMENT"), "it's <fine>");
   EXPECT_EQ(ValueOr(first, "SRX_STRING"), "123");
   EXPECT_EQ(ValueOr(first, "ADIF_VER"), "-") << "header fields are not record fields";
-  EXPECT_EQ(log.records[1].number, 2u);
-  EXPECT_EQ(ValueOr(log.records[1], "TIME_ON"), "091000");
+  EXPECT_EQ(records[1].number, 2u);
+  EXPECT_EQ(ValueOr(records[1], "TIME_ON"), "091000");
 }
 
 TEST(AdifReader, FileStartingWithTagHasNoHeader) {
-  const AdifLog log = ParseAdif("<CALL:4>K1AB<EOR><CALL:4>K2CD<EOR>");
-  ASSERT_EQ(log.records.size(), 2u);
-  EXPECT_EQ(ValueOr(log.records[0], "CALL"), "K1AB");
-  EXPECT_EQ(log.records[1].offset, 17u);
+  const auto records = ParseAdif("<CALL:4>K1AB<EOR><CALL:4>K2CD<EOR>");
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(ValueOr(records[0], "CALL"), "K1AB");
+  EXPECT_EQ(records[1].offset, 17u);
 }
 
 TEST(AdifReader, HeaderFieldsWithoutHeaderTextEndAtEoh) {
-  const AdifLog log = ParseAdif("<ADIF_VER:5>3.1.4<EOH><CALL:4>K1AB<EOR>");
-  ASSERT_EQ(log.records.size(), 1u);
-  EXPECT_EQ(ValueOr(log.records[0], "ADIF_VER"), "-");
-  EXPECT_EQ(ValueOr(log.records[0], "CALL"), "K1AB");
+  const auto records = ParseAdif("<ADIF_VER:5>3.1.4<EOH><CALL:4>K1AB<EOR>");
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(ValueOr(records[0], "ADIF_VER"), "-");
+  EXPECT_EQ(ValueOr(records[0], "CALL"), "K1AB");
+}
+
+TEST(AdifReader, WithoutEohBeforeTheFirstEorThereIsNoHeader) {
+  // A byte-order mark, or a line of text, before the first record.
+  const auto records = ParseAdif("\xEF\xBB\xBF<CALL:4>K1AB<EOR>\n<CALL:4>K2CD<EOR>");
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0].offset, 3u);
+  EXPECT_THROW(ParseAdif("log\n<CALL:4>K1AB<EOR><EOH>"), AdifSyntaxError);
 }
 
 TEST(AdifReader, HeaderTextMayHoldAngleBrackets) {
-  const AdifLog log = ParseAdif("Made by <our tool>\n<EOH>\n<CALL:4>K1AB<EOR>");
-  ASSERT_EQ(log.records.size(), 1u);
+  const auto records = ParseAdif("Made by <our tool>\n<EOH>\n<CALL:4>K1AB<EOR>");
+  ASSERT_EQ(records.size(), 1u);
 }
 
 TEST(AdifReader, LengthsCountBytesAndValuesPassUnchanged) {
   // "Иван" in UTF-8 is 8 bytes, in Windows-1251 4 bytes.
   const std::string utf8 = "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD";
   const std::string cp1251 = "\xC8\xE2\xE0\xED";
-  const AdifLog log =
+  const auto records =
       ParseAdif("<NAME:8>" + utf8 + "<CALL:4>K1AB<EOR><NAME:4>" + cp1251 + "<CALL:4>K2CD<EOR>");
-  ASSERT_EQ(log.records.size(), 2u);
-  EXPECT_EQ(ValueOr(log.records[0], "NAME"), utf8);
-  EXPECT_EQ(ValueOr(log.records[0], "CALL"), "K1AB");
-  EXPECT_EQ(ValueOr(log.records[1], "NAME"), cp1251);
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(ValueOr(records[0], "NAME"), utf8);
+  EXPECT_EQ(ValueOr(records[0], "CALL"), "K1AB");
+  EXPECT_EQ(ValueOr(records[1], "NAME"), cp1251);
 }
 
 TEST(AdifReader, EmptyValuesAndEmptyRecords) {
-  const AdifLog log = ParseAdif("<EOR><CALL:0><SRX:3>001<EOR>\r\n<EOR>");
-  ASSERT_EQ(log.records.size(), 1u);
-  EXPECT_EQ(ValueOr(log.records[0], "CALL"), "");
-  EXPECT_EQ(log.records[0].number, 1u);
-}
-
-TEST(AdifReader, FirstOfRepeatedFieldsIsFound) {
-  const AdifLog log = ParseAdif("<CALL:4>K1AB<CALL:4>K2CD<EOR>");
-  EXPECT_EQ(ValueOr(log.records[0], "CALL"), "K1AB");
+  const auto records = ParseAdif("<EOR><CALL:0><SRX:3>001<EOR>\r\n<EOR>");
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(ValueOr(records[0], "CALL"), "");
+  EXPECT_EQ(records[0].number, 1u);
 }
 
 TEST(AdifReader, LastRecordWithoutEorIsTakenAndMarked) {
-  const AdifLog log = ParseAdif("<CALL:4>K1AB<EOR>\n<CALL:4>K2CD <MODE:2>CW\n");
-  ASSERT_EQ(log.records.size(), 2u);
-  EXPECT_TRUE(log.records[0].terminated);
-  EXPECT_FALSE(log.records[1].terminated);
-  EXPECT_EQ(ValueOr(log.records[1], "MODE"), "CW");
-  EXPECT_TRUE(ParseAdif("<CALL:4>K1AB<EOR>\r\n  \r\n").records.back().terminated);
+  const auto records = ParseAdif("<CALL:4>K1AB<EOR>\n<CALL:4>K2CD <MODE:2>CW\n");
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_TRUE(records[0].terminated);
+  EXPECT_FALSE(records[1].terminated);
+  EXPECT_EQ(ValueOr(records[1], "MODE"), "CW");
+  EXPECT_TRUE(ParseAdif("<CALL:4>K1AB<EOR>\r\n  \r\n").back().terminated);
+}
+
+// A source that hands over a few bytes at a time, so that every tag and value
+// of a file crosses the end of what has been read at some point.
+class Trickle final : public ByteSource {
+ public:
+  explicit Trickle(std::string_view bytes) : rest_(bytes) {}
+  std::size_t Read(char* buffer, std::size_t size) override {
+    const std::size_t count = std::min({size, rest_.size(), std::size_t{1} + calls_++ % 5});
+    std::copy_n(rest_.data(), count, buffer);
+    rest_.remove_prefix(count);
+    return count;
+  }
+
+ private:
+  std::string_view rest_;
+  std::size_t calls_ = 0;
+};
+
+TEST(AdifReader, ReadsTheSameHoweverTheBytesArrive) {
+  const std::string file =
+      "header <with> text\r\n<EOH>\n<CALL:4>K1AB<NOTES:12>two\nlines<EOR>\n"
+      "<call:4>K2CD <Mode:2:S>CW junk <CALL:4>K3EF<eor><CALL:4>K4GH";
+  const host_test::ReadLog whole = host_test::ReadAll(file);
+  std::vector<std::string> seen;
+  Trickle trickle(file);
+  std::size_t warnings = 0;
+  AdifReader reader(trickle, [&](const LogWarning&) { ++warnings; });
+  while (const AdifRecord* record = reader.Next()) {
+    std::string text = std::to_string(record->number) + "@" + std::to_string(record->offset);
+    for (const AdifField& field : record->fields) {
+      text += " " + std::string(field.name) + "@" + std::to_string(field.offset) + "=" +
+              std::string(field.value);
+    }
+    seen.push_back(text);
+  }
+  EXPECT_EQ(seen, (std::vector<std::string>{"1@26 CALL@26=K1AB NOTES@38=two\nlines",
+                                            "2@63 CALL@63=K2CD MODE@76=CW CALL@94=K3EF",
+                                            "3@111 CALL@111=K4GH"}));
+  EXPECT_EQ(whole.records.size(), 3u);
+  EXPECT_EQ(warnings, whole.warnings.size());
+  EXPECT_EQ(warnings, 4u) << "line break, junk, CALL twice, no <EOR>";
 }
 
 struct Malformed {
@@ -114,7 +170,7 @@ class AdifReaderMalformed : public testing::TestWithParam<Malformed> {};
 TEST_P(AdifReaderMalformed, StopsNamingRecordAndOffset) {
   const Malformed& c = GetParam();
   try {
-    ParseAdif(c.file);
+    host_test::ReadAll(c.file);
     FAIL() << "no error for " << c.name;
   } catch (const AdifSyntaxError& error) {
     EXPECT_EQ(error.record(), c.record);
@@ -128,15 +184,30 @@ TEST_P(AdifReaderMalformed, StopsNamingRecordAndOffset) {
   }
 }
 
+TEST(AdifReader, RecordsAndHeadersHaveALimit) {
+  const std::string huge(17 << 20, 'x');
+  try {
+    host_test::ReadAll("<CALL:4>K1AB<EOR><NOTES:20000000>" + huge);
+    FAIL() << "a record over 16 MiB was read";
+  } catch (const AdifSyntaxError& error) {
+    EXPECT_EQ(error.what(), std::string("record 2, byte 17: a record longer than 16 MiB"));
+  }
+  try {
+    host_test::ReadAll(huge + "<CALL:4>K1AB<EOR>");
+    FAIL() << "a header over 16 MiB was read";
+  } catch (const AdifSyntaxError& error) {
+    EXPECT_EQ(error.what(), std::string("record 1, byte 0: no <EOH> or <EOR> in the first 16 MiB"));
+  }
+}
+
 // Records are counted from 1 and bytes from 0; the offset is that of the faulty tag's "<".
 INSTANTIATE_TEST_SUITE_P(
     AllCases, AdifReaderMalformed,
     testing::Values(
-        Malformed{"LengthRunsPastEnd", "<CALL:4>K1AB<EOR><CALL:10>K2CD<EOR>", 2, 17,
+        Malformed{"LengthRunsPastEnd", "<CALL:4>K1AB<EOR><CALL:10>K2CD <EO", 2, 17,
                   "runs past the end"},
         Malformed{"LengthRunsPastEndByOne", "h\n<EOH><CALL:5>K1AB", 1, 7, "runs past the end"},
-        Malformed{"HugeLength", "<CALL:99999999999999999999999>K1AB<EOR>", 1, 0,
-                  "runs past the end"},
+        Malformed{"HugeLength", "<CALL:99999999999999999999999>K1AB\n", 1, 0, "runs past the end"},
         Malformed{"TagNeverClosesAtEnd", "<CALL:4>K1AB<EOR><CALL:4", 2, 17, "never closes"},
         Malformed{"TagNeverClosesBeforeNextTag", "<CALL:4>K1AB<EOR><MODE:2 CW<EOR>", 2, 17,
                   "never closes"},

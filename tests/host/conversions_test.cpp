@@ -1,4 +1,4 @@
-// The field conversions of the ADIF mapping: frequency, date and time, mode, band.
+// The field conversions of the ADIF mapping: date and time, mode, band.
 
 #include <gtest/gtest.h>
 
@@ -9,46 +9,12 @@
 #include <string>
 
 #include "host/band.h"
-#include "host/frequency.h"
 #include "host/mode.h"
 #include "host/ole_date.h"
 #include "stats/ole_date.h"
 
 namespace host {
 namespace {
-
-TEST(Frequency, DecimalMegahertzBecomeExactHertz) {
-  EXPECT_EQ(ParseFrequencyHz("3.550999"), 3550999u);
-  EXPECT_EQ(ParseFrequencyHz("14"), 14000000u);
-  EXPECT_EQ(ParseFrequencyHz("7."), 7000000u);
-  EXPECT_EQ(ParseFrequencyHz(".5"), 500000u);
-  EXPECT_EQ(ParseFrequencyHz("0.000001"), 1u);
-  EXPECT_EQ(ParseFrequencyHz("1.8"), 1800000u);
-  EXPECT_EQ(ParseFrequencyHz("007.0100"), 7010000u);
-  EXPECT_EQ(ParseFrequencyHz(" 3.5 "), 3500000u);
-  // Values a binary double would get wrong by one hertz when multiplied by 1e6.
-  EXPECT_EQ(ParseFrequencyHz("4.35"), 4350000u);
-  EXPECT_EQ(ParseFrequencyHz("1.001"), 1001000u);
-}
-
-TEST(Frequency, DecimalsBeyondTheHertzAreDropped) {
-  EXPECT_EQ(ParseFrequencyHz("3.5509999"), 3550999u);
-  EXPECT_EQ(ParseFrequencyHz("14.025000000000"), 14025000u);
-  EXPECT_EQ(ParseFrequencyHz("3.5509999x"), std::nullopt);
-}
-
-TEST(Frequency, LimitsOfTheHostsUnsigned32BitHertz) {
-  EXPECT_EQ(ParseFrequencyHz("4294.967295"), 4294967295u);
-  EXPECT_EQ(ParseFrequencyHz("4294.967296"), std::nullopt);
-  EXPECT_EQ(ParseFrequencyHz("10368.1"), std::nullopt);
-  EXPECT_EQ(ParseFrequencyHz("99999999999999999999999"), std::nullopt);
-}
-
-TEST(Frequency, TextsThatAreNotNumbersAreRefused) {
-  for (const char* text : {"", ".", " ", "-3.5", "+3.5", "3,5", "3.5.1", "3.5MHz", "1e6", "3 .5"}) {
-    EXPECT_EQ(ParseFrequencyHz(text), std::nullopt) << text;
-  }
-}
 
 TEST(QsoDateTime, AdifDatesAreCheckedCalendarDays) {
   const auto date = ParseAdifDate("20130205");
@@ -132,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ModeCase{"PSK", "QPSK63", "QPSK63"}, ModeCase{"PSK", "", "PSK"},
                     ModeCase{"PSK31", "", "PSK31"}, ModeCase{"FM", "", "FM"},
                     ModeCase{"rtty", "", "RTTY"}, ModeCase{"MFSK", "FT4", "FT4"},
-                    ModeCase{"USB", "", "USB"}, ModeCase{"", "", ""}),
+                    ModeCase{"USB", "", "SSB"}, ModeCase{"lsb", "", "SSB"}, ModeCase{"", "", ""}),
     [](const testing::TestParamInfo<ModeCase>& info) {
       std::string name = std::string(info.param.mode) + "_" + info.param.submode;
       for (char& c : name) {
@@ -151,6 +117,13 @@ TEST(Band, MetreBandsLoseTheirM) {
   EXPECT_EQ(HostBandName("23CM"), "23cm");
   EXPECT_EQ(HostBandName("160"), "160");
   EXPECT_EQ(HostBandName("m"), "m");
+}
+
+TEST(Band, EdgesByTheHostsName) {
+  EXPECT_EQ(EdgesOfBand("40")->lowestHz, 7000000u);
+  EXPECT_EQ(EdgesOfBand("70cm")->highestHz, 450000000u);
+  EXPECT_FALSE(EdgesOfBand("40m"));
+  EXPECT_FALSE(EdgesOfBand("6cm")) << "above the host's 32-bit hertz";
 }
 
 TEST(Band, DerivedFromFrequencyWithTheEdgesIncluded) {

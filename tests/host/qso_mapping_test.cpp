@@ -4,12 +4,30 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
+
+#include "host/byte_source.h"
+#include "host/log_pass.h"
 
 namespace host {
 namespace {
 
+struct MappedLog {
+  std::vector<HostQso> qsos;
+  std::vector<LogWarning> skipped;
+  std::vector<LogWarning> repaired;
+};
+
 MappedLog Map(const std::string& adif, const std::optional<std::string>& ownCall = std::nullopt) {
-  return MapRecords(ParseAdif(adif), ownCall);
+  MappedLog mapped;
+  MemoryBytes bytes(adif);
+  ReadQsos(
+      bytes, ownCall,
+      [&](LogWarning warning) {
+        (warning.skipped ? mapped.skipped : mapped.repaired).push_back(std::move(warning));
+      },
+      [&](const HostQso& qso) { mapped.qsos.push_back(qso); });
+  return mapped;
 }
 
 TEST(QsoMapping, FillsEveryArgumentThePluginReads) {
@@ -42,8 +60,9 @@ TEST(QsoMapping, FallsBackToTheOtherFieldOfAPair) {
   EXPECT_EQ(log.qsos[0].ownCall, "OPR1");
   EXPECT_EQ(log.qsos[0].exchangeSent, "17");
   EXPECT_EQ(log.qsos[0].exchangeReceived, "123");
-  EXPECT_EQ(log.qsos[0].frequencyHz, 0u) << "no FREQ";
+  EXPECT_EQ(log.qsos[0].frequencyHz, 1800000u) << "no FREQ: the band's lower edge";
   EXPECT_EQ(log.qsos[0].band, "160");
+  EXPECT_TRUE(log.repaired.empty());
 }
 
 TEST(QsoMapping, OwnCallFromTheCommandLineWins) {
@@ -71,7 +90,7 @@ TEST(QsoMapping, TextsPassAsTheirBytes) {
 
 struct Unusable {
   const char* name;
-  const char* fields;
+  std::string fields;
   const char* reason;
 };
 
@@ -88,7 +107,7 @@ TEST_P(QsoMappingSkips, RecordsThatCanNotBeAQso) {
   ASSERT_EQ(log.skipped.size(), 1u);
   EXPECT_EQ(log.skipped[0].record, 2u);
   EXPECT_EQ(log.skipped[0].offset, good.size());
-  EXPECT_EQ(log.skipped[0].reason, GetParam().reason);
+  EXPECT_EQ(log.skipped[0].text, GetParam().reason);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -102,8 +121,20 @@ INSTANTIATE_TEST_SUITE_P(
         Unusable{"NoTime", "<CALL:4>K1AB<QSO_DATE:8>20130205<BAND:3>80m", "no TIME_ON"},
         Unusable{"BadTime", "<CALL:4>K1AB<QSO_DATE:8>20130205<TIME_ON:4>2460<BAND:3>80m",
                  "TIME_ON \"2460\" is not a time (HHMM or HHMMSS)"},
-        Unusable{"BadFrequency", "<CALL:4>K1AB<QSO_DATE:8>20130205<TIME_ON:4>0907<FREQ:3>3,5",
-                 "FREQ \"3,5\" is not a frequency in MHz"},
+        Unusable{"BadFrequency", "<CALL:4>K1AB<QSO_DATE:8>20130205<TIME_ON:4>0907<FREQ:3>3.x",
+                 "FREQ \"3.x\" is not a frequency in MHz"},
+        Unusable{"LineBreakInCall",
+                 "<CALL:9>UA3\r\nAAA<QSO_DATE:8>20130205<TIME_ON:4>0907<BAND:3>80m",
+                 "CALL holds the control byte 0x0D"},
+        Unusable{"NulInExchange",
+                 std::string("<CALL:4>K1AB<QSO_DATE:8>20130205<TIME_ON:4>0907<BAND:3>80m"
+                             "<SRX_STRING:3>1") +
+                     '\0' + "2",
+                 "SRX_STRING holds the control byte 0x00"},
+        Unusable{"TabInOwnCall",
+                 "<CALL:4>K1AB<QSO_DATE:8>20130205<TIME_ON:4>0907<BAND:3>80m"
+                 "<STATION_CALLSIGN:5>R3\tKV",
+                 "STATION_CALLSIGN holds the control byte 0x09"},
         Unusable{"NoBandNoFrequency", "<CALL:4>K1AB<QSO_DATE:8>20130205<TIME_ON:4>0907",
                  "neither BAND nor FREQ"},
         Unusable{"FrequencyOutsideBands",

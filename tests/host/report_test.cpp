@@ -1,5 +1,5 @@
 // The report beside the plug-in's table: the summary laid out, the refused QSOs
-// with their err.txt lines, the repeats, the Cabrillo file's name.
+// with their err.txt lines, the repeats, the files not written.
 
 #include "host/report.h"
 
@@ -39,48 +39,50 @@ TEST(SummaryTable, KeepsBytesOfOtherLinesAndATrailingLineEnd) {
   EXPECT_EQ(FormatSummaryTable(""), "\n");
 }
 
-TEST(ProblemLog, LinesAfterTheBanner) {
-  EXPECT_EQ(ProblemLines("Pesdra VELK TEST UBN file \r\nQSO:  1  FM\r\nQSO:  2  CW\r\n"),
-            (std::vector<std::string>{"QSO:  1  FM", "QSO:  2  CW"}));
-  EXPECT_EQ(ProblemLines("Pesdra VELK TEST UBN file \r\n"), std::vector<std::string>{});
-  EXPECT_EQ(ProblemLines(""), std::vector<std::string>{});
-  EXPECT_EQ(ProblemLines("banner\nlast line without end"),
-            std::vector<std::string>{"last line without end"});
+RunResult Written() {
+  RunResult result;
+  result.summaryText = "Score: = 5";
+  result.problemLog = OutputFile{"err.txt", true, ""};
+  result.settingsFile = OutputFile{"Plugins/ZORVA.ini", true, ""};
+  return result;
 }
 
-HostQso Qso(std::size_t record, const std::string& call) {
-  HostQso qso;
-  qso.record = record;
-  qso.call = call;
-  qso.band = "80";
-  qso.mode = "CW";
-  qso.date = QsoDate{2024, 2, 18};
-  qso.secondOfDay = 15 * 3600 + 34 * 60 + 50;
-  return qso;
-}
-
-TEST(RefusedReport, PairsRefusedQsosWithProblemLinesInOrder) {
-  const std::vector<HostQso> qsos = {Qso(1, "A1"), Qso(2, "B2"), Qso(4, "C3"), Qso(5, "D4")};
-  EXPECT_EQ(FormatRefused(qsos, {true, false, true, false}, {"QSO: line of B2"}),
+TEST(Report, RefusedQsosWithTheirProblemLines) {
+  RunResult result = Written();
+  result.refused = {RefusedQso{2, "B2", "QSO: line of B2"}, RefusedQso{5, "D4", "QSO: D4"}};
+  EXPECT_EQ(FormatReport(result),
+            "Score: = 5\n\n"
             "Refused by the plug-in: 2 QSOs (err.txt)\n"
             "  record    2  QSO: line of B2\n"
-            "  record    5  D4 (no line in err.txt)\n");
-  EXPECT_EQ(FormatRefused(qsos, {true, true, true, true}, {}),
-            "Refused by the plug-in: none (err.txt)\n");
+            "  record    5  QSO: D4\n");
+  result.refused.clear();
+  EXPECT_EQ(FormatReport(result), "Score: = 5\n\nRefused by the plug-in: none (err.txt)\n");
 }
 
-TEST(RepeatReport, NamesBothQsos) {
-  HostQso earlier = Qso(56, "R3AF");
-  earlier.secondOfDay = 15 * 3600 + 34 * 60 + 19;
-  EXPECT_EQ(FormatRepeats({earlier, Qso(57, "R3AF")}, {TourRepeat{1, 0}}),
-            "Repeats within one tour (the tour check would have warned): 1\n"
-            "  record   57  2024-02-18 15:34:50  R3AF  80  CW  as record 56 at 15:34:19\n");
+TEST(Report, RepeatsNameBothQsos) {
+  RunResult result = Written();
+  result.repeatsAsked = true;
+  result.repeats = {TourRepeat{57, QsoDate{2024, 2, 18}, 15 * 3600 + 34 * 60 + 50, "R3AF", "80",
+                               "CW", 56, 15 * 3600 + 34 * 60 + 19}};
+  EXPECT_NE(FormatReport(result).find(
+                "\nRepeats within one tour (the tour check would have warned): 1\n"
+                "  record   57  2024-02-18 15:34:50  R3AF  80  CW  as record 56 at 15:34:19\n"),
+            std::string::npos);
 }
 
-TEST(CabrilloName, FollowsTheOwnCall) {
-  EXPECT_EQ(CabrilloFileName("R3KV"), "R3KV.cbr");
-  EXPECT_EQ(CabrilloFileName(" R3KV/P\\1 "), "R3KV_P_1.cbr");
-  EXPECT_EQ(CabrilloFileName("  "), "ZORVA.cbr");
+TEST(Report, FilesNotWrittenAndSkippedRecordsAreNamed) {
+  RunResult result = Written();
+  result.cabrilloAsked = true;
+  result.cabrilloLog = OutputFile{"R3KV.cbr", false, "it is a folder"};
+  result.settingsFile.written = false;
+  result.settingsFile.failure = "Permission denied";
+  result.records = 7;
+  result.skipped = 2;
+  EXPECT_EQ(FormatReport(result),
+            "Score: = 5\n\nRefused by the plug-in: none (err.txt)\n"
+            "\nCabrillo log: not written (R3KV.cbr: it is a folder)\n"
+            "\nSettings file: not written (Plugins/ZORVA.ini: Permission denied)\n"
+            "\nSkipped: 2 of 7 records did not reach the plug-in (see the warnings)\n");
 }
 
 }  // namespace

@@ -6,54 +6,17 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <vector>
+
+#include "tests/host/stats_host_runs.h"
 
 namespace host {
 namespace {
 
 namespace fs = std::filesystem;
-
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-    path_ = fs::temp_directory_path() /
-            (std::string("stats-host-") + test->test_suite_name() + "-" + test->name());
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  std::string Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(path_ / name, std::ios::binary) << bytes;
-    return (path_ / name).string();
-  }
-  std::string Path(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  fs::path path_;
-};
-
-struct RunResult {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-RunResult StatsHost(const std::vector<std::string>& arguments) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunStatsHost(arguments, out, err);
-  return {status, out.str(), err.str()};
-}
+using host_test::Outcome;
+using host_test::ScratchFolder;
+using host_test::StatsHost;
 
 constexpr char kGoodLog[] =
     "<CALL:5>UA3AA<QSO_DATE:8>20240218<TIME_ON:4>1500<BAND:3>80m<MODE:2>CW"
@@ -61,9 +24,9 @@ constexpr char kGoodLog[] =
 
 TEST(StatsHostBadInput, MalformedLogStopsWithRecordAndOffsetAndWritesNothing) {
   const ScratchFolder scratch;
-  const std::string log = scratch.Write("bad.adi", std::string(kGoodLog) + "<CALL:12>UA3AB<EOR>");
-  const RunResult run = StatsHost({"--dir", scratch.Path("work"), "--plugin",
-                                   scratch.Path("never-loaded.dll"), "--cabrillo", log});
+  const std::string log = scratch.Write("bad.adi", std::string(kGoodLog) + "<CALL:12>UA3AB\n");
+  const Outcome run = StatsHost({"--dir", scratch.Path("work"), "--plugin",
+                                 scratch.Path("never-loaded.dll"), "--cabrillo", log});
   EXPECT_EQ(run.status, kExitBadInput);
   EXPECT_EQ(run.out, "");
   EXPECT_NE(run.err.find(log + ": record 2, byte " + std::to_string(sizeof kGoodLog - 1) + ": "),
@@ -76,7 +39,7 @@ TEST(StatsHostBadInput, MalformedLogStopsWithRecordAndOffsetAndWritesNothing) {
 TEST(StatsHostBadInput, MissingPluginIsNamedWithTheReason) {
   const ScratchFolder scratch;
   const std::string plugin = scratch.Path("missing-plugin.so");
-  const RunResult run = StatsHost(
+  const Outcome run = StatsHost(
       {"--dir", scratch.Path("work"), "--plugin", plugin, scratch.Write("log.adi", kGoodLog)});
   EXPECT_EQ(run.status, kExitBadInput);
   EXPECT_NE(run.err.find("can not load the plug-in " + fs::absolute(plugin).string() + ": "),
@@ -88,7 +51,7 @@ TEST(StatsHostBadInput, MissingPluginIsNamedWithTheReason) {
 TEST(StatsHostBadInput, FileThatIsNoLibraryIsRefused) {
   const ScratchFolder scratch;
   const std::string plugin = scratch.Write("not-a-library.dll", "MZ but nothing more");
-  const RunResult run = StatsHost(
+  const Outcome run = StatsHost(
       {"--dir", scratch.Path("work"), "--plugin", plugin, scratch.Write("log.adi", kGoodLog)});
   EXPECT_EQ(run.status, kExitBadInput);
   EXPECT_NE(run.err.find("can not load the plug-in"), std::string::npos) << run.err;
@@ -98,11 +61,11 @@ TEST(StatsHostBadInput, FileThatIsNoLibraryIsRefused) {
 
 TEST(StatsHostBadInput, MissingLogAndBadCommandLine) {
   const ScratchFolder scratch;
-  const RunResult missing = StatsHost({scratch.Path("absent.adi")});
+  const Outcome missing = StatsHost({scratch.Path("absent.adi")});
   EXPECT_EQ(missing.status, kExitBadInput);
   EXPECT_NE(missing.err.find("absent.adi"), std::string::npos) << missing.err;
 
-  const RunResult usage = StatsHost({"--no-such-option", "log.adi"});
+  const Outcome usage = StatsHost({"--no-such-option", "log.adi"});
   EXPECT_EQ(usage.status, kExitBadInput);
   EXPECT_NE(usage.err.find("unknown option --no-such-option"), std::string::npos);
   EXPECT_NE(usage.err.find("stats-host --help"), std::string::npos);
@@ -114,7 +77,7 @@ TEST(StatsHostBadInput, SkippedRecordsAndAMissingEorAreWarnedAbout) {
   const std::string log = scratch.Write(
       "log.adi", std::string(kGoodLog) + "<QSO_DATE:8>20240218<TIME_ON:4>1501<EOR>\n" +
                      "<CALL:5>UA3AC<QSO_DATE:8>20240218<TIME_ON:4>1502<BAND:3>80m\n");
-  const RunResult run = StatsHost({"--plugin", scratch.Path("missing.so"), log});
+  const Outcome run = StatsHost({"--plugin", scratch.Path("missing.so"), log});
   EXPECT_NE(run.err.find("warning: " + log + ": record 2, byte " +
                          std::to_string(sizeof kGoodLog - 1) + ": no CALL; the record is skipped"),
             std::string::npos)
@@ -124,9 +87,10 @@ TEST(StatsHostBadInput, SkippedRecordsAndAMissingEorAreWarnedAbout) {
 }
 
 TEST(StatsHostHelp, ExplainsTheProgram) {
-  const RunResult run = StatsHost({"--help"});
+  const Outcome run = StatsHost({"--help"});
   EXPECT_EQ(run.status, kExitScored);
   EXPECT_EQ(run.out.rfind("Usage: stats-host [OPTIONS] LOG.adi", 0), 0u);
+  EXPECT_NE(run.out.find("is the band's lower edge"), std::string::npos);
   EXPECT_EQ(run.err, "");
 }
 

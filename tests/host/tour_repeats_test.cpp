@@ -19,11 +19,25 @@ HostQso Qso(const std::string& call, int day, int hour, int minute, int second =
   return qso;
 }
 
+// The QSOs handed over in order, the i-th as record i + 1.
+std::vector<TourRepeat> FindTourRepeats(std::vector<HostQso> qsos,
+                                        const std::vector<bool>& stored) {
+  TourRepeatFinder finder;
+  std::vector<TourRepeat> repeats;
+  for (std::size_t i = 0; i < qsos.size(); ++i) {
+    qsos[i].record = i + 1;
+    if (auto repeat = finder.Next(qsos[i], stored[i])) repeats.push_back(*repeat);
+  }
+  return repeats;
+}
+
 std::vector<std::size_t> RepeatIndexes(const std::vector<HostQso>& qsos,
                                        std::vector<bool> accepted = {}) {
   if (accepted.empty()) accepted.assign(qsos.size(), true);
   std::vector<std::size_t> indexes;
-  for (const TourRepeat& repeat : FindTourRepeats(qsos, accepted)) indexes.push_back(repeat.index);
+  for (const TourRepeat& repeat : FindTourRepeats(qsos, accepted)) {
+    indexes.push_back(repeat.record - 1);
+  }
   return indexes;
 }
 
@@ -63,8 +77,9 @@ TEST(TourRepeats, EveryFurtherRepeatNamesTheFirstStoredQso) {
                                      Qso("UA3AA", 18, 10, 7)};
   const auto repeats = FindTourRepeats(qsos, {true, true, true});
   ASSERT_EQ(repeats.size(), 2u);
-  EXPECT_EQ(repeats[0].earlier, 0u);
-  EXPECT_EQ(repeats[1].earlier, 0u);
+  EXPECT_EQ(repeats[0].earlierRecord, 1u);
+  EXPECT_EQ(repeats[1].earlierRecord, 1u);
+  EXPECT_EQ(repeats[1].earlierSecondOfDay, (10 * 60 + 5) * 60);
 }
 
 TEST(TourRepeats, LogOrderNotTimeOrderDecidesWhatWasStoredBefore) {

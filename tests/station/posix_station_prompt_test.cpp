@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 namespace stats {
@@ -136,7 +137,30 @@ class TypedTerminal {
   int slave_ = -1;
 };
 
-TEST(PosixStationPrompt, TheFormIsShownOnlyWhenInputAndOutputAreATerminal) {
+// Standard input from a pipe that holds `script` and then ends.
+class ScriptedInput {
+ public:
+  explicit ScriptedInput(const std::string& script) {
+    int ends[2];
+    if (::pipe(ends) != 0) return;
+    [[maybe_unused]] const auto written = ::write(ends[1], script.data(), script.size());
+    ::close(ends[1]);
+    input_ = ends[0];
+    redirected_.emplace(input_, STDIN_FILENO);
+  }
+  ~ScriptedInput() {
+    redirected_.reset();
+    if (input_ >= 0) ::close(input_);
+  }
+  ScriptedInput(const ScriptedInput&) = delete;
+  ScriptedInput& operator=(const ScriptedInput&) = delete;
+
+ private:
+  int input_ = -1;
+  std::optional<RedirectedFd> redirected_;
+};
+
+TEST(PosixStationPrompt, OnATerminalTheFormIsShownOnlyWhereSomeoneSeesIt) {
   const std::string answers = "\nUA1BBB\n\n\n\n\n\n\n\n\ny\n";
   int pipeFds[2];
   ASSERT_EQ(::pipe(pipeFds), 0);
@@ -146,7 +170,7 @@ TEST(PosixStationPrompt, TheFormIsShownOnlyWhenInputAndOutputAreATerminal) {
     const RedirectedFd input(terminal.Slave(), STDIN_FILENO);
     const RedirectedFd output(pipeFds[1], STDERR_FILENO);  // output nobody sees
     StationDetailsForm form = Presets();
-    EXPECT_TRUE(EditStationDetailsOnConsole(form));
+    EXPECT_FALSE(EditStationDetailsOnConsole(form)) << "nobody to answer: CANCEL";
     EXPECT_TRUE(SameForm(form, Presets()));
   }
   {
@@ -158,9 +182,32 @@ TEST(PosixStationPrompt, TheFormIsShownOnlyWhenInputAndOutputAreATerminal) {
     EXPECT_EQ(form.callSign, "UA1BBB");
     EXPECT_EQ(form.name, "Ivan");
   }
-  std::cin.clear();
   ::close(pipeFds[0]);
   ::close(pipeFds[1]);
+}
+
+TEST(PosixStationPrompt, WithoutATerminalScriptedAnswersAreReadAndNoneCancel) {
+  int shownFds[2];
+  ASSERT_EQ(::pipe(shownFds), 0);
+  {
+    const RedirectedFd output(shownFds[1], STDERR_FILENO);
+    {
+      const ScriptedInput input("\nUA1BBB\n\n\n\n\n\n\n\n\n\n");
+      StationDetailsForm form = Presets();
+      EXPECT_TRUE(EditStationDetailsOnConsole(form));
+      EXPECT_EQ(form.callSign, "UA1BBB");
+    }
+    for (const char* script : {"", "\nUA1BBB\n\n\n\n\n\n\n\n\n"}) {
+      const ScriptedInput input(script);
+      StationDetailsForm form = Presets();
+      EXPECT_FALSE(EditStationDetailsOnConsole(form)) << "input that ends before the last answer";
+      EXPECT_TRUE(SameForm(form, Presets()));
+    }
+  }
+  ::close(shownFds[1]);
+  char shown[64];
+  EXPECT_EQ(::read(shownFds[0], shown, sizeof shown), 0) << "scripted: no question is shown";
+  ::close(shownFds[0]);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The station details and the Cabrillo log through the loaded plug-in: under
 // wine the real dialog, operated by a second thread; in the portable build the
-// text stand-in, which confirms the presets when nobody sits at a terminal.
+// text stand-in, given empty lines on standard input, which confirm the presets.
 
 #include <gtest/gtest.h>
 
@@ -16,8 +16,7 @@
 #if defined(_WIN32)
 #include "tests/station/dialog_driver.h"
 #else
-#include <fcntl.h>
-#include <unistd.h>
+#include "host/details_answer.h"
 #endif
 
 namespace stats {
@@ -29,28 +28,6 @@ using testing::ReadFileBytes;
 using KeyValues = std::vector<std::pair<std::string, std::string>>;
 
 const std::filesystem::path kSettingsFile = std::filesystem::path("Plugins") / "ZORVA.ini";
-
-#if !defined(_WIN32)
-// Standard input from /dev/null for the length of a test, so that the
-// stand-in never waits for a terminal.
-class StdinFromNull {
- public:
-  StdinFromNull() : saved_(::dup(STDIN_FILENO)) {
-    const int null = ::open("/dev/null", O_RDONLY);
-    ::dup2(null, STDIN_FILENO);
-    ::close(null);
-  }
-  ~StdinFromNull() {
-    ::dup2(saved_, STDIN_FILENO);
-    ::close(saved_);
-  }
-  StdinFromNull(const StdinFromNull&) = delete;
-  StdinFromNull& operator=(const StdinFromNull&) = delete;
-
- private:
-  int saved_;
-};
-#endif
 
 // The key lines of the settings file in file order.
 KeyValues SettingsLines() {
@@ -76,7 +53,7 @@ class StationExportsTest : public ::testing::Test {
 
   testing::ScopedWorkingDirectory directory_;
 #if !defined(_WIN32)
-  StdinFromNull stdin_;
+  host::DetailsAnswer confirmEveryPreset_{true};
 #endif
   testing::PluginLibrary library_{testing::BuiltPluginPath()};
   testing::EntryPoints plugin_{library_};

@@ -1,7 +1,7 @@
 // The station-details question answered with OK: on Windows a modal dialog of
-// this process is closed with OK, elsewhere standard input reads as empty.
+// this process is closed with OK, elsewhere standard input holds empty lines.
 
-#include "host/details_confirmation.h"
+#include "host/details_answer.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +16,8 @@
 #else
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <string>
 #endif
 
 namespace host {
@@ -84,8 +86,8 @@ INT_PTR ShowDialog() {
                                    DialogProcedure, 0);
 }
 
-TEST(DetailsConfirmation, PressesOkInTheDialogOfThisProcess) {
-  const DetailsConfirmation confirmation;
+TEST(DetailsAnswer, ConfirmingPressesOkInTheDialogOfThisProcess) {
+  const DetailsAnswer confirmation(true);
   EXPECT_EQ(ShowDialog(), IDOK);
   EXPECT_EQ(ShowDialog(), IDOK) << "a second dialog is answered too";
 }
@@ -97,15 +99,18 @@ ino_t InputFile() {
   return ::fstat(STDIN_FILENO, &status) == 0 ? status.st_ino : 0;
 }
 
-TEST(DetailsConfirmation, InputIsEmptyMeanwhileAndComesBackAfter) {
+TEST(DetailsAnswer, ConfirmingGivesEmptyLinesAndNoOperatorGivesNothing) {
   const ino_t before = InputFile();
-  {
-    const DetailsConfirmation confirmation;
-    char byte = 0;
-    EXPECT_EQ(::read(STDIN_FILENO, &byte, 1), 0);
-    EXPECT_EQ(::isatty(STDIN_FILENO), 0);
+  for (const bool confirm : {true, false}) {
+    {
+      const DetailsAnswer answer(confirm);
+      char bytes[4] = {};
+      EXPECT_EQ(::read(STDIN_FILENO, bytes, sizeof bytes), confirm ? 4 : 0);
+      EXPECT_EQ(std::string(bytes, confirm ? 4 : 0), std::string(confirm ? 4 : 0, '\n'));
+      EXPECT_EQ(::isatty(STDIN_FILENO), 0);
+    }
+    EXPECT_EQ(InputFile(), before);
   }
-  EXPECT_EQ(InputFile(), before);
 }
 
 #endif

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <thread>
 
-#include "host/details_confirmation.h"
+#include "host/details_answer.h"
 
 namespace host {
 namespace {
@@ -44,9 +44,13 @@ HWND FindOwnDialog() {
 
 // A thread that looks for a dialog of this process every 20 ms and presses OK
 // once in each one it finds.
-struct DetailsConfirmation::State {
+struct DetailsAnswer::State {
   std::atomic<bool> stop{false};
-  std::thread watcher{[this] { Watch(); }};
+  std::thread watcher;
+
+  explicit State(bool confirm) {
+    if (confirm) watcher = std::thread([this] { Watch(); });
+  }
 
   void Watch() {
     HWND answered = nullptr;
@@ -63,11 +67,11 @@ struct DetailsConfirmation::State {
 
   ~State() {
     stop = true;
-    watcher.join();
+    if (watcher.joinable()) watcher.join();
   }
 };
 
-DetailsConfirmation::DetailsConfirmation() : state_(std::make_unique<State>()) {}
-DetailsConfirmation::~DetailsConfirmation() = default;
+DetailsAnswer::DetailsAnswer(bool confirm) : state_(std::make_unique<State>(confirm)) {}
+DetailsAnswer::~DetailsAnswer() = default;
 
 }  // namespace host

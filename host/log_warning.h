@@ -1,0 +1,22 @@
+#pragma once
+
+// A warning about one record of the log: something the reader repaired, or the
+// reason why a record was skipped.
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace host {
+
+struct LogWarning {
+  std::size_t record = 0;    // from 1
+  std::uint64_t offset = 0;  // byte of the file it is about, from 0
+  std::string text;
+  bool skipped = false;  // the record did not reach the plug-in
+};
+
+using WarningSink = std::function<void(LogWarning)>;
+
+}  // namespace host

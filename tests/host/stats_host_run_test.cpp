@@ -1,0 +1,243 @@
+// Whole runs through the real plug-in: the report shows only what this run
+// wrote, the exit status tells whether every record and every file made it,
+// and a log with nothing to score leaves every file alone.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "host/stats_host.h"
+#include "tests/host/stats_host_runs.h"
+#include "tests/support/plugin_library.h"
+
+#if !defined(_WIN32)
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace host {
+namespace {
+
+namespace fs = std::filesystem;
+using host_test::Outcome;
+using host_test::ScratchFolder;
+using host_test::StatsHost;
+
+std::string Qso(const std::string& call, const std::string& mode, const std::string& received,
+                const std::string& more = "") {
+  return "<CALL:" + std::to_string(call.size()) + ">" + call +
+         "<QSO_DATE:8>20240218<TIME_ON:4>1500<BAND:3>80m<MODE:" + std::to_string(mode.size()) +
+         ">" + mode + "<STX_STRING:3>001<SRX_STRING:" + std::to_string(received.size()) + ">" +
+         received + "<STATION_CALLSIGN:4>R3KV" + more + "<EOR>\n";
+}
+
+// A run with the plug-in of this build in the working folder `work`, started
+// in the scratch folder with the log's name relative to it.
+Outcome Score(const ScratchFolder& scratch, const std::string& log,
+              std::vector<std::string> options = {}) {
+  scratch.Write("log.adi", log);
+  fs::current_path(scratch.Path(""));
+  options.insert(options.end(),
+                 {"--dir", "work", "--plugin", stats::testing::BuiltPluginPath(), "log.adi"});
+  return StatsHost(options);
+}
+
+bool Holds(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+TEST(StatsHostOutputs, FilesThatCanNotBeWrittenAreNamedWithTheReason) {
+  const ScratchFolder scratch;
+  fs::create_directories(scratch.Path("work/err.txt"));
+  fs::create_directories(scratch.Path("work/R3KV.cbr"));
+  const Outcome run = Score(scratch, Qso("UA3AA", "CW", "123") + Qso("UA3BB", "FM", "124"),
+                            {"--cabrillo", "--confirm-details"});
+  EXPECT_EQ(run.status, kExitIncomplete);
+  EXPECT_TRUE(Holds(run.out, "Refused by the plug-in: 1 QSOs (err.txt not written (err.txt: "))
+      << run.out;
+  EXPECT_TRUE(Holds(run.out, "  record    2  UA3BB\n")) << run.out;
+  EXPECT_TRUE(Holds(run.out, "Cabrillo log: not written (R3KV.cbr: it is a folder)")) << run.out;
+  EXPECT_TRUE(Holds(run.err, "stats-host: err.txt was not written: ")) << run.err;
+  EXPECT_TRUE(Holds(run.err, "stats-host: R3KV.cbr was not written: it is a folder")) << run.err;
+}
+
+#if !defined(_WIN32)
+// While it lives, the file or folder can not be written, even by root, who
+// ignores permissions: root gets the immutable flag instead. Made() is false
+// where neither works.
+class Unwritable {
+ public:
+  explicit Unwritable(const std::string& path) : path_(path) {
+    if (::geteuid() != 0) {
+      struct stat status {};
+      made_ =
+          ::stat(path.c_str(), &status) == 0 && ::chmod(path.c_str(), status.st_mode & ~0222u) == 0;
+      mode_ = status.st_mode;
+      return;
+    }
+    made_ = SetImmutable(true);
+  }
+  ~Unwritable() {
+    if (!made_) return;
+    if (::geteuid() != 0) {
+      ::chmod(path_.c_str(), mode_);
+    } else {
+      SetImmutable(false);
+    }
+  }
+  Unwritable(const Unwritable&) = delete;
+  Unwritable& operator=(const Unwritable&) = delete;
+
+  bool Made() const { return made_; }
+
+ private:
+  bool SetImmutable(bool on) const {
+    const int fd = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0) return false;
+    int flags = 0;
+    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    ::close(fd);
+    return done;
+  }
+
+  std::string path_;
+  bool made_ = false;
+  mode_t mode_ = 0;
+};
+
+TEST(StatsHostOutputs, FilesOfAnEarlierRunAreNotShownAsThisRunsOwn) {
+  const ScratchFolder scratch;
+  const Outcome first =
+      Score(scratch, Qso("UA3AA", "FM", "123"), {"--cabrillo", "--confirm-details"});
+  ASSERT_EQ(first.status, kExitScored) << first.err;
+  const Unwritable oldProblemLog(scratch.Path("work/err.txt"));
+  const Unwritable oldCabrillo(scratch.Path("work/R3KV.cbr"));
+  if (!oldProblemLog.Made() || !oldCabrillo.Made()) GTEST_SKIP() << "no way to protect a file here";
+
+  const Outcome second =
+      Score(scratch, Qso("UA3BB", "FM", "124"), {"--cabrillo", "--confirm-details"});
+  EXPECT_EQ(second.status, kExitIncomplete);
+  EXPECT_FALSE(Holds(second.out, "UA3AA")) << second.out;
+  EXPECT_TRUE(Holds(second.out, "  record    1  UA3BB\n")) << second.out;
+  EXPECT_TRUE(Holds(second.out, "Cabrillo log: not written (R3KV.cbr: ")) << second.out;
+}
+
+TEST(StatsHostOutputs, AFolderThatTakesNoFileGetsNone) {
+  const ScratchFolder scratch;
+  fs::create_directories(scratch.Path("work/Plugins"));
+  const Unwritable folder(scratch.Path("work"));
+  if (!folder.Made()) GTEST_SKIP() << "no way to protect a folder here";
+  const Outcome run =
+      Score(scratch, Qso("UA3AA", "FM", "123"), {"--cabrillo", "--confirm-details"});
+  EXPECT_EQ(run.status, kExitIncomplete);
+  EXPECT_TRUE(Holds(run.out, "(err.txt not written (err.txt: ")) << run.out;
+  EXPECT_TRUE(Holds(run.out, "Cabrillo log: not written (R3KV.cbr: ")) << run.out;
+}
+#endif
+
+struct Empty {
+  const char* name;
+  const char* log;
+  const char* message;
+};
+
+void PrintTo(const Empty& c, std::ostream* os) { *os << c.name; }
+
+class StatsHostNothingToScore : public ::testing::TestWithParam<Empty> {};
+
+TEST_P(StatsHostNothingToScore, StopsBeforeThePluginIsCalledAndLeavesEveryFile) {
+  const ScratchFolder scratch;
+  fs::create_directories(scratch.Path("work/Plugins"));
+  const std::vector<std::string> files = {"work/err.txt", "work/R3KV.cbr",
+                                          "work/Plugins/ZORVA.ini"};
+  for (const std::string& file : files) scratch.Write(file, "kept " + file);
+  const Outcome run = Score(scratch, GetParam().log, {"--cabrillo", "--confirm-details"});
+  EXPECT_EQ(run.status, kExitNothingToScore);
+  EXPECT_EQ(run.out, "");
+  EXPECT_TRUE(Holds(run.err, GetParam().message)) << run.err;
+  EXPECT_TRUE(Holds(run.err, "the plug-in was not called and no file was written")) << run.err;
+  for (const std::string& file : files) EXPECT_EQ(scratch.Read(file), "kept " + file);
+  EXPECT_EQ(std::distance(fs::directory_iterator(scratch.Path("work")), {}), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllCases, StatsHostNothingToScore,
+    ::testing::Values(Empty{"EmptyFile", "", "the log holds no QSO record"},
+                      Empty{"HeaderOnly", "Exported\n<ADIF_VER:5>3.1.4<EOH>\n",
+                            "the log holds no QSO record"},
+                      Empty{"EveryRecordSkipped",
+                            "<CALL:5>UA3AA<EOR><QSO_DATE:8>20240218<TIME_ON:4>1500<BAND:3>80m<EOR>",
+                            "none of its 2 records is a QSO that can be scored"}),
+    [](const ::testing::TestParamInfo<Empty>& info) { return std::string(info.param.name); });
+
+TEST(StatsHostExitStatus, RefusalsByTheContestRulesAreANormalResult) {
+  const ScratchFolder scratch;
+  const Outcome run = Score(scratch, Qso("UA3AA", "CW", "123") + Qso("UA3BB", "FM", "124"));
+  EXPECT_EQ(run.status, kExitScored) << run.err;
+  EXPECT_TRUE(Holds(run.out, "Refused by the plug-in: 1 QSOs (err.txt)\n  record    2  QSO:  3500"))
+      << run.out;
+}
+
+TEST(StatsHostExitStatus, SkippedRecordsScoreTheRestAndSaySo) {
+  const ScratchFolder scratch;
+  const Outcome run = Score(scratch, Qso("UA3AA", "CW", "123") + Qso("UA3\rBB", "CW", "124"));
+  EXPECT_EQ(run.status, kExitIncomplete);
+  EXPECT_TRUE(Holds(run.out, "Score: = ")) << run.out;
+  EXPECT_TRUE(Holds(run.out, "Skipped: 1 of 2 records did not reach the plug-in")) << run.out;
+  EXPECT_TRUE(Holds(run.err, "record 2, byte ")) << run.err;
+  EXPECT_TRUE(Holds(run.err, "CALL holds the control byte 0x0D; the record is skipped")) << run.err;
+}
+
+TEST(StatsHostExitStatus, AReportThatCanNotBeWrittenIsAnError) {
+  const ScratchFolder scratch;
+  std::ostream broken(nullptr);
+  std::ostringstream err;
+  const int status =
+      RunStatsHost({"--dir", scratch.Path("work"), "--plugin", stats::testing::BuiltPluginPath(),
+                    scratch.Write("log.adi", Qso("UA3AA", "CW", "123"))},
+                   broken, err);
+  EXPECT_EQ(status, kExitIncomplete);
+  EXPECT_TRUE(Holds(err.str(), "the report could not be written to standard output")) << err.str();
+}
+
+#if !defined(_WIN32)
+// Standard input from /dev/null for the length of a test: no terminal.
+class NoTerminal {
+ public:
+  NoTerminal() : saved_(::dup(STDIN_FILENO)) {
+    const int null = ::open("/dev/null", O_RDONLY);
+    ::dup2(null, STDIN_FILENO);
+    ::close(null);
+  }
+  ~NoTerminal() {
+    ::dup2(saved_, STDIN_FILENO);
+    ::close(saved_);
+  }
+  NoTerminal(const NoTerminal&) = delete;
+  NoTerminal& operator=(const NoTerminal&) = delete;
+
+ private:
+  int saved_;
+};
+
+TEST(StatsHostStationDetails, WithoutATerminalOnlyConfirmDetailsConfirms) {
+  const NoTerminal noTerminal;
+  const ScratchFolder scratch;
+  const std::string log = Qso("UA3AA", "CW", "123");
+  ASSERT_EQ(Score(scratch, log, {"--cabrillo"}).status, kExitScored);
+  EXPECT_EQ(scratch.Read("work/Plugins/ZORVA.ini"), "[Settings]\r\nClaimed=0\r\n")
+      << "cancelled: only the claimed score";
+  ASSERT_EQ(Score(scratch, log, {"--cabrillo", "--confirm-details"}).status, kExitScored);
+  EXPECT_TRUE(Holds(scratch.Read("work/Plugins/ZORVA.ini"), "Operators=R3KV\r\n"));
+}
+#endif
+
+}  // namespace
+}  // namespace host
