@@ -51,12 +51,12 @@ std::optional<std::uint64_t> ParseLength(std::string_view text) {
 }
 
 // Ignored text as a warning shows it: control bytes as spaces, blanks trimmed.
-std::string Quoted(std::string_view text) {
+std::string Shown(std::string_view text) {
   std::string shown(text);
   for (char& c : shown) {
     if (static_cast<unsigned char>(c) < 32 || c == 127) c = ' ';
   }
-  return "\"" + std::string(Trimmed(shown)) + "\"";
+  return Quoted(Trimmed(shown));
 }
 
 // The bytes of the file from Begin() to End(), read in large blocks. Bytes
@@ -79,8 +79,8 @@ class Window {
   // of the file, and when the bytes from `keepFrom` on fill the largest window.
   bool Extend(std::uint64_t keepFrom) {
     if (atEnd_) return false;
-    if (buffer_.size() - size_ < kBlockBytes) {
-      const auto drop = static_cast<std::size_t>(keepFrom - base_);
+    const auto drop = static_cast<std::size_t>(keepFrom - base_);
+    if (buffer_.size() - size_ < kBlockBytes && drop > 0) {
       std::memmove(buffer_.data(), buffer_.data() + drop, size_ - drop);
       base_ = keepFrom;
       size_ -= drop;
@@ -227,7 +227,7 @@ class AdifReader::Parser {
       }
     }
     if (textAt != kNowhere && inBody_) {
-      Warn(textAt, "text between fields is ignored: " + Quoted(quote));
+      Warn(textAt, "text between fields is ignored: " + Shown(quote));
     }
     return from;
   }

@@ -35,8 +35,6 @@ std::optional<std::uint32_t> Scaled(std::string_view whole, std::string_view fra
   return static_cast<std::uint32_t>(value);
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
 }  // namespace
 
 std::optional<FrequencyReading> ReadFrequency(std::string_view text) {
@@ -67,7 +65,8 @@ FrequencyChoice ChooseFrequency(std::string_view adifFrequency, std::string_view
   const std::string_view frequencyText = Trimmed(adifFrequency);
   const std::string_view bandText = Trimmed(adifBand);
   if (!bandText.empty()) choice.band = HostBandName(bandText);
-  const std::optional<BandEdges> edges = bandText.empty() ? std::nullopt : EdgesOfBand(choice.band);
+  const std::optional<BandEdges> known = bandText.empty() ? std::nullopt : EdgesOfBand(choice.band);
+  const BandEdges* const edges = known ? &*known : nullptr;
   if (frequencyText.empty()) {
     if (bandText.empty()) {
       choice.refusal = "neither BAND nor FREQ";

@@ -62,12 +62,6 @@ class Fields {
   std::array<const AdifField*, kFieldCount> found_{};
 };
 
-std::string Quoted(std::string_view text) {
-  std::string quoted(1, '"');
-  quoted.append(text).push_back('"');
-  return quoted;
-}
-
 bool IsControlByte(char c) { return static_cast<unsigned char>(c) < 32 || c == 127; }
 
 // Why a text the plug-in gets can not be passed: a control byte would cut it

@@ -61,7 +61,7 @@ std::string FormatRepeats(const RunResult& result) {
 
 std::string FormatReport(const RunResult& result) {
   std::string text = FormatSummaryTable(result.summaryText) + "\n" + FormatRefused(result);
-  if (result.repeatsAsked) text += "\n" + FormatRepeats(result);
+  if (result.repeatsAsked) text.append("\n").append(FormatRepeats(result));
   if (result.cabrilloAsked) {
     text +=
         "\nCabrillo log: " +

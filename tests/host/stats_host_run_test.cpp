@@ -14,9 +14,6 @@
 
 #if !defined(_WIN32)
 #include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -67,50 +64,7 @@ TEST(StatsHostOutputs, FilesThatCanNotBeWrittenAreNamedWithTheReason) {
 }
 
 #if !defined(_WIN32)
-// While it lives, the file or folder can not be written, even by root, who
-// ignores permissions: root gets the immutable flag instead. Made() is false
-// where neither works.
-class Unwritable {
- public:
-  explicit Unwritable(const std::string& path) : path_(path) {
-    if (::geteuid() != 0) {
-      struct stat status {};
-      made_ =
-          ::stat(path.c_str(), &status) == 0 && ::chmod(path.c_str(), status.st_mode & ~0222u) == 0;
-      mode_ = status.st_mode;
-      return;
-    }
-    made_ = SetImmutable(true);
-  }
-  ~Unwritable() {
-    if (!made_) return;
-    if (::geteuid() != 0) {
-      ::chmod(path_.c_str(), mode_);
-    } else {
-      SetImmutable(false);
-    }
-  }
-  Unwritable(const Unwritable&) = delete;
-  Unwritable& operator=(const Unwritable&) = delete;
-
-  bool Made() const { return made_; }
-
- private:
-  bool SetImmutable(bool on) const {
-    const int fd = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK);
-    if (fd < 0) return false;
-    int flags = 0;
-    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-    done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    ::close(fd);
-    return done;
-  }
-
-  std::string path_;
-  bool made_ = false;
-  mode_t mode_ = 0;
-};
+using host_test::Unwritable;
 
 TEST(StatsHostOutputs, FilesOfAnEarlierRunAreNotShownAsThisRunsOwn) {
   const ScratchFolder scratch;
