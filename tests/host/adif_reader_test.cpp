@@ -141,8 +141,8 @@ TEST(AdifReader, ReadsTheSameHoweverTheBytesArrive) {
   while (const AdifRecord* record = reader.Next()) {
     std::string text = std::to_string(record->number) + "@" + std::to_string(record->offset);
     for (const AdifField& field : record->fields) {
-      text += " " + std::string(field.name) + "@" + std::to_string(field.offset) + "=" +
-              std::string(field.value);
+      text.append(" ").append(field.name).append("@").append(std::to_string(field.offset));
+      text.append("=").append(field.value);
     }
     seen.push_back(text);
   }
