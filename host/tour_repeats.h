@@ -10,12 +10,14 @@
 // plug-in.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
-#include <unordered_map>
+#include <vector>
 
 #include "host/ole_date.h"
 #include "host/qso_mapping.h"
+#include "host/text_ids.h"
 
 namespace host {
 
@@ -31,19 +33,31 @@ struct TourRepeat {
 };
 
 // Sees the QSOs in the order they are handed to the plug-in, in one pass: one
-// entry per call, band, mode and hour of the QSOs stored so far.
+// entry of 16 bytes per call, band, mode and hour of the QSOs stored so far,
+// the calls kept once each.
 class TourRepeatFinder {
  public:
   // The next QSO, and whether the plug-in stored it: the repeat it is, if any.
   std::optional<TourRepeat> Next(const HostQso& qso, bool stored);
 
  private:
-  struct Earlier {
-    std::size_t record;
-    int secondOfDay;
+  // The first stored QSO of one call, band, mode and hour; key is the call's
+  // number, the band and mode's number and the hour.
+  struct Entry {
+    std::uint64_t key;
+    std::uint64_t record : 47;
+    std::uint64_t secondOfDay : 17;
   };
-  std::unordered_map<std::string, Earlier> firstStored_;  // by call, band, mode and hour
-  std::string key_;
+
+  std::uint64_t KeyOf(const HostQso& qso);
+  Entry& SlotFor(std::uint64_t key);
+  void Grow();
+
+  TextIds calls_;
+  TextIds bandsAndModes_;
+  std::string bandAndMode_;
+  std::vector<Entry> entries_;  // open addressing by key
+  std::size_t used_ = 0;
 };
 
 }  // namespace host

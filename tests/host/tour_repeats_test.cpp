@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace host {
@@ -80,6 +82,41 @@ TEST(TourRepeats, EveryFurtherRepeatNamesTheFirstStoredQso) {
   EXPECT_EQ(repeats[0].earlierRecord, 1u);
   EXPECT_EQ(repeats[1].earlierRecord, 1u);
   EXPECT_EQ(repeats[1].earlierSecondOfDay, (10 * 60 + 5) * 60);
+}
+
+// The rule said plainly: each QSO against every one before it.
+std::vector<std::pair<std::size_t, std::size_t>> PlainRepeats(const std::vector<HostQso>& qsos,
+                                                              const std::vector<bool>& stored) {
+  std::vector<std::pair<std::size_t, std::size_t>> repeats;
+  for (std::size_t i = 0; i < qsos.size(); ++i) {
+    for (std::size_t j = 0; j < i; ++j) {
+      if (stored[j] && qsos[j].call == qsos[i].call && qsos[j].band == qsos[i].band &&
+          qsos[j].mode == qsos[i].mode &&
+          qsos[j].secondOfDay / 3600 == qsos[i].secondOfDay / 3600) {
+        repeats.emplace_back(i + 1, j + 1);
+        break;
+      }
+    }
+  }
+  return repeats;
+}
+
+TEST(TourRepeats, OnePassFindsWhatComparingEveryPairFinds) {
+  std::mt19937 random(20240218);
+  std::vector<HostQso> qsos;
+  std::vector<bool> stored;
+  for (int i = 0; i < 6000; ++i) {
+    qsos.push_back(Qso("UA" + std::to_string(random() % 100), 18, static_cast<int>(random() % 24),
+                       static_cast<int>(random() % 60), 0, std::to_string(random() % 3),
+                       random() % 2 == 0 ? "CW" : "SSB"));
+    stored.push_back(random() % 5 != 0);
+  }
+  std::vector<std::pair<std::size_t, std::size_t>> found;
+  for (const TourRepeat& repeat : FindTourRepeats(qsos, stored)) {
+    found.emplace_back(repeat.record, repeat.earlierRecord);
+  }
+  EXPECT_EQ(found, PlainRepeats(qsos, stored));
+  EXPECT_GT(found.size(), 500u) << "enough repeats to mean something";
 }
 
 TEST(TourRepeats, LogOrderNotTimeOrderDecidesWhatWasStoredBefore) {
