@@ -79,7 +79,8 @@ FrequencyChoice ChooseFrequency(std::string_view adifFrequency, std::string_view
     return choice;
   }
 
-  const std::string freq = "FREQ " + Quoted(frequencyText);
+  // Built only for a message: most QSOs need none.
+  const auto freq = [&] { return "FREQ " + Quoted(frequencyText); };
   const auto reading = ReadFrequency(frequencyText);
   const auto inBand = [&](std::optional<std::uint32_t> hertz) {
     if (!hertz) return false;
@@ -89,9 +90,9 @@ FrequencyChoice ChooseFrequency(std::string_view adifFrequency, std::string_view
   const auto take = [&](std::uint32_t hertz, bool kilohertz) {
     choice.hertz = hertz;
     if (bandText.empty()) choice.band = *BandForFrequency(hertz);
-    if (reading->decimalComma) choice.repair = freq + ": the comma is read as a decimal point";
+    if (reading->decimalComma) choice.repair = freq() + ": the comma is read as a decimal point";
     if (kilohertz) {
-      choice.repair += (choice.repair.empty() ? freq + ":" : ", and") +
+      choice.repair += (choice.repair.empty() ? freq() + ":" : ", and") +
                        std::string(" the value is taken as kHz (") + std::to_string(hertz) + " Hz)";
     }
     return choice;
@@ -102,15 +103,15 @@ FrequencyChoice ChooseFrequency(std::string_view adifFrequency, std::string_view
     if (!bandText.empty() && reading->asMegahertz) {
       take(*reading->asMegahertz, false);
       if (edges) {
-        choice.repair += (choice.repair.empty() ? freq : "; it") + " lies outside BAND " +
+        choice.repair += (choice.repair.empty() ? freq() : "; it") + " lies outside BAND " +
                          std::string(bandText) + "; both are passed as they are";
       }
       return choice;
     }
   }
-  const std::string why = !reading                ? freq + " is not a frequency in MHz"
-                          : !reading->asMegahertz ? freq + " is too large for MHz"
-                                                  : freq + " lies outside the amateur bands";
+  const std::string why = freq() + (!reading                ? " is not a frequency in MHz"
+                                    : !reading->asMegahertz ? " is too large for MHz"
+                                                            : " lies outside the amateur bands");
   if (bandText.empty()) {
     choice.refusal = reading && reading->asMegahertz ? "no BAND, and " + why : why;
   } else if (edges) {
