@@ -92,7 +92,8 @@ Tour repeats (--repeats):
 Exit status:
   0  every record reached the plug-in, and its files and the report were
      written (QSOs that the contest rules refuse are a normal result)
-  1  the working folder can not be used
+  1  the working folder can not be used, or memory ran out: nothing is
+     scored then, and no file is left holding a part of the log
   2  a bad command line, a log that can not be read or is malformed (the
      message gives the record and the byte offset, counted from 0), or a
      plug-in that can not be loaded; nothing is written

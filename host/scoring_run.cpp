@@ -1,6 +1,8 @@
 #include "host/scoring_run.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <new>
 #include <optional>
 #include <system_error>
 #include <utility>
@@ -106,6 +108,78 @@ void CheckOutputs(RunResult& result, const OutputsBefore& before) {
   }
 }
 
+// Tells a QSO that the contest rules refused, which gets its line in err.txt,
+// from one the plug-in could not take at all (AddData0 fails without a line
+// when it runs out of memory). Only where err.txt can be written.
+class RefusalWatch {
+ public:
+  explicit RefusalWatch(bool problemLogWritable) : on_(problemLogWritable) { LineWritten(); }
+
+  // After a refused QSO: whether err.txt grew.
+  bool LineWritten() {
+    if (!on_) return true;
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(stats::kProblemLogPath, error);
+    if (error) return true;  // nothing to tell by
+    const bool grown = size > size_;
+    size_ = size;
+    return grown;
+  }
+
+ private:
+  bool on_;
+  std::uintmax_t size_ = 0;
+};
+
+class PluginFailure : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Second pass: each QSO goes to the plug-in as soon as it is read. When memory
+// runs out, on this side or in the plug-in, the plug-in is reset again, so
+// that its store is freed and err.txt holds only its banner: no file is left
+// with a part of the log.
+void HandOver(const fs::path& logFile, const Options& options, StatsPlugin& plugin,
+              bool problemLogWritable, RunResult& result) {
+  std::string failure;
+  try {
+    TourRepeatFinder repeats;
+    RefusalWatch refusals(problemLogWritable);
+    ReadLogFile(
+        logFile, options, [](const LogWarning&) {},
+        [&](const HostQso& qso) {
+          const bool stored = plugin.Add(qso);
+          if (!stored && !refusals.LineWritten()) {
+            throw PluginFailure("the plug-in could not take record " + std::to_string(qso.record) +
+                                ": it neither stored it nor wrote its line in err.txt (out of "
+                                "memory, or a full disk)");
+          }
+          ++result.qsos;
+          if (!stored) result.refused.push_back(RefusedQso{qso.record, qso.call, {}});
+          if (options.repeats) {
+            if (auto repeat = repeats.Next(qso, stored)) {
+              result.repeats.push_back(std::move(*repeat));
+            }
+          }
+        });
+    return;
+  } catch (const RunError& changed) {
+    throw RunError(kExitFailed,
+                   std::string("the log changed while it was scored: ") + changed.what());
+  } catch (const std::bad_alloc&) {
+    failure = "out of memory after " + std::to_string(result.qsos) + " QSOs";
+  } catch (const PluginFailure& pluginFailure) {
+    failure = pluginFailure.what();
+  }
+  result.refused = {};
+  result.repeats = {};
+  plugin.Reset(false, "", std::nullopt);
+  throw RunError(kExitFailed, failure +
+                                  "; nothing was scored: err.txt holds only its banner, and "
+                                  "neither the claimed score nor the Cabrillo log was written");
+}
+
 }  // namespace
 
 RunResult ScoreLog(const Options& options, std::ostream& err) {
@@ -128,9 +202,14 @@ RunResult ScoreLog(const Options& options, std::ostream& err) {
     ++result.warningCount;
     if (result.warnings.size() < kKeptWarnings) result.warnings.push_back(std::move(warning));
   };
-  const PassCounts counts = ReadLogFile(logFile, options, keep, [&](const HostQso& qso) {
-    if (!first) first = qso;
-  });
+  PassCounts counts;
+  try {
+    counts = ReadLogFile(logFile, options, keep, [&](const HostQso& qso) {
+      if (!first) first = qso;
+    });
+  } catch (const std::bad_alloc&) {
+    throw RunError(kExitFailed, "out of memory while reading the log; no file was written");
+  }
   result.records = counts.records;
   if (!first) {
     throw RunError(kExitNothingToScore,
@@ -166,26 +245,12 @@ RunResult ScoreLog(const Options& options, std::ostream& err) {
     plugin->Reset(options.cabrillo, contestantCall, contestDate);
   }
 
-  // Second pass: each QSO goes to the plug-in as soon as it is read.
   result.repeatsAsked = options.repeats;
-  TourRepeatFinder repeats;
-  try {
-    ReadLogFile(
-        logFile, options, [](const LogWarning&) {},
-        [&](const HostQso& qso) {
-          const bool stored = plugin->Add(qso);
-          ++result.qsos;
-          if (!stored) result.refused.push_back(RefusedQso{qso.record, qso.call, {}});
-          if (options.repeats) {
-            if (auto repeat = repeats.Next(qso, stored))
-              result.repeats.push_back(std::move(*repeat));
-          }
-        });
-  } catch (const RunError& changed) {
-    throw RunError(kExitFailed,
-                   std::string("the log changed while it was scored: ") + changed.what());
-  }
+  HandOver(logFile, options, *plugin, !before.problemLogBlocked, result);
   const ContestResult contest = plugin->Result();
+  if (contest.summaryText.empty()) {
+    throw RunError(kExitFailed, "the plug-in gave no result (it may have run out of memory)");
+  }
   result.summaryText = contest.summaryText;
   result.score = contest.score;
   CheckOutputs(result, before);

@@ -1,5 +1,7 @@
 #include "host/stats_host.h"
 
+#include <new>
+
 #include "host/command_line.h"
 #include "host/report.h"
 
@@ -47,6 +49,9 @@ int RunStatsHost(const std::vector<std::string>& arguments, std::ostream& out, s
   } catch (const RunError& error) {
     err << "stats-host: " << error.what() << "\n";
     return error.exitStatus();
+  } catch (const std::bad_alloc&) {
+    err << "stats-host: out of memory\n";
+    return kExitFailed;
   }
   if (!out.flush()) {
     err << "stats-host: the report could not be written to standard output\n";

@@ -17,7 +17,7 @@ namespace host {
 // comes, and says what); kExitBadInput for a bad command line, a log that can
 // not be read or is malformed, or a plug-in that can not be loaded;
 // kExitNothingToScore for a log without a QSO to score; kExitFailed when the
-// working folder can not be used.
+// working folder can not be used or memory runs out.
 int RunStatsHost(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
 }  // namespace host

@@ -1,0 +1,71 @@
+// stats-host with less memory than the log needs (a data-size limit, which
+// holds for root too): one clear message, exit status 1, no uncaught
+// exception, and no file left holding a part of the log. POSIX only; not in
+// the sanitizer builds, whose runtime needs more than the limit.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "tests/support/temp_dir.h"
+
+namespace stats {
+namespace {
+
+using testing::ReadFileBytes;
+
+constexpr rlim_t kDataLimit = 16 << 20;  // the plug-in stores about 30 000 QSOs in it
+
+// Runs stats-host under the limit in the current folder; its exit status.
+int StatsHostWithLittleMemory(const std::string& log) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const rlimit limit{kDataLimit, kDataLimit};
+    const int out = ::open("out.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int err = ::open("err-output.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int in = ::open("/dev/null", O_RDONLY);
+    if (out < 0 || err < 0 || in < 0 || ::setrlimit(RLIMIT_DATA, &limit) != 0) ::_exit(99);
+    ::dup2(in, STDIN_FILENO);
+    ::dup2(out, STDOUT_FILENO);
+    ::dup2(err, STDERR_FILENO);
+    ::execl(STATS_HOST_PATH, STATS_HOST_PATH, "--plugin", STATS_PLUGIN_PATH, "--dir", "work",
+            "--cabrillo", "--confirm-details", "--repeats", log.c_str(), nullptr);
+    ::_exit(98);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+}
+
+TEST(OutOfMemory, StatsHostStopsWithOneMessageAndNoPartialFile) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the sanitizer's runtime does not fit under the limit";
+#endif
+  const testing::ScopedWorkingDirectory directory;
+  {
+    std::ofstream log("log.adi", std::ios::binary);
+    for (int i = 0; i < 100'000; ++i) {
+      const std::string call = "R" + std::to_string(i);
+      log << "<CALL:" << call.size() << ">" << call
+          << "<QSO_DATE:8>20240218<TIME_ON:4>1500<BAND:3>40m<MODE:2>CW"
+             "<STX_STRING:3>001<SRX_STRING:3>002<STATION_CALLSIGN:4>R3KV<EOR>\n";
+    }
+  }
+  EXPECT_EQ(StatsHostWithLittleMemory("log.adi"), 1);
+  const std::string errors = ReadFileBytes("err-output.txt");
+  EXPECT_EQ(errors.rfind("stats-host: out of memory after ", 0), 0u) << errors;
+  EXPECT_EQ(errors.find('\n'), errors.size() - 1) << "one line: " << errors;
+  EXPECT_EQ(ReadFileBytes("out.txt"), "");
+  EXPECT_EQ(ReadFileBytes("work/err.txt"), "Pesdra VELK TEST UBN file \r\n");
+  EXPECT_FALSE(std::filesystem::exists("work/R3KV.cbr"));
+  EXPECT_EQ(ReadFileBytes("work/Plugins/ZORVA.ini").find("Claimed="), std::string::npos);
+}
+
+}  // namespace
+}  // namespace stats
