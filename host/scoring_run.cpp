@@ -241,7 +241,8 @@ RunResult ScoreLog(const Options& options, std::ostream& err) {
   const OutputsBefore before{WhyNotWritable(result.problemLog.name),
                              StampOf(result.cabrilloLog.name)};
   {
-    const DetailsAnswer answer(options.confirmDetails);
+    std::optional<DetailsAnswer> answer;  // the station-details question comes with --cabrillo
+    if (options.cabrillo) answer.emplace(options.confirmDetails);
     plugin->Reset(options.cabrillo, contestantCall, contestDate);
   }
 

@@ -9,13 +9,9 @@
 #include <vector>
 
 #include "host/stats_host.h"
+#include "tests/faults/no_operator.h"
 #include "tests/host/stats_host_runs.h"
 #include "tests/support/plugin_library.h"
-
-#if !defined(_WIN32)
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace host {
 namespace {
@@ -162,27 +158,8 @@ TEST(StatsHostExitStatus, AReportThatCanNotBeWrittenIsAnError) {
 }
 
 #if !defined(_WIN32)
-// Standard input from /dev/null for the length of a test: no terminal.
-class NoTerminal {
- public:
-  NoTerminal() : saved_(::dup(STDIN_FILENO)) {
-    const int null = ::open("/dev/null", O_RDONLY);
-    ::dup2(null, STDIN_FILENO);
-    ::close(null);
-  }
-  ~NoTerminal() {
-    ::dup2(saved_, STDIN_FILENO);
-    ::close(saved_);
-  }
-  NoTerminal(const NoTerminal&) = delete;
-  NoTerminal& operator=(const NoTerminal&) = delete;
-
- private:
-  int saved_;
-};
-
 TEST(StatsHostStationDetails, WithoutATerminalOnlyConfirmDetailsConfirms) {
-  const NoTerminal noTerminal;
+  const stats::testing::NoOperator noTerminal;  // standard input from /dev/null
   const ScratchFolder scratch;
   const std::string log = Qso("UA3AA", "CW", "123");
   ASSERT_EQ(Score(scratch, log, {"--cabrillo"}).status, kExitScored);
