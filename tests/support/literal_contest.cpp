@@ -223,4 +223,13 @@ const char* LiteralContest::GetResult(int* score) {
   return summaryText_.c_str();
 }
 
+int LiteralContest::IsValidExchange(std::string_view exchange, int forceInvalid) {
+  if (forceInvalid != 0 || exchange == "599") return 0;
+  if (exchange.size() != 3 && exchange.size() != 4) return 0;
+  for (const char c : exchange) {
+    if (c < '0' || c > '9') return 0;
+  }
+  return 1;
+}
+
 }  // namespace stats::testing
