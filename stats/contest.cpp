@@ -82,7 +82,7 @@ int Contest::AddQso(const QsoArguments& qso) {
 
 int Contest::RemoveQso(const QsoArguments& qso) {
   if (!HasBothExchanges(qso)) return 0;
-  store_.RemoveFirst(qso.call, qso.mode, qso.band);
+  store_.RemoveFirstLike(MakeRecord(qso));
   return 1;
 }
 

@@ -81,8 +81,11 @@ class QsoStore {
   QsoStore& operator=(QsoStore&&) = default;
 
   void Add(QsoRecord record);
-  // Removes the first record, in store order, with this call, mode and band.
-  bool RemoveFirst(std::string_view call, std::string_view mode, std::string_view band);
+  // Removes the record that `qso` describes: the first, in store order, that
+  // equals it in call, mode, band, QSO time (to the second), frequency, both
+  // reports and both exchanges; when there is none, the first with its call,
+  // mode and band. Returns whether a record was removed.
+  bool RemoveFirstLike(const QsoRecord& qso);
   void Clear() noexcept;
 
   std::size_t Count() const noexcept { return records_.size(); }
