@@ -19,7 +19,7 @@
 #include "fuzz/scratch_folder.h"
 #include "fuzz/standard_input.h"
 #include "stats/exports.h"
-#include "stats/platform/profile_file.h"
+#include "stats/profile_file.h"
 #include "stats/station/file_base_name.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/literal_contest.h"
@@ -285,7 +285,7 @@ class EntryPointsCase {
     Require(score == modelScore, "the host's score is the score, or -1 after a report");
     if (!filesBroken_) {
       const std::string claimed =
-          stats::ReadProfileString("Plugins/ZORVA.ini", "Settings", "Claimed", "none", 64);
+          stats::ReadProfileFile("Plugins/ZORVA.ini", "Settings", "Claimed", "none", 64);
       Require(claimed == ModelClaimed(), "the claimed score is in the settings");
     }
     Require(std::string(GetResult0(nullptr)) == summary, "a second result gives the same text");

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,7 +27,7 @@
 
 #include "fuzz/fuzz_input.h"
 #include "fuzz/scratch_folder.h"
-#include "stats/platform/profile_file.h"
+#include "stats/profile_file.h"
 
 namespace {
 
@@ -148,12 +149,12 @@ using Entries = std::map<std::pair<std::string, std::string>, std::string>;
 
 void CheckEntries(const Entries& entries) {
   for (const auto& [where, value] : entries) {
-    Require(stats::ReadProfileString(kPath, where.first, where.second, "\x01", 20000) == value,
+    Require(stats::ReadProfileFile(kPath, where.first, where.second, "\x01", 20000) == value,
             "a written value reads back");
   }
 }
 
-void RunCase(fuzz::FuzzInput& input) {
+void RunCase(stats::Platform& platform, fuzz::FuzzInput& input) {
   if (input.Bool()) WriteFileBytes(input.Bytes(input.Byte() * 8u));
   Entries entries;  // by the names as written; reads go by those names
   std::map<std::pair<std::string, std::string>, std::pair<std::string, std::string>> byNormal;
@@ -165,7 +166,7 @@ void RunCase(fuzz::FuzzInput& input) {
     const std::string value = input.ShortText();
     const std::optional<std::string> before = FileBytes();
 
-    const bool written = stats::WriteProfileString(kPath, section, key, value);
+    const bool written = stats::WriteProfileFile(platform, kPath, section, key, value);
     const std::optional<std::string> after = FileBytes();
     if (BreaksLines(section) || BreaksLines(key) || BreaksLines(value)) {
       Require(!written, "a text with a line break is refused");
@@ -191,7 +192,7 @@ void RunCase(fuzz::FuzzInput& input) {
     CheckEntries(entries);
 
     const std::size_t bufferSize = input.Byte();
-    const std::string cut = stats::ReadProfileString(kPath, section, key, "", bufferSize);
+    const std::string cut = stats::ReadProfileFile(kPath, section, key, "", bufferSize);
     Require(cut.size() + 1 <= std::max<std::size_t>(bufferSize, 1),
             "a read fits its buffer with the zero");
   }
@@ -202,8 +203,9 @@ void RunCase(fuzz::FuzzInput& input) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // libFuzzer gives no context: the folder lives as long as the process.
   static const fuzz::ScratchFolder folder;
+  static const std::unique_ptr<stats::Platform> platform = stats::MakeSystemPlatform();
   folder.Clear();
   fuzz::FuzzInput input(data, size);
-  RunCase(input);
+  RunCase(*platform, input);
   return 0;
 }

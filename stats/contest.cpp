@@ -102,8 +102,8 @@ const char* Contest::GetResult(int* score) {
   summaryText_ = std::move(result.summaryText);
   claimedScore_ = result.score;
   if (score != nullptr) *score = claimedScore_;
-  platform_.WriteProfileString(std::string(kSettingsSection), std::string(kClaimedKey),
-                               std::to_string(claimedScore_), std::string(kSettingsPath));
+  platform_.WriteProfileValue(std::string(kSettingsSection), std::string(kClaimedKey),
+                              std::to_string(claimedScore_), std::string(kSettingsPath));
   if (reportMode_ != 0) {
     station_.ClearQsoLines();
     for (const QsoRecord& record : store_.All()) {

@@ -5,10 +5,11 @@
 // a BinaryFile writes bytes unchanged.
 
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+
+#include "stats/platform/platform.h"
 
 namespace stats {
 
@@ -42,18 +43,12 @@ class OutputFile {
 // Reads a whole file as bytes; nothing when it can not be opened.
 bool ReadWholeFile(const std::string& path, std::string& contents);
 
-// Moves `from` over `to`, replacing `to` when it exists (paths as the system
-// takes them).
-bool MoveFileOver(const std::string& from, const std::string& to);
-
 inline constexpr std::string_view kPartialFileExtension = ".tmp";
 
-// Writes `contents` into a temporary file beside `path` and moves it over `path`
-// with `moveOver` only when every byte was written, so a failed write never
+// Writes `contents` into a temporary file beside `path` and has `platform` move
+// it over `path` only when every byte was written, so a failed write never
 // destroys the previous file; the temporary file does not outlive the call.
 // Returns whether `path` now holds `contents`.
-using MoveOver = std::function<bool(const std::string& from, const std::string& to)>;
-bool ReplaceWholeFile(const std::string& path, std::string_view contents,
-                      const MoveOver& moveOver = MoveFileOver);
+bool ReplaceWholeFile(Platform& platform, const std::string& path, std::string_view contents);
 
 }  // namespace stats

@@ -14,11 +14,4 @@ std::string ReadCabrilloInclude(const std::string& path) {
   return {};
 }
 
-bool ReplaceFileContents(Platform& platform, const std::string& path, std::string_view contents) {
-  return ReplaceWholeFile(path, contents,
-                          [&platform](const std::string& from, const std::string& to) {
-                            return platform.ReplaceFile(from, to);
-                          });
-}
-
 }  // namespace stats

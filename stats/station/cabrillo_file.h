@@ -1,7 +1,6 @@
 #pragma once
 
-// The files around the Cabrillo log: the operator's include file, and the
-// replacement of the log file as a whole.
+// The files around the Cabrillo log: the operator's include file.
 
 #include <string>
 #include <string_view>
@@ -16,8 +15,5 @@ inline constexpr std::string_view kCabrilloExtension = ".cbr";
 // The include file's bytes, unchanged. A missing file is created empty; a file
 // that can not be read gives nothing.
 std::string ReadCabrilloInclude(const std::string& path);
-
-// ReplaceWholeFile through the platform's file replacement.
-bool ReplaceFileContents(Platform& platform, const std::string& path, std::string_view contents);
 
 }  // namespace stats

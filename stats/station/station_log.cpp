@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "stats/file_output.h"
 #include "stats/station/cabrillo_file.h"
 #include "stats/station/cabrillo_log.h"
 #include "stats/station/file_base_name.h"
@@ -44,8 +45,8 @@ void LoadSettings(StationLog& log, Platform& platform, std::string_view hostCall
       continue;
     }
     const std::string defaultValue(key.atReset == AtReset::kReadOrHostCall ? hostCall : "");
-    value = platform.ReadProfileString(section, std::string(key.key), defaultValue, path,
-                                       kSettingsReadBufferSize);
+    value = platform.ReadProfileValue(section, std::string(key.key), defaultValue, path,
+                                      kSettingsReadBufferSize);
     if (!key.cabrilloTag.empty()) value = SettingsToEditForm(value);
   }
 }
@@ -55,7 +56,7 @@ void StoreSettings(const StationLog& log, Platform& platform) {
   const std::string section(kSettingsSection);
   for (const SettingsKey& key : kSettingsKeys) {
     if (key.writtenOnOk) {
-      platform.WriteProfileString(section, std::string(key.key), log.*key.field, path);
+      platform.WriteProfileValue(section, std::string(key.key), log.*key.field, path);
     }
   }
 }
@@ -116,8 +117,8 @@ void StationLog::WriteCabrilloFile(Platform& platform, std::int32_t claimedScore
   // The name comes from a reset; without one the log still gets a usable name.
   const std::string baseName =
       fileBaseName.empty() ? std::string(kFallbackFileBaseName) : fileBaseName;
-  ReplaceFileContents(platform, baseName + std::string(kCabrilloExtension),
-                      CabrilloLog(header, include, qsoLines));
+  ReplaceWholeFile(platform, baseName + std::string(kCabrilloExtension),
+                   CabrilloLog(header, include, qsoLines));
 }
 
 std::string_view CabrilloModeCode(std::string_view mode) noexcept {

@@ -47,25 +47,25 @@ TEST(SystemPlatform, StartingAMissingProgramFails) {
   EXPECT_FALSE(platform->StartProgram(".\\no_such_folder\\Zarnik.exe"));
 }
 
-TEST(SystemPlatform, ReplaceFileMovesOverAnExistingFile) {
+TEST(SystemPlatform, MoveFileOverReplacesAnExistingFile) {
   const auto platform = stats::MakeSystemPlatform();
   const ScratchFolder folder;
   WriteBytes(folder.Path("log.tmp"), "new");
   WriteBytes(folder.Path("log.cbr"), "old");
 
-  ASSERT_TRUE(platform->ReplaceFile(folder.Path("log.tmp", '\\'), folder.Path("log.cbr", '\\')));
+  ASSERT_TRUE(platform->MoveFileOver(folder.Path("log.tmp", '\\'), folder.Path("log.cbr", '\\')));
   EXPECT_EQ(ReadBytes(folder.Path("log.cbr")), "new");
   EXPECT_FALSE(std::filesystem::exists(folder.Path("log.tmp")));
 
-  ASSERT_TRUE(platform->ReplaceFile(folder.Path("log.cbr", '\\'), folder.Path("fresh.cbr", '\\')));
+  ASSERT_TRUE(platform->MoveFileOver(folder.Path("log.cbr", '\\'), folder.Path("fresh.cbr", '\\')));
   EXPECT_EQ(ReadBytes(folder.Path("fresh.cbr")), "new");
 }
 
-TEST(SystemPlatform, ReplaceFileWithoutASourceKeepsTheTarget) {
+TEST(SystemPlatform, MoveFileOverWithoutASourceKeepsTheTarget) {
   const auto platform = stats::MakeSystemPlatform();
   const ScratchFolder folder;
   WriteBytes(folder.Path("log.cbr"), "old");
-  EXPECT_FALSE(platform->ReplaceFile(folder.Path("log.tmp", '\\'), folder.Path("log.cbr", '\\')));
+  EXPECT_FALSE(platform->MoveFileOver(folder.Path("log.tmp", '\\'), folder.Path("log.cbr", '\\')));
   EXPECT_EQ(ReadBytes(folder.Path("log.cbr")), "old");
 }
 

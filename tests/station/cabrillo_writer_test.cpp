@@ -92,7 +92,7 @@ TEST_F(CabrilloWriterTest, EachWriteReplacesTheWholeFileAndLeavesNoTemporaryFile
 
 class FailingReplacePlatform : public testing::FakePlatform {
  public:
-  bool ReplaceFile(const std::string&, const std::string&) override { return false; }
+  bool MoveFileOver(const std::string&, const std::string&) override { return false; }
 };
 
 TEST_F(CabrilloWriterTest, FailedWriteKeepsThePreviousLog) {

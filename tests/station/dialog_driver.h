@@ -4,15 +4,7 @@
 // an operator would: waits for it, notes what it shows, types, and presses a
 // button. Windows build only.
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
-#undef WriteProfileString
-#undef ReplaceFile
 
 #include <chrono>
 #include <map>

@@ -243,7 +243,7 @@ const char* LiteralContest::GetResult(int* score) {
       product, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
   summaryText_ += Printed("\r\nScore: = %i\r\n", claimed);
   if (score != nullptr) *score = claimed;
-  platform_.WriteProfileString("Settings", "Claimed", Printed("%i", claimed), "Plugins\\ZORVA.ini");
+  platform_.WriteProfileValue("Settings", "Claimed", Printed("%i", claimed), "Plugins\\ZORVA.ini");
   if (reportMode_ != 0 && score != nullptr) *score = -1;
   return summaryText_.c_str();
 }

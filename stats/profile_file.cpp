@@ -1,4 +1,4 @@
-#include "stats/platform/profile_file.h"
+#include "stats/profile_file.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -166,9 +166,9 @@ bool BreaksLines(std::string_view text) {
 
 }  // namespace
 
-std::string ReadProfileString(const std::string& path, const std::string& section,
-                              const std::string& key, const std::string& defaultValue,
-                              std::size_t bufferSize) {
+std::string ReadProfileFile(const std::string& path, const std::string& section,
+                            const std::string& key, const std::string& defaultValue,
+                            std::size_t bufferSize) {
   if (bufferSize == 0) return {};
   std::string result = defaultValue;
   while (!result.empty() && result.back() == ' ') result.pop_back();
@@ -185,14 +185,14 @@ std::string ReadProfileString(const std::string& path, const std::string& sectio
   return result;
 }
 
-bool WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
-                        const std::string& value) {
+bool WriteProfileFile(Platform& platform, const std::string& path, const std::string& section,
+                      const std::string& key, const std::string& value) {
   if (BreaksLines(section) || BreaksLines(key) || BreaksLines(value)) return false;
   const LoadedFile file = Load(path);
   if (file.status == LoadStatus::kFailed) return false;
   auto lines = SplitLines(file.content);
   SetValue(lines, section, key, value);
-  return ReplaceWholeFile(path, JoinLines(lines));
+  return ReplaceWholeFile(platform, path, JoinLines(lines));
 }
 
 }  // namespace stats
