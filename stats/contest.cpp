@@ -2,16 +2,13 @@
 
 #include <cstring>
 
+#include "stats/rules/modes.h"
 #include "stats/rules/scoring.h"
 #include "stats/rules/tour_check.h"
 #include "stats/station/settings_keys.h"
 
 namespace stats {
 namespace {
-
-bool IsContestMode(std::string_view mode) {
-  return mode == "CW" || mode == "BPSK63" || mode == "BPSK62" || mode == "SSB";
-}
 
 bool HasBothExchanges(const QsoArguments& qso) {
   return !qso.exchangeReceived.empty() && !qso.exchangeSent.empty();
@@ -29,7 +26,8 @@ QsoRecord MakeRecord(const QsoArguments& qso) {
   record.frequencyKhz = qso.frequencyHz / 1000u;
   record.qsoTime = qso.qsoTime;
   if (qso.exchangeReceived.front() == 'W') {
-    (qso.mode == "CW" ? record.markedCallCw : record.markedCallNonCw) = qso.call;
+    const bool cw = ColumnOfMode(qso.mode) == ModeColumn::kCw;
+    (cw ? record.markedCallCw : record.markedCallNonCw) = qso.call;
   }
   return record;
 }
@@ -66,7 +64,7 @@ int Contest::Reset(int reportMode, std::string_view contestantCall,
 
 int Contest::AddQso(const QsoArguments& qso) {
   const AppendSession session(problemLog_);
-  if (!IsContestMode(qso.mode)) {
+  if (FindContestMode(qso.mode) == nullptr) {
     problemLog_.WriteRejected(kNoContestModeEnding, qso);
     return 0;
   }

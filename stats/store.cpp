@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "stats/rules/modes.h"
+
 namespace stats {
 namespace {
 
@@ -24,8 +26,7 @@ void BandTally::Add(const QsoRecord& record) {
   ++records_;
   if (record.call.empty()) return;
   ++qsos_;
-  if (record.mode == "CW") ++cw_;
-  if (record.mode == "SSB") ++ssb_;
+  CountInModeColumn(record.mode, 1);
   if (!record.markedCallCw.empty()) ++markedCw_[record.markedCallCw];
   if (!record.markedCallNonCw.empty()) ++markedNonCw_[record.markedCallNonCw];
 }
@@ -34,10 +35,22 @@ void BandTally::Remove(const QsoRecord& record) {
   --records_;
   if (record.call.empty()) return;
   --qsos_;
-  if (record.mode == "CW") --cw_;
-  if (record.mode == "SSB") --ssb_;
+  CountInModeColumn(record.mode, -1);
   Forget(markedCw_, record.markedCallCw);
   Forget(markedNonCw_, record.markedCallNonCw);
+}
+
+void BandTally::CountInModeColumn(std::string_view mode, std::int32_t change) noexcept {
+  switch (ColumnOfMode(mode)) {
+    case ModeColumn::kCw:
+      cw_ += change;
+      break;
+    case ModeColumn::kSsb:
+      ssb_ += change;
+      break;
+    case ModeColumn::kNone:
+      break;
+  }
 }
 
 void QsoStore::Add(QsoRecord record) {

@@ -60,6 +60,8 @@ class BandTally {
   }
 
  private:
+  void CountInModeColumn(std::string_view mode, std::int32_t change) noexcept;
+
   std::size_t records_ = 0;
   std::int32_t qsos_ = 0;
   std::int32_t cw_ = 0;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "stats/file_output.h"
+#include "stats/rules/modes.h"
 #include "stats/station/cabrillo_file.h"
 #include "stats/station/cabrillo_log.h"
 #include "stats/station/file_base_name.h"
@@ -122,10 +123,8 @@ void StationLog::WriteCabrilloFile(Platform& platform, std::int32_t claimedScore
 }
 
 std::string_view CabrilloModeCode(std::string_view mode) noexcept {
-  if (mode == "CW") return "CW";
-  if (mode == "BPSK63" || mode == "BPSK62") return "PM";
-  if (mode == "SSB") return "PH";
-  return "??";
+  const ContestMode* const contestMode = FindContestMode(mode);
+  return contestMode == nullptr ? "??" : contestMode->cabrilloCode;
 }
 
 }  // namespace stats
