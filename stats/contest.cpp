@@ -104,11 +104,7 @@ const char* Contest::GetResult(int* score) {
                               std::to_string(claimedScore_), std::string(kSettingsPath));
   if (reportMode_ != 0) {
     station_.ClearQsoLines();
-    for (const QsoRecord& record : store_.All()) {
-      station_.AddQsoLine(record.call, record.frequencyKhz, CabrilloModeCode(record.mode),
-                          record.qsoTime, record.rstSent, record.exchangeSent, record.rstReceived,
-                          record.exchangeReceived);
-    }
+    for (const QsoRecord& record : store_.All()) station_.AddQsoLine(record);
     station_.WriteCabrilloFile(platform_, claimedScore_);
     if (score != nullptr) *score = -1;
   }

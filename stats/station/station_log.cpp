@@ -2,13 +2,9 @@
 
 #include <array>
 
-#include "stats/file_output.h"
-#include "stats/rules/modes.h"
-#include "stats/station/cabrillo_file.h"
-#include "stats/station/cabrillo_log.h"
+#include "stats/station/cabrillo_writer.h"
 #include "stats/station/file_base_name.h"
 #include "stats/station/multiline_forms.h"
-#include "stats/station/qso_line.h"
 #include "stats/station/settings_keys.h"
 
 namespace stats {
@@ -101,12 +97,7 @@ void StationLog::EditStationDetails(Platform& platform, std::string_view hostCal
   MultiLineToCabrilloForm(*this);
 }
 
-void StationLog::AddQsoLine(std::string_view call, std::uint32_t frequencyKhz,
-                            std::string_view modeCode, const OleDateTime& qsoTime,
-                            std::string_view rstSent, std::string_view exchangeSent,
-                            std::string_view rstReceived, std::string_view exchangeReceived) {
-  const CabrilloQso qso{frequencyKhz, modeCode, qsoTime,     rstSent,
-                        exchangeSent, call,     rstReceived, exchangeReceived};
+void StationLog::AddQsoLine(const QsoRecord& qso) {
   qsoLines.push_back(FormatQsoLine(callSign, qso));
 }
 
@@ -114,17 +105,10 @@ void StationLog::WriteCabrilloFile(Platform& platform, std::int32_t claimedScore
   const std::string score = std::to_string(claimedScore);
   const CabrilloHeader header{callSign, category,  score, club,   name,
                               address,  operators, email, soapbox};
-  const std::string include = ReadCabrilloInclude(std::string(kCabrilloIncludePath));
   // The name comes from a reset; without one the log still gets a usable name.
   const std::string baseName =
       fileBaseName.empty() ? std::string(kFallbackFileBaseName) : fileBaseName;
-  ReplaceWholeFile(platform, baseName + std::string(kCabrilloExtension),
-                   CabrilloLog(header, include, qsoLines));
-}
-
-std::string_view CabrilloModeCode(std::string_view mode) noexcept {
-  const ContestMode* const contestMode = FindContestMode(mode);
-  return contestMode == nullptr ? "??" : contestMode->cabrilloCode;
+  WriteCabrilloLog(platform, baseName + std::string(kCabrilloExtension), header, qsoLines);
 }
 
 }  // namespace stats

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "stats/ole_date.h"
 #include "stats/platform/platform.h"
+#include "stats/store.h"
 
 namespace stats {
 
@@ -19,11 +19,8 @@ class StationLog {
   // and, on OK, keeps and stores what the operator confirmed.
   void EditStationDetails(Platform& platform, std::string_view hostCall);
 
-  // Formats one "QSO:" line and appends it to qsoLines.
-  void AddQsoLine(std::string_view call, std::uint32_t frequencyKhz, std::string_view modeCode,
-                  const OleDateTime& qsoTime, std::string_view rstSent,
-                  std::string_view exchangeSent, std::string_view rstReceived,
-                  std::string_view exchangeReceived);
+  // Formats the QSO's "QSO:" line and appends it to qsoLines.
+  void AddQsoLine(const QsoRecord& qso);
 
   // Writes the Cabrillo file from the details, the score and the collected lines.
   void WriteCabrilloFile(Platform& platform, std::int32_t claimedScore);
@@ -43,8 +40,5 @@ class StationLog {
   std::string fileBaseName;
   std::vector<std::string> qsoLines;
 };
-
-// The Cabrillo mode code of a mode name: "CW", "PM", "PH" or "??".
-std::string_view CabrilloModeCode(std::string_view mode) noexcept;
 
 }  // namespace stats
