@@ -64,7 +64,7 @@ void CheckForms(std::string_view edit) {
   Require(stats::SettingsToEditForm(settings) == edit,
           "edit -> settings -> edit gives the text back");
 
-  const std::string cabrillo = stats::SettingsToCabrilloForm(settings, stats::kSoapboxTag);
+  const std::string cabrillo = stats::SettingsToCabrilloForm(settings, "SOAPBOX: ");
   Require(Count(cabrillo, "\n") == Count(cabrillo, "\r\nSOAPBOX: "),
           "every line break of the Cabrillo form starts a tagged line");
   Require(Count(cabrillo, "\r\nSOAPBOX: ") == Count(edit, "\r"),

@@ -5,7 +5,6 @@
 #include "stats/rules/modes.h"
 #include "stats/rules/scoring.h"
 #include "stats/rules/tour_check.h"
-#include "stats/station/settings_keys.h"
 
 namespace stats {
 namespace {
@@ -100,8 +99,7 @@ const char* Contest::GetResult(int* score) {
   summaryText_ = std::move(result.summaryText);
   claimedScore_ = result.score;
   if (score != nullptr) *score = claimedScore_;
-  platform_.WriteProfileValue(std::string(kSettingsSection), std::string(kClaimedKey),
-                              std::to_string(claimedScore_), std::string(kSettingsPath));
+  station_.StoreClaimedScore(platform_, claimedScore_);
   if (reportMode_ != 0) {
     station_.ClearQsoLines();
     for (const QsoRecord& record : store_.All()) station_.AddQsoLine(record);

@@ -5,31 +5,36 @@
 
 #include "stats/file_output.h"
 #include "stats/rules/modes.h"
+#include "stats/station/multiline_forms.h"
+#include "stats/station/station_fields.h"
 
 namespace stats {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-// A header line: its text, followed by a value unless `value` is null.
+// A header line: its text, followed by a value unless `value` is null. A
+// multi-line value gives one line per line, each starting with the text.
 struct HeaderLine {
   std::string_view text;
-  std::string_view CabrilloHeader::*value;
+  std::string StationDetailsForm::*value;
 };
 
+// CLAIMED-SCORE is the score of the result being written, not the claimed
+// score the dialog showed.
 constexpr std::array<HeaderLine, 12> kHeaderLines{{
     {"START-OF-LOG: 2.0", nullptr},
-    {"CALLSIGN: ", &CabrilloHeader::callSign},
-    {"CATEGORY: ", &CabrilloHeader::category},
-    {"CLAIMED-SCORE: ", &CabrilloHeader::claimedScore},
-    {"CLUB: ", &CabrilloHeader::club},
+    {"CALLSIGN: ", &StationDetailsForm::callSign},
+    {"CATEGORY: ", &StationDetailsForm::category},
+    {"CLAIMED-SCORE: ", &StationDetailsForm::claimed},
+    {"CLUB: ", &StationDetailsForm::club},
     {"CONTEST: KESDRA VELK", nullptr},
     {"CREATED-BY: MixW ", nullptr},
-    {"NAME: ", &CabrilloHeader::name},
-    {"ADDRESS: ", &CabrilloHeader::address},
-    {"OPERATORS: ", &CabrilloHeader::operators},
-    {"EMAIL: ", &CabrilloHeader::email},
-    {"SOAPBOX: ", &CabrilloHeader::soapbox},
+    {"NAME: ", &StationDetailsForm::name},
+    {"ADDRESS: ", &StationDetailsForm::address},
+    {"OPERATORS: ", &StationDetailsForm::operators},
+    {"EMAIL: ", &StationDetailsForm::email},
+    {"SOAPBOX: ", &StationDetailsForm::soapbox},
 }};
 
 constexpr std::string_view kEndOfLog = "END-OF-LOG:";
@@ -56,12 +61,15 @@ std::string_view CabrilloModeCode(std::string_view mode) noexcept {
   return contestMode == nullptr ? "??" : contestMode->cabrilloCode;
 }
 
-std::string CabrilloLog(const CabrilloHeader& header, std::string_view includeFile,
+std::string CabrilloLog(const StationDetailsForm& header, std::string_view includeFile,
                         const std::vector<std::string>& qsoLines) {
   std::string log;
   for (const HeaderLine& line : kHeaderLines) {
     log += line.text;
-    if (line.value != nullptr) log += header.*line.value;
+    if (line.value != nullptr) {
+      const std::string& value = header.*line.value;
+      log += IsMultiLine(line.value) ? EditToCabrilloForm(value, line.text) : value;
+    }
     log += kLineEnd;
   }
   log += includeFile;
@@ -106,8 +114,11 @@ std::string FormatQsoLine(std::string_view senderCall, const QsoRecord& qso) {
   return line;
 }
 
-bool WriteCabrilloLog(Platform& platform, const std::string& path, const CabrilloHeader& header,
+bool WriteCabrilloLog(Platform& platform, const std::string& path,
+                      const StationDetailsForm& details, std::int32_t claimedScore,
                       const std::vector<std::string>& qsoLines) {
+  StationDetailsForm header = details;
+  header.claimed = std::to_string(claimedScore);
   const std::string include = ReadCabrilloInclude(std::string(kCabrilloIncludePath));
   return ReplaceWholeFile(platform, path, CabrilloLog(header, include, qsoLines));
 }

@@ -17,19 +17,6 @@ namespace stats {
 inline constexpr std::string_view kCabrilloIncludePath = "cabrillo.ini";
 inline constexpr std::string_view kCabrilloExtension = ".cbr";
 
-// Header values; address and soapbox in Cabrillo form.
-struct CabrilloHeader {
-  std::string_view callSign;
-  std::string_view category;
-  std::string_view claimedScore;
-  std::string_view club;
-  std::string_view name;
-  std::string_view address;
-  std::string_view operators;
-  std::string_view email;
-  std::string_view soapbox;
-};
-
 // One "QSO:" line with its CR LF. The columns are those of
 // "QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s": widths are minimums, nothing
 // is ever cut. `senderCall` fills the fourth column; a mode the contest does
@@ -37,9 +24,11 @@ struct CabrilloHeader {
 std::string FormatQsoLine(std::string_view senderCall, const QsoRecord& qso);
 
 // Reads the include file, creating it empty when it is missing, and replaces
-// the file at `path` with the log through `platform`. Returns whether the file
-// now holds the log.
-bool WriteCabrilloLog(Platform& platform, const std::string& path, const CabrilloHeader& header,
+// the file at `path` with the log through `platform`: the header from `details`
+// (multi-line ones in edit form, each line tagged in the log) and
+// `claimedScore`. Returns whether the file now holds the log.
+bool WriteCabrilloLog(Platform& platform, const std::string& path,
+                      const StationDetailsForm& details, std::int32_t claimedScore,
                       const std::vector<std::string>& qsoLines);
 
 }  // namespace stats

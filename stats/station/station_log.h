@@ -19,6 +19,9 @@ class StationLog {
   // and, on OK, keeps and stores what the operator confirmed.
   void EditStationDetails(Platform& platform, std::string_view hostCall);
 
+  // Keeps `score` in the settings file as the claimed score.
+  void StoreClaimedScore(Platform& platform, std::int32_t score);
+
   // Formats the QSO's "QSO:" line and appends it to qsoLines.
   void AddQsoLine(const QsoRecord& qso);
 
@@ -27,16 +30,9 @@ class StationLog {
 
   void ClearQsoLines() noexcept { qsoLines.clear(); }
 
-  std::string callSign;
-  std::string name;
-  std::string address;
-  std::string claimed;
-  std::string contest;
-  std::string email;
-  std::string club;
-  std::string soapbox;
-  std::string operators;
-  std::string category;
+  // As the operator edits them: address and soapbox with CR LF between lines.
+  // The settings file and the Cabrillo log get them in their own forms.
+  StationDetailsForm details;
   std::string fileBaseName;
   std::vector<std::string> qsoLines;
 };

@@ -93,14 +93,15 @@ const std::string kHeader =
 class CabrilloWriterTest : public ::testing::Test {
  protected:
   CabrilloWriterTest() {
-    station_.callSign = "UA1AAA";
-    station_.category = "SOAB-CW-LP";
-    station_.name = "Ivan";
-    station_.address = "Lenina 1\r\nADDRESS: Moscow";
-    station_.operators = "UA1AAA";
-    station_.soapbox = "73\r\nSOAPBOX: GL";
-    station_.contest = "NOT WRITTEN";
-    station_.claimed = "NOT WRITTEN";
+    StationDetailsForm& details = station_.details;
+    details.callSign = "UA1AAA";
+    details.category = "SOAB-CW-LP";
+    details.name = "Ivan";
+    details.address = "Lenina 1\r\nMoscow";
+    details.operators = "UA1AAA";
+    details.soapbox = "73\r\nGL";
+    details.contest = "NOT WRITTEN";
+    details.claimed = "NOT WRITTEN";
     station_.fileBaseName = "UA1AAA";
   }
   void AddQso(const std::string& call, const std::string& mode) {
