@@ -31,10 +31,6 @@ void OutputFile::Write(std::string_view text) {
   }
 }
 
-void OutputFile::Flush() {
-  if (file_ && std::fflush(file_.get()) != 0) failed_ = true;
-}
-
 bool OutputFile::Close() {
   if (!file_) return false;
   const bool flushed = std::fflush(file_.get()) == 0;

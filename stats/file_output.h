@@ -1,8 +1,8 @@
 #pragma once
 
-// Files the plug-in writes. Lines end in CR LF on every build: a TextFile turns
-// each line feed into CR LF as a text-mode stream of the Windows runtime does;
-// a BinaryFile writes bytes unchanged.
+// Files the plug-in writes. Lines end in CR LF on every build: an OutputFile
+// with LineEnds::kCrLf turns each line feed into CR LF, as a text-mode stream
+// of the Windows runtime does; one with kAsWritten writes bytes unchanged.
 
 #include <cstdio>
 #include <memory>
@@ -30,7 +30,6 @@ class OutputFile {
 
   bool IsOpen() const noexcept { return file_ != nullptr; }
   void Write(std::string_view text);
-  void Flush();
   // Flushes and closes; true when the file was open and every write succeeded.
   bool Close();
 

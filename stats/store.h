@@ -2,8 +2,8 @@
 
 // The plug-in's own copy of the contest log: the accepted QSOs in the order of
 // arrival, and the bands seen. Records are kept in a list (stable positions)
-// with an index by call sign, so that finding a call's records and removing the
-// first match cost the same at any log size.
+// with an index by call sign and counts per band, so that finding a call's
+// records, removing one and scoring cost the same at any log size.
 
 #include <cstdint>
 #include <functional>
@@ -19,7 +19,9 @@ namespace stats {
 
 struct QsoRecord {
   std::string call;
-  std::string auxText;  // never filled by the host's QSOs; the tour check compares it
+  // Always empty: the host passes no aux text with a QSO. The tour check relies
+  // on that and does not read it.
+  std::string auxText;
   std::string markedCallNonCw;
   std::string band;
   std::string mode;
