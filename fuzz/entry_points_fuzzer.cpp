@@ -16,13 +16,13 @@
 #include "fuzz/fuzz_input.h"
 #include "fuzz/guarded_buffer.h"
 #include "fuzz/host_arguments.h"
-#include "fuzz/scratch_folder.h"
 #include "fuzz/standard_input.h"
 #include "stats/exports.h"
 #include "stats/profile_file.h"
 #include "stats/station/file_base_name.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/literal_contest.h"
+#include "tests/support/temp_dir.h"
 
 namespace fuzz {
 namespace {
@@ -39,6 +39,13 @@ const std::vector<std::string> kModes = {"CW", "SSB", "BPSK63", "BPSK62"};
 const std::vector<std::string> kCalls = {"UA1AAA", "DL1ABC", "", "W1AW"};
 const std::vector<std::string> kBands = {"160", "80", "7", "07"};
 const std::vector<std::string> kExchanges = {"001", "W015", "W", "123"};
+
+// Empties the working folder and makes the Plugins folder that the settings
+// file goes into.
+void StartAfresh(const stats::testing::TempDir& folder) {
+  folder.Clear();
+  std::filesystem::create_directory(folder.Path() / "Plugins");
+}
 
 [[noreturn]] void Fail(const char* what) {
   std::fprintf(stderr, "invariant broken: %s\n", what);
@@ -104,7 +111,7 @@ struct QsoCall {
 
 class EntryPointsCase {
  public:
-  EntryPointsCase(const std::uint8_t* data, std::size_t size, const ScratchFolder& folder)
+  EntryPointsCase(const std::uint8_t* data, std::size_t size, const stats::testing::TempDir& folder)
       : input_(data, size), folder_(folder), now_(ReadUtcNow()), ignored_(NextText(input_)) {}
 
   void Run() {
@@ -359,14 +366,14 @@ class EntryPointsCase {
         fs::create_directory("Plugins/ZORVA.ini", ignored);
         break;
       default:
-        folder_.Clear();
+        StartAfresh(folder_);
         filesBroken_ = false;
         break;
     }
   }
 
   FuzzInput input_;
-  const ScratchFolder& folder_;
+  const stats::testing::TempDir& folder_;
   const UtcNow now_;
   const HostText ignored_;
   stats::testing::FakePlatform modelPlatform_;
@@ -384,10 +391,11 @@ class EntryPointsCase {
 }  // namespace fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  // libFuzzer gives no context: the folder lives as long as the process.
+  // libFuzzer gives no context: the folder lives as long as the process. The
+  // plug-in writes only relative paths, so everything it writes lands there.
   static const bool noTerminal = fuzz::DetachStandardInput();
-  static const fuzz::ScratchFolder folder;
-  folder.Clear();
+  static const stats::testing::ScopedWorkingDirectory folder;
+  fuzz::StartAfresh(folder);
   (void)noTerminal;
   fuzz::EntryPointsCase(data, size, folder).Run();
   return 0;

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -26,8 +27,8 @@
 #include <vector>
 
 #include "fuzz/fuzz_input.h"
-#include "fuzz/scratch_folder.h"
 #include "stats/profile_file.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -202,9 +203,10 @@ void RunCase(stats::Platform& platform, fuzz::FuzzInput& input) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // libFuzzer gives no context: the folder lives as long as the process.
-  static const fuzz::ScratchFolder folder;
+  static const stats::testing::ScopedWorkingDirectory folder;
   static const std::unique_ptr<stats::Platform> platform = stats::MakeSystemPlatform();
   folder.Clear();
+  std::filesystem::create_directory("Plugins");
   fuzz::FuzzInput input(data, size);
   RunCase(*platform, input);
   return 0;

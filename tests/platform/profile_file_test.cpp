@@ -14,14 +14,14 @@
 #include <ostream>
 #include <string>
 
-#include "scratch_folder.h"
 #include "stats/platform/platform.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
-using platform_test::ReadBytes;
-using platform_test::ScratchFolder;
-using platform_test::WriteBytes;
+using stats::testing::ReadFileBytes;
+using stats::testing::TempDir;
+using stats::testing::WriteFileBytes;
 
 constexpr std::size_t kSettingsBuffer = 10000;
 
@@ -77,10 +77,12 @@ class ProfileFunctions : public ::testing::TestWithParam<ProfileBackend> {
   bool Write(const std::string& section, const std::string& key, const std::string& value) const {
     return GetParam().write(path_, section, key, value);
   }
-  void GivenFile(const std::string& bytes) const { WriteBytes(bytesPath_, bytes); }
-  std::string FileBytes() const { return ReadBytes(bytesPath_).value_or("<no file>"); }
+  void GivenFile(const std::string& bytes) const { WriteFileBytes(bytesPath_, bytes); }
+  std::string FileBytes() const {
+    return std::filesystem::exists(bytesPath_) ? ReadFileBytes(bytesPath_) : "<no file>";
+  }
 
-  const ScratchFolder folder_;
+  const TempDir folder_;
   const std::string path_ = folder_.Path("ZORVA.ini", GetParam().separator);
   const std::string bytesPath_ = folder_.Path("ZORVA.ini");
 };
@@ -228,46 +230,46 @@ class OurProfileFile : public ::testing::Test {
   }
 
   const std::unique_ptr<stats::Platform> platform_ = stats::MakeSystemPlatform();
-  const ScratchFolder folder_;
+  const TempDir folder_;
   const std::string path_ = folder_.Path("ZORVA.ini");
 };
 
 TEST_F(OurProfileFile, KeepsBlankLinesAndTheLayoutOfOtherLines) {
-  WriteBytes(path_,
-             "; top\r\n\r\n[Settings]\r\n  Name = Old  \r\n\r\n  Club = RRC\r\n\r\n[Other]\r\n");
+  WriteFileBytes(
+      path_, "; top\r\n\r\n[Settings]\r\n  Name = Old  \r\n\r\n  Club = RRC\r\n\r\n[Other]\r\n");
   ASSERT_TRUE(Write("Settings", "Name", "New"));
-  EXPECT_EQ(ReadBytes(path_),
+  EXPECT_EQ(ReadFileBytes(path_),
             "; top\r\n\r\n[Settings]\r\nName=New\r\n\r\n  Club = RRC\r\n\r\n[Other]\r\n");
 }
 
 TEST_F(OurProfileFile, PutsANewKeyBeforeTheBlankLinesAndCommentsThatEndItsSection) {
-  WriteBytes(path_, "[Settings]\r\nName=Ivan\r\n\r\n; Other=the log's own\r\n[Other]\r\n");
+  WriteFileBytes(path_, "[Settings]\r\nName=Ivan\r\n\r\n; Other=the log's own\r\n[Other]\r\n");
   ASSERT_TRUE(Write("Settings", "Club", "RRC"));
-  EXPECT_EQ(ReadBytes(path_),
+  EXPECT_EQ(ReadFileBytes(path_),
             "[Settings]\r\nName=Ivan\r\nClub=RRC\r\n\r\n; Other=the log's own\r\n[Other]\r\n");
 }
 
 TEST_F(OurProfileFile, WritesCrLfThroughoutAFileThatHadLfLineEnds) {
-  WriteBytes(path_, "[Settings]\nName=Ivan\n\n[Other]\nX=1\n");
+  WriteFileBytes(path_, "[Settings]\nName=Ivan\n\n[Other]\nX=1\n");
   ASSERT_TRUE(Write("Other", "X", "2"));
-  EXPECT_EQ(ReadBytes(path_), "[Settings]\r\nName=Ivan\r\n\r\n[Other]\r\nX=2\r\n");
+  EXPECT_EQ(ReadFileBytes(path_), "[Settings]\r\nName=Ivan\r\n\r\n[Other]\r\nX=2\r\n");
 }
 
 TEST_F(OurProfileFile, RefusesLineBreaksThatWouldAddLinesToTheFile) {
-  WriteBytes(path_, "[Settings]\r\nName=Ivan\r\n");
+  WriteFileBytes(path_, "[Settings]\r\nName=Ivan\r\n");
   EXPECT_FALSE(Write("Settings", "Name", "x\r\nClaimed=999"));
   EXPECT_FALSE(Write("Settings", "Name", "x\nClaimed=999"));
   EXPECT_FALSE(Write("Settings", "Na\rme", "x"));
   EXPECT_FALSE(Write("Set]\n[tings", "Name", "x"));
   EXPECT_FALSE(Write("Settings", "Name", std::string("x\0y", 3)));
-  EXPECT_EQ(ReadBytes(path_), "[Settings]\r\nName=Ivan\r\n");
+  EXPECT_EQ(ReadFileBytes(path_), "[Settings]\r\nName=Ivan\r\n");
 }
 
 TEST_F(OurProfileFile, AFailedWriteLeavesTheFileAsItWas) {
-  WriteBytes(path_, "[Settings]\r\nName=Ivan\r\n");
+  WriteFileBytes(path_, "[Settings]\r\nName=Ivan\r\n");
   std::filesystem::create_directory(path_ + ".tmp");  // the temporary file can not be made
   EXPECT_FALSE(Write("Settings", "Name", "Petr"));
-  EXPECT_EQ(ReadBytes(path_), "[Settings]\r\nName=Ivan\r\n");
+  EXPECT_EQ(ReadFileBytes(path_), "[Settings]\r\nName=Ivan\r\n");
 }
 
 TEST_F(OurProfileFile, LeavesNoTemporaryFileBehind) {
@@ -299,10 +301,11 @@ TEST_F(OurProfileFile, ADefaultOfSpacesOnlyGivesAnEmptyText) {
 }
 
 TEST_F(OurProfileFile, OnlyTheFirstOfTwoEqualSectionsCounts) {
-  WriteBytes(path_, "[Settings]\r\nName=Ivan\r\n[settings]\r\nClub=RRC\r\n");
+  WriteFileBytes(path_, "[Settings]\r\nName=Ivan\r\n[settings]\r\nClub=RRC\r\n");
   EXPECT_EQ(stats::ReadProfileFile(path_, "Settings", "Club", "DEF", kSettingsBuffer), "DEF");
   ASSERT_TRUE(Write("Settings", "Club", "CQ"));
-  EXPECT_EQ(ReadBytes(path_), "[Settings]\r\nName=Ivan\r\nClub=CQ\r\n[settings]\r\nClub=RRC\r\n");
+  EXPECT_EQ(ReadFileBytes(path_),
+            "[Settings]\r\nName=Ivan\r\nClub=CQ\r\n[settings]\r\nClub=RRC\r\n");
 }
 
 }  // namespace

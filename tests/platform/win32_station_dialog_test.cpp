@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/station/dialog_driver.h"
+#include "tests/platform/dialog_driver.h"
 
 namespace stats {
 namespace {

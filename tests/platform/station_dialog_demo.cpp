@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "stats/platform/win32_station_dialog.h"
-#include "tests/station/dialog_driver.h"
+#include "tests/platform/dialog_driver.h"
 
 int main(int argc, char** argv) {
   if (argc < 3) {

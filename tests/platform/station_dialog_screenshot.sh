@@ -2,7 +2,7 @@
 # Takes docs/station-dialog.png: the station dialog of the Windows build under
 # wine on a virtual X display. Not run by CI.
 #
-#   tests/station/screenshot.sh [BUILD_DIR] [OUTPUT]
+#   tests/platform/station_dialog_screenshot.sh [BUILD_DIR] [OUTPUT]
 #
 # BUILD_DIR is a configured Windows build (default build/windows); needs wine,
 # xvfb-run and ImageMagick. Uses a prefix of its own inside BUILD_DIR.
