@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -16,6 +15,7 @@
 #include "fuzz/fuzz_input.h"
 #include "fuzz/guarded_buffer.h"
 #include "fuzz/host_arguments.h"
+#include "fuzz/require.h"
 #include "fuzz/standard_input.h"
 #include "stats/exports.h"
 #include "stats/profile_file.h"
@@ -47,28 +47,8 @@ void StartAfresh(const stats::testing::TempDir& folder) {
   std::filesystem::create_directory(folder.Path() / "Plugins");
 }
 
-[[noreturn]] void Fail(const char* what) {
-  std::fprintf(stderr, "invariant broken: %s\n", what);
-  std::abort();
-}
-
-void Require(bool holds, const char* what) {
-  if (!holds) Fail(what);
-}
-
 bool EndsWith(std::string_view text, std::string_view end) {
   return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
-std::string FileBytes(const char* path) {
-  std::string bytes;
-  if (std::FILE* file = std::fopen(path, "rb")) {
-    char chunk[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
-    std::fclose(file);
-  }
-  return bytes;
 }
 
 // "dd.mm.yyyy"
@@ -187,7 +167,8 @@ class EntryPointsCase {
     contestDay_ = date.dayText;
     if (reportMode != 0) cabrilloFile_ = stats::FileBaseName(call.Value()) + ".cbr";
     if (!filesBroken_) {
-      Require(FileBytes("err.txt") == kBanner, "err.txt holds the banner after a reset");
+      Require(stats::testing::ReadFileBytes("err.txt") == kBanner,
+              "err.txt holds the banner after a reset");
       problemLogKnown_ = true;
     }
   }
@@ -208,7 +189,8 @@ class EntryPointsCase {
     Require(result == model_.AddQso(qso.Arguments()),
             "AddData0 accepts exactly the contest's QSOs");
     if (problemLogKnown_) {
-      Require(FileBytes("err.txt") == FileBytes(kModelProblemLog),
+      Require(stats::testing::ReadFileBytes("err.txt") ==
+                  stats::testing::ReadFileBytes(kModelProblemLog),
               "err.txt lists exactly the refused QSOs, each with its reason");
     }
   }
@@ -307,7 +289,7 @@ class EntryPointsCase {
   // Long names can not be made into files; those are not checked.
   void CheckCabrilloFile() const {
     if (cabrilloFile_.size() > 200) return;
-    const std::string log = FileBytes(cabrilloFile_.c_str());
+    const std::string log = stats::testing::ReadFileBytes(cabrilloFile_);
     Require(log.compare(0, 19, "START-OF-LOG: 2.0\r\n") == 0, "the Cabrillo log starts");
     Require(EndsWith(log, "\r\nEND-OF-LOG:\r\n"), "the Cabrillo log ends");
     Require(log.find("\r\nCLAIMED-SCORE: " + ModelClaimed() + "\r\n") != std::string::npos,

@@ -15,8 +15,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -27,6 +25,7 @@
 #include <vector>
 
 #include "fuzz/fuzz_input.h"
+#include "fuzz/require.h"
 #include "stats/profile_file.h"
 #include "tests/support/temp_dir.h"
 
@@ -34,31 +33,11 @@ namespace {
 
 constexpr char kPath[] = "Plugins/ZORVA.ini";
 
-[[noreturn]] void Fail(const char* what) {
-  std::fprintf(stderr, "invariant broken: %s\n", what);
-  std::abort();
-}
-
-void Require(bool holds, const char* what) {
-  if (!holds) Fail(what);
-}
+using fuzz::Require;
 
 std::optional<std::string> FileBytes() {
-  std::FILE* file = std::fopen(kPath, "rb");
-  if (file == nullptr) return std::nullopt;
-  std::string bytes;
-  char chunk[4096];
-  std::size_t got = 0;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
-  std::fclose(file);
-  return bytes;
-}
-
-void WriteFileBytes(const std::string& bytes) {
-  std::FILE* file = std::fopen(kPath, "wb");
-  if (file == nullptr) Fail("can not prepare the settings file");
-  std::fwrite(bytes.data(), 1, bytes.size(), file);
-  std::fclose(file);
+  if (!std::filesystem::exists(kPath)) return std::nullopt;
+  return stats::testing::ReadFileBytes(kPath);
 }
 
 // Lines as a text file has them: split at LF, one CR at the end of each line
@@ -156,7 +135,7 @@ void CheckEntries(const Entries& entries) {
 }
 
 void RunCase(stats::Platform& platform, fuzz::FuzzInput& input) {
-  if (input.Bool()) WriteFileBytes(input.Bytes(input.Byte() * 8u));
+  if (input.Bool()) stats::testing::WriteFileBytes(kPath, input.Bytes(input.Byte() * 8u));
   Entries entries;  // by the names as written; reads go by those names
   std::map<std::pair<std::string, std::string>, std::pair<std::string, std::string>> byNormal;
 

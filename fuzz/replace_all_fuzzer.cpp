@@ -10,25 +10,17 @@
 //   in it, when "<L" and "F>" were typed around a line feed that is dropped.)
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "fuzz/fuzz_input.h"
+#include "fuzz/require.h"
 #include "stats/station/multiline_forms.h"
 #include "stats/station/replace_all.h"
 
 namespace {
 
-[[noreturn]] void Fail(const char* what) {
-  std::fprintf(stderr, "invariant broken: %s\n", what);
-  std::abort();
-}
-
-void Require(bool holds, const char* what) {
-  if (!holds) Fail(what);
-}
+using fuzz::Require;
 
 std::string ScanReplace(std::string_view source, std::string_view find,
                         std::string_view replacement) {

@@ -21,7 +21,7 @@ struct UtcTime {
   int milliseconds = 0;
 };
 
-// The ten texts of the station-details dialog, in the dialog's exchange order.
+// The ten station details as the dialog shows them (see stats/station/station_fields.h).
 struct StationDetailsForm {
   std::string callSign;
   std::string claimed;
