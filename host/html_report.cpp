@@ -30,6 +30,7 @@ table { border-collapse: collapse; margin: 6px 0; font-variant-numeric: tabular-
 th, td { border: 1px solid #aaa; padding: 2px 7px; }
 th { background: #e8e8e8; font-weight: bold; }
 td.n { text-align: right; }
+td.time { white-space: nowrap; }
 tr.total td, tr.total th { font-weight: bold; background: #f2f2f2; border-top: 2px solid #555; }
 tr { break-inside: avoid; }
 thead { display: table-header-group; }
@@ -231,8 +232,8 @@ std::string RepeatsSection(const std::vector<RepeatPair>& repeats, const ReportT
     table += "<tr><td>" + HtmlText(pair.repeat.call) + "</td><td>" + HtmlText(pair.repeat.band) +
              "</td><td>" + HtmlText(pair.repeat.mode) + "</td>";
     for (const HostQso* qso : {&pair.first, &pair.repeat}) {
-      table += NumberCell(static_cast<long long>(qso->record)) + "<td>" + IsoDate(qso->date) + " " +
-               TimeOfDay(qso->secondOfDay) + "</td>";
+      table += NumberCell(static_cast<long long>(qso->record)) + "<td class=\"time\">" +
+               IsoDate(qso->date) + " " + TimeOfDay(qso->secondOfDay) + "</td>";
     }
     table += "</tr>\n";
   }

@@ -112,20 +112,22 @@ std::string Text(int x, int y, std::string_view anchor, const std::string& utf8,
          "\"" + extra + ">" + EscapeHtml(utf8) + "</text>\n";
 }
 
+// A filled area with a thin white edge, which keeps neighbours apart, and its
+// value as a tooltip.
 std::string Rect(int x, int y, int width, int height, const std::string& fill,
                  const std::string& tooltip) {
   return "<rect x=\"" + Int(x) + "\" y=\"" + Int(y) + "\" width=\"" + Int(width) + "\" height=\"" +
-         Int(height) + "\" fill=\"" + fill + "\"><title>" + EscapeHtml(tooltip) +
-         "</title></rect>\n";
+         Int(height) + "\" fill=\"" + fill + "\" stroke=\"#fff\" stroke-width=\"1\"><title>" +
+         EscapeHtml(tooltip) + "</title></rect>\n";
 }
 
-// A count inside a filled area: white on dark fills, black on light ones, with a
-// halo that keeps it readable on patterns.
+// A count inside a filled area: white on dark fills, black on light ones, on a
+// halo of the fill's own colour that keeps it readable on patterns.
 std::string LabelOnFill(int x, int y, long long value, const Fill& fill) {
-  return Text(
-      x, y, "middle", Int(value),
-      std::string(fill.dark ? " fill=\"#fff\" stroke=\"#000\"" : " fill=\"#000\" stroke=\"#fff\"") +
-          " stroke-width=\"3\" stroke-linejoin=\"round\" paint-order=\"stroke\"");
+  return Text(x, y, "middle", Int(value),
+              std::string(fill.dark ? " fill=\"#fff\"" : " fill=\"#000\"") + " stroke=\"" +
+                  std::string(fill.colour) +
+                  "\" stroke-width=\"4\" stroke-linejoin=\"round\" paint-order=\"stroke\"");
 }
 
 // The legend from the top left corner, wrapped into rows; its height.
