@@ -93,6 +93,7 @@ void Apply(Options& options, std::string_view name, const std::string& value) {
   } else if (name == "--plugin") {
     options.plugin = value;
   } else if (name == "--html") {
+    if (value.empty()) throw UsageError("--html needs a file name");
     options.htmlFile = value;
   } else if (name == "--lang") {
     options.language = ParseReportLanguage(value);

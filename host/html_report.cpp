@@ -35,7 +35,9 @@ tr.total td, tr.total th { font-weight: bold; background: #f2f2f2; border-top: 2
 tr { break-inside: avoid; }
 thead { display: table-header-group; }
 table.matrix { font-size: 12px; }
-table.matrix td, table.matrix th { padding: 2px 5px; }
+table.matrix td, table.matrix th { padding: 2px 4px; white-space: nowrap; }
+table.matrix tr.day th { text-align: left; background: #f6f6f6; }
+span.kv { color: #555; font-size: 11px; }
 code.line { font-family: "DejaVu Sans Mono", Consolas, monospace; font-size: 11px;
   white-space: pre-wrap; overflow-wrap: anywhere; }
 figure { margin: 10px 0; break-inside: avoid; }
@@ -43,7 +45,11 @@ figcaption { font-weight: bold; margin-bottom: 6px; }
 figure svg { display: block; width: 100%; height: auto; }
 p.note { color: #333; font-size: 12px; margin: 4px 0; }
 footer { margin-top: 28px; color: #555; font-size: 12px; border-top: 1px solid #aaa; padding-top: 4px; }
-@media print { body { max-width: none; margin: 0; padding: 0; font-size: 12px; } h2 { margin-top: 16px; } }
+@media print {
+  body { max-width: none; margin: 0; padding: 0; font-size: 12px; }
+  h2 { margin-top: 16px; }
+  table.matrix { font-size: 11px; }
+}
 )";
 
 std::string Int(long long value) { return std::to_string(value); }
@@ -132,31 +138,37 @@ std::string ToursChart(const TourTable& table, bool severalDays, const ReportTex
          StackedColumnSvg(chart, ChartPalette::kBands) + "</figure>\n";
 }
 
+// QSOs, and "+N" for the Kvant first counted in the tour.
+std::string TourCellHtml(const TourCell& cell) {
+  return "<td class=\"n\">" + Int(cell.qsos) +
+         (cell.kvant > 0 ? " <span class=\"kv\">+" + Int(cell.kvant) + "</span>" : "") + "</td>";
+}
+
 std::string MatrixRow(const std::string& head, const std::vector<TourCell>& cells,
                       const TourCell& total, bool isTotal) {
   std::string row = std::string(isTotal ? "<tr class=\"total\">" : "<tr>") + "<th scope=\"row\">" +
                     head + "</th>";
-  for (const TourCell& cell : cells) row += NumberCell(cell.qsos) + NumberCell(cell.kvant);
-  return row + NumberCell(total.qsos) + NumberCell(total.kvant) + "</tr>\n";
+  for (const TourCell& cell : cells) row += TourCellHtml(cell);
+  return row + TourCellHtml(total) + "</tr>\n";
 }
 
 std::string ToursSection(const TourTable& table, const ReportTexts& texts) {
   const bool severalDays = !table.tours.empty() && DaysSinceOleEpoch(table.tours.front().date) !=
                                                        DaysSinceOleEpoch(table.tours.back().date);
-  std::string head = "<thead><tr><th rowspan=\"2\">" + Text(texts.tour) + "</th>";
-  std::string subhead = "<tr>";
-  for (const std::string& band : table.bands) {
-    head += "<th colspan=\"2\">" + HtmlText(band) + "</th>";
-  }
-  head += "<th colspan=\"2\">" + Text(texts.total) + "</th></tr>\n";
-  for (std::size_t i = 0; i <= table.bands.size(); ++i) {
-    subhead += "<th>" + Text(texts.qsos) + "</th><th>" + Text(texts.kvantShort) + "</th>";
-  }
   std::string matrix =
-      "<table id=\"tour-table\" class=\"matrix\">\n" + head + subhead + "</tr></thead>\n<tbody>\n";
+      "<table id=\"tour-table\" class=\"matrix\">\n<thead><tr><th>" + Text(texts.tour) + "</th>";
+  for (const std::string& band : table.bands) matrix += "<th>" + HtmlText(band) + "</th>";
+  matrix += "<th>" + Text(texts.total) + "</th></tr></thead>\n<tbody>\n";
+  const std::string width = Int(static_cast<long long>(table.bands.size()) + 2);
+  long previousDay = -1;
   for (const TourRow& row : table.tours) {
-    const std::string label = (severalDays ? IsoDate(row.date) + " " : "") + TourLabel(row);
-    matrix += MatrixRow(label, row.bands, row.total, false);
+    const long day = DaysSinceOleEpoch(row.date);
+    if (severalDays && day != previousDay) {
+      matrix +=
+          "<tr class=\"day\"><th colspan=\"" + width + "\">" + IsoDate(row.date) + "</th></tr>\n";
+    }
+    previousDay = day;
+    matrix += MatrixRow(TourLabel(row), row.bands, row.total, false);
   }
   matrix += "</tbody>\n<tfoot>\n" +
             MatrixRow(Text(texts.total), table.bandTotals, table.total, true) +

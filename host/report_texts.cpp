@@ -20,16 +20,15 @@ constexpr ReportTexts kEnglish = {
     .qsos = "QSOs",
     .points = "Points",
     .kvant = "Kvant",
-    .kvantShort = "Kv",
     .total = "Total",
     .scoreRule = "Score = total points × total Kvant. The numbers are the plug-in's own.",
     .toursHeading = "Tours",
     .tour = "Tour (UTC)",
     .toursChartTitle = "QSOs per tour, by band",
     .toursNote =
-        "One row per clock hour of the log; QSOs that the plug-in counted. Kv: marked "
-        "stations counted for the first time in that tour (each marked station counts "
-        "once per band in CW and once in the other modes).",
+        "One row per clock hour of the log, with the QSOs that the plug-in counted on each "
+        "band; +N: marked stations counted for the first time in that tour (Kvant; each "
+        "marked station counts once per band in CW and once in the other modes).",
     .modesHeading = "CW, SSB and digital",
     .modesChartTitle = "QSOs per band by mode",
     .digital = "Digital (BPSK)",
@@ -69,16 +68,15 @@ constexpr ReportTexts kRussian = {
     .qsos = "QSO",
     .points = "Очки",
     .kvant = "Кванты",
-    .kvantShort = "Кв",
     .total = "Итого",
     .scoreRule = "Результат = сумма очков × сумма квантов. Числа — те, что вернул модуль.",
     .toursHeading = "Туры",
     .tour = "Тур (UTC)",
     .toursChartTitle = "QSO по турам и диапазонам",
     .toursNote =
-        "Строка на каждый час журнала; учтены QSO, засчитанные модулем. Кв: отмеченные "
-        "станции, впервые засчитанные в этом туре (отмеченная станция засчитывается "
-        "один раз на диапазоне в CW и один раз в остальных видах работы).",
+        "Строка на каждый час журнала: QSO, засчитанные модулем на каждом диапазоне; +N: "
+        "отмеченные станции, впервые засчитанные в этом туре (кванты; отмеченная станция "
+        "засчитывается один раз на диапазоне в CW и один раз в остальных видах работы).",
     .modesHeading = "CW, SSB и цифровые виды",
     .modesChartTitle = "QSO по видам работы на каждом диапазоне",
     .digital = "Цифра (BPSK)",

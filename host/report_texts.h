@@ -22,7 +22,6 @@ struct ReportTexts {
   std::string_view qsos;
   std::string_view points;
   std::string_view kvant;
-  std::string_view kvantShort;
   std::string_view total;
   std::string_view scoreRule;
   // tours

@@ -103,7 +103,7 @@ void PrintReport(const Options& options, const std::vector<HostQso>& qsos,
   }
 }
 
-void WriteHtmlReport(const fs::path& file, const Options& options, HtmlReportInput input) {
+void WriteHtmlReport(const fs::path& file, const Options& options, const HtmlReportInput& input) {
   const std::string page =
       HtmlReport(input, options.language ? *options.language : UserReportLanguage());
   if (!stats::ReplaceWholeFile(file.string(), page)) {

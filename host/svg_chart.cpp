@@ -17,7 +17,16 @@ constexpr int kMaxColumnWidth = 56;
 constexpr int kBarHeight = 22;
 constexpr int kBarGap = 10;
 
-enum class Pattern { kSolid, kLightStripes, kDarkDots, kLightCross, kDarkStripes, kDarkLines };
+enum class Pattern {
+  kSolid,
+  kLightStripes,
+  kDarkStripes,
+  kDarkDots,
+  kLightDots,
+  kLightCross,
+  kDarkCross,
+  kDarkLines,
+};
 
 struct Fill {
   std::string_view colour;
@@ -25,13 +34,14 @@ struct Fill {
   bool dark;  // labels on it are white
 };
 
-// Greys of the solid ones: 71 and 182 of 255; the patterned ones differ in
-// texture as well.
+// Greys of the solid ones: 71, 182 and 140 of 255; the patterned ones differ in
+// texture as well. A contest with more bands than fills repeats them.
 constexpr Fill kBandFills[] = {
     {"#1f4e8c", Pattern::kSolid, true},        {"#f2b134", Pattern::kSolid, false},
     {"#c0504d", Pattern::kLightStripes, true}, {"#9ecae1", Pattern::kDarkDots, false},
     {"#54278f", Pattern::kLightCross, true},   {"#f7f7f7", Pattern::kDarkStripes, false},
-    {"#6aa84f", Pattern::kDarkLines, false},   {"#7f4f24", Pattern::kSolid, true},
+    {"#6aa84f", Pattern::kDarkLines, false},   {"#7f4f24", Pattern::kLightDots, true},
+    {"#ffffff", Pattern::kDarkCross, false},   {"#8c8c8c", Pattern::kSolid, false},
 };
 // CW dark, SSB light, digital mid with stripes.
 constexpr Fill kModeFills[] = {
@@ -61,27 +71,32 @@ std::string PatternId(const std::string& chartId, std::size_t index) {
 }
 
 std::string PatternDefinition(const std::string& id, const Fill& fill) {
-  const std::string colour(fill.colour);
+  const bool lightMarks = fill.pattern == Pattern::kLightStripes ||
+                          fill.pattern == Pattern::kLightDots ||
+                          fill.pattern == Pattern::kLightCross;
+  const std::string mark = lightMarks ? "fill=\"#fff\" fill-opacity=\"0.6\"" : "fill=\"#1a1a1a\"";
   const std::string open = "<pattern id=\"" + id + "\" patternUnits=\"userSpaceOnUse\" ";
-  const std::string ground = "<rect width=\"8\" height=\"8\" fill=\"" + colour + "\"/>";
+  const std::string ground =
+      "<rect width=\"8\" height=\"8\" fill=\"" + std::string(fill.colour) + "\"/>";
   switch (fill.pattern) {
     case Pattern::kSolid:
       return "";
     case Pattern::kLightStripes:
     case Pattern::kDarkStripes:
       return open + "width=\"8\" height=\"8\" patternTransform=\"rotate(45)\">" + ground +
-             "<rect width=\"3\" height=\"8\" fill=\"" +
-             (fill.pattern == Pattern::kLightStripes ? "#fff\" fill-opacity=\"0.55" : "#333") +
-             "\"/></pattern>";
+             "<rect width=\"3\" height=\"8\" " + mark + "/></pattern>";
     case Pattern::kDarkDots:
-      return open + "width=\"6\" height=\"6\">" + ground +
-             "<circle cx=\"3\" cy=\"3\" r=\"1.6\" fill=\"#1a1a1a\"/></pattern>";
+    case Pattern::kLightDots:
+      return open + "width=\"6\" height=\"6\">" + ground + "<circle cx=\"3\" cy=\"3\" r=\"1.6\" " +
+             mark + "/></pattern>";
     case Pattern::kLightCross:
+    case Pattern::kDarkCross:
       return open + "width=\"8\" height=\"8\">" + ground +
-             "<path d=\"M0 4H8M4 0V8\" stroke=\"#fff\" stroke-width=\"1.6\"/></pattern>";
+             "<rect x=\"3\" width=\"2\" height=\"8\" " + mark +
+             "/><rect y=\"3\" width=\"8\" height=\"2\" " + mark + "/></pattern>";
     case Pattern::kDarkLines:
-      return open + "width=\"8\" height=\"5\">" + ground +
-             "<rect width=\"8\" height=\"2\" fill=\"#1a1a1a\"/></pattern>";
+      return open + "width=\"8\" height=\"5\">" + ground + "<rect width=\"8\" height=\"2\" " +
+             mark + "/></pattern>";
   }
   return "";
 }
@@ -212,7 +227,8 @@ std::string StackedColumnSvg(const StackedColumns& chart, ChartPalette palette) 
   }
   const int slot = count == 0 ? 1 : std::max(plotWidth / static_cast<int>(count), 1);
   const int labelEvery = std::max(1, (labelWidth + slot - 1) / slot);
-  std::string lastDate;
+  std::string previousDate;
+  int dateRoomFrom = 0;  // where the next date may start without touching the last
   for (std::size_t i = 0; i < count; ++i) {
     const int x0 = left + static_cast<int>(plotWidth * static_cast<long long>(i) / count);
     const int x1 = left + static_cast<int>(plotWidth * static_cast<long long>(i + 1) / count);
@@ -232,12 +248,23 @@ std::string StackedColumnSvg(const StackedColumns& chart, ChartPalette palette) 
     if (TextWidth(Int(totals[i]), kFontSize) + 2 <= x1 - x0) {
       body += Text(middle, yOf(totals[i]) - 5, "middle", Int(totals[i]), " class=\"total\"");
     }
-    if (i % labelEvery == 0) {
-      body += Text(middle, plotBottom + 15, "middle", chart.columns[i]);
-      const std::string& date = i < chart.dates.size() ? chart.dates[i] : lastDate;
-      if (!date.empty() && date != lastDate) body += Text(middle, plotBottom + 30, "middle", date);
-      lastDate = date;
+    if (i % labelEvery == 0) body += Text(middle, plotBottom + 15, "middle", chart.columns[i]);
+    const std::string date = i < chart.dates.size() ? chart.dates[i] : "";
+    if (!date.empty() && date != previousDate) {
+      // A new day: a dashed line before its first column, the date beside it.
+      if (i > 0) {
+        body += "<line x1=\"" + Int(x0) + "\" x2=\"" + Int(x0) + "\" y1=\"" + Int(plotTop) +
+                "\" y2=\"" + Int(plotBottom + 32) +
+                "\" stroke=\"#666\" stroke-dasharray=\"3 3\"/>\n";
+      }
+      const int dateWidth = TextWidth(date, kFontSize);
+      const int x = std::min(x0 + 3, kWidth - dateWidth);
+      if (x >= dateRoomFrom) {
+        body += Text(x, plotBottom + 30, "start", date);
+        dateRoomFrom = x + dateWidth + 8;
+      }
     }
+    previousDate = date;
     body += "</g>\n";
   }
   body += "<line x1=\"" + Int(left) + "\" x2=\"" + Int(kWidth - 4) + "\" y1=\"" + Int(plotBottom) +
