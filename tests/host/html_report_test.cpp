@@ -105,22 +105,22 @@ TEST(TourMatrix, KvantCountsInTheTourOfTheMarkedStationsEarliestQso) {
 }
 
 TEST(TourMatrix, EmptyHoursAreRowsUnlessTheLogSpansMoreThanTwoDays) {
-  TourMatrix near;
-  near.Add(Qso("UA1", 28, 22, "80", "CW"));
-  near.Add(Qso("UA1", 29, 1, "80", "CW"));  // 2024 is a leap year
-  const TourTable nearTable = near.Table({});
-  ASSERT_EQ(nearTable.tours.size(), 4u);
-  EXPECT_EQ(nearTable.tours[1].hour, 23);
-  EXPECT_EQ(nearTable.tours[1].bands[0].qsos, 0);
-  EXPECT_EQ(nearTable.tours[2].date.day, 29);
-  EXPECT_EQ(nearTable.tours[2].hour, 0);
+  TourMatrix shortLog;
+  shortLog.Add(Qso("UA1", 28, 22, "80", "CW"));
+  shortLog.Add(Qso("UA1", 29, 1, "80", "CW"));  // 2024 is a leap year
+  const TourTable shortTable = shortLog.Table({});
+  ASSERT_EQ(shortTable.tours.size(), 4u);
+  EXPECT_EQ(shortTable.tours[1].hour, 23);
+  EXPECT_EQ(shortTable.tours[1].bands[0].qsos, 0);
+  EXPECT_EQ(shortTable.tours[2].date.day, 29);
+  EXPECT_EQ(shortTable.tours[2].hour, 0);
 
-  TourMatrix far;
-  far.Add(Qso("UA1", 1, 10, "80", "CW"));
-  far.Add(Qso("UA1", 3, 11, "80", "CW"));
-  const TourTable farTable = far.Table({});
-  ASSERT_EQ(farTable.tours.size(), 2u);
-  EXPECT_EQ(farTable.tours[1].date.day, 3);
+  TourMatrix longLog;
+  longLog.Add(Qso("UA1", 1, 10, "80", "CW"));
+  longLog.Add(Qso("UA1", 3, 11, "80", "CW"));
+  const TourTable longTable = longLog.Table({});
+  ASSERT_EQ(longTable.tours.size(), 2u);
+  EXPECT_EQ(longTable.tours[1].date.day, 3);
   EXPECT_TRUE(TourMatrix().Table({"80"}).tours.empty());
 }
 
