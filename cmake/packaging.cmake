@@ -15,7 +15,12 @@ install(FILES "${PROJECT_SOURCE_DIR}/docs/INSTALL.txt" DESTINATION .)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME "KesdraVelk")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
-set(CPACK_PACKAGE_FILE_NAME "KesdraVelk-${PROJECT_VERSION}-win32")
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(CPACK_PACKAGE_FILE_NAME "KesdraVelk-${PROJECT_VERSION}-win32")
+else()
+  # Not a release: the host is 32-bit and loads only the 32-bit plug-in.
+  set(CPACK_PACKAGE_FILE_NAME "KesdraVelk-${PROJECT_VERSION}-win64-test")
+endif()
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_STRIP_FILES ON)  # smaller files; the build tree keeps the unstripped ones
 set(CPACK_PACKAGE_DIRECTORY "${CMAKE_BINARY_DIR}/release")

@@ -41,19 +41,31 @@ std::vector<std::string> ProblemLines(std::string_view problemLog) {
   return lines;
 }
 
-std::string FormatRefused(const std::vector<HostQso>& qsos, const std::vector<bool>& accepted,
-                          const std::vector<std::string>& problemLines) {
-  std::string text;
-  std::size_t refused = 0;
+std::vector<RefusedQso> RefusedQsos(const std::vector<HostQso>& qsos,
+                                    const std::vector<bool>& accepted,
+                                    const std::vector<std::string>& problemLines) {
+  std::vector<RefusedQso> refused;
   for (std::size_t i = 0; i < qsos.size(); ++i) {
     if (accepted[i]) continue;
-    const bool logged = refused < problemLines.size();
-    text += RecordLabel(qsos[i].record) +
-            (logged ? problemLines[refused] : qsos[i].call + " (no line in err.txt)") + "\n";
-    ++refused;
+    const std::size_t line = refused.size();
+    refused.push_back(
+        RefusedQso{qsos[i].record, qsos[i].call,
+                   line < problemLines.size() ? std::optional(problemLines[line]) : std::nullopt});
   }
-  return "Refused by the plug-in: " + (refused == 0 ? "none" : std::to_string(refused) + " QSOs") +
-         " (err.txt)\n" + text;
+  return refused;
+}
+
+std::string FormatRefused(const std::vector<HostQso>& qsos, const std::vector<bool>& accepted,
+                          const std::vector<std::string>& problemLines) {
+  const std::vector<RefusedQso> refused = RefusedQsos(qsos, accepted, problemLines);
+  std::string text;
+  for (const RefusedQso& qso : refused) {
+    text += RecordLabel(qso.record) + qso.problemLine.value_or(qso.call + " (no line in err.txt)") +
+            "\n";
+  }
+  return "Refused by the plug-in: " +
+         (refused.empty() ? "none" : std::to_string(refused.size()) + " QSOs") + " (err.txt)\n" +
+         text;
 }
 
 std::string FormatRepeats(const std::vector<HostQso>& qsos,

@@ -9,12 +9,14 @@
 #include "host/adif_reader.h"
 #include "host/command_line.h"
 #include "host/details_confirmation.h"
+#include "host/html_report.h"
 #include "host/plugin_location.h"
 #include "host/qso_mapping.h"
 #include "host/report.h"
 #include "host/stats_plugin.h"
 #include "host/summary_table.h"
 #include "host/tour_repeats.h"
+#include "stats/file_output.h"
 
 namespace host {
 namespace {
@@ -78,6 +80,13 @@ void EnterWorkingFolder(const fs::path& folder) {
   }
 }
 
+// The Cabrillo log, when one was asked for and is there.
+std::optional<std::string> CabrilloLog(const Options& options, const std::string& contestantCall) {
+  if (!options.cabrillo) return std::nullopt;
+  const std::string cabrillo = CabrilloFileName(contestantCall);
+  return fs::exists(cabrillo) ? std::optional(cabrillo) : std::nullopt;
+}
+
 // The summary table, then what the plug-in refused (as err.txt lists it), the
 // repeats and the Cabrillo log when asked for.
 void PrintReport(const Options& options, const std::vector<HostQso>& qsos,
@@ -87,9 +96,18 @@ void PrintReport(const Options& options, const std::vector<HostQso>& qsos,
       << FormatRefused(qsos, accepted, ProblemLines(ReadFile(kProblemLog).value_or("")));
   if (options.repeats) out << "\n" << FormatRepeats(qsos, FindTourRepeats(qsos, accepted));
   if (options.cabrillo) {
-    const std::string cabrillo = CabrilloFileName(contestantCall);
     out << "\nCabrillo log: "
-        << (fs::exists(cabrillo) ? cabrillo : "none (" + cabrillo + " is missing)") << "\n";
+        << CabrilloLog(options, contestantCall)
+               .value_or("none (" + CabrilloFileName(contestantCall) + " is missing)")
+        << "\n";
+  }
+}
+
+void WriteHtmlReport(const fs::path& file, const Options& options, const HtmlReportInput& input) {
+  const std::string page =
+      HtmlReport(input, options.language ? *options.language : UserReportLanguage());
+  if (!stats::ReplaceWholeFile(file.string(), page)) {
+    throw RunError(kExitFolderFailed, "can not write the HTML report " + file.string());
   }
 }
 
@@ -113,6 +131,8 @@ int Run(const Options& options, std::ostream& out, std::ostream& err) {
     throw RunError(kExitBadInput, error.what());
   }
 
+  std::optional<fs::path> htmlFile;  // relative to where we were started
+  if (options.htmlFile) htmlFile = fs::absolute(*options.htmlFile);
   EnterWorkingFolder(options.workingFolder);
   {
     std::optional<DetailsConfirmation> confirmation;
@@ -127,6 +147,12 @@ int Run(const Options& options, std::ostream& out, std::ostream& err) {
     out << result.summaryText;
   } else {
     PrintReport(options, qsos, accepted, result.summaryText, contestantCall, out);
+  }
+  if (htmlFile) {
+    WriteHtmlReport(
+        *htmlFile, options,
+        ReportInputOfRun(qsos, accepted, result.summaryText, ReadFile(kProblemLog).value_or(""),
+                         CabrilloLog(options, contestantCall)));
   }
   return kExitScored;
 }

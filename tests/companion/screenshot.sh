@@ -2,7 +2,8 @@
 # screenshot.sh [BUILD_DIR] [OUTPUT_PNG]
 # Photographs the companion's window beside the test host under Xvfb, with a
 # wine virtual desktop, and crops the picture to the window. Not run by ctest.
-# Needs a Windows build (default build/windows) and xvfb-run, ImageMagick, wine.
+# Needs a Windows build (default build/windows, or build/windows64 where 32-bit
+# code can't run), xvfb-run and ImageMagick.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -16,34 +17,22 @@ if [ -z "$zarnik" ] || [ -z "$host" ]; then
   exit 1
 fi
 
-export WINEPREFIX="$build/wineprefix-screenshot"
-export WINEARCH=win32
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+export KV_WINEPREFIX="$build/wineprefix-screenshot"
+run="$build/wine-run"
+sh "$root/cmake/wine-prefix.sh" desktop "$run"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-
-quiet() { "$@" </dev/null >/dev/null 2>&1; }
-
-# A virtual desktop spares the time-out that each hidden window costs without a
-# window manager.
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  quiet wineboot -i
-fi
-quiet wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
-quiet wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f
-quiet wineserver -w
 
 cat >"$work/shoot.sh" <<SHOOT
 #!/bin/sh
 set -eu
-log=\$(winepath -w "$work/macros.txt")
-wine "$host" "\$log" </dev/null >/dev/null 2>&1 &
+log=\$("$run" winepath -w "$work/macros.txt")
+"$run" "$host" "\$log" </dev/null >/dev/null 2>&1 &
 sleep 4
-wine "$zarnik" </dev/null >/dev/null 2>&1 &
+"$run" "$zarnik" </dev/null >/dev/null 2>&1 &
 sleep 4
 import -window root "$work/screen.png"
-wineserver -k
+"$run" --server -k
 SHOOT
 xvfb-run -a -s '-screen 0 1024x768x24' sh "$work/shoot.sh"
 

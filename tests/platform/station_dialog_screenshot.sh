@@ -4,8 +4,9 @@
 #
 #   tests/platform/station_dialog_screenshot.sh [BUILD_DIR] [OUTPUT]
 #
-# BUILD_DIR is a configured Windows build (default build/windows); needs wine,
-# xvfb-run and ImageMagick. Uses a prefix of its own inside BUILD_DIR.
+# BUILD_DIR is a configured Windows build (default build/windows, or
+# build/windows64 where 32-bit code can't run); needs xvfb-run and ImageMagick.
+# Uses a prefix of its own inside BUILD_DIR.
 set -eu
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 build_dir=$(cd "${1:-$source_dir/build/windows}" && pwd)
@@ -14,29 +15,21 @@ output=${2:-$source_dir/docs/station-dialog.png}
 cmake --build "$build_dir" --target station_dialog_demo -j2 >/dev/null
 demo="$build_dir/bin/station_dialog_demo.exe"
 
-export WINEPREFIX="$build_dir/screenshot-prefix"
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-quiet() { "$@" </dev/null >/dev/null 2>&1; }
-quiet wineserver -k || true
-quiet wineserver -w || true
-[ -f "$WINEPREFIX/system.reg" ] || quiet wineboot -i
-# A virtual desktop: without a window manager each hidden window would cost a time-out.
-quiet wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
-quiet wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f
-quiet wineserver -k || true
-quiet wineserver -w || true
+export KV_WINEPREFIX="$build_dir/screenshot-prefix"
+run="$build_dir/wine-run"
+sh "$source_dir/cmake/wine-prefix.sh" desktop "$run"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export DEMO="$demo" WORK="$work"
+export DEMO="$demo" WORK="$work" RUN="$run"
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
-  wine "$DEMO" "$(winepath -w "$WORK/rect")" "$(winepath -w "$WORK/done")" </dev/null >/dev/null 2>&1 &
+  "$RUN" "$DEMO" "$("$RUN" winepath -w "$WORK/rect")" "$("$RUN" winepath -w "$WORK/done")" </dev/null >/dev/null 2>&1 &
   for i in $(seq 600); do [ -s "$WORK/rect" ] && break; sleep 0.1; done
   sleep 1
   import -window root "$WORK/screen.png"
   touch "$WORK/done"
   wait
-  wineserver -k >/dev/null 2>&1 || true
+  "$RUN" --server -k >/dev/null 2>&1 || true
 '
 [ -s "$work/rect" ] || { echo "the dialog did not appear" >&2; exit 1; }
 mkdir -p "$(dirname "$output")"

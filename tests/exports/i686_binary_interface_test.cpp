@@ -1,13 +1,8 @@
 // Checks of the plug-in's binary interface that only the 32-bit Windows build
-// has: the decorated aliases, the caller-cleans calling convention, and the
-// setup notice shown as a real message box.
+// has: the decorated aliases and the caller-cleans calling convention.
 
 #include <gtest/gtest.h>
 #include <windows.h>
-
-#include <atomic>
-#include <string>
-#include <thread>
 
 #include "stats/exports.h"
 #include "tests/support/plugin_library.h"
@@ -46,7 +41,6 @@ TEST_F(BinaryInterfaceTest, DecoratedAliasesLeadToThePlainEntryPoints) {
   EXPECT_EQ(library_.Find("GetNumberOfSets@0"), nullptr);
 }
 
-#if defined(__i386__)
 // Pushes `words` zero words, calls `function` and returns how many bytes of
 // them the callee took off the stack: 0 for the C calling convention.
 int BytesRemovedByCallee(void* function, int words) {
@@ -86,41 +80,6 @@ TEST_F(BinaryInterfaceTest, EveryEntryPointLeavesTheArgumentsToTheCaller) {
   for (const auto& entry : entryPoints) {
     EXPECT_EQ(BytesRemovedByCallee(library_.Find(entry.name), entry.words), 0) << entry.name;
   }
-}
-#endif
-
-BOOL CALLBACK FindOwnMessageBox(HWND window, LPARAM found) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  char className[64] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (process != GetCurrentProcessId() || std::string(className) != "#32770") return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
-  return FALSE;
-}
-
-// Waits for a message box of this process to show its text, presses its OK
-// button and returns the text; empty when none appears in time.
-std::string DismissMessageBox() {
-  for (int attempt = 0; attempt < 400; ++attempt) {
-    HWND box = nullptr;
-    EnumWindows(FindOwnMessageBox, reinterpret_cast<LPARAM>(&box));
-    char text[256] = {};
-    if (box != nullptr && GetDlgItemTextA(box, 0xFFFF, text, sizeof text) > 0) {
-      PostMessageA(box, WM_COMMAND, IDOK, 0);
-      return text;
-    }
-    Sleep(25);
-  }
-  return {};
-}
-
-TEST_F(BinaryInterfaceTest, SetupShowsItsNoticeInAMessageBox) {
-  std::string seen;
-  std::thread dismisser([&seen] { seen = DismissMessageBox(); });
-  library_.Get<SetupSet0Fn>("SetupSet0")();
-  dismisser.join();
-  EXPECT_EQ(seen, "No additional setup for this contest");
 }
 
 }  // namespace
