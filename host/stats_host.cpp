@@ -106,7 +106,7 @@ void PrintReport(const Options& options, const std::vector<HostQso>& qsos,
 void WriteHtmlReport(const fs::path& file, const Options& options, const HtmlReportInput& input) {
   const std::string page =
       HtmlReport(input, options.language ? *options.language : UserReportLanguage());
-  if (!stats::ReplaceWholeFile(file.string(), page)) {
+  if (!stats::ReplaceWholeFile(*stats::MakeSystemPlatform(), file.string(), page)) {
     throw RunError(kExitFolderFailed, "can not write the HTML report " + file.string());
   }
 }
