@@ -36,6 +36,7 @@ TEST(MultiLineForms, LoneBreaksAndTypedMarksFollowTheEscapingRules) {
   // Cabrillo form and comes back from the settings file as a carriage return.
   EXPECT_EQ(EditToSettingsForm("73<CR>GL"), "73<CR>GL");
   EXPECT_EQ(SettingsToCabrilloForm("73<CR>GL", "SOAPBOX: "), "73\r\nSOAPBOX: GL");
+  EXPECT_EQ(EditToCabrilloForm("73<CR>GL", "SOAPBOX: "), "73\r\nSOAPBOX: GL");
   EXPECT_EQ(SettingsToEditForm("73<CR>GL"), "73\rGL");
   // A line feed alone ends no Cabrillo line: only "<CR>" does.
   EXPECT_EQ(SettingsToCabrilloForm("a<LF>b", "SOAPBOX: "), "ab");
