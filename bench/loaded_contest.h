@@ -24,8 +24,8 @@ namespace stats::bench {
 // with every result the benchmarks ask for.
 class BenchPlatform : public testing::FakePlatform {
  public:
-  bool WriteProfileString(const std::string& section, const std::string& key,
-                          const std::string& value, const std::string& path) override {
+  bool WriteProfileValue(const std::string& section, const std::string& key,
+                         const std::string& value, const std::string& path) override {
     profile[{path, section, key}] = value;
     return true;
   }

@@ -7,9 +7,8 @@
 
 namespace zarnik {
 
-Companion::Companion(HostAutomation& hostApp, Desktop& desktop, InstanceLock& instanceLock,
-                     ProgramControl& program)
-    : hostApp_(hostApp), desktop_(desktop), instanceLock_(instanceLock), program_(program) {}
+Companion::Companion(HostAutomation& hostApp, System& system)
+    : hostApp_(hostApp), system_(system) {}
 
 void Companion::OnLoad() {
   if (state_ == State::kStarting) Run([this] { Start(); });
@@ -49,28 +48,28 @@ void Companion::Run(Handler handler) {
 
 void Companion::Start() {
   if (!hostApp_.Attach()) {
-    program_.ShowMessage(kHostNotLoadedMessage);
+    system_.ShowMessage(kHostNotLoadedMessage);
     End();
     return;
   }
-  if (!instanceLock_.Acquire()) {
+  if (!system_.AcquireInstanceLock()) {
     End();
     return;
   }
-  hostWindow_ = desktop_.FindHostWindow();
-  desktop_.MakeTopmost();
+  hostWindow_ = system_.FindHostWindow();
+  system_.MakeTopmost();
   // The start-up macros are a convenience: a host that refuses them is still
   // served by the buttons, so their failures are not reported.
   static_cast<void>(hostApp_.ExecuteMacros(kMacroModeBpsk31));
   static_cast<void>(hostApp_.ExecuteMacros(kMacroBaudRate31));
   HandFocusToHost();
-  desktop_.Show();
+  system_.Show();
   state_ = State::kRunning;
 }
 
 void Companion::SendModeMacro(const std::string& macro) {
   if (const auto error = hostApp_.ExecuteMacros(macro)) {
-    program_.ShowMessage(FormatAutomationError(*error));
+    system_.ShowMessage(FormatAutomationError(*error));
     End();
     return;
   }
@@ -87,12 +86,12 @@ void Companion::Shutdown() {
 }
 
 void Companion::HandFocusToHost() {
-  if (hostWindow_ != kNoWindow) desktop_.SetForeground(hostWindow_);
+  if (hostWindow_ != kNoWindow) system_.SetForeground(hostWindow_);
 }
 
 void Companion::End() {
   state_ = State::kEnded;
-  program_.EndProgram();
+  system_.EndProgram();
 }
 
 std::string FormatAutomationError(const AutomationError& error) {

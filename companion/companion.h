@@ -1,22 +1,19 @@
 #pragma once
 
 // The companion's behaviour: the handlers of its window Form1, written against
-// small interfaces so that it runs the same with the Win32 adapters and with
-// test fakes.
+// two interfaces, the host's automation and the system around the program, so
+// that it runs the same with the Win32 adapters and with test fakes.
 
 #include <string>
 
-#include "companion/desktop.h"
 #include "companion/host_automation.h"
-#include "companion/instance_lock.h"
-#include "companion/program_control.h"
+#include "companion/system.h"
 
 namespace zarnik {
 
 class Companion {
  public:
-  Companion(HostAutomation& hostApp, Desktop& desktop, InstanceLock& instanceLock,
-            ProgramControl& program);
+  Companion(HostAutomation& hostApp, System& system);
 
   Companion(const Companion&) = delete;
   Companion& operator=(const Companion&) = delete;
@@ -55,9 +52,7 @@ class Companion {
   void End();
 
   HostAutomation& hostApp_;
-  Desktop& desktop_;
-  InstanceLock& instanceLock_;
-  ProgramControl& program_;
+  System& system_;
 
   WindowHandle hostWindow_ = kNoWindow;
   State state_ = State::kStarting;

@@ -14,15 +14,16 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "fuzz/resident_memory.h"
-#include "fuzz/scratch_folder.h"
 #include "fuzz/standard_input.h"
 #include "stats/exports.h"
 #include "tests/support/ole_dates.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -143,8 +144,9 @@ int main(int argc, char** argv) {
   }
   const std::size_t atStart = fuzz::ResidentBytes();
   fuzz::DetachStandardInput();
-  const fuzz::ScratchFolder folder;
-  folder.Clear();
+  // The plug-in writes only relative paths: everything lands in this folder.
+  const stats::testing::ScopedWorkingDirectory folder;
+  std::filesystem::create_directory("Plugins");
   Session session;
   Counts counts;
   const long warmUp = options.operations / 10;

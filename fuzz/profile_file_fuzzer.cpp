@@ -15,9 +15,9 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
+#include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,38 +25,19 @@
 #include <vector>
 
 #include "fuzz/fuzz_input.h"
-#include "fuzz/scratch_folder.h"
-#include "stats/platform/profile_file.h"
+#include "fuzz/require.h"
+#include "stats/profile_file.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
 constexpr char kPath[] = "Plugins/ZORVA.ini";
 
-[[noreturn]] void Fail(const char* what) {
-  std::fprintf(stderr, "invariant broken: %s\n", what);
-  std::abort();
-}
-
-void Require(bool holds, const char* what) {
-  if (!holds) Fail(what);
-}
+using fuzz::Require;
 
 std::optional<std::string> FileBytes() {
-  std::FILE* file = std::fopen(kPath, "rb");
-  if (file == nullptr) return std::nullopt;
-  std::string bytes;
-  char chunk[4096];
-  std::size_t got = 0;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
-  std::fclose(file);
-  return bytes;
-}
-
-void WriteFileBytes(const std::string& bytes) {
-  std::FILE* file = std::fopen(kPath, "wb");
-  if (file == nullptr) Fail("can not prepare the settings file");
-  std::fwrite(bytes.data(), 1, bytes.size(), file);
-  std::fclose(file);
+  if (!std::filesystem::exists(kPath)) return std::nullopt;
+  return stats::testing::ReadFileBytes(kPath);
 }
 
 // Lines as a text file has them: split at LF, one CR at the end of each line
@@ -148,13 +129,13 @@ using Entries = std::map<std::pair<std::string, std::string>, std::string>;
 
 void CheckEntries(const Entries& entries) {
   for (const auto& [where, value] : entries) {
-    Require(stats::ReadProfileString(kPath, where.first, where.second, "\x01", 20000) == value,
+    Require(stats::ReadProfileFile(kPath, where.first, where.second, "\x01", 20000) == value,
             "a written value reads back");
   }
 }
 
-void RunCase(fuzz::FuzzInput& input) {
-  if (input.Bool()) WriteFileBytes(input.Bytes(input.Byte() * 8u));
+void RunCase(stats::Platform& platform, fuzz::FuzzInput& input) {
+  if (input.Bool()) stats::testing::WriteFileBytes(kPath, input.Bytes(input.Byte() * 8u));
   Entries entries;  // by the names as written; reads go by those names
   std::map<std::pair<std::string, std::string>, std::pair<std::string, std::string>> byNormal;
 
@@ -165,7 +146,7 @@ void RunCase(fuzz::FuzzInput& input) {
     const std::string value = input.ShortText();
     const std::optional<std::string> before = FileBytes();
 
-    const bool written = stats::WriteProfileString(kPath, section, key, value);
+    const bool written = stats::WriteProfileFile(platform, kPath, section, key, value);
     const std::optional<std::string> after = FileBytes();
     if (BreaksLines(section) || BreaksLines(key) || BreaksLines(value)) {
       Require(!written, "a text with a line break is refused");
@@ -191,7 +172,7 @@ void RunCase(fuzz::FuzzInput& input) {
     CheckEntries(entries);
 
     const std::size_t bufferSize = input.Byte();
-    const std::string cut = stats::ReadProfileString(kPath, section, key, "", bufferSize);
+    const std::string cut = stats::ReadProfileFile(kPath, section, key, "", bufferSize);
     Require(cut.size() + 1 <= std::max<std::size_t>(bufferSize, 1),
             "a read fits its buffer with the zero");
   }
@@ -201,9 +182,11 @@ void RunCase(fuzz::FuzzInput& input) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // libFuzzer gives no context: the folder lives as long as the process.
-  static const fuzz::ScratchFolder folder;
+  static const stats::testing::ScopedWorkingDirectory folder;
+  static const std::unique_ptr<stats::Platform> platform = stats::MakeSystemPlatform();
   folder.Clear();
+  std::filesystem::create_directory("Plugins");
   fuzz::FuzzInput input(data, size);
-  RunCase(input);
+  RunCase(*platform, input);
   return 0;
 }

@@ -10,25 +10,17 @@
 //   in it, when "<L" and "F>" were typed around a line feed that is dropped.)
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "fuzz/fuzz_input.h"
+#include "fuzz/require.h"
 #include "stats/station/multiline_forms.h"
 #include "stats/station/replace_all.h"
 
 namespace {
 
-[[noreturn]] void Fail(const char* what) {
-  std::fprintf(stderr, "invariant broken: %s\n", what);
-  std::abort();
-}
-
-void Require(bool holds, const char* what) {
-  if (!holds) Fail(what);
-}
+using fuzz::Require;
 
 std::string ScanReplace(std::string_view source, std::string_view find,
                         std::string_view replacement) {
@@ -64,7 +56,7 @@ void CheckForms(std::string_view edit) {
   Require(stats::SettingsToEditForm(settings) == edit,
           "edit -> settings -> edit gives the text back");
 
-  const std::string cabrillo = stats::SettingsToCabrilloForm(settings, stats::kSoapboxTag);
+  const std::string cabrillo = stats::SettingsToCabrilloForm(settings, "SOAPBOX: ");
   Require(Count(cabrillo, "\n") == Count(cabrillo, "\r\nSOAPBOX: "),
           "every line break of the Cabrillo form starts a tagged line");
   Require(Count(cabrillo, "\r\nSOAPBOX: ") == Count(edit, "\r"),

@@ -41,6 +41,12 @@ Options:
                      warned about when they were logged (see below)
   --raw              print the plug-in's summary text unchanged (CR LF and
                      tabs) and nothing else
+  --html FILE        also write the report as one HTML page with charts:
+                     the result by band, tours by band, CW/SSB/digital, the
+                     refused QSOs and the tour repeats (a relative FILE is
+                     taken from the current folder, not from --dir)
+  --lang ru|en       language of the HTML page (default: the user's
+                     language if it is Russian, else English)
   --plugin PATH      the plug-in to load (default: @PLUGIN@ beside this
                      program, in its Plugins folder, or in ../stats)
   -h, --help         show this text
@@ -98,14 +104,15 @@ Exit status:
      message gives the record and the byte offset, counted from 0), or a
      plug-in that can not be loaded; nothing is written
   3  the report is printed, but records were skipped, or err.txt, ZORVA.ini,
-     the Cabrillo log or the report itself could not be written (stats-host
-     says which, and why)
+     the Cabrillo log, the HTML page or the report itself could not be
+     written (stats-host says which, and why)
   4  the log holds no QSO to score (it is empty, has a header only, or every
      record was skipped): the plug-in is not called and no file is written
 )";
 
 bool TakesValue(std::string_view name) {
-  return name == "--dir" || name == "--call" || name == "--date" || name == "--plugin";
+  return name == "--dir" || name == "--call" || name == "--date" || name == "--plugin" ||
+         name == "--html" || name == "--lang";
 }
 
 void Apply(Options& options, std::string_view name, const std::string& value) {
@@ -120,6 +127,12 @@ void Apply(Options& options, std::string_view name, const std::string& value) {
     options.ownCall = value;
   } else if (name == "--plugin") {
     options.plugin = value;
+  } else if (name == "--html") {
+    if (value.empty()) throw UsageError("--html needs a file name");
+    options.htmlFile = value;
+  } else if (name == "--lang") {
+    options.language = ParseReportLanguage(value);
+    if (!options.language) throw UsageError("--lang wants ru or en, not \"" + value + "\"");
   } else if (name == "--date") {
     options.contestDate = ParseIsoDate(value);
     if (!options.contestDate) throw UsageError("--date wants YYYY-MM-DD, not \"" + value + "\"");

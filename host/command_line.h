@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/ole_date.h"
+#include "host/report_language.h"
 
 namespace host {
 
@@ -18,6 +19,8 @@ struct Options {
   std::filesystem::path workingFolder = ".";
   std::optional<std::string> ownCall;
   std::optional<QsoDate> contestDate;
+  std::optional<std::filesystem::path> htmlFile;
+  std::optional<ReportLanguage> language;  // default: the user's
   bool cabrillo = false;
   bool confirmDetails = false;
   bool repeats = false;

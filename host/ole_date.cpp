@@ -4,6 +4,7 @@ namespace host {
 namespace {
 
 constexpr int kSecondsPerDay = 24 * 60 * 60;
+constexpr long kOleDayOf1970 = 25569;  // 1 January 1970
 
 // The value of `count` decimal digits at the start of `text`, or -1.
 int Digits(std::string_view text, std::size_t first, std::size_t count) {
@@ -60,8 +61,20 @@ long DaysSinceOleEpoch(const QsoDate& date) {
   const long dayOfYear = (153 * shiftedMonth + 2) / 5 + date.day - 1;
   const long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
   const long daysSince1970 = era * 146097 + dayOfEra - 719468;
-  constexpr long kOleDayOf1970 = 25569;  // 1 January 1970
   return daysSince1970 + kOleDayOf1970;
+}
+
+QsoDate DateOfOleDay(long days) {
+  const long shifted = days - kOleDayOf1970 + 719468;  // days since 1 March of year 0
+  const long era = shifted / 146097;
+  const long dayOfEra = shifted - era * 146097;
+  const long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const long shiftedMonth = (5 * dayOfYear + 2) / 153;
+  const int day = static_cast<int>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
+  const int month = static_cast<int>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
+  const int year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
+  return QsoDate{year, month, day};
 }
 
 double ToOleDate(const QsoDate& date, int secondOfDay) {

@@ -27,6 +27,9 @@ std::optional<QsoDate> ParseIsoDate(std::string_view text);
 // Days from 30 December 1899 to the date, counted in whole days.
 long DaysSinceOleEpoch(const QsoDate& date);
 
+// The civil date of a day counted as DaysSinceOleEpoch counts it (1900 on).
+QsoDate DateOfOleDay(long days);
+
 // The OLE date of the moment: whole days plus the second of the day / 86400.
 double ToOleDate(const QsoDate& date, int secondOfDay);
 

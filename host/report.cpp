@@ -38,8 +38,7 @@ std::string FormatRefused(const RunResult& result) {
                                                 : "err.txt " + NotWritten(result.problemLog)) +
                      ")\n";
   for (const RefusedQso& refused : result.refused) {
-    text += RecordLabel(refused.record) +
-            (result.problemLog.written ? refused.problemLine : refused.call) + "\n";
+    text += RecordLabel(refused.record) + refused.problemLine.value_or(refused.call) + "\n";
   }
   return text;
 }
@@ -68,8 +67,12 @@ std::string FormatReport(const RunResult& result) {
         (result.cabrilloLog.written ? result.cabrilloLog.name : NotWritten(result.cabrilloLog)) +
         "\n";
   }
-  if (!result.settingsFile.written)
+  if (!result.settingsFile.written) {
     text += "\nSettings file: " + NotWritten(result.settingsFile) + "\n";
+  }
+  if (result.htmlAsked && !result.htmlPage.written) {
+    text += "\nHTML report: " + NotWritten(result.htmlPage) + "\n";
+  }
   if (result.skipped > 0) {
     text += "\nSkipped: " + std::to_string(result.skipped) + " of " +
             std::to_string(result.records) +

@@ -4,10 +4,12 @@
 // of every report on it (the terminal's, and any other).
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "host/log_warning.h"
+#include "host/tour_matrix.h"
 #include "host/tour_repeats.h"
 
 namespace host {
@@ -16,13 +18,13 @@ namespace host {
 inline constexpr std::size_t kKeptWarnings = 1000;
 
 struct RefusedQso {
-  std::size_t record = 0;
-  std::string call;
-  std::string problemLine;  // its line in err.txt (no line end); empty when err.txt was not written
+  std::size_t record = 0;                  // the ADIF record
+  std::string call;                        // as the log has it
+  std::optional<std::string> problemLine;  // its line in err.txt, when this run wrote err.txt
 };
 
 struct OutputFile {
-  std::string name;  // relative to the working folder: err.txt, Plugins/ZORVA.ini, CALL.cbr
+  std::string name;  // err.txt, Plugins/ZORVA.ini, CALL.cbr (in the working folder), the HTML page
   bool written = false;
   std::string failure;  // why it was not written
 };
@@ -40,16 +42,19 @@ struct RunResult {
   std::vector<RefusedQso> refused;
   bool repeatsAsked = false;
   std::vector<TourRepeat> repeats;
+  std::optional<TourMatrix> tours;  // the stored QSOs by tour and band, with --html
 
   OutputFile problemLog;
   OutputFile settingsFile;
   bool cabrilloAsked = false;
   OutputFile cabrilloLog;
+  bool htmlAsked = false;
+  OutputFile htmlPage;  // written by stats-host after the run
 
-  // Every record reached the plug-in and every file it was to write was written.
+  // Every record reached the plug-in and every file of the run was written.
   bool Complete() const {
     return skipped == 0 && problemLog.written && settingsFile.written &&
-           (!cabrilloAsked || cabrilloLog.written);
+           (!cabrilloAsked || cabrilloLog.written) && (!htmlAsked || htmlPage.written);
   }
 };
 

@@ -156,8 +156,9 @@ void HandOver(const fs::path& logFile, const Options& options, StatsPlugin& plug
                                 "memory, or a full disk)");
           }
           ++result.qsos;
-          if (!stored) result.refused.push_back(RefusedQso{qso.record, qso.call, {}});
-          if (options.repeats) {
+          if (!stored) result.refused.push_back(RefusedQso{qso.record, qso.call, std::nullopt});
+          if (stored && result.tours) result.tours->Add(qso);
+          if (options.repeats || options.htmlFile) {
             if (auto repeat = repeats.Next(qso, stored)) {
               result.repeats.push_back(std::move(*repeat));
             }
@@ -174,6 +175,7 @@ void HandOver(const fs::path& logFile, const Options& options, StatsPlugin& plug
   }
   result.refused = {};
   result.repeats = {};
+  result.tours.reset();
   plugin.Reset(false, "", std::nullopt);
   throw RunError(kExitFailed, failure +
                                   "; nothing was scored: err.txt holds only its banner, and "
@@ -247,6 +249,7 @@ RunResult ScoreLog(const Options& options, std::ostream& err) {
   }
 
   result.repeatsAsked = options.repeats;
+  if (options.htmlFile) result.tours.emplace();
   HandOver(logFile, options, *plugin, !before.problemLogBlocked, result);
   const ContestResult contest = plugin->Result();
   if (contest.summaryText.empty()) {

@@ -1,16 +1,26 @@
 #include "host/stats_host.h"
 
+#include <filesystem>
 #include <new>
+#include <optional>
 
 #include "host/command_line.h"
+#include "host/html_report.h"
+#include "host/output_check.h"
 #include "host/report.h"
+#include "stats/file_output.h"
+#include "stats/platform/platform.h"
 
 namespace host {
 namespace {
 
+namespace fs = std::filesystem;
+
 void SayWhatWasNotWritten(const RunResult& result, std::ostream& err) {
-  for (const OutputFile* file : {&result.problemLog, &result.settingsFile, &result.cabrilloLog}) {
+  for (const OutputFile* file :
+       {&result.problemLog, &result.settingsFile, &result.cabrilloLog, &result.htmlPage}) {
     if (file == &result.cabrilloLog && !result.cabrilloAsked) continue;
+    if (file == &result.htmlPage && !result.htmlAsked) continue;
     if (!file->written) {
       err << "stats-host: " << file->name << " was not written: " << file->failure << "\n";
     }
@@ -21,8 +31,25 @@ void SayWhatWasNotWritten(const RunResult& result, std::ostream& err) {
   }
 }
 
+// The page goes beside its old version and then over it, as the plug-in
+// writes its files.
+void WriteHtmlReport(const fs::path& file, const Options& options, RunResult& result) {
+  result.htmlAsked = true;
+  result.htmlPage.name = file.string();
+  const std::string page = HtmlReport(ReportInputOfRun(result),
+                                      options.language ? *options.language : UserReportLanguage());
+  result.htmlPage.written =
+      stats::ReplaceWholeFile(*stats::MakeSystemPlatform(), file.string(), page);
+  if (!result.htmlPage.written) {
+    result.htmlPage.failure = WhyNotReplaceable(file).value_or("it could not be replaced");
+  }
+}
+
 int Run(const Options& options, std::ostream& out, std::ostream& err) {
-  const RunResult result = ScoreLog(options, err);
+  std::optional<fs::path> htmlFile;  // relative to where we were started
+  if (options.htmlFile) htmlFile = fs::absolute(*options.htmlFile);
+  RunResult result = ScoreLog(options, err);
+  if (htmlFile) WriteHtmlReport(*htmlFile, options, result);
   if (options.raw) {
     out << result.summaryText;
   } else {

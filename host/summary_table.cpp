@@ -4,28 +4,12 @@
 #include <vector>
 
 #include "host/ascii.h"
+#include "host/plugin_summary.h"
 
 namespace host {
 namespace {
 
 using Cells = std::vector<std::string>;
-
-std::vector<std::string_view> Split(std::string_view text, char separator) {
-  std::vector<std::string_view> parts;
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t end = text.find(separator, start);
-    parts.push_back(text.substr(start, end - start));
-    if (end == std::string_view::npos) return parts;
-    start = end + 1;
-  }
-}
-
-Cells CellsOf(std::string_view line) {
-  Cells cells;
-  for (const std::string_view cell : Split(line, '\t')) cells.emplace_back(Trimmed(cell));
-  return cells;
-}
 
 std::size_t FilledCount(const Cells& cells) {
   return static_cast<std::size_t>(
@@ -50,12 +34,7 @@ std::string Padded(const std::string& cell, std::size_t width, bool left) {
 }  // namespace
 
 std::string FormatSummaryTable(std::string_view summaryText) {
-  std::vector<Cells> lines;
-  for (std::string_view line : Split(summaryText, '\n')) {
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(CellsOf(line));
-  }
-  if (!summaryText.empty() && summaryText.back() == '\n') lines.pop_back();
+  std::vector<Cells> lines = SummaryCells(summaryText);
 
   std::vector<std::size_t> widths;
   for (Cells& cells : lines) {

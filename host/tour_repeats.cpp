@@ -8,7 +8,6 @@ namespace {
 constexpr int kSecondsPerHour = 60 * 60;
 constexpr std::uint64_t kFree = UINT64_MAX;  // no key: an hour is below 24
 constexpr std::uint64_t kMostBandsAndModes = std::uint64_t{1} << 27;
-constexpr std::uint64_t kMostRecords = std::uint64_t{1} << 47;
 
 // Spreads the bits of a key over the whole word (the finaliser of SplitMix64).
 std::uint64_t Mixed(std::uint64_t key) {
@@ -39,7 +38,7 @@ TourRepeatFinder::Entry& TourRepeatFinder::SlotFor(std::uint64_t key) {
 
 // Twice the slots (at least 1024), every entry placed again.
 void TourRepeatFinder::Grow() {
-  std::vector<Entry> old(entries_.empty() ? 1024 : 2 * entries_.size(), Entry{kFree, 0, 0});
+  std::vector<Entry> old(entries_.empty() ? 1024 : 2 * entries_.size(), Entry{kFree, 0, 0, 0});
   old.swap(entries_);
   for (const Entry& entry : old) {
     if (entry.key != kFree) SlotFor(entry.key) = entry;
@@ -52,14 +51,14 @@ std::optional<TourRepeat> TourRepeatFinder::Next(const HostQso& qso, bool stored
   Entry& entry = SlotFor(key);
   if (entry.key == kFree) {
     if (stored) {
-      if (qso.record >= kMostRecords) throw std::length_error("too many records");
-      entry = Entry{key, qso.record, static_cast<std::uint64_t>(qso.secondOfDay)};
+      entry = Entry{key, qso.record, static_cast<std::int32_t>(DaysSinceOleEpoch(qso.date)),
+                    qso.secondOfDay};
       ++used_;
     }
     return std::nullopt;
   }
-  return TourRepeat{qso.record, qso.date, qso.secondOfDay, qso.call,
-                    qso.band,   qso.mode, entry.record,    static_cast<int>(entry.secondOfDay)};
+  return TourRepeat{qso.record, qso.date,     qso.secondOfDay,         qso.call,         qso.band,
+                    qso.mode,   entry.record, DateOfOleDay(entry.day), entry.secondOfDay};
 }
 
 }  // namespace host

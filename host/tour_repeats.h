@@ -29,11 +29,12 @@ struct TourRepeat {
   std::string band;
   std::string mode;
   std::size_t earlierRecord = 0;  // the first stored QSO it repeats
+  QsoDate earlierDate;
   int earlierSecondOfDay = 0;
 };
 
 // Sees the QSOs in the order they are handed to the plug-in, in one pass: one
-// entry of 16 bytes per call, band, mode and hour of the QSOs stored so far,
+// entry of 24 bytes per call, band, mode and hour of the QSOs stored so far,
 // the calls kept once each.
 class TourRepeatFinder {
  public:
@@ -45,8 +46,9 @@ class TourRepeatFinder {
   // number, the band and mode's number and the hour.
   struct Entry {
     std::uint64_t key;
-    std::uint64_t record : 47;
-    std::uint64_t secondOfDay : 17;
+    std::uint64_t record;
+    std::int32_t day;  // since the OLE epoch
+    std::int32_t secondOfDay;
   };
 
   std::uint64_t KeyOf(const HostQso& qso);

@@ -2,16 +2,12 @@
 
 #include <cstring>
 
+#include "stats/rules/modes.h"
 #include "stats/rules/scoring.h"
 #include "stats/rules/tour_check.h"
-#include "stats/station/settings_keys.h"
 
 namespace stats {
 namespace {
-
-bool IsContestMode(std::string_view mode) {
-  return mode == "CW" || mode == "BPSK63" || mode == "BPSK62" || mode == "SSB";
-}
 
 bool HasBothExchanges(const QsoArguments& qso) {
   return !qso.exchangeReceived.empty() && !qso.exchangeSent.empty();
@@ -29,7 +25,8 @@ QsoRecord MakeRecord(const QsoArguments& qso) {
   record.frequencyKhz = qso.frequencyHz / 1000u;
   record.qsoTime = qso.qsoTime;
   if (qso.exchangeReceived.front() == 'W') {
-    (qso.mode == "CW" ? record.markedCallCw : record.markedCallNonCw) = qso.call;
+    const bool cw = ColumnOfMode(qso.mode) == ModeColumn::kCw;
+    (cw ? record.markedCallCw : record.markedCallNonCw) = qso.call;
   }
   return record;
 }
@@ -66,7 +63,7 @@ int Contest::Reset(int reportMode, std::string_view contestantCall,
 
 int Contest::AddQso(const QsoArguments& qso) {
   const AppendSession session(problemLog_);
-  if (!IsContestMode(qso.mode)) {
+  if (FindContestMode(qso.mode) == nullptr) {
     problemLog_.WriteRejected(kNoContestModeEnding, qso);
     return 0;
   }
@@ -82,7 +79,7 @@ int Contest::AddQso(const QsoArguments& qso) {
 
 int Contest::RemoveQso(const QsoArguments& qso) {
   if (!HasBothExchanges(qso)) return 0;
-  store_.RemoveFirst(qso.call, qso.mode, qso.band);
+  store_.RemoveFirstLike(MakeRecord(qso));
   return 1;
 }
 
@@ -102,15 +99,10 @@ const char* Contest::GetResult(int* score) {
   summaryText_ = std::move(result.summaryText);
   claimedScore_ = result.score;
   if (score != nullptr) *score = claimedScore_;
-  platform_.WriteProfileString(std::string(kSettingsSection), std::string(kClaimedKey),
-                               std::to_string(claimedScore_), std::string(kSettingsPath));
+  station_.StoreClaimedScore(platform_, claimedScore_);
   if (reportMode_ != 0) {
     station_.ClearQsoLines();
-    for (const QsoRecord& record : store_.All()) {
-      station_.AddQsoLine(record.call, record.frequencyKhz, CabrilloModeCode(record.mode),
-                          record.qsoTime, record.rstSent, record.exchangeSent, record.rstReceived,
-                          record.exchangeReceived);
-    }
+    for (const QsoRecord& record : store_.All()) station_.AddQsoLine(record);
     station_.WriteCabrilloFile(platform_, claimedScore_);
     if (score != nullptr) *score = -1;
   }

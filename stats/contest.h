@@ -33,7 +33,6 @@ class Contest {
 
   const QsoStore& Store() const noexcept { return store_; }
   const BandList& Bands() const noexcept { return bands_; }
-  const StationLog& Station() const noexcept { return station_; }
   const std::string& ContestDate() const noexcept { return contestDate_; }
   std::int32_t ClaimedScore() const noexcept { return claimedScore_; }
 

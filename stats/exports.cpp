@@ -9,6 +9,7 @@
 
 #include "stats/contest.h"
 #include "stats/platform/platform.h"
+#include "stats/rules/exchange.h"
 #include "stats/text.h"
 
 namespace {
@@ -131,12 +132,9 @@ int STATS_CALL GetExchgCount0(const char*, const char*, const char*) { return 1;
 
 int STATS_CALL IsValidExchg0(const char* exchange, const char*, const char*, const char*, int, int,
                              int forceInvalid) {
-  const std::string_view text = stats::HostText(exchange);
-  if (forceInvalid != 0 || text == "599" || text.size() < 3 || text.size() > 4) return 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return 0;
-  }
-  return 1;
+  return Guarded(0, [&] {
+    return forceInvalid == 0 && stats::IsValidExchange(stats::HostText(exchange)) ? 1 : 0;
+  });
 }
 
 }  // extern "C"

@@ -64,8 +64,11 @@ AddData0(const char* ownCall, const char* call, const StatsDateTime* qsoTime,
          double unused27, double unused28, const char* unused29, const char* unused30,
          const char* unused31, const char* band, const char* unused33);
 
-/* Takes the first stored QSO with the same call, mode and band out again:
- * 0 when an exchange is missing, else 1. Same argument list as AddData0. */
+/* Takes the QSO the operator deleted out again: the first stored QSO that equals
+ * it in call, mode, band, QSO time (to the second), frequency in kHz, both
+ * reports and both exchanges, or when there is none, the first with the same
+ * call, mode and band. 0 when an exchange is missing, else 1. Same argument
+ * list as AddData0. */
 STATS_API int STATS_CALL RemoveData0(
     const char* ownCall, const char* call, const StatsDateTime* qsoTime,
     const StatsDateTime* unused4, const StatsDateTime* unused5, const StatsDateTime* unused6,

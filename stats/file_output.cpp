@@ -1,12 +1,5 @@
 #include "stats/file_output.h"
 
-#ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-#endif
-
 namespace stats {
 
 OutputFile::OutputFile(const std::string& path, OpenMode mode, LineEnds lineEnds)
@@ -38,10 +31,6 @@ void OutputFile::Write(std::string_view text) {
   }
 }
 
-void OutputFile::Flush() {
-  if (file_ && std::fflush(file_.get()) != 0) failed_ = true;
-}
-
 bool OutputFile::Close() {
   if (!file_) return false;
   const bool flushed = std::fflush(file_.get()) == 0;
@@ -61,21 +50,12 @@ bool ReadWholeFile(const std::string& path, std::string& contents) {
   return std::ferror(file.get()) == 0;
 }
 
-bool MoveFileOver(const std::string& from, const std::string& to) {
-#ifdef _WIN32
-  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-#else
-  return std::rename(from.c_str(), to.c_str()) == 0;
-#endif
-}
-
-bool ReplaceWholeFile(const std::string& path, std::string_view contents,
-                      const MoveOver& moveOver) {
+bool ReplaceWholeFile(Platform& platform, const std::string& path, std::string_view contents) {
   const std::string partialPath = path + std::string(kPartialFileExtension);
   OutputFile partial(partialPath, OpenMode::kTruncate, OutputFile::LineEnds::kAsWritten);
   if (!partial.IsOpen()) return false;
   partial.Write(contents);
-  if (partial.Close() && moveOver(partialPath, path)) return true;
+  if (partial.Close() && platform.MoveFileOver(partialPath, path)) return true;
   std::remove(partialPath.c_str());
   return false;
 }

@@ -1,14 +1,15 @@
 #pragma once
 
-// Files the plug-in writes. Lines end in CR LF on every build: a TextFile turns
-// each line feed into CR LF as a text-mode stream of the Windows runtime does;
-// a BinaryFile writes bytes unchanged.
+// Files the plug-in writes. Lines end in CR LF on every build: an OutputFile
+// with LineEnds::kCrLf turns each line feed into CR LF, as a text-mode stream
+// of the Windows runtime does; one with kAsWritten writes bytes unchanged.
 
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+
+#include "stats/platform/platform.h"
 
 namespace stats {
 
@@ -29,7 +30,6 @@ class OutputFile {
 
   bool IsOpen() const noexcept { return file_ != nullptr; }
   void Write(std::string_view text);
-  void Flush();
   // Flushes and closes; true when the file was open and every write succeeded.
   bool Close();
 
@@ -42,18 +42,12 @@ class OutputFile {
 // Reads a whole file as bytes; nothing when it can not be opened.
 bool ReadWholeFile(const std::string& path, std::string& contents);
 
-// Moves `from` over `to`, replacing `to` when it exists (paths as the system
-// takes them).
-bool MoveFileOver(const std::string& from, const std::string& to);
-
 inline constexpr std::string_view kPartialFileExtension = ".tmp";
 
-// Writes `contents` into a temporary file beside `path` and moves it over `path`
-// with `moveOver` only when every byte was written, so a failed write never
+// Writes `contents` into a temporary file beside `path` and has `platform` move
+// it over `path` only when every byte was written, so a failed write never
 // destroys the previous file; the temporary file does not outlive the call.
 // Returns whether `path` now holds `contents`.
-using MoveOver = std::function<bool(const std::string& from, const std::string& to)>;
-bool ReplaceWholeFile(const std::string& path, std::string_view contents,
-                      const MoveOver& moveOver = MoveFileOver);
+bool ReplaceWholeFile(Platform& platform, const std::string& path, std::string_view contents);
 
 }  // namespace stats

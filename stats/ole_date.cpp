@@ -120,6 +120,10 @@ std::optional<CalendarTime> ToCalendarTime(const OleDateTime& value) noexcept {
   return result;
 }
 
+bool SameSecond(const OleDateTime& left, const OleDateTime& right) noexcept {
+  return ToCalendarTime(left) == ToCalendarTime(right);
+}
+
 std::string FormatOleDateTime(const OleDateTime& value, std::string_view pattern) {
   const std::optional<CalendarTime> time = ToCalendarTime(value);
   std::string out;

@@ -29,6 +29,8 @@ struct CalendarTime {
   int second = 0;     // 0..59
   int dayOfWeek = 0;  // 1 = Sunday .. 7 = Saturday
   int dayOfYear = 0;  // 1..366
+
+  friend bool operator==(const CalendarTime&, const CalendarTime&) = default;
 };
 
 inline constexpr double kMinOleDate = -657434.0;  // 1 January 100
@@ -41,6 +43,9 @@ OleDateTime ReadHostDateTime(const void* hostObject) noexcept;
 // The calendar fields, or nothing when the status is not valid, the date is
 // NaN or infinite, or it lies outside kMinOleDate..kMaxOleDate.
 std::optional<CalendarTime> ToCalendarTime(const OleDateTime& value) noexcept;
+
+// Whether both have the same calendar time, to the second, or neither has one.
+bool SameSecond(const OleDateTime& left, const OleDateTime& right) noexcept;
 
 // Formats with a strftime-style pattern; supports %Y %m %d %H %M %S and %%,
 // other characters are copied. Empty when there is no calendar time. The result

@@ -5,14 +5,14 @@
 namespace stats {
 
 std::string FormatRejectedLine(const QsoArguments& qso, std::string_view ending) {
-  std::string line = "QSO:  ";
-  line += std::to_string(qso.frequencyHz / 1000u);
+  const std::string frequency = std::to_string(qso.frequencyHz / 1000u);
   const std::string qsoTime = FormatOleDateTime(qso.qsoTime, "%Y-%m-%d %H%M");
-  for (const std::string_view piece :
-       {qso.mode, std::string_view(qsoTime), qso.ownCall, qso.rstSent, qso.exchangeSent, qso.call,
-        qso.rstReceived, qso.exchangeReceived}) {
+  std::string line = "QSO:";
+  for (const std::string_view field :
+       {std::string_view(frequency), qso.mode, std::string_view(qsoTime), qso.ownCall, qso.rstSent,
+        qso.exchangeSent, qso.call, qso.rstReceived, qso.exchangeReceived}) {
     line += "  ";
-    AppendOnOneLine(line, piece);
+    AppendOnOneLine(line, field);
   }
   line += ending;
   line += '\n';

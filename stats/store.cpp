@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "stats/rules/modes.h"
+
 namespace stats {
 namespace {
 
@@ -11,14 +13,20 @@ void Forget(TextMap<std::int32_t>& marked, const std::string& call) {
   if (found != marked.end() && --found->second == 0) marked.erase(found);
 }
 
+// Beyond call, mode and band: what tells two QSOs with the same station apart.
+bool SameDetails(const QsoRecord& stored, const QsoRecord& qso) {
+  return SameSecond(stored.qsoTime, qso.qsoTime) && stored.frequencyKhz == qso.frequencyKhz &&
+         stored.rstSent == qso.rstSent && stored.rstReceived == qso.rstReceived &&
+         stored.exchangeSent == qso.exchangeSent && stored.exchangeReceived == qso.exchangeReceived;
+}
+
 }  // namespace
 
 void BandTally::Add(const QsoRecord& record) {
   ++records_;
   if (record.call.empty()) return;
   ++qsos_;
-  if (record.mode == "CW") ++cw_;
-  if (record.mode == "SSB") ++ssb_;
+  CountInModeColumn(record.mode, 1);
   if (!record.markedCallCw.empty()) ++markedCw_[record.markedCallCw];
   if (!record.markedCallNonCw.empty()) ++markedNonCw_[record.markedCallNonCw];
 }
@@ -27,10 +35,22 @@ void BandTally::Remove(const QsoRecord& record) {
   --records_;
   if (record.call.empty()) return;
   --qsos_;
-  if (record.mode == "CW") --cw_;
-  if (record.mode == "SSB") --ssb_;
+  CountInModeColumn(record.mode, -1);
   Forget(markedCw_, record.markedCallCw);
   Forget(markedNonCw_, record.markedCallNonCw);
+}
+
+void BandTally::CountInModeColumn(std::string_view mode, std::int32_t change) noexcept {
+  switch (ColumnOfMode(mode)) {
+    case ModeColumn::kCw:
+      cw_ += change;
+      break;
+    case ModeColumn::kSsb:
+      ssb_ += change;
+      break;
+    case ModeColumn::kNone:
+      break;
+  }
 }
 
 void QsoStore::Add(QsoRecord record) {
@@ -45,13 +65,19 @@ void QsoStore::Add(QsoRecord record) {
   band->second.Add(*position);
 }
 
-bool QsoStore::RemoveFirst(std::string_view call, std::string_view mode, std::string_view band) {
-  const auto calls = byCall_.find(call);
+bool QsoStore::RemoveFirstLike(const QsoRecord& qso) {
+  const auto calls = byCall_.find(qso.call);
   if (calls == byCall_.end()) return false;
   std::vector<Position>& positions = calls->second;
-  const auto match = std::find_if(positions.begin(), positions.end(), [&](Position record) {
-    return record->mode == mode && record->band == band;
+  const auto sameModeAndBand = [&](Position record) {
+    return record->mode == qso.mode && record->band == qso.band;
+  };
+  auto match = std::find_if(positions.begin(), positions.end(), [&](Position record) {
+    return sameModeAndBand(record) && SameDetails(*record, qso);
   });
+  if (match == positions.end()) {
+    match = std::find_if(positions.begin(), positions.end(), sameModeAndBand);
+  }
   if (match == positions.end()) return false;
   const Position record = *match;
   if (const auto tally = perBand_.find(record->band); tally != perBand_.end()) {

@@ -2,8 +2,8 @@
 
 // The plug-in's own copy of the contest log: the accepted QSOs in the order of
 // arrival, and the bands seen. Records are kept in a list (stable positions)
-// with an index by call sign, so that finding a call's records and removing the
-// first match cost the same at any log size.
+// with an index by call sign and counts per band, so that finding a call's
+// records, removing one and scoring cost the same at any log size.
 
 #include <cstdint>
 #include <functional>
@@ -19,7 +19,9 @@ namespace stats {
 
 struct QsoRecord {
   std::string call;
-  std::string auxText;  // never filled by the host's QSOs; the tour check compares it
+  // Always empty: the host passes no aux text with a QSO. The tour check relies
+  // on that and does not read it.
+  std::string auxText;
   std::string markedCallNonCw;
   std::string band;
   std::string mode;
@@ -60,6 +62,8 @@ class BandTally {
   }
 
  private:
+  void CountInModeColumn(std::string_view mode, std::int32_t change) noexcept;
+
   std::size_t records_ = 0;
   std::int32_t qsos_ = 0;
   std::int32_t cw_ = 0;
@@ -81,8 +85,11 @@ class QsoStore {
   QsoStore& operator=(QsoStore&&) = default;
 
   void Add(QsoRecord record);
-  // Removes the first record, in store order, with this call, mode and band.
-  bool RemoveFirst(std::string_view call, std::string_view mode, std::string_view band);
+  // Removes the record that `qso` describes: the first, in store order, that
+  // equals it in call, mode, band, QSO time (to the second), frequency, both
+  // reports and both exchanges; when there is none, the first with its call,
+  // mode and band. Returns whether a record was removed.
+  bool RemoveFirstLike(const QsoRecord& qso);
   void Clear() noexcept;
 
   std::size_t Count() const noexcept { return records_.size(); }

@@ -6,9 +6,7 @@
 #include "companion/companion.h"
 #include "companion/win32/com_host_automation.h"
 #include "companion/win32/form1.h"
-#include "companion/win32/instance_semaphore.h"
-#include "companion/win32/win32_desktop.h"
-#include "companion/win32/win32_program_control.h"
+#include "companion/win32/win32_system.h"
 
 namespace {
 
@@ -34,10 +32,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   if (form.Handle() == nullptr) return 1;
 
   ComHostAutomation hostApp;
-  InstanceSemaphore instanceLock;
-  Win32Desktop desktop(form.Handle());
-  Win32ProgramControl program(form.Handle());
-  zarnik::Companion companion(hostApp, desktop, instanceLock, program);
+  Win32System system(form.Handle());
+  zarnik::Companion companion(hostApp, system);
   form.Connect(companion);
 
   companion.OnLoad();

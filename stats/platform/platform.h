@@ -8,15 +8,6 @@
 #include <memory>
 #include <string>
 
-// <windows.h> maps these names to its ANSI/wide variants; the interface means
-// its own members.
-#ifdef WriteProfileString
-#undef WriteProfileString
-#endif
-#ifdef ReplaceFile
-#undef ReplaceFile
-#endif
-
 namespace stats {
 
 // The computer's clock in UTC, as the system time reports it.
@@ -30,7 +21,7 @@ struct UtcTime {
   int milliseconds = 0;
 };
 
-// The ten texts of the station-details dialog, in the dialog's exchange order.
+// The ten station details as the dialog shows them (see stats/station/station_fields.h).
 struct StationDetailsForm {
   std::string callSign;
   std::string claimed;
@@ -61,11 +52,11 @@ class Platform {
   // Profile (INI) file access with the system's semantics. `path` is relative to
   // the current directory and uses "\" as the folder separator. The value read
   // is cut to bufferSize - 1 characters, as a buffer of that size would hold.
-  virtual std::string ReadProfileString(const std::string& section, const std::string& key,
-                                        const std::string& defaultValue, const std::string& path,
-                                        std::size_t bufferSize) = 0;
-  virtual bool WriteProfileString(const std::string& section, const std::string& key,
-                                  const std::string& value, const std::string& path) = 0;
+  virtual std::string ReadProfileValue(const std::string& section, const std::string& key,
+                                       const std::string& defaultValue, const std::string& path,
+                                       std::size_t bufferSize) = 0;
+  virtual bool WriteProfileValue(const std::string& section, const std::string& key,
+                                 const std::string& value, const std::string& path) = 0;
 
   // Shows the station-details dialog preset with `form`, modally. On OK the
   // dialog's texts are written back into `form` and true is returned; CANCEL,
@@ -74,8 +65,9 @@ class Platform {
   virtual bool EditStationDetails(StationDetailsForm& form) = 0;
 
   // Moves `from` over `to`, replacing `to` if it exists, as one step where the
-  // file system allows. Returns whether `to` now holds what `from` held.
-  virtual bool ReplaceFile(const std::string& from, const std::string& to) = 0;
+  // file system allows. Paths as for the profile file. Returns whether `to` now
+  // holds what `from` held.
+  virtual bool MoveFileOver(const std::string& from, const std::string& to) = 0;
 };
 
 // The platform of the running system: Win32 in the Windows build, POSIX otherwise.

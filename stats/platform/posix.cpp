@@ -13,10 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "stats/file_output.h"
 #include "stats/platform/platform.h"
 #include "stats/platform/posix_station_prompt.h"
-#include "stats/platform/profile_file.h"
+#include "stats/profile_file.h"
 
 namespace stats {
 namespace {
@@ -124,24 +123,23 @@ class PosixPlatform final : public Platform {
     std::fflush(stderr);
   }
 
-  std::string ReadProfileString(const std::string& section, const std::string& key,
-                                const std::string& defaultValue, const std::string& path,
-                                std::size_t bufferSize) override {
-    return stats::ReadProfileString(WithForwardSlashes(path), section, key, defaultValue,
-                                    bufferSize);
+  std::string ReadProfileValue(const std::string& section, const std::string& key,
+                               const std::string& defaultValue, const std::string& path,
+                               std::size_t bufferSize) override {
+    return ReadProfileFile(WithForwardSlashes(path), section, key, defaultValue, bufferSize);
   }
 
-  bool WriteProfileString(const std::string& section, const std::string& key,
-                          const std::string& value, const std::string& path) override {
-    return stats::WriteProfileString(WithForwardSlashes(path), section, key, value);
+  bool WriteProfileValue(const std::string& section, const std::string& key,
+                         const std::string& value, const std::string& path) override {
+    return WriteProfileFile(*this, WithForwardSlashes(path), section, key, value);
   }
 
   bool EditStationDetails(StationDetailsForm& form) override {
     return EditStationDetailsOnConsole(form);
   }
 
-  bool ReplaceFile(const std::string& from, const std::string& to) override {
-    return MoveFileOver(WithForwardSlashes(from), WithForwardSlashes(to));
+  bool MoveFileOver(const std::string& from, const std::string& to) override {
+    return std::rename(WithForwardSlashes(from).c_str(), WithForwardSlashes(to).c_str()) == 0;
   }
 };
 

@@ -10,31 +10,19 @@
 #include <string_view>
 
 #include "stats/station/category_choices.h"
+#include "stats/station/station_fields.h"
 
 namespace stats {
 namespace {
 
-enum class Kind { kLine, kLines, kCategory };
-
-struct PromptField {
-  std::string_view label;
-  std::string StationDetailsForm::*text;
-  Kind kind;
-};
-
-// In the order the dialog shows them, top to bottom.
-constexpr std::array<PromptField, 10> kPromptFields{{
-    {"CONTEST", &StationDetailsForm::contest, Kind::kLine},
-    {"CALLSIGN", &StationDetailsForm::callSign, Kind::kLine},
-    {"CLAIMED", &StationDetailsForm::claimed, Kind::kLine},
-    {"CATEGORY", &StationDetailsForm::category, Kind::kCategory},
-    {"NAME", &StationDetailsForm::name, Kind::kLine},
-    {"ADDRESS", &StationDetailsForm::address, Kind::kLines},
-    {"OPERATORS", &StationDetailsForm::operators, Kind::kLine},
-    {"CLUB", &StationDetailsForm::club, Kind::kLine},
-    {"SOAPBOX", &StationDetailsForm::soapbox, Kind::kLines},
-    {"E-MAIL", &StationDetailsForm::email, Kind::kLine},
-}};
+// The fields in the order the dialog shows them, top to bottom.
+constexpr std::array<const StationField*, kStationFields.size()> kPromptOrder = [] {
+  std::array<const StationField*, kStationFields.size()> order{};
+  for (const StationField& field : kStationFields) {
+    order[static_cast<std::size_t>(field.dialogRow)] = &field;
+  }
+  return order;
+}();
 
 constexpr std::string_view kClearMark = "-";
 constexpr std::string_view kLineBreak = "\r\n";
@@ -106,22 +94,22 @@ bool Confirmed(std::istream& in, std::ostream& out) {
 bool PromptStationDetails(StationDetailsForm& form, std::istream& in, std::ostream& out) {
   out << "Station details (Enter keeps the value in brackets, \"-\" empties it)\n";
   StationDetailsForm edited = form;
-  for (const PromptField& field : kPromptFields) {
-    const std::string& preset = form.*field.text;
+  for (const StationField* field : kPromptOrder) {
+    const std::string& preset = form.*field->text;
     std::optional<std::string> answer;
-    switch (field.kind) {
-      case Kind::kLine:
-        answer = AskLine(field.label, preset, in, out);
+    switch (field->kind) {
+      case FieldKind::kLine:
+        answer = AskLine(field->label, preset, in, out);
         break;
-      case Kind::kLines:
-        answer = AskLines(field.label, preset, in, out);
+      case FieldKind::kLines:
+        answer = AskLines(field->label, preset, in, out);
         break;
-      case Kind::kCategory:
+      case FieldKind::kCategory:
         answer = AskCategory(preset, in, out);
         break;
     }
     if (!answer) return false;
-    edited.*field.text = std::move(*answer);
+    edited.*field->text = std::move(*answer);
   }
   if (!Confirmed(in, out)) return false;
   form = std::move(edited);

@@ -1,22 +1,12 @@
 // The platform of the Windows build: thin wrappers over the Win32 calls.
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
-// Names of system functions that would otherwise rename Platform's members.
-#undef WriteProfileString
-#undef ReplaceFile
 
 #include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "stats/file_output.h"
 #include "stats/platform/platform.h"
 #include "stats/platform/win32_station_dialog.h"
 
@@ -40,9 +30,9 @@ class Win32Platform final : public Platform {
     ::MessageBoxA(nullptr, text.c_str(), nullptr, MB_OK);
   }
 
-  std::string ReadProfileString(const std::string& section, const std::string& key,
-                                const std::string& defaultValue, const std::string& path,
-                                std::size_t bufferSize) override {
+  std::string ReadProfileValue(const std::string& section, const std::string& key,
+                               const std::string& defaultValue, const std::string& path,
+                               std::size_t bufferSize) override {
     const DWORD size = static_cast<DWORD>(std::min<std::size_t>(bufferSize, MAXDWORD));
     if (size == 0) return {};
     std::vector<char> buffer(size, '\0');
@@ -51,8 +41,8 @@ class Win32Platform final : public Platform {
     return std::string(buffer.data(), std::min<DWORD>(copied, size - 1));
   }
 
-  bool WriteProfileString(const std::string& section, const std::string& key,
-                          const std::string& value, const std::string& path) override {
+  bool WriteProfileValue(const std::string& section, const std::string& key,
+                         const std::string& value, const std::string& path) override {
     return ::WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
                                         path.c_str()) != 0;
   }
@@ -61,8 +51,8 @@ class Win32Platform final : public Platform {
     return ShowStationDetailsDialog(form);
   }
 
-  bool ReplaceFile(const std::string& from, const std::string& to) override {
-    return MoveFileOver(from, to);
+  bool MoveFileOver(const std::string& from, const std::string& to) override {
+    return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
   }
 };
 

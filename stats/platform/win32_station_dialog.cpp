@@ -1,41 +1,16 @@
 #include "stats/platform/win32_station_dialog.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
-#include <array>
 #include <string>
 #include <vector>
 
 #include "stats/resources/resource.h"
 #include "stats/station/category_choices.h"
+#include "stats/station/station_fields.h"
 
 namespace stats {
 namespace {
-
-struct ControlText {
-  int id;
-  std::string StationDetailsForm::*text;
-};
-
-// The controls in the order of the dialog's data exchange.
-constexpr std::array<ControlText, 10> kControlTexts{{
-    {IDC_CALLSIGN, &StationDetailsForm::callSign},
-    {IDC_CLAIMED, &StationDetailsForm::claimed},
-    {IDC_CLUB, &StationDetailsForm::club},
-    {IDC_CATEGORY, &StationDetailsForm::category},
-    {IDC_CONTEST, &StationDetailsForm::contest},
-    {IDC_EMAIL, &StationDetailsForm::email},
-    {IDC_NAME, &StationDetailsForm::name},
-    {IDC_OPERATORS, &StationDetailsForm::operators},
-    {IDC_SOAPBOX, &StationDetailsForm::soapbox},
-    {IDC_ADDRESS, &StationDetailsForm::address},
-}};
 
 std::string ControlTextOf(HWND dialog, int id) {
   const HWND control = GetDlgItem(dialog, id);
@@ -49,8 +24,8 @@ std::string ControlTextOf(HWND dialog, int id) {
 
 // The category box lists the choices; a preset that is one of them is
 // selected, any other stands in its edit part.
-void PresetCategory(HWND dialog, const std::string& category) {
-  const HWND box = GetDlgItem(dialog, IDC_CATEGORY);
+void PresetCategory(HWND dialog, int id, const std::string& category) {
+  const HWND box = GetDlgItem(dialog, id);
   for (const std::string_view choice : kCategoryChoices) {
     const std::string item(choice);
     SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
@@ -58,25 +33,25 @@ void PresetCategory(HWND dialog, const std::string& category) {
   const LRESULT index = SendMessageA(box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                      reinterpret_cast<LPARAM>(category.c_str()));
   if (index != CB_ERR) SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  if (index == CB_ERR || ControlTextOf(dialog, IDC_CATEGORY) != category) {
+  if (index == CB_ERR || ControlTextOf(dialog, id) != category) {
     SetWindowTextA(box, category.c_str());
   }
 }
 
 void Preset(HWND dialog, const StationDetailsForm& form) {
-  for (const ControlText& control : kControlTexts) {
-    if (control.id == IDC_CATEGORY) {
-      PresetCategory(dialog, form.*control.text);
+  for (const StationField& field : kStationFields) {
+    if (field.kind == FieldKind::kCategory) {
+      PresetCategory(dialog, field.controlId, form.*field.text);
     } else {
-      SetDlgItemTextA(dialog, control.id, (form.*control.text).c_str());
+      SetDlgItemTextA(dialog, field.controlId, (form.*field.text).c_str());
     }
   }
 }
 
 StationDetailsForm TakeBack(HWND dialog) {
   StationDetailsForm form;
-  for (const ControlText& control : kControlTexts) {
-    form.*control.text = ControlTextOf(dialog, control.id);
+  for (const StationField& field : kStationFields) {
+    form.*field.text = ControlTextOf(dialog, field.controlId);
   }
   return form;
 }

@@ -24,4 +24,8 @@ std::string SettingsToCabrilloForm(std::string_view settings, std::string_view t
   return ReplaceAll(ReplaceAll(settings, kCrMark, lineBreak), kLfMark, "");
 }
 
+std::string EditToCabrilloForm(std::string_view edit, std::string_view tag) {
+  return SettingsToCabrilloForm(EditToSettingsForm(edit), tag);
+}
+
 }  // namespace stats

@@ -1,7 +1,8 @@
 #pragma once
 
 // The three forms of the multi-line station details (address and soapbox):
-//  - edit form: CR LF between lines, as a multi-line edit box holds them;
+//  - edit form: CR LF between lines, as a multi-line edit box holds them; the
+//    details are kept in this form;
 //  - settings form: every CR written as "<CR>" and every LF as "<LF>", so the
 //    value fits on one line of the settings file;
 //  - Cabrillo form: the settings form with every "<CR>" turned into a line end
@@ -13,11 +14,10 @@
 
 namespace stats {
 
-inline constexpr std::string_view kAddressTag = "ADDRESS: ";
-inline constexpr std::string_view kSoapboxTag = "SOAPBOX: ";
-
 std::string EditToSettingsForm(std::string_view edit);
 std::string SettingsToEditForm(std::string_view settings);
 std::string SettingsToCabrilloForm(std::string_view settings, std::string_view tag);
+// The Cabrillo form of the settings form of `edit`.
+std::string EditToCabrilloForm(std::string_view edit, std::string_view tag);
 
 }  // namespace stats

@@ -1,130 +1,82 @@
 #include "stats/station/station_log.h"
 
-#include <array>
-
-#include "stats/station/cabrillo_file.h"
-#include "stats/station/cabrillo_log.h"
+#include "stats/station/cabrillo_writer.h"
 #include "stats/station/file_base_name.h"
 #include "stats/station/multiline_forms.h"
-#include "stats/station/qso_line.h"
-#include "stats/station/settings_keys.h"
+#include "stats/station/station_fields.h"
 
 namespace stats {
 namespace {
 
-// The dialog's texts and the fields they come from and go back to, in the
-// order they are taken back on OK. CLAIMED is shown but never taken back.
-struct FormField {
-  std::string StationDetailsForm::*text;
-  std::string StationLog::*field;
-  bool takenBackOnOk;
-};
-
-constexpr std::array<FormField, 10> kFormFields{{
-    {&StationDetailsForm::callSign, &StationLog::callSign, true},
-    {&StationDetailsForm::operators, &StationLog::operators, true},
-    {&StationDetailsForm::category, &StationLog::category, true},
-    {&StationDetailsForm::name, &StationLog::name, true},
-    {&StationDetailsForm::address, &StationLog::address, true},
-    {&StationDetailsForm::contest, &StationLog::contest, true},
-    {&StationDetailsForm::email, &StationLog::email, true},
-    {&StationDetailsForm::club, &StationLog::club, true},
-    {&StationDetailsForm::soapbox, &StationLog::soapbox, true},
-    {&StationDetailsForm::claimed, &StationLog::claimed, false},
-}};
-
-// Steps of EditStationDetails, each over the settings table.
-void LoadSettings(StationLog& log, Platform& platform, std::string_view hostCall) {
+// The details a reset offers: from the settings file, the host's call sign or
+// the fixed texts.
+StationDetailsForm LoadDetails(Platform& platform, std::string_view hostCall) {
   const std::string path(kSettingsPath);
   const std::string section(kSettingsSection);
-  for (const SettingsKey& key : kSettingsKeys) {
-    std::string& value = log.*key.field;
-    if (key.atReset == AtReset::kFixed) {
-      value = key.fixedValue;
-      continue;
+  StationDetailsForm details;
+  for (const StationField& field : kStationFields) {
+    std::string& value = details.*field.text;
+    switch (field.atReset) {
+      case AtReset::kHostCall:
+        value = hostCall;
+        break;
+      case AtReset::kFixed:
+        value = field.fixedValue;
+        break;
+      case AtReset::kReadOrHostCall:
+      case AtReset::kReadOrEmpty: {
+        const std::string defaultValue(field.atReset == AtReset::kReadOrHostCall ? hostCall : "");
+        value = platform.ReadProfileValue(section, std::string(field.settingsKey), defaultValue,
+                                          path, kSettingsReadBufferSize);
+        if (field.kind == FieldKind::kLines) value = SettingsToEditForm(value);
+        break;
+      }
     }
-    const std::string defaultValue(key.atReset == AtReset::kReadOrHostCall ? hostCall : "");
-    value = platform.ReadProfileString(section, std::string(key.key), defaultValue, path,
-                                       kSettingsReadBufferSize);
-    if (!key.cabrilloTag.empty()) value = SettingsToEditForm(value);
   }
+  return details;
 }
 
-void StoreSettings(const StationLog& log, Platform& platform) {
+void StoreDetails(const StationDetailsForm& details, Platform& platform) {
   const std::string path(kSettingsPath);
   const std::string section(kSettingsSection);
-  for (const SettingsKey& key : kSettingsKeys) {
-    if (key.writtenOnOk) {
-      platform.WriteProfileString(section, std::string(key.key), log.*key.field, path);
-    }
-  }
-}
-
-void MultiLineToSettingsForm(StationLog& log) {
-  for (const SettingsKey& key : kSettingsKeys) {
-    if (!key.cabrilloTag.empty()) log.*key.field = EditToSettingsForm(log.*key.field);
-  }
-}
-
-void MultiLineToCabrilloForm(StationLog& log) {
-  for (const SettingsKey& key : kSettingsKeys) {
-    if (!key.cabrilloTag.empty()) {
-      log.*key.field = SettingsToCabrilloForm(log.*key.field, key.cabrilloTag);
-    }
+  for (const StationField& field : kStationFields) {
+    if (!field.takenBackOnOk || field.settingsKey.empty()) continue;
+    const std::string& value = details.*field.text;
+    platform.WriteProfileValue(section, std::string(field.settingsKey),
+                               field.kind == FieldKind::kLines ? EditToSettingsForm(value) : value,
+                               path);
   }
 }
 
 }  // namespace
 
 void StationLog::EditStationDetails(Platform& platform, std::string_view hostCall) {
-  callSign = hostCall;
   fileBaseName = FileBaseName(hostCall);
-  LoadSettings(*this, platform, hostCall);
-
-  StationDetailsForm form;
-  for (const FormField& field : kFormFields) form.*field.text = this->*field.field;
-  const bool confirmed = platform.EditStationDetails(form);
-  if (confirmed) {
-    for (const FormField& field : kFormFields) {
-      if (field.takenBackOnOk) this->*field.field = form.*field.text;
-    }
+  details = LoadDetails(platform, hostCall);
+  StationDetailsForm form = details;
+  if (!platform.EditStationDetails(form)) return;
+  for (const StationField& field : kStationFields) {
+    if (field.takenBackOnOk) details.*field.text = std::move(form.*field.text);
   }
-
-  MultiLineToSettingsForm(*this);
-  if (confirmed) {
-    StoreSettings(*this, platform);
-    ClearQsoLines();
-  }
-  // Confirmed or not, the Cabrillo writer finds every line of these fields tagged.
-  MultiLineToCabrilloForm(*this);
+  StoreDetails(details, platform);
+  ClearQsoLines();
 }
 
-void StationLog::AddQsoLine(std::string_view call, std::uint32_t frequencyKhz,
-                            std::string_view modeCode, const OleDateTime& qsoTime,
-                            std::string_view rstSent, std::string_view exchangeSent,
-                            std::string_view rstReceived, std::string_view exchangeReceived) {
-  const CabrilloQso qso{frequencyKhz, modeCode, qsoTime,     rstSent,
-                        exchangeSent, call,     rstReceived, exchangeReceived};
-  qsoLines.push_back(FormatQsoLine(callSign, qso));
+void StationLog::StoreClaimedScore(Platform& platform, std::int32_t score) {
+  platform.WriteProfileValue(std::string(kSettingsSection), std::string(kClaimedKey),
+                             std::to_string(score), std::string(kSettingsPath));
+}
+
+void StationLog::AddQsoLine(const QsoRecord& qso) {
+  qsoLines.push_back(FormatQsoLine(details.callSign, qso));
 }
 
 void StationLog::WriteCabrilloFile(Platform& platform, std::int32_t claimedScore) {
-  const std::string score = std::to_string(claimedScore);
-  const CabrilloHeader header{callSign, category,  score, club,   name,
-                              address,  operators, email, soapbox};
-  const std::string include = ReadCabrilloInclude(std::string(kCabrilloIncludePath));
   // The name comes from a reset; without one the log still gets a usable name.
   const std::string baseName =
       fileBaseName.empty() ? std::string(kFallbackFileBaseName) : fileBaseName;
-  ReplaceFileContents(platform, baseName + std::string(kCabrilloExtension),
-                      CabrilloLog(header, include, qsoLines));
-}
-
-std::string_view CabrilloModeCode(std::string_view mode) noexcept {
-  if (mode == "CW") return "CW";
-  if (mode == "BPSK63" || mode == "BPSK62") return "PM";
-  if (mode == "SSB") return "PH";
-  return "??";
+  WriteCabrilloLog(platform, baseName + std::string(kCabrilloExtension), details, claimedScore,
+                   qsoLines);
 }
 
 }  // namespace stats

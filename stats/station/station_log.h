@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "stats/ole_date.h"
 #include "stats/platform/platform.h"
+#include "stats/store.h"
 
 namespace stats {
 
@@ -19,32 +19,22 @@ class StationLog {
   // and, on OK, keeps and stores what the operator confirmed.
   void EditStationDetails(Platform& platform, std::string_view hostCall);
 
-  // Formats one "QSO:" line and appends it to qsoLines.
-  void AddQsoLine(std::string_view call, std::uint32_t frequencyKhz, std::string_view modeCode,
-                  const OleDateTime& qsoTime, std::string_view rstSent,
-                  std::string_view exchangeSent, std::string_view rstReceived,
-                  std::string_view exchangeReceived);
+  // Keeps `score` in the settings file as the claimed score.
+  void StoreClaimedScore(Platform& platform, std::int32_t score);
+
+  // Formats the QSO's "QSO:" line and appends it to qsoLines.
+  void AddQsoLine(const QsoRecord& qso);
 
   // Writes the Cabrillo file from the details, the score and the collected lines.
   void WriteCabrilloFile(Platform& platform, std::int32_t claimedScore);
 
   void ClearQsoLines() noexcept { qsoLines.clear(); }
 
-  std::string callSign;
-  std::string name;
-  std::string address;
-  std::string claimed;
-  std::string contest;
-  std::string email;
-  std::string club;
-  std::string soapbox;
-  std::string operators;
-  std::string category;
+  // As the operator edits them: address and soapbox with CR LF between lines.
+  // The settings file and the Cabrillo log get them in their own forms.
+  StationDetailsForm details;
   std::string fileBaseName;
   std::vector<std::string> qsoLines;
 };
-
-// The Cabrillo mode code of a mode name: "CW", "PM", "PH" or "??".
-std::string_view CabrilloModeCode(std::string_view mode) noexcept;
 
 }  // namespace stats

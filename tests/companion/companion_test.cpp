@@ -31,7 +31,7 @@ class CompanionTest : public ::testing::Test {
   }
 
   testing::FakeSystem system;
-  Companion companion{system, system, system, system};
+  Companion companion{system, system};
 };
 
 TEST_F(CompanionTest, NormalStartSetsBpsk31ThenHandsFocusToHostAndShowsTopmostWindow) {

@@ -10,17 +10,12 @@
 #include <utility>
 #include <vector>
 
-#include "companion/desktop.h"
 #include "companion/host_automation.h"
-#include "companion/instance_lock.h"
-#include "companion/program_control.h"
+#include "companion/system.h"
 
 namespace zarnik::testing {
 
-class FakeSystem final : public HostAutomation,
-                         public Desktop,
-                         public InstanceLock,
-                         public ProgramControl {
+class FakeSystem final : public HostAutomation, public System {
  public:
   // What the fake answers.
   bool hostRunning = true;
@@ -62,7 +57,7 @@ class FakeSystem final : public HostAutomation,
 
   void Show() override { events.push_back("Show"); }
 
-  bool Acquire() override {
+  bool AcquireInstanceLock() override {
     events.push_back(otherCopyRunning ? "Acquire failed" : "Acquire");
     return !otherCopyRunning;
   }

@@ -1,10 +1,10 @@
 #include "stats/contest.h"
-#include "stats/rules/scoring.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
+#include "stats/rules/scoring.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/qso_builder.h"
 #include "tests/support/temp_dir.h"
@@ -133,7 +133,7 @@ TEST_F(ContestTest, RemoveNeedsBothExchangesAndTakesTheOlderOfTwinQsos) {
 
   EXPECT_EQ(Remove(Qso("DX1", "40", "CW", "")), 0);
   EXPECT_EQ(contest_.Store().Count(), 2u);
-  EXPECT_EQ(Remove(Qso("DX1", "40", "CW", "999")), 1);  // exchanges are not compared
+  EXPECT_EQ(Remove(Qso("DX1", "40", "CW", "999")), 1);  // like neither: the older goes
   ASSERT_EQ(contest_.Store().Count(), 1u);
   EXPECT_EQ(contest_.Store().All().front().rstReceived, "second");
   EXPECT_EQ(Remove(Qso("NOBODY", "40", "CW")), 1);

@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "tests/support/ole_dates.h"
+
 namespace stats {
 namespace {
+
+using testing::OleDate;
 
 QsoRecord Record(std::string call, std::string mode, std::string band, std::string exchange = "1") {
   QsoRecord record;
@@ -28,13 +34,56 @@ TEST(QsoStore, RemovesOnlyTheOldestRecordWithTheSameCallModeAndBand) {
   store.Add(Record("DX1", "CW", "40", "d"));
   store.Add(Record("DX2", "CW", "40", "e"));
 
-  EXPECT_TRUE(store.RemoveFirst("DX1", "CW", "40"));
+  EXPECT_TRUE(store.RemoveFirstLike(Record("DX1", "CW", "40")));
   EXPECT_EQ(Exchanges(store), (std::vector<std::string>{"b", "c", "d", "e"}));
-  EXPECT_TRUE(store.RemoveFirst("DX1", "CW", "40"));
+  EXPECT_TRUE(store.RemoveFirstLike(Record("DX1", "CW", "40")));
   EXPECT_EQ(Exchanges(store), (std::vector<std::string>{"b", "c", "e"}));
-  EXPECT_FALSE(store.RemoveFirst("DX1", "CW", "40"));
-  EXPECT_FALSE(store.RemoveFirst("dx1", "SSB", "40"));  // exact, case-sensitive
+  EXPECT_FALSE(store.RemoveFirstLike(Record("DX1", "CW", "40")));
+  EXPECT_FALSE(store.RemoveFirstLike(Record("dx1", "SSB", "40")));  // exact, case-sensitive
   EXPECT_EQ(store.Count(), 3u);
+}
+
+// The same station worked again later on the same band and mode; the operator
+// deletes the later QSO.
+TEST(QsoStore, RemovesTheRecordEqualInEveryDetailElseTheOldestWithItsCallModeAndBand) {
+  QsoRecord early = Record("UA1A", "CW", "80", "011");
+  early.qsoTime = testing::ValidDate(OleDate(2024, 2, 18, 1, 0));
+  early.frequencyKhz = 3550;
+  early.rstSent = "599";
+  early.rstReceived = "579";
+  early.exchangeSent = "001";
+  QsoRecord late = early;
+  late.qsoTime = testing::ValidDate(OleDate(2024, 2, 18, 2, 0));
+  late.exchangeReceived = "W12";
+
+  struct Request {
+    const char* what;
+    std::function<void(QsoRecord&)> change;
+    const char* kept;
+  };
+  const Request requests[] = {
+      {"the later QSO", [](QsoRecord&) {}, "011"},
+      {"its time within the same second", [](QsoRecord& q) { q.qsoTime.date += 0.4 / 86400; },
+       "011"},
+      {"its time in another second", [](QsoRecord& q) { q.qsoTime.date += 0.6 / 86400; }, "W12"},
+      {"its time without a calendar time", [](QsoRecord& q) { q.qsoTime.status = 2; }, "W12"},
+      {"another frequency", [](QsoRecord& q) { q.frequencyKhz = 3551; }, "W12"},
+      {"another report sent", [](QsoRecord& q) { q.rstSent = "589"; }, "W12"},
+      {"another report received", [](QsoRecord& q) { q.rstReceived = "589"; }, "W12"},
+      {"another exchange sent", [](QsoRecord& q) { q.exchangeSent = "002"; }, "W12"},
+      {"another exchange received", [](QsoRecord& q) { q.exchangeReceived = "W13"; }, "W12"},
+  };
+  for (const Request& request : requests) {
+    SCOPED_TRACE(request.what);
+    QsoStore store;
+    store.Add(early);
+    store.Add(late);
+    QsoRecord wanted = late;
+    request.change(wanted);
+    EXPECT_TRUE(store.RemoveFirstLike(wanted));
+    EXPECT_EQ(Exchanges(store), std::vector<std::string>{request.kept});
+    EXPECT_EQ(store.TallyOf("80")->Qsos(), 1);
+  }
 }
 
 TEST(QsoStore, IndexFollowsAddsRemovesAndClear) {
@@ -46,7 +95,7 @@ TEST(QsoStore, IndexFollowsAddsRemovesAndClear) {
   EXPECT_EQ(store.WithCall("").size(), 1u);
   EXPECT_EQ(store.CountOnBand("80"), 2u);
 
-  store.RemoveFirst("DX1", "CW", "80");
+  store.RemoveFirstLike(Record("DX1", "CW", "80"));
   EXPECT_EQ(store.WithCall("DX1").size(), 1u);
   EXPECT_EQ(store.WithCall("DX1").front()->band, "40");
   EXPECT_EQ(store.CountOnBand("80"), 1u);
@@ -78,13 +127,13 @@ TEST(QsoStore, BandTallyCountsMarkedStationsUntilTheirLastRecordGoes) {
   EXPECT_EQ(tally->Ssb(), 1);
   EXPECT_EQ(tally->Kvant(), 2);
 
-  store.RemoveFirst("DX1", "CW", "40");
+  store.RemoveFirstLike(Record("DX1", "CW", "40"));
   EXPECT_EQ(store.TallyOf("40")->Kvant(), 2);  // the other CW record still marks DX1
-  store.RemoveFirst("DX1", "CW", "40");
-  store.RemoveFirst("DX1", "SSB", "40");
+  store.RemoveFirstLike(Record("DX1", "CW", "40"));
+  store.RemoveFirstLike(Record("DX1", "SSB", "40"));
   EXPECT_EQ(store.TallyOf("40")->Kvant(), 0);
   EXPECT_EQ(store.TallyOf("40")->Qsos(), 0);
-  store.RemoveFirst("", "CW", "40");
+  store.RemoveFirstLike(Record("", "CW", "40"));
   EXPECT_EQ(store.TallyOf("40"), nullptr);
 }
 

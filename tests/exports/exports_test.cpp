@@ -94,6 +94,27 @@ TEST_F(ExportsTest, ResultIsTheSummaryTextAndTheClaimedScoreIsStored) {
   EXPECT_EQ(ReadFileBytes("Plugins/ZORVA.ini"), "[Settings]\r\nClaimed=10\r\n");
 }
 
+TEST_F(ExportsTest, RemovingTheLaterOfTwoQsosWithOneStationKeepsTheEarlierOne) {
+  plugin_.Reset(0, "UA1AAA", &contestDate_);
+  TestQso early = Qso("UA1A", "80", "CW", "011");
+  early.date = OleDate(2013, 2, 5, 1, 0);
+  TestQso late = Qso("UA1A", "80", "CW", "W12");
+  late.date = OleDate(2013, 2, 5, 2, 0);
+  plugin_.Add(early);
+  plugin_.Add(late);
+  EXPECT_EQ(plugin_.Remove(late), 1);
+
+  int score = 7;
+  EXPECT_STREQ(plugin_.getResult(&score),
+               "\t   Kesdra Velk Test 05.02.2013\r\n"
+               "\t\tContestant: UA1AAA\r\n"
+               "\tQSOs\tPoints\tCW\tSSB\tKvant\r\n"
+               "80\t 1\t 1\t 1\t 0\t 0\r\n"
+               "Total\t 1\t 1\t 1\t 0\t 0\r\n"
+               "\r\n"
+               "Score: = 0\r\n");
+}
+
 TEST_F(ExportsTest, EmptyLogGivesExactlyTheHeaderTotalsAndScore) {
   plugin_.Reset(0, "UA1AAA", &contestDate_);
   int score = 7;

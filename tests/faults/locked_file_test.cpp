@@ -2,8 +2,6 @@
 // scanner): the host gets the same answers, and the locked file is unchanged.
 
 #include <gtest/gtest.h>
-
-#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 #include <filesystem>

@@ -6,7 +6,6 @@
 // terminal form is cancelled as well.
 
 #if defined(_WIN32)
-#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 #include <atomic>

@@ -11,13 +11,15 @@ namespace {
 TEST(CommandLine, ReadsEveryOption) {
   const Options options = ParseCommandLine(
       {"--dir", "work", "--cabrillo", "--call=R3KV/P", "--date", "2024-02-18", "--repeats", "--raw",
-       "--confirm-details", "--plugin", "x/Stats.dll", "log.adi"});
+       "--confirm-details", "--plugin", "x/Stats.dll", "--html", "r.html", "--lang=ru", "log.adi"});
   EXPECT_EQ(options.adifFile, "log.adi");
   EXPECT_EQ(options.workingFolder, "work");
   EXPECT_EQ(options.ownCall, "R3KV/P");
   ASSERT_TRUE(options.contestDate);
   EXPECT_EQ(options.contestDate->day, 18);
   EXPECT_EQ(options.plugin, "x/Stats.dll");
+  EXPECT_EQ(options.htmlFile, "r.html");
+  EXPECT_EQ(options.language, ReportLanguage::kRussian);
   EXPECT_TRUE(options.cabrillo && options.repeats && options.raw && options.confirmDetails);
 }
 
@@ -25,7 +27,8 @@ TEST(CommandLine, DefaultsAndFilesAfterDoubleDash) {
   const Options options = ParseCommandLine({"--", "--odd-name.adi"});
   EXPECT_EQ(options.adifFile, "--odd-name.adi");
   EXPECT_EQ(options.workingFolder, ".");
-  EXPECT_FALSE(options.plugin || options.ownCall || options.contestDate);
+  EXPECT_FALSE(options.plugin || options.ownCall || options.contestDate || options.htmlFile ||
+               options.language);
   EXPECT_FALSE(options.cabrillo || options.repeats || options.raw || options.confirmDetails);
 }
 
@@ -39,6 +42,8 @@ TEST(CommandLine, MistakesAreUsageErrors) {
       {"--date", "18.02.2024", "a.adi"},
       {"--frobnicate", "a.adi"},
       {"--cabrillo=yes", "a.adi"},
+      {"--html", "", "a.adi"},
+      {"--lang", "de", "a.adi"},
   };
   for (const auto& arguments : mistakes) {
     EXPECT_THROW(ParseCommandLine(arguments), UsageError) << testing::PrintToString(arguments);

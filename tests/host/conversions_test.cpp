@@ -53,6 +53,14 @@ TEST(QsoDateTime, OleDaysCountFromTheLastDaysOf1899) {
   EXPECT_DOUBLE_EQ(ToOleDate({2013, 2, 5}, 9 * 3600 + 7 * 60), 41310.0 + 547.0 / 1440.0);
 }
 
+TEST(QsoDateTime, EveryDayNumberReadsBackAsItsDate) {
+  for (long day = DaysSinceOleEpoch({1900, 1, 1}); day <= 2958465; ++day) {
+    ASSERT_EQ(DaysSinceOleEpoch(DateOfOleDay(day)), day);
+  }
+  const QsoDate leapDay = DateOfOleDay(DaysSinceOleEpoch({2024, 2, 29}));
+  EXPECT_EQ(leapDay.year * 10000 + leapDay.month * 100 + leapDay.day, 20240229);
+}
+
 // The plug-in's own reading of the date-time is the oracle: every second of a
 // day, on days around the edges of months, years and centuries, reads back as
 // the date and time it was made from.

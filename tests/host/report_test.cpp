@@ -63,7 +63,7 @@ TEST(Report, RepeatsNameBothQsos) {
   RunResult result = Written();
   result.repeatsAsked = true;
   result.repeats = {TourRepeat{57, QsoDate{2024, 2, 18}, 15 * 3600 + 34 * 60 + 50, "R3AF", "80",
-                               "CW", 56, 15 * 3600 + 34 * 60 + 19}};
+                               "CW", 56, QsoDate{2024, 2, 18}, 15 * 3600 + 34 * 60 + 19}};
   EXPECT_NE(FormatReport(result).find(
                 "\nRepeats within one tour (the tour check would have warned): 1\n"
                 "  record   57  2024-02-18 15:34:50  R3AF  80  CW  as record 56 at 15:34:19\n"),

@@ -1,10 +1,12 @@
 # Scores examples/sample.adi with stats-host in a fresh working folder and
 # compares what it prints and what the plug-in writes with golden/.
-#   -DSTATS_HOST=<program> -DEMULATOR=<wine wrapper or empty> -DVARIANT=report|raw
+#   -DSTATS_HOST=<program> -DEMULATOR=<wine wrapper or empty> -DVARIANT=report|raw|html-en
 #   -DSOURCE_DIR=<repository> -DWORK_DIR=<scratch folder> [-DUPDATE=ON]
-# report: --cabrillo --confirm-details --repeats; compares the printed report,
-#         err.txt and the Cabrillo log, and checks the Claimed key of ZORVA.ini.
-# raw:    --raw; compares the plug-in's summary text byte for byte.
+# report:  --cabrillo --confirm-details --repeats --html (Russian); compares the
+#          printed report, err.txt, the Cabrillo log and the HTML page, and
+#          checks the Claimed key of ZORVA.ini.
+# raw:     --raw; compares the plug-in's summary text byte for byte.
+# html-en: --cabrillo --confirm-details --html (English); compares the HTML page.
 # UPDATE=ON writes the results into golden/ instead of comparing.
 cmake_minimum_required(VERSION 3.25)
 
@@ -17,10 +19,16 @@ file(MAKE_DIRECTORY "${WORK_DIR}")
 set(arguments --dir "${WORK_DIR}")
 if(VARIANT STREQUAL "report")
   file(COPY "${SOURCE_DIR}/examples/cabrillo.ini" DESTINATION "${WORK_DIR}")
-  list(APPEND arguments --cabrillo --confirm-details --repeats)
+  list(APPEND arguments --cabrillo --confirm-details --repeats
+       --html "${WORK_DIR}/report-ru.html" --lang ru)
   # golden files, and what each is compared with ("-": what stats-host printed)
-  set(golden_names report.txt err.txt R3KV.cbr)
-  set(written_names - err.txt R3KV.cbr)
+  set(golden_names report.txt err.txt R3KV.cbr report-ru.html)
+  set(written_names - err.txt R3KV.cbr report-ru.html)
+elseif(VARIANT STREQUAL "html-en")
+  file(COPY "${SOURCE_DIR}/examples/cabrillo.ini" DESTINATION "${WORK_DIR}")
+  list(APPEND arguments --cabrillo --confirm-details --html "${WORK_DIR}/report-en.html" --lang en)
+  set(golden_names report-en.html)
+  set(written_names report-en.html)
 elseif(VARIANT STREQUAL "raw")
   list(APPEND arguments --raw)
   set(golden_names raw-summary.txt)

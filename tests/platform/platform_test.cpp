@@ -10,13 +10,13 @@
 #include <memory>
 #include <string>
 
-#include "scratch_folder.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
-using platform_test::ReadBytes;
-using platform_test::ScratchFolder;
-using platform_test::WriteBytes;
+using stats::testing::ReadFileBytes;
+using stats::testing::TempDir;
+using stats::testing::WriteFileBytes;
 
 std::time_t SecondsSinceEpoch(const stats::UtcTime& time) {
   using namespace std::chrono;
@@ -42,31 +42,31 @@ TEST(SystemPlatform, CurrentUtcTimeIsTheClockInUtc) {
 
 TEST(SystemPlatform, StartingAMissingProgramFails) {
   const auto platform = stats::MakeSystemPlatform();
-  const ScratchFolder folder;
+  const TempDir folder;
   EXPECT_FALSE(platform->StartProgram(folder.Path("Zarnik.exe", '\\')));
   EXPECT_FALSE(platform->StartProgram(".\\no_such_folder\\Zarnik.exe"));
 }
 
-TEST(SystemPlatform, ReplaceFileMovesOverAnExistingFile) {
+TEST(SystemPlatform, MoveFileOverReplacesAnExistingFile) {
   const auto platform = stats::MakeSystemPlatform();
-  const ScratchFolder folder;
-  WriteBytes(folder.Path("log.tmp"), "new");
-  WriteBytes(folder.Path("log.cbr"), "old");
+  const TempDir folder;
+  WriteFileBytes(folder.Path("log.tmp"), "new");
+  WriteFileBytes(folder.Path("log.cbr"), "old");
 
-  ASSERT_TRUE(platform->ReplaceFile(folder.Path("log.tmp", '\\'), folder.Path("log.cbr", '\\')));
-  EXPECT_EQ(ReadBytes(folder.Path("log.cbr")), "new");
+  ASSERT_TRUE(platform->MoveFileOver(folder.Path("log.tmp", '\\'), folder.Path("log.cbr", '\\')));
+  EXPECT_EQ(ReadFileBytes(folder.Path("log.cbr")), "new");
   EXPECT_FALSE(std::filesystem::exists(folder.Path("log.tmp")));
 
-  ASSERT_TRUE(platform->ReplaceFile(folder.Path("log.cbr", '\\'), folder.Path("fresh.cbr", '\\')));
-  EXPECT_EQ(ReadBytes(folder.Path("fresh.cbr")), "new");
+  ASSERT_TRUE(platform->MoveFileOver(folder.Path("log.cbr", '\\'), folder.Path("fresh.cbr", '\\')));
+  EXPECT_EQ(ReadFileBytes(folder.Path("fresh.cbr")), "new");
 }
 
-TEST(SystemPlatform, ReplaceFileWithoutASourceKeepsTheTarget) {
+TEST(SystemPlatform, MoveFileOverWithoutASourceKeepsTheTarget) {
   const auto platform = stats::MakeSystemPlatform();
-  const ScratchFolder folder;
-  WriteBytes(folder.Path("log.cbr"), "old");
-  EXPECT_FALSE(platform->ReplaceFile(folder.Path("log.tmp", '\\'), folder.Path("log.cbr", '\\')));
-  EXPECT_EQ(ReadBytes(folder.Path("log.cbr")), "old");
+  const TempDir folder;
+  WriteFileBytes(folder.Path("log.cbr"), "old");
+  EXPECT_FALSE(platform->MoveFileOver(folder.Path("log.tmp", '\\'), folder.Path("log.cbr", '\\')));
+  EXPECT_EQ(ReadFileBytes(folder.Path("log.cbr")), "old");
 }
 
 }  // namespace

@@ -6,23 +6,24 @@
 
 #include <cerrno>
 #include <chrono>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <thread>
 
-#include "scratch_folder.h"
 #include "stats/platform/platform.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
-using platform_test::ReadBytes;
-using platform_test::ScratchFolder;
-using platform_test::WriteBytes;
+using stats::testing::ReadFileBytes;
+using stats::testing::TempDir;
+using stats::testing::WriteFileBytes;
 
 // Writes a shell script that stores its second argument in the file named by its first.
-std::string WriteMarkerScript(const ScratchFolder& folder, bool executable = true) {
+std::string WriteMarkerScript(const TempDir& folder, bool executable = true) {
   const std::string path = folder.Path("marker.sh");
-  WriteBytes(path, "#!/bin/sh\nprintf '%s' \"$2\" > \"$1.part\" && mv \"$1.part\" \"$1\"\n");
+  WriteFileBytes(path, "#!/bin/sh\nprintf '%s' \"$2\" > \"$1.part\" && mv \"$1.part\" \"$1\"\n");
   chmod(path.c_str(), executable ? 0755 : 0644);
   return path;
 }
@@ -30,7 +31,7 @@ std::string WriteMarkerScript(const ScratchFolder& folder, bool executable = tru
 // The marker appears once the started program has run; a bounded wait, no timing.
 std::optional<std::string> WaitForFile(const std::string& path) {
   for (int attempt = 0; attempt < 1000; ++attempt) {
-    if (auto bytes = ReadBytes(path)) return bytes;
+    if (std::filesystem::exists(path)) return ReadFileBytes(path);
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   return std::nullopt;
@@ -40,7 +41,7 @@ bool HasChildProcesses() { return waitpid(-1, nullptr, WNOHANG) != -1 || errno !
 
 TEST(PosixPlatform, StartsAProgramWithBackslashPathsAndItsArguments) {
   const auto platform = stats::MakeSystemPlatform();
-  const ScratchFolder folder;
+  const TempDir folder;
   WriteMarkerScript(folder);
 
   ASSERT_TRUE(platform->StartProgram("  " + folder.Path("marker.sh", '\\') + "  " +
@@ -50,7 +51,7 @@ TEST(PosixPlatform, StartsAProgramWithBackslashPathsAndItsArguments) {
 
 TEST(PosixPlatform, LeavesNoChildProcessBehind) {
   const auto platform = stats::MakeSystemPlatform();
-  const ScratchFolder folder;
+  const TempDir folder;
   WriteMarkerScript(folder);
 
   ASSERT_TRUE(platform->StartProgram(folder.Path("marker.sh") + " " + folder.Path("a") + " x"));
@@ -62,7 +63,7 @@ TEST(PosixPlatform, LeavesNoChildProcessBehind) {
 
 TEST(PosixPlatform, ReportsAProgramThatCanNotBeStarted) {
   const auto platform = stats::MakeSystemPlatform();
-  const ScratchFolder folder;
+  const TempDir folder;
   WriteMarkerScript(folder, false);
 
   EXPECT_FALSE(platform->StartProgram(folder.Path("marker.sh") + " " + folder.Path("a") + " x"));

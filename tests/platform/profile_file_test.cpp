@@ -4,7 +4,7 @@
 // Cases in which wine's output differs from what Windows documents are kept for
 // our implementation only, at the end of this file.
 
-#include "stats/platform/profile_file.h"
+#include "stats/profile_file.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +14,14 @@
 #include <ostream>
 #include <string>
 
-#include "scratch_folder.h"
 #include "stats/platform/platform.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
-using platform_test::ReadBytes;
-using platform_test::ScratchFolder;
-using platform_test::WriteBytes;
+using stats::testing::ReadFileBytes;
+using stats::testing::TempDir;
+using stats::testing::WriteFileBytes;
 
 constexpr std::size_t kSettingsBuffer = 10000;
 
@@ -39,8 +39,14 @@ struct ProfileBackend {
 
 void PrintTo(const ProfileBackend& backend, std::ostream* out) { *out << backend.name; }
 
+// Our implementation replaces the file through the system platform.
 ProfileBackend OurBackend() {
-  return {"ProfileFile", '/', stats::ReadProfileString, stats::WriteProfileString};
+  std::shared_ptr<stats::Platform> platform = stats::MakeSystemPlatform();
+  return {"ProfileFile", '/', stats::ReadProfileFile,
+          [platform](const std::string& path, const std::string& section, const std::string& key,
+                     const std::string& value) {
+            return stats::WriteProfileFile(*platform, path, section, key, value);
+          }};
 }
 
 ProfileBackend SystemBackend() {
@@ -53,11 +59,11 @@ ProfileBackend SystemBackend() {
   return {name, '\\',
           [platform](const std::string& path, const std::string& section, const std::string& key,
                      const std::string& defaultValue, std::size_t bufferSize) {
-            return platform->ReadProfileString(section, key, defaultValue, path, bufferSize);
+            return platform->ReadProfileValue(section, key, defaultValue, path, bufferSize);
           },
           [platform](const std::string& path, const std::string& section, const std::string& key,
                      const std::string& value) {
-            return platform->WriteProfileString(section, key, value, path);
+            return platform->WriteProfileValue(section, key, value, path);
           }};
 }
 
@@ -71,10 +77,12 @@ class ProfileFunctions : public ::testing::TestWithParam<ProfileBackend> {
   bool Write(const std::string& section, const std::string& key, const std::string& value) const {
     return GetParam().write(path_, section, key, value);
   }
-  void GivenFile(const std::string& bytes) const { WriteBytes(bytesPath_, bytes); }
-  std::string FileBytes() const { return ReadBytes(bytesPath_).value_or("<no file>"); }
+  void GivenFile(const std::string& bytes) const { WriteFileBytes(bytesPath_, bytes); }
+  std::string FileBytes() const {
+    return std::filesystem::exists(bytesPath_) ? ReadFileBytes(bytesPath_) : "<no file>";
+  }
 
-  const ScratchFolder folder_;
+  const TempDir folder_;
   const std::string path_ = folder_.Path("ZORVA.ini", GetParam().separator);
   const std::string bytesPath_ = folder_.Path("ZORVA.ini");
 };
@@ -217,51 +225,56 @@ INSTANTIATE_TEST_SUITE_P(Backends, ProfileFunctions,
 // that can not be set up for the system's functions.
 class OurProfileFile : public ::testing::Test {
  protected:
-  const ScratchFolder folder_;
+  bool Write(const std::string& section, const std::string& key, const std::string& value) {
+    return stats::WriteProfileFile(*platform_, path_, section, key, value);
+  }
+
+  const std::unique_ptr<stats::Platform> platform_ = stats::MakeSystemPlatform();
+  const TempDir folder_;
   const std::string path_ = folder_.Path("ZORVA.ini");
 };
 
 TEST_F(OurProfileFile, KeepsBlankLinesAndTheLayoutOfOtherLines) {
-  WriteBytes(path_,
-             "; top\r\n\r\n[Settings]\r\n  Name = Old  \r\n\r\n  Club = RRC\r\n\r\n[Other]\r\n");
-  ASSERT_TRUE(stats::WriteProfileString(path_, "Settings", "Name", "New"));
-  EXPECT_EQ(ReadBytes(path_),
+  WriteFileBytes(
+      path_, "; top\r\n\r\n[Settings]\r\n  Name = Old  \r\n\r\n  Club = RRC\r\n\r\n[Other]\r\n");
+  ASSERT_TRUE(Write("Settings", "Name", "New"));
+  EXPECT_EQ(ReadFileBytes(path_),
             "; top\r\n\r\n[Settings]\r\nName=New\r\n\r\n  Club = RRC\r\n\r\n[Other]\r\n");
 }
 
 TEST_F(OurProfileFile, PutsANewKeyBeforeTheBlankLinesAndCommentsThatEndItsSection) {
-  WriteBytes(path_, "[Settings]\r\nName=Ivan\r\n\r\n; Other=the log's own\r\n[Other]\r\n");
-  ASSERT_TRUE(stats::WriteProfileString(path_, "Settings", "Club", "RRC"));
-  EXPECT_EQ(ReadBytes(path_),
+  WriteFileBytes(path_, "[Settings]\r\nName=Ivan\r\n\r\n; Other=the log's own\r\n[Other]\r\n");
+  ASSERT_TRUE(Write("Settings", "Club", "RRC"));
+  EXPECT_EQ(ReadFileBytes(path_),
             "[Settings]\r\nName=Ivan\r\nClub=RRC\r\n\r\n; Other=the log's own\r\n[Other]\r\n");
 }
 
 TEST_F(OurProfileFile, WritesCrLfThroughoutAFileThatHadLfLineEnds) {
-  WriteBytes(path_, "[Settings]\nName=Ivan\n\n[Other]\nX=1\n");
-  ASSERT_TRUE(stats::WriteProfileString(path_, "Other", "X", "2"));
-  EXPECT_EQ(ReadBytes(path_), "[Settings]\r\nName=Ivan\r\n\r\n[Other]\r\nX=2\r\n");
+  WriteFileBytes(path_, "[Settings]\nName=Ivan\n\n[Other]\nX=1\n");
+  ASSERT_TRUE(Write("Other", "X", "2"));
+  EXPECT_EQ(ReadFileBytes(path_), "[Settings]\r\nName=Ivan\r\n\r\n[Other]\r\nX=2\r\n");
 }
 
 TEST_F(OurProfileFile, RefusesLineBreaksThatWouldAddLinesToTheFile) {
-  WriteBytes(path_, "[Settings]\r\nName=Ivan\r\n");
-  EXPECT_FALSE(stats::WriteProfileString(path_, "Settings", "Name", "x\r\nClaimed=999"));
-  EXPECT_FALSE(stats::WriteProfileString(path_, "Settings", "Name", "x\nClaimed=999"));
-  EXPECT_FALSE(stats::WriteProfileString(path_, "Settings", "Na\rme", "x"));
-  EXPECT_FALSE(stats::WriteProfileString(path_, "Set]\n[tings", "Name", "x"));
-  EXPECT_FALSE(stats::WriteProfileString(path_, "Settings", "Name", std::string("x\0y", 3)));
-  EXPECT_EQ(ReadBytes(path_), "[Settings]\r\nName=Ivan\r\n");
+  WriteFileBytes(path_, "[Settings]\r\nName=Ivan\r\n");
+  EXPECT_FALSE(Write("Settings", "Name", "x\r\nClaimed=999"));
+  EXPECT_FALSE(Write("Settings", "Name", "x\nClaimed=999"));
+  EXPECT_FALSE(Write("Settings", "Na\rme", "x"));
+  EXPECT_FALSE(Write("Set]\n[tings", "Name", "x"));
+  EXPECT_FALSE(Write("Settings", "Name", std::string("x\0y", 3)));
+  EXPECT_EQ(ReadFileBytes(path_), "[Settings]\r\nName=Ivan\r\n");
 }
 
 TEST_F(OurProfileFile, AFailedWriteLeavesTheFileAsItWas) {
-  WriteBytes(path_, "[Settings]\r\nName=Ivan\r\n");
+  WriteFileBytes(path_, "[Settings]\r\nName=Ivan\r\n");
   std::filesystem::create_directory(path_ + ".tmp");  // the temporary file can not be made
-  EXPECT_FALSE(stats::WriteProfileString(path_, "Settings", "Name", "Petr"));
-  EXPECT_EQ(ReadBytes(path_), "[Settings]\r\nName=Ivan\r\n");
+  EXPECT_FALSE(Write("Settings", "Name", "Petr"));
+  EXPECT_EQ(ReadFileBytes(path_), "[Settings]\r\nName=Ivan\r\n");
 }
 
 TEST_F(OurProfileFile, LeavesNoTemporaryFileBehind) {
-  ASSERT_TRUE(stats::WriteProfileString(path_, "Settings", "Name", "Ivan"));
-  ASSERT_TRUE(stats::WriteProfileString(path_, "Settings", "Name", "Petr"));
+  ASSERT_TRUE(Write("Settings", "Name", "Ivan"));
+  ASSERT_TRUE(Write("Settings", "Name", "Petr"));
   EXPECT_FALSE(std::filesystem::exists(path_ + ".tmp"));
 }
 
@@ -270,28 +283,29 @@ TEST_F(OurProfileFile, LeavesNoTemporaryFileBehind) {
 // do not stop root) is never replaced by one holding only the new key.
 TEST_F(OurProfileFile, AnUnreadableFileIsNotOverwritten) {
   std::filesystem::create_symlink("ZORVA.ini", path_);
-  EXPECT_FALSE(stats::WriteProfileString(path_, "Settings", "Name", "Ivan"));
+  EXPECT_FALSE(Write("Settings", "Name", "Ivan"));
   EXPECT_TRUE(std::filesystem::is_symlink(path_));
 }
 #endif
 
 TEST_F(OurProfileFile, AFolderInPlaceOfTheFileGivesTheDefaultAndRefusesWrites) {
   std::filesystem::create_directory(path_);
-  EXPECT_EQ(stats::ReadProfileString(path_, "Settings", "Name", "DEF", kSettingsBuffer), "DEF");
-  EXPECT_FALSE(stats::WriteProfileString(path_, "Settings", "Name", "Ivan"));
+  EXPECT_EQ(stats::ReadProfileFile(path_, "Settings", "Name", "DEF", kSettingsBuffer), "DEF");
+  EXPECT_FALSE(Write("Settings", "Name", "Ivan"));
   EXPECT_TRUE(std::filesystem::is_directory(path_));
 }
 
 // Wine keeps one space of a default made of spaces only.
 TEST_F(OurProfileFile, ADefaultOfSpacesOnlyGivesAnEmptyText) {
-  EXPECT_EQ(stats::ReadProfileString(path_, "Settings", "Operators", "   ", kSettingsBuffer), "");
+  EXPECT_EQ(stats::ReadProfileFile(path_, "Settings", "Operators", "   ", kSettingsBuffer), "");
 }
 
 TEST_F(OurProfileFile, OnlyTheFirstOfTwoEqualSectionsCounts) {
-  WriteBytes(path_, "[Settings]\r\nName=Ivan\r\n[settings]\r\nClub=RRC\r\n");
-  EXPECT_EQ(stats::ReadProfileString(path_, "Settings", "Club", "DEF", kSettingsBuffer), "DEF");
-  ASSERT_TRUE(stats::WriteProfileString(path_, "Settings", "Club", "CQ"));
-  EXPECT_EQ(ReadBytes(path_), "[Settings]\r\nName=Ivan\r\nClub=CQ\r\n[settings]\r\nClub=RRC\r\n");
+  WriteFileBytes(path_, "[Settings]\r\nName=Ivan\r\n[settings]\r\nClub=RRC\r\n");
+  EXPECT_EQ(stats::ReadProfileFile(path_, "Settings", "Club", "DEF", kSettingsBuffer), "DEF");
+  ASSERT_TRUE(Write("Settings", "Club", "CQ"));
+  EXPECT_EQ(ReadFileBytes(path_),
+            "[Settings]\r\nName=Ivan\r\nClub=CQ\r\n[settings]\r\nClub=RRC\r\n");
 }
 
 }  // namespace

@@ -1,17 +1,8 @@
 // The Win32 platform's notice: a real message box, found and closed by a second
 // thread of this process.
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#undef WriteProfileString
-#undef ReplaceFile
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <chrono>
 #include <string>

@@ -1,4 +1,7 @@
-// The Cabrillo file as written to disk, byte for byte.
+// The Cabrillo writer: its "QSO:" lines, whose columns grow but are never cut,
+// and the file as written to disk, byte for byte.
+
+#include "stats/station/cabrillo_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +19,74 @@ namespace {
 using testing::OleDate;
 using testing::ReadFileBytes;
 using testing::WriteFileBytes;
+
+QsoRecord Sample() {
+  QsoRecord qso;
+  qso.frequencyKhz = 3550;
+  qso.mode = "CW";
+  qso.qsoTime = testing::ValidDate(OleDate(2013, 2, 5, 9, 7, 29.6));
+  qso.rstSent = "599";
+  qso.exchangeSent = "001";
+  qso.call = "DX1";
+  qso.rstReceived = "579";
+  qso.exchangeReceived = "123";
+  return qso;
+}
+
+TEST(QsoLine, ColumnsArePaddedToTheirMinimumWidths) {
+  EXPECT_EQ(FormatQsoLine("UA1AAA", Sample()),
+            "QSO:  3550 CW 2013-02-05 0907 UA1AAA        599 001    DX1           579 123\r\n");
+  QsoRecord shortTexts = Sample();
+  shortTexts.frequencyKhz = 7;
+  shortTexts.mode = "SSB";
+  shortTexts.rstSent = "";
+  shortTexts.exchangeSent = "";
+  shortTexts.call = "";
+  shortTexts.rstReceived = "5";
+  shortTexts.exchangeReceived = "";
+  const std::string blank13(13, ' ');
+  EXPECT_EQ(FormatQsoLine("", shortTexts), "QSO:     7 PH 2013-02-05 0907 " + blank13 + "     " +
+                                               std::string(6, ' ') + " " + blank13 + " 5   \r\n");
+}
+
+TEST(QsoLine, LongValuesWidenTheirColumnsWithoutCutting) {
+  QsoRecord qso = Sample();
+  qso.frequencyKhz = 145500;
+  qso.mode = "FM";  // not a contest mode
+  qso.rstSent = "5999";
+  qso.exchangeSent = "0012345";
+  qso.call = "RA1ABCDEFGHIJK/P";
+  qso.rstReceived = "5799";
+  qso.exchangeReceived = "W123456789";
+  EXPECT_EQ(FormatQsoLine("UA1AAA/MM/QRP1", qso),
+            "QSO: 145500 ?? 2013-02-05 0907 UA1AAA/MM/QRP1 5999 0012345 RA1ABCDEFGHIJK/P "
+            "5799 W123456789\r\n");
+  qso.frequencyKhz = 4294967;
+  EXPECT_EQ(FormatQsoLine("UA1AAA", qso).substr(0, 13), "QSO: 4294967 ");
+}
+
+TEST(QsoLine, ControlBytesOfHostTextsBecomeSpacesAndTheLineStaysOne) {
+  QsoRecord qso = Sample();
+  qso.call = "UA3\r\nAAA";
+  qso.rstSent = "5\t9";
+  qso.exchangeSent =
+      "0\x1B"
+      "1";
+  qso.rstReceived = "\x7F";
+  qso.exchangeReceived = "1\n2\xC8";  // a Windows-1251 letter stays
+  EXPECT_EQ(FormatQsoLine("UA1\rAAA", qso),
+            "QSO:  3550 CW 2013-02-05 0907 UA1 AAA       5 9 0 1    UA3  AAA     " +
+                std::string(5, ' ') + "1 2\xC8\r\n");
+}
+
+TEST(QsoLine, TimeWithoutAValidDateIsEmpty) {
+  QsoRecord qso = Sample();
+  qso.qsoTime = OleDateTime{OleDate(2013, 2, 5), 2};
+  EXPECT_EQ(FormatQsoLine("UA1AAA", qso),
+            "QSO:  3550 CW  UA1AAA        599 001    DX1           579 123\r\n");
+  qso.qsoTime = OleDateTime{OleDate(2013, 2, 5, 23, 59, 59.6), 0};  // rounds into the next day
+  EXPECT_EQ(FormatQsoLine("UA1AAA", qso).substr(0, 29), "QSO:  3550 CW 2013-02-06 0000");
+}
 
 const std::string kHeader =
     "START-OF-LOG: 2.0\r\n"
@@ -36,19 +107,22 @@ const std::string kHeader =
 class CabrilloWriterTest : public ::testing::Test {
  protected:
   CabrilloWriterTest() {
-    station_.callSign = "UA1AAA";
-    station_.category = "SOAB-CW-LP";
-    station_.name = "Ivan";
-    station_.address = "Lenina 1\r\nADDRESS: Moscow";
-    station_.operators = "UA1AAA";
-    station_.soapbox = "73\r\nSOAPBOX: GL";
-    station_.contest = "NOT WRITTEN";
-    station_.claimed = "NOT WRITTEN";
+    StationDetailsForm& details = station_.details;
+    details.callSign = "UA1AAA";
+    details.category = "SOAB-CW-LP";
+    details.name = "Ivan";
+    details.address = "Lenina 1\r\nMoscow";
+    details.operators = "UA1AAA";
+    details.soapbox = "73\r\nGL";
+    details.contest = "NOT WRITTEN";
+    details.claimed = "NOT WRITTEN";
     station_.fileBaseName = "UA1AAA";
   }
-  void AddQso(const std::string& call, const std::string& modeCode) {
-    station_.AddQsoLine(call, 3550, modeCode, testing::ValidDate(OleDate(2013, 2, 5, 9, 7)), "599",
-                        "001", "579", "123");
+  void AddQso(const std::string& call, const std::string& mode) {
+    QsoRecord qso = Sample();
+    qso.call = call;
+    qso.mode = mode;
+    station_.AddQsoLine(qso);
   }
 
   testing::ScopedWorkingDirectory directory_;
@@ -68,7 +142,7 @@ TEST_F(CabrilloWriterTest, IncludeFileIsCopiedUnchangedAndRunsIntoTheFirstQso) {
   const std::string include(kInclude, sizeof kInclude - 1);
   WriteFileBytes("cabrillo.ini", include);
   AddQso("DX1", "CW");
-  AddQso("DX2", "??");
+  AddQso("DX2", "FM");
   station_.WriteCabrilloFile(platform_, 12);
   EXPECT_EQ(ReadFileBytes("UA1AAA.cbr"),
             kHeader + include +
@@ -79,7 +153,7 @@ TEST_F(CabrilloWriterTest, IncludeFileIsCopiedUnchangedAndRunsIntoTheFirstQso) {
 }
 
 TEST_F(CabrilloWriterTest, EachWriteReplacesTheWholeFileAndLeavesNoTemporaryFile) {
-  for (int i = 0; i < 50; ++i) AddQso("DX" + std::to_string(i), "PH");
+  for (int i = 0; i < 50; ++i) AddQso("DX" + std::to_string(i), "SSB");
   station_.WriteCabrilloFile(platform_, 12);
   station_.ClearQsoLines();
   station_.WriteCabrilloFile(platform_, -7);
@@ -92,7 +166,7 @@ TEST_F(CabrilloWriterTest, EachWriteReplacesTheWholeFileAndLeavesNoTemporaryFile
 
 class FailingReplacePlatform : public testing::FakePlatform {
  public:
-  bool ReplaceFile(const std::string&, const std::string&) override { return false; }
+  bool MoveFileOver(const std::string&, const std::string&) override { return false; }
 };
 
 TEST_F(CabrilloWriterTest, FailedWriteKeepsThePreviousLog) {
@@ -114,7 +188,7 @@ TEST_F(CabrilloWriterTest, DialogCallSignIsInTheLogWhileTheNameFollowsTheHostCal
     return true;
   };
   station_.EditStationDetails(platform_, " R<1>:\"A|B?*\x01/x\\y ");
-  AddQso("DX1", "PM");
+  AddQso("DX1", "BPSK62");
   station_.WriteCabrilloFile(platform_, 0);
 
   const std::string log = ReadFileBytes("R_1___A_B____x_y.cbr");

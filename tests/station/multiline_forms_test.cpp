@@ -24,8 +24,9 @@ TEST(MultiLineForms, ThreeLinesBecomeOneSettingsLineAndComeBackUnchanged) {
   const std::string settings = EditToSettingsForm(edit);
   EXPECT_EQ(settings, "Lenina 1<CR><LF>Moscow<CR><LF>Russia");
   EXPECT_EQ(SettingsToEditForm(settings), edit);
-  EXPECT_EQ(SettingsToCabrilloForm(settings, kAddressTag),
+  EXPECT_EQ(SettingsToCabrilloForm(settings, "ADDRESS: "),
             "Lenina 1\r\nADDRESS: Moscow\r\nADDRESS: Russia");
+  EXPECT_EQ(EditToCabrilloForm(edit, "ADDRESS: "), SettingsToCabrilloForm(settings, "ADDRESS: "));
 }
 
 TEST(MultiLineForms, LoneBreaksAndTypedMarksFollowTheEscapingRules) {
@@ -34,11 +35,12 @@ TEST(MultiLineForms, LoneBreaksAndTypedMarksFollowTheEscapingRules) {
   // A "<CR>" typed as text is stored as typed, starts a new line in the
   // Cabrillo form and comes back from the settings file as a carriage return.
   EXPECT_EQ(EditToSettingsForm("73<CR>GL"), "73<CR>GL");
-  EXPECT_EQ(SettingsToCabrilloForm("73<CR>GL", kSoapboxTag), "73\r\nSOAPBOX: GL");
+  EXPECT_EQ(SettingsToCabrilloForm("73<CR>GL", "SOAPBOX: "), "73\r\nSOAPBOX: GL");
+  EXPECT_EQ(EditToCabrilloForm("73<CR>GL", "SOAPBOX: "), "73\r\nSOAPBOX: GL");
   EXPECT_EQ(SettingsToEditForm("73<CR>GL"), "73\rGL");
   // A line feed alone ends no Cabrillo line: only "<CR>" does.
-  EXPECT_EQ(SettingsToCabrilloForm("a<LF>b", kSoapboxTag), "ab");
-  EXPECT_EQ(SettingsToCabrilloForm("", kSoapboxTag), "");
+  EXPECT_EQ(SettingsToCabrilloForm("a<LF>b", "SOAPBOX: "), "ab");
+  EXPECT_EQ(SettingsToCabrilloForm("", "SOAPBOX: "), "");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "stats/station/station_log.h"
 #include "tests/support/fake_platform.h"
+#include "tests/support/temp_dir.h"
 
 namespace stats {
 namespace {
@@ -54,8 +55,8 @@ TEST_F(StationDetailsTest, FirstRunPresetsTheHostCallAndFixedTextsAndCancelWrite
     EXPECT_EQ(*empty, "");
   }
   EXPECT_TRUE(platform_.profileWrites.empty());
-  EXPECT_EQ(station_.name, "");
-  EXPECT_EQ(station_.callSign, "UA1AAA");
+  EXPECT_EQ(station_.details.name, "");
+  EXPECT_EQ(station_.details.callSign, "UA1AAA");
   EXPECT_EQ(station_.fileBaseName, "UA1AAA");
 }
 
@@ -88,12 +89,12 @@ TEST_F(StationDetailsTest, OkStoresTheEightKeysInOrderWithEscapedLineBreaks) {
   };
   EXPECT_EQ(platform_.profileWrites, expected);
 
-  EXPECT_EQ(station_.callSign, "UA1AAA/P");
+  EXPECT_EQ(station_.details.callSign, "UA1AAA/P");
   EXPECT_EQ(station_.fileBaseName, "UA1AAA");  // from the host's call, not the dialog's
-  EXPECT_EQ(station_.claimed, "42");           // shown only
-  EXPECT_EQ(station_.address, "Lenina 1\r\nADDRESS: Moscow\r\nADDRESS: Russia");
-  EXPECT_EQ(station_.soapbox, "73\r\nSOAPBOX: GL");
-  EXPECT_EQ(station_.category, "SOAB - MIX - HP");
+  EXPECT_EQ(station_.details.claimed, "42");   // shown only
+  EXPECT_EQ(station_.details.address, "Lenina 1\r\nMoscow\r\nRussia");
+  EXPECT_EQ(station_.details.soapbox, "73\r\nGL");
+  EXPECT_EQ(station_.details.category, "SOAB - MIX - HP");
   EXPECT_TRUE(station_.qsoLines.empty());
 }
 
@@ -132,25 +133,28 @@ TEST_F(StationDetailsTest, StoredValuesAreCutTo9999Characters) {
   EXPECT_EQ(preset.address, std::string(9995, 'a') + "\r");  // the cut falls after "<CR>"
 }
 
-TEST_F(StationDetailsTest, AfterCancelTheLoadedMultiLineDetailsAreInCabrilloForm) {
+TEST_F(StationDetailsTest, AfterCancelTheLoadedMultiLineDetailsAreTaggedInTheCabrilloLog) {
+  const testing::ScopedWorkingDirectory directory;
   Store("Address", "Lenina 1<CR><LF>Moscow");
   Store("SoapBox", "73<CR><LF>GL");
   Store("Operators", "UA1BBB");
   station_.qsoLines = {"QSO: kept\r\n"};
   station_.EditStationDetails(platform_, "UA1AAA");
 
-  EXPECT_EQ(station_.address, "Lenina 1\r\nADDRESS: Moscow");
-  EXPECT_EQ(station_.soapbox, "73\r\nSOAPBOX: GL");
-  EXPECT_EQ(station_.operators, "UA1BBB");
+  EXPECT_EQ(station_.details.address, "Lenina 1\r\nMoscow");
+  EXPECT_EQ(station_.details.operators, "UA1BBB");
   EXPECT_EQ(station_.qsoLines.size(), 1u);
   EXPECT_TRUE(platform_.profileWrites.empty());
+  station_.WriteCabrilloFile(platform_, 0);
+  const std::string log = testing::ReadFileBytes("UA1AAA.cbr");
+  EXPECT_NE(log.find("\r\nADDRESS: Lenina 1\r\nADDRESS: Moscow\r\n"), std::string::npos);
+  EXPECT_NE(log.find("\r\nSOAPBOX: 73\r\nSOAPBOX: GL\r\nQSO: kept\r\n"), std::string::npos);
 }
 
 TEST_F(StationDetailsTest, TypedCrMarkIsStoredAsTypedAndReturnsAsACarriageReturn) {
   AnswerOk([](StationDetailsForm& form) { form.soapbox = "73<CR>GL"; });
   station_.EditStationDetails(platform_, "UA1AAA");
   EXPECT_EQ((platform_.profile[{kPath, kSection, "SoapBox"}]), "73<CR>GL");
-  EXPECT_EQ(station_.soapbox, "73\r\nSOAPBOX: GL");
 
   platform_.dialog = [](StationDetailsForm&) { return false; };
   station_.EditStationDetails(platform_, "UA1AAA");

@@ -14,7 +14,7 @@
 #include "tests/support/temp_dir.h"
 
 #if defined(_WIN32)
-#include "tests/station/dialog_driver.h"
+#include "tests/platform/dialog_driver.h"
 #else
 #include "host/details_answer.h"
 #endif

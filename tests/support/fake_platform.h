@@ -36,17 +36,17 @@ class FakePlatform : public Platform {
     return startSucceeds;
   }
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
-  std::string ReadProfileString(const std::string& section, const std::string& key,
-                                const std::string& defaultValue, const std::string& path,
-                                std::size_t bufferSize) override {
+  std::string ReadProfileValue(const std::string& section, const std::string& key,
+                               const std::string& defaultValue, const std::string& path,
+                               std::size_t bufferSize) override {
     const auto found = profile.find({path, section, key});
     std::string value = found == profile.end() ? defaultValue : found->second;
     if (bufferSize == 0) return {};
     if (value.size() > bufferSize - 1) value.resize(bufferSize - 1);
     return value;
   }
-  bool WriteProfileString(const std::string& section, const std::string& key,
-                          const std::string& value, const std::string& path) override {
+  bool WriteProfileValue(const std::string& section, const std::string& key,
+                         const std::string& value, const std::string& path) override {
     profile[{path, section, key}] = value;
     profileWrites.emplace_back(path, section, key, value);
     return true;
@@ -55,7 +55,7 @@ class FakePlatform : public Platform {
     dialogPresets.push_back(form);
     return dialog(form);
   }
-  bool ReplaceFile(const std::string& from, const std::string& to) override {
+  bool MoveFileOver(const std::string& from, const std::string& to) override {
     return std::rename(from.c_str(), to.c_str()) == 0 ||
            (std::remove(to.c_str()) == 0 && std::rename(from.c_str(), to.c_str()) == 0);
   }

@@ -48,16 +48,29 @@ std::string Printed(const char* format, Numbers... numbers) {
   return text;
 }
 
-// The hour of a stored date-time, rounded to the nearest second first; nothing
-// for a value that is not a valid date-time in the calendar's range.
-std::optional<int> HourOf(const OleDateTime& time) {
+struct DayAndSecond {
+  long day = 0;
+  long second = 0;
+  bool operator==(const DayAndSecond&) const = default;
+};
+
+// The day (counted toward zero) and the second of the day of a date-time
+// rounded to the nearest second; nothing for a value that is not a valid
+// date-time in the calendar's range.
+std::optional<DayAndSecond> SecondOf(const OleDateTime& time) {
   if (time.status != 0 || !(time.date >= kMinOleDate && time.date <= kMaxOleDate)) {
     return std::nullopt;
   }
   const double rounded = time.date + (time.date > 0.0 ? 0.5 : -0.5) / 86400.0;
   const double days = std::fabs(rounded);
-  const auto secondOfDay = static_cast<long>((days - std::floor(days)) * 86400.0);
-  return static_cast<int>(secondOfDay / 3600);
+  return DayAndSecond{static_cast<long>(rounded),
+                      static_cast<long>((days - std::floor(days)) * 86400.0)};
+}
+
+std::optional<int> HourOf(const OleDateTime& time) {
+  const std::optional<DayAndSecond> when = SecondOf(time);
+  if (!when) return std::nullopt;
+  return static_cast<int>(when->second / 3600);
 }
 
 std::string Padded(const std::string& band) {
@@ -139,13 +152,25 @@ int LiteralContest::AddQso(const QsoArguments& qso) {
 
 int LiteralContest::RemoveQso(const QsoArguments& qso) {
   if (qso.exchangeReceived.empty() || qso.exchangeSent.empty()) return 0;
-  for (std::size_t i = 0; i < records_.size(); ++i) {
+  // The first record equal to the QSO in everything the host passes; failing
+  // that, the first with its call, mode and band.
+  std::size_t found = records_.size();
+  for (std::size_t i = 0; i < records_.size() && found == records_.size(); ++i) {
     const Record& record = records_[i];
-    if (record.call == qso.call && record.mode == qso.mode && record.band == qso.band) {
-      records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(i));
-      break;
+    if (record.call == qso.call && record.mode == qso.mode && record.band == qso.band &&
+        SecondOf(record.qsoTime) == SecondOf(qso.qsoTime) &&
+        record.frequencyKhz == qso.frequencyHz / 1000u && record.rstSent == qso.rstSent &&
+        record.rstReceived == qso.rstReceived && record.exchangeSent == qso.exchangeSent &&
+        record.exchangeReceived == qso.exchangeReceived) {
+      found = i;
     }
   }
+  for (std::size_t i = 0; i < records_.size() && found == records_.size(); ++i) {
+    const Record& record = records_[i];
+    if (record.call == qso.call && record.mode == qso.mode && record.band == qso.band) found = i;
+  }
+  if (found < records_.size())
+    records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(found));
   return 1;
 }
 
@@ -218,9 +243,18 @@ const char* LiteralContest::GetResult(int* score) {
       product, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
   summaryText_ += Printed("\r\nScore: = %i\r\n", claimed);
   if (score != nullptr) *score = claimed;
-  platform_.WriteProfileString("Settings", "Claimed", Printed("%i", claimed), "Plugins\\ZORVA.ini");
+  platform_.WriteProfileValue("Settings", "Claimed", Printed("%i", claimed), "Plugins\\ZORVA.ini");
   if (reportMode_ != 0 && score != nullptr) *score = -1;
   return summaryText_.c_str();
+}
+
+int LiteralContest::IsValidExchange(std::string_view exchange, int forceInvalid) {
+  if (forceInvalid != 0 || exchange == "599") return 0;
+  if (exchange.size() != 3 && exchange.size() != 4) return 0;
+  for (const char c : exchange) {
+    if (c < '0' || c > '9') return 0;
+  }
+  return 1;
 }
 
 }  // namespace stats::testing

@@ -8,10 +8,11 @@
 // trusted without trusting the indexes of the real store; the benchmarks run it
 // beside Contest to show what those indexes save.
 //
-// It covers what the entry points return (codes, warning, summary, score), the
-// problem log and the "Claimed" setting. The companion start, the station
-// details and the Cabrillo export are not modelled: a nonzero report mode only
-// turns the score handed back into -1, as it does in Contest.
+// It covers what the entry points return (codes, warning, summary, score, the
+// exchange check), the problem log and the "Claimed" setting. The companion
+// start, the station details and the Cabrillo export are not modelled: a
+// nonzero report mode only turns the score handed back into -1, as it does in
+// Contest. The entry-point fuzzer checks the plug-in against it too.
 
 #include <cstdint>
 #include <string>
@@ -38,6 +39,7 @@ class LiteralContest {
   int CheckCall(std::string_view call, std::string_view mode, std::string_view auxText,
                 std::string_view band, char* messageBuffer);
   const char* GetResult(int* score);
+  static int IsValidExchange(std::string_view exchange, int forceInvalid);
 
   std::size_t Count() const noexcept { return records_.size(); }
 

@@ -1,10 +1,13 @@
 #pragma once
 
-// A fresh, empty working directory for one test; the previous one is restored
-// and the folder removed afterwards.
+// Scratch folders for tests, fuzzers and the long run, and whole-file byte
+// access. A TempDir is a fresh, empty folder under the system's temporary
+// folder, removed with all it holds when the object goes; a
+// ScopedWorkingDirectory is one that is also the current directory meanwhile.
 
-#include <atomic>
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,9 +16,9 @@
 
 namespace stats::testing {
 
-class ScopedWorkingDirectory {
+class TempDir {
  public:
-  ScopedWorkingDirectory() : previous_(std::filesystem::current_path()) {
+  TempDir() {
     std::random_device seed;
     std::mt19937_64 random(
         seed() ^
@@ -23,23 +26,51 @@ class ScopedWorkingDirectory {
     do {
       path_ = std::filesystem::temp_directory_path() / ("kv-test-" + std::to_string(random()));
     } while (!std::filesystem::create_directory(path_));
-    std::filesystem::current_path(path_);
+  }
+  ~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& Path() const noexcept { return path_; }
+
+  // `file` in the folder, with `separator` between all folders of the path.
+  std::string Path(const std::string& file, char separator = '/') const {
+    std::string text = (path_ / file).string();
+    std::replace(text.begin(), text.end(), '\\', separator);
+    std::replace(text.begin(), text.end(), '/', separator);
+    return text;
+  }
+
+  // Removes everything in the folder, whatever it is (files, folders, links).
+  void Clear() const {
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(path_, ignored)) {
+      std::filesystem::remove_all(entry.path(), ignored);
+    }
+  }
+
+ private:
+  std::filesystem::path path_;
+};
+
+class ScopedWorkingDirectory : public TempDir {
+ public:
+  ScopedWorkingDirectory() : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(Path());
   }
   ~ScopedWorkingDirectory() {
     std::error_code ignored;
     std::filesystem::current_path(previous_, ignored);
-    std::filesystem::remove_all(path_, ignored);
   }
-  ScopedWorkingDirectory(const ScopedWorkingDirectory&) = delete;
-  ScopedWorkingDirectory& operator=(const ScopedWorkingDirectory&) = delete;
-
-  const std::filesystem::path& Path() const { return path_; }
 
  private:
   std::filesystem::path previous_;
-  std::filesystem::path path_;
 };
 
+// The file's bytes; empty when it can not be read.
 inline std::string ReadFileBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

@@ -1,0 +1,13 @@
+#include "stats/rules/exchange.h"
+
+namespace stats {
+
+bool IsValidExchange(std::string_view exchange) noexcept {
+  if (exchange == "599" || exchange.size() < 3 || exchange.size() > 4) return false;
+  for (const char c : exchange) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+}  // namespace stats

@@ -1,0 +1,34 @@
+#pragma once
+
+// The contest's modes, one row each: only QSOs in these modes are accepted.
+// Each row gives the mode's code in the Cabrillo log and the summary column
+// that counts it. Marked stations count once in CW and once in the other modes
+// together.
+
+#include <array>
+#include <string_view>
+
+namespace stats {
+
+enum class ModeColumn { kCw, kSsb, kNone };
+
+struct ContestMode {
+  std::string_view name;  // as the host names it; compared exactly
+  std::string_view cabrilloCode;
+  ModeColumn column;
+};
+
+inline constexpr std::array<ContestMode, 4> kContestModes{{
+    {"CW", "CW", ModeColumn::kCw},
+    {"BPSK63", "PM", ModeColumn::kNone},
+    {"BPSK62", "PM", ModeColumn::kNone},
+    {"SSB", "PH", ModeColumn::kSsb},
+}};
+
+// The row of the mode called `name`; null for a mode the contest does not know.
+const ContestMode* FindContestMode(std::string_view name) noexcept;
+
+// The summary column of the mode called `name`; kNone for unknown modes.
+ModeColumn ColumnOfMode(std::string_view name) noexcept;
+
+}  // namespace stats

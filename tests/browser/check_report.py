@@ -1,0 +1,310 @@
+#!/usr/bin/env python3
+"""The HTML report of the sample log in a real browser.
+
+Scores examples/sample.adi with stats-host (--raw --html, once per language),
+opens each page in headless Chromium over the DevTools protocol (through a pipe,
+so nothing but the standard library is needed) and checks that:
+  - the page loads with no console error, no script error and no request other
+    than the page itself;
+  - the rendered DOM shows the claimed score, the per-band rows and totals of
+    the plug-in's summary text, the tour table's totals per band agree with them,
+    and the number of refused QSOs equals the lines of this run's err.txt;
+  - no chart label overlaps another or leaves its chart;
+  - printed on A4 the page is no wider than the paper;
+and saves a screenshot (report-LANG.png) and the printed PDF (report-LANG.pdf).
+"""
+
+import argparse
+import base64
+import json
+import os
+import select
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+CHROMIUM_FLAGS = [
+    "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+    "--disable-background-networking", "--disable-component-update", "--disable-sync",
+    "--disable-extensions", "--hide-scrollbars", "--mute-audio", "--remote-debugging-pipe",
+]
+SCREEN_WIDTH = 800
+A4_PRINTABLE_WIDTH = round((210 - 2 * 12) / 25.4 * 96)  # 12 mm margins of the page's @page
+
+
+class Failure(Exception):
+    pass
+
+
+class Browser:
+    """Chromium driven over --remote-debugging-pipe: JSON messages ended by NUL,
+    commands on the child's fd 3, answers and events on its fd 4."""
+
+    def __init__(self, chromium, profile, log):
+        to_child_read, self._to_child = os.pipe()
+        self._from_child, from_child_write = os.pipe()
+
+        def give_pipes():
+            commands, answers = os.dup(to_child_read), os.dup(from_child_write)
+            os.dup2(commands, 3)
+            os.dup2(answers, 4)
+            os.closerange(5, 1024)
+
+        self._process = subprocess.Popen(
+            [chromium, *CHROMIUM_FLAGS, "--user-data-dir=" + profile],
+            stdin=subprocess.DEVNULL, stdout=log, stderr=log, close_fds=False,
+            preexec_fn=give_pipes)
+        os.close(to_child_read)
+        os.close(from_child_write)
+        self._buffer = b""
+        self._next_id = 0
+        self.events = []
+
+    def close(self):
+        try:
+            self.call("Browser.close", timeout=10)
+        except Failure:
+            pass
+        try:
+            self._process.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            self._process.kill()
+            self._process.wait()
+        os.close(self._to_child)
+        os.close(self._from_child)
+
+    def _receive(self, deadline):
+        while b"\0" not in self._buffer:
+            left = deadline - time.monotonic()
+            if left <= 0 or not select.select([self._from_child], [], [], left)[0]:
+                raise Failure("Chromium did not answer in time")
+            chunk = os.read(self._from_child, 1 << 20)
+            if not chunk:
+                raise Failure("Chromium ended (see its log)")
+            self._buffer += chunk
+        message, self._buffer = self._buffer.split(b"\0", 1)
+        return json.loads(message)
+
+    def call(self, method, params=None, session=None, timeout=30):
+        self._next_id += 1
+        message = {"id": self._next_id, "method": method, "params": params or {}}
+        if session:
+            message["sessionId"] = session
+        os.write(self._to_child, json.dumps(message).encode() + b"\0")
+        deadline = time.monotonic() + timeout
+        while True:
+            answer = self._receive(deadline)
+            if answer.get("id") == self._next_id:
+                if "error" in answer:
+                    raise Failure(f"{method}: {answer['error']}")
+                return answer["result"]
+            self.events.append(answer)
+
+    def wait_for(self, method, timeout=30):
+        deadline = time.monotonic() + timeout
+        while True:
+            for event in self.events:
+                if event.get("method") == method:
+                    return event
+            self.events.append(self._receive(deadline))
+
+
+def run_stats_host(stats_host, source, work, language):
+    folder = os.path.join(work, language)
+    shutil.rmtree(folder, ignore_errors=True)
+    os.makedirs(folder)
+    shutil.copy(os.path.join(source, "examples", "cabrillo.ini"), folder)
+    page = os.path.join(work, f"report-{language}.html")
+    run = subprocess.run(
+        [stats_host, "--dir", folder, "--cabrillo", "--confirm-details", "--raw", "--html", page,
+         "--lang", language, os.path.join(source, "examples", "sample.adi")],
+        stdin=subprocess.DEVNULL, capture_output=True)
+    if run.returncode != 0:
+        raise Failure(f"stats-host ended with {run.returncode}: {run.stderr.decode(errors='replace')}")
+    with open(os.path.join(folder, "err.txt"), "rb") as problem_log:
+        refused = len(problem_log.read().splitlines()) - 1  # after the banner
+    return page, run.stdout.decode("cp1251"), refused
+
+
+def parse_summary(text):
+    """Band rows, the total row (name and five numbers) and the score."""
+    rows, score = [], None
+    for line in text.split("\r\n"):
+        cells = [cell.strip() for cell in line.split("\t")]
+        if len(cells) == 6 and cells[0] and all(c.lstrip("-").isdigit() for c in cells[1:]):
+            rows.append([cells[0]] + [int(c) for c in cells[1:]])
+        elif line.startswith("Score: = "):
+            score = int(line[len("Score: = "):])
+    if not rows or score is None:
+        raise Failure("no summary from stats-host --raw:\n" + text)
+    return rows[:-1], rows[-1], score
+
+
+DOM_QUERY = """(() => {
+  const cells = (selector) => [...document.querySelectorAll(selector)].map(
+      row => [...row.cells].map(cell => cell.innerText.trim()));
+  const text = (selector) => {
+    const element = document.querySelector(selector);
+    return element ? element.innerText.trim() : null;
+  };
+  return JSON.stringify({
+    language: document.documentElement.lang,
+    score: text('#claimed-score'),
+    bands: cells('#band-table tbody tr'),
+    total: cells('#band-table tfoot tr'),
+    tourTotal: cells('#tour-table tfoot tr'),
+    refusedCount: text('#refused-count'),
+    refusedRows: document.querySelectorAll('#refused-table tbody tr').length,
+    charts: document.querySelectorAll('figure svg').length,
+  });
+})()"""
+
+LABEL_QUERY = """(() => {
+  const problems = [];
+  for (const svg of document.querySelectorAll('svg')) {
+    const frame = svg.getBoundingClientRect();
+    const labels = [...svg.querySelectorAll('text')].map(
+        text => ({text: text.textContent, box: text.getBoundingClientRect()}));
+    for (const label of labels) {
+      const b = label.box;
+      if (b.left < frame.left - 0.5 || b.right > frame.right + 0.5 ||
+          b.top < frame.top - 0.5 || b.bottom > frame.bottom + 0.5) {
+        problems.push(`${svg.id || svg.parentElement.innerText.split('\\n')[0]}: "${label.text}" leaves the chart`);
+      }
+    }
+    for (let i = 0; i < labels.length; ++i) {
+      for (let j = i + 1; j < labels.length; ++j) {
+        const a = labels[i].box, b = labels[j].box;
+        const overlap = Math.min(a.right, b.right) - Math.max(a.left, b.left) > 1 &&
+                        Math.min(a.bottom, b.bottom) - Math.max(a.top, b.top) > 1;
+        if (overlap) problems.push(`"${labels[i].text}" overlaps "${labels[j].text}"`);
+      }
+    }
+  }
+  return JSON.stringify(problems);
+})()"""
+
+
+def evaluate(browser, session, expression):
+    result = browser.call("Runtime.evaluate", {"expression": expression, "returnByValue": True},
+                          session)
+    if "exceptionDetails" in result:
+        raise Failure(f"script failed: {result['exceptionDetails']}")
+    return json.loads(result["result"]["value"])
+
+
+def check_dom(dom, language, summary, refused):
+    bands, total, score = summary
+    errors = []
+
+    def expect(what, seen, wanted):
+        if seen != wanted:
+            errors.append(f"{what}: the page shows {seen!r}, the plug-in says {wanted!r}")
+
+    expect("language", dom["language"], language)
+    expect("claimed score", dom["score"], str(score))
+    expect("band rows", dom["bands"], [[row[0]] + [str(n) for n in row[1:]] for row in bands])
+    expect("total row", [row[1:] for row in dom["total"]], [[str(n) for n in total[1:]]])
+    # A tour table cell reads "QSOs +Kvant", or "QSOs" when no Kvant was new.
+    tour_total = [tuple(int(n) for n in (cell.replace("+", "") + " 0").split()[:2])
+                  for cell in (dom["tourTotal"][0][1:] if dom["tourTotal"] else [])]
+    expect("tour table totals (QSOs, Kvant per band, then all)", tour_total,
+           [(row[1], row[5]) for row in bands] + [(total[1], total[5])])
+    expect("refused QSOs", (dom["refusedCount"], dom["refusedRows"]), (str(refused), refused))
+    expect("charts", dom["charts"], 2)
+    return errors
+
+
+def check_page(browser, page, language, summary, refused, out_dir):
+    target = browser.call("Target.createTarget", {"url": "about:blank"})["targetId"]
+    session = browser.call("Target.attachToTarget", {"targetId": target, "flatten": True})[
+        "sessionId"]
+    for domain in ("Page", "Runtime", "Log", "Network"):
+        browser.call(domain + ".enable", session=session)
+    browser.call("Emulation.setDeviceMetricsOverride",
+                 {"width": SCREEN_WIDTH, "height": 1000, "deviceScaleFactor": 1, "mobile": False},
+                 session)
+    browser.events.clear()
+    url = "file://" + os.path.abspath(page)
+    browser.call("Page.navigate", {"url": url}, session)
+    browser.wait_for("Page.loadEventFired")
+
+    errors = check_dom(evaluate(browser, session, DOM_QUERY), language, summary, refused)
+    errors += evaluate(browser, session, LABEL_QUERY)
+
+    height = browser.call("Page.getLayoutMetrics", session=session)["cssContentSize"]["height"]
+    browser.call("Emulation.setDeviceMetricsOverride",
+                 {"width": SCREEN_WIDTH, "height": int(height) + 1, "deviceScaleFactor": 1,
+                  "mobile": False}, session)
+    shot = browser.call("Page.captureScreenshot", {"format": "png", "captureBeyondViewport": True},
+                        session)
+    with open(os.path.join(out_dir, f"report-{language}.png"), "wb") as file:
+        file.write(base64.b64decode(shot["data"]))
+
+    browser.call("Emulation.setEmulatedMedia", {"media": "print"}, session)
+    browser.call("Emulation.setDeviceMetricsOverride",
+                 {"width": A4_PRINTABLE_WIDTH, "height": 1000, "deviceScaleFactor": 1,
+                  "mobile": False}, session)
+    width = evaluate(browser, session, "JSON.stringify(document.documentElement.scrollWidth)")
+    if width > A4_PRINTABLE_WIDTH:
+        errors.append(f"printed, the page is {width} px wide; A4 holds {A4_PRINTABLE_WIDTH} px")
+    pdf = browser.call("Page.printToPDF", {"preferCSSPageSize": True, "printBackground": True},
+                       session, timeout=60)
+    with open(os.path.join(out_dir, f"report-{language}.pdf"), "wb") as file:
+        file.write(base64.b64decode(pdf["data"]))
+
+    for event in browser.events:
+        method, params = event.get("method"), event.get("params", {})
+        if method == "Runtime.consoleAPICalled" and params.get("type") in ("error", "assert"):
+            errors.append(f"console error: {params.get('args')}")
+        elif method == "Runtime.exceptionThrown":
+            errors.append(f"script error: {params.get('exceptionDetails')}")
+        elif method == "Log.entryAdded" and params["entry"].get("level") == "error":
+            errors.append(f"browser error: {params['entry'].get('text')}")
+        elif method == "Network.requestWillBeSent":
+            requested = params["request"]["url"]
+            if requested != url and not requested.startswith("data:"):
+                errors.append(f"the page asked for {requested}")
+    browser.call("Target.closeTarget", {"targetId": target})
+    return errors
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    parser.add_argument("--stats-host", required=True)
+    parser.add_argument("--source", required=True, help="the repository")
+    parser.add_argument("--work", required=True, help="scratch folder; screenshots land here")
+    parser.add_argument("--chromium", default="/usr/bin/chromium")
+    arguments = parser.parse_args()
+
+    if not shutil.which(arguments.chromium):
+        print(f"{arguments.chromium} is missing: scripts/install-dependencies installs it",
+              file=sys.stderr)
+        return 1
+    os.makedirs(arguments.work, exist_ok=True)
+    failures = []
+    with tempfile.TemporaryDirectory(prefix="report-browser-") as profile, \
+            open(os.path.join(arguments.work, "chromium.log"), "wb") as log:
+        browser = Browser(arguments.chromium, profile, log)
+        try:
+            for language in ("ru", "en"):
+                page, summary_text, refused = run_stats_host(
+                    arguments.stats_host, arguments.source, arguments.work, language)
+                summary = parse_summary(summary_text)
+                errors = check_page(browser, page, language, summary, refused, arguments.work)
+                failures += [f"{language}: {error}" for error in errors]
+                print(f"{language}: score {summary[2]}, {len(summary[0])} bands, {refused} refused;"
+                      f" screenshot {os.path.join(arguments.work, f'report-{language}.png')}")
+        except Failure as failure:
+            failures.append(str(failure))
+        finally:
+            browser.close()
+    for failure in failures:
+        print("FAILED " + failure, file=sys.stderr)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
