@@ -4,24 +4,17 @@
 // reading that back gives the same records, without a warning.
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "fuzz/require.h"
 #include "host/adif_reader.h"
 #include "tests/support/adif_records.h"
 
 namespace {
 
-[[noreturn]] void Fail(const char* what) {
-  std::fprintf(stderr, "invariant broken: %s\n", what);
-  std::abort();
-}
-
-void Require(bool holds, const char* what) {
-  if (!holds) Fail(what);
-}
+using fuzz::Fail;
+using fuzz::Require;
 
 bool IsUpper(std::string_view name) {
   for (const char c : name) {
