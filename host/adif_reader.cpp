@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <optional>
 
 #include "host/ascii.h"
@@ -59,9 +60,11 @@ std::string Shown(std::string_view text) {
   return Quoted(Trimmed(shown));
 }
 
-// The bytes of the file from Begin() to End(), read in large blocks. Bytes
-// before the point the reader still needs are dropped when more are read, so
-// the window holds about one record, however large the file.
+// The bytes of the file from where the reader still needs them to End(),
+// read in blocks that grow with the file to kBlockBytes: a small log costs a
+// small buffer, a large one is read in large blocks. Bytes before the point
+// the reader still needs are dropped when more are read, so the window holds
+// about one record, however large the file.
 class Window {
  public:
   explicit Window(ByteSource& source) : source_(source) {}
@@ -69,36 +72,48 @@ class Window {
   std::uint64_t End() const { return base_ + size_; }
   bool AtEnd() const { return atEnd_; }
   const char* At(std::uint64_t offset) const {
-    return buffer_.data() + static_cast<std::size_t>(offset - base_);
+    return buffer_.get() + static_cast<std::size_t>(offset - base_);
   }
   std::uint64_t OffsetOf(const char* byte) const {
-    return base_ + static_cast<std::uint64_t>(byte - buffer_.data());
+    return base_ + static_cast<std::uint64_t>(byte - buffer_.get());
   }
 
   // Reads the next block; the bytes before `keepFrom` may go. False at the end
   // of the file, and when the bytes from `keepFrom` on fill the largest window.
   bool Extend(std::uint64_t keepFrom) {
     if (atEnd_) return false;
+    const std::size_t block = std::clamp(capacity_, kFirstBlockBytes, kBlockBytes);
     const auto drop = static_cast<std::size_t>(keepFrom - base_);
-    if (buffer_.size() - size_ < kBlockBytes && drop > 0) {
-      std::memmove(buffer_.data(), buffer_.data() + drop, size_ - drop);
+    if (capacity_ - size_ < block && drop > 0) {
+      std::memmove(buffer_.get(), buffer_.get() + drop, size_ - drop);
       base_ = keepFrom;
       size_ -= drop;
     }
-    if (buffer_.size() - size_ < kBlockBytes) {
-      const std::size_t largest = kMaxRecordBytes + kBlockBytes;
-      if (buffer_.size() >= largest) return false;
-      buffer_.resize(std::min(largest, std::max(2 * kBlockBytes, 2 * buffer_.size())));
-    }
-    const std::size_t count = source_.Read(buffer_.data() + size_, buffer_.size() - size_);
+    if (capacity_ - size_ < block && !Grow(size_ + block)) return false;
+    const std::size_t count = source_.Read(buffer_.get() + size_, capacity_ - size_);
     if (count == 0) atEnd_ = true;
     size_ += count;
     return count > 0;
   }
 
  private:
+  static constexpr std::size_t kFirstBlockBytes = std::size_t{4} << 10;
+  static constexpr std::size_t kLargestWindow = kMaxRecordBytes + kBlockBytes;
+
+  // Room for at least `bytes`, doubling; false at the largest window.
+  bool Grow(std::size_t bytes) {
+    if (capacity_ >= kLargestWindow) return false;
+    const std::size_t capacity = std::min(kLargestWindow, std::max(bytes, 2 * capacity_));
+    auto buffer = std::make_unique_for_overwrite<char[]>(capacity);
+    if (size_ > 0) std::memcpy(buffer.get(), buffer_.get(), size_);
+    buffer_ = std::move(buffer);
+    capacity_ = capacity;
+    return true;
+  }
+
   ByteSource& source_;
-  std::vector<char> buffer_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t capacity_ = 0;
   std::uint64_t base_ = 0;
   std::size_t size_ = 0;
   bool atEnd_ = false;
