@@ -34,7 +34,7 @@ std::string Qso(const std::string& call, const std::string& mode, const std::str
 Outcome Score(const ScratchFolder& scratch, const std::string& log,
               std::vector<std::string> options = {}) {
   scratch.Write("log.adi", log);
-  fs::current_path(scratch.Path(""));
+  fs::current_path(scratch.Path());
   options.insert(options.end(),
                  {"--dir", "work", "--plugin", stats::testing::BuiltPluginPath(), "log.adi"});
   return StatsHost(options);

@@ -2,15 +2,13 @@
 
 // Whole runs of stats-host in this process, in scratch folders of their own.
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "host/stats_host.h"
+#include "tests/support/temp_dir.h"
 
 #if !defined(_WIN32)
 #include <fcntl.h>
@@ -67,50 +65,28 @@ class Unwritable {
 };
 #endif
 
-// Removes a folder; one that a crashed test left immutable is freed first.
-inline void RemoveFolder(const std::filesystem::path& folder) {
-  std::error_code error;
-  std::filesystem::remove_all(folder, error);
-#if !defined(_WIN32)
-  if (!error) return;
-  SetImmutable(folder, false);
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, error)) {
-    SetImmutable(entry.path(), false);
-  }
-  std::filesystem::remove_all(folder, error);
-#endif
-}
-
-class ScratchFolder {
+// A fresh folder for one test's runs (a folder of its own each time, so that
+// one a crashed test left unwritable never stands in the way); the current
+// folder, which a run changes, is put back afterwards.
+class ScratchFolder : public stats::testing::TempDir {
  public:
-  ScratchFolder() : previous_(std::filesystem::current_path()) {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() /
-            (std::string("stats-host-") + test->test_suite_name() + "-" + test->name());
-    RemoveFolder(path_);
-    std::filesystem::create_directories(path_);
-  }
+  ScratchFolder() : previous_(std::filesystem::current_path()) {}
   ~ScratchFolder() {
     std::error_code ignored;
-    std::filesystem::current_path(previous_, ignored);  // a run enters its working folder
-    RemoveFolder(path_);
+    std::filesystem::current_path(previous_, ignored);
   }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
 
   std::string Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(path_ / name, std::ios::binary) << bytes;
+    stats::testing::WriteFileBytes(Path() / name, bytes);
     return Path(name);
   }
   std::string Read(const std::string& name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return stats::testing::ReadFileBytes(Path() / name);
   }
-  std::string Path(const std::string& name) const { return (path_ / name).string(); }
+  using TempDir::Path;
 
  private:
   std::filesystem::path previous_;
-  std::filesystem::path path_;
 };
 
 struct Outcome {
