@@ -7,10 +7,14 @@
 #include <string_view>
 #include <system_error>
 
+#include "stats/problem_log.h"
+
 namespace host {
 namespace {
 
-constexpr std::string_view kProblemLogBanner = "Pesdra VELK TEST UBN file ";
+// The banner line without its line end.
+constexpr std::string_view kBannerLine =
+    stats::kProblemLogBanner.substr(0, stats::kProblemLogBanner.size() - 1);
 
 bool ReadLine(std::istream& in, std::string& line) {
   if (!std::getline(in, line)) return false;
@@ -46,7 +50,7 @@ std::optional<std::vector<std::string>> ProblemLinesFor(const std::filesystem::p
   if (!std::filesystem::is_regular_file(problemLog, ignored)) return std::nullopt;
   std::ifstream file(problemLog, std::ios::binary);
   std::string line;
-  if (!ReadLine(file, line) || line != kProblemLogBanner) return std::nullopt;
+  if (!ReadLine(file, line) || line != kBannerLine) return std::nullopt;
   std::vector<std::string> lines;
   lines.reserve(calls.size());
   while (ReadLine(file, line)) {

@@ -170,8 +170,8 @@ void HandOver(const fs::path& logFile, const Options& options, StatsPlugin& plug
                    std::string("the log changed while it was scored: ") + changed.what());
   } catch (const std::bad_alloc&) {
     failure = "out of memory after " + std::to_string(result.qsos) + " QSOs";
-  } catch (const PluginFailure& pluginFailure) {
-    failure = pluginFailure.what();
+  } catch (const std::exception& stop) {  // PluginFailure, or a table that can not grow
+    failure = stop.what();
   }
   result.refused = {};
   result.repeats = {};

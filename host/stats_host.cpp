@@ -79,6 +79,9 @@ int RunStatsHost(const std::vector<std::string>& arguments, std::ostream& out, s
   } catch (const std::bad_alloc&) {
     err << "stats-host: out of memory\n";
     return kExitFailed;
+  } catch (const std::exception& error) {
+    err << "stats-host: " << error.what() << "\n";
+    return kExitFailed;
   }
   if (!out.flush()) {
     err << "stats-host: the report could not be written to standard output\n";
