@@ -21,9 +21,10 @@ TEST(Win32Platform, StartsAProgramWithoutWaitingForIt) {
   const TempDir folder;
 
   ASSERT_TRUE(platform->StartProgram("cmd.exe /c echo started>" + folder.Path("marker.txt", '\\')));
-  // The started program creates the file before it writes the line.
+  // The started program creates the file before it writes the line. A new
+  // wine process can take seconds to start on a loaded machine.
   std::optional<std::string> marker;
-  for (int attempt = 0; attempt < 1000 && marker.value_or("").find('\n') == std::string::npos;
+  for (int attempt = 0; attempt < 3000 && marker.value_or("").find('\n') == std::string::npos;
        ++attempt) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
     if (std::filesystem::exists(folder.Path("marker.txt"))) {
