@@ -8,6 +8,8 @@
 #include <system_error>
 
 #include "stats/problem_log.h"
+#include "stats/profile_file.h"
+#include "stats/station/station_fields.h"
 
 namespace host {
 namespace {
@@ -65,13 +67,10 @@ std::optional<std::vector<std::string>> ProblemLinesFor(const std::filesystem::p
 bool HoldsClaimedScore(const std::filesystem::path& settingsFile, long long score) {
   std::error_code ignored;
   if (!std::filesystem::is_regular_file(settingsFile, ignored)) return false;
-  std::ifstream file(settingsFile, std::ios::binary);
-  const std::string wanted = "Claimed=" + std::to_string(score);
-  std::string line;
-  while (ReadLine(file, line)) {
-    if (line == wanted) return true;
-  }
-  return false;
+  constexpr std::size_t kLongEnough = 64;  // any score, with room to tell a longer value
+  return stats::ReadProfileFile(settingsFile.generic_string(), std::string(stats::kSettingsSection),
+                                std::string(stats::kClaimedKey), "",
+                                kLongEnough) == std::to_string(score);
 }
 
 }  // namespace host

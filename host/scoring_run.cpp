@@ -13,6 +13,7 @@
 #include "host/log_pass.h"
 #include "host/output_check.h"
 #include "host/plugin_location.h"
+#include "host/plugin_summary.h"
 #include "host/stats_plugin.h"
 #include "stats/problem_log.h"
 #include "stats/station/file_base_name.h"
@@ -49,19 +50,6 @@ void EnterWorkingFolder(const fs::path& folder) {
   }
 }
 
-// The score the summary text ends with ("Score: = N"), which the plug-in also
-// keeps as Claimed in the settings file.
-std::optional<long long> SummaryScore(const std::string& summaryText) {
-  const std::string_view marker = "Score: = ";
-  const std::size_t at = summaryText.rfind(marker);
-  if (at == std::string::npos) return std::nullopt;
-  try {
-    return std::stoll(summaryText.substr(at + marker.size()));
-  } catch (const std::exception&) {
-    return std::nullopt;
-  }
-}
-
 // The files of the plug-in as they were before the run, to tell afterwards
 // which of them this run wrote.
 struct OutputsBefore {
@@ -88,7 +76,9 @@ void CheckOutputs(RunResult& result, const OutputsBefore& before) {
   }
 
   OutputFile& settings = result.settingsFile;
-  const auto score = SummaryScore(result.summaryText);
+  // The score as the summary text gives it: with a Cabrillo log the host's
+  // integer holds -1 instead.
+  const std::optional<long long> score = ParsePluginSummary(result.summaryText).score;
   if (score && HoldsClaimedScore(kSettingsFile, *score)) {
     settings.written = true;
   } else {
