@@ -55,7 +55,7 @@ std::optional<std::uint64_t> ParseLength(std::string_view text) {
 std::string Shown(std::string_view text) {
   std::string shown(text);
   for (char& c : shown) {
-    if (static_cast<unsigned char>(c) < 32 || c == 127) c = ' ';
+    if (IsControlByte(c)) c = ' ';
   }
   return Quoted(Trimmed(shown));
 }

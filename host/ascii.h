@@ -14,6 +14,9 @@ constexpr char ToLower(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+// Bytes 0 to 31 and 127: they would cut a text (NUL) or break a line.
+constexpr bool IsControlByte(char c) { return static_cast<unsigned char>(c) < 32 || c == 127; }
+
 inline std::string UpperCopy(std::string_view text) {
   std::string result(text);
   for (char& c : result) c = ToUpper(c);

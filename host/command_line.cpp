@@ -1,7 +1,9 @@
 #include "host/command_line.h"
 
+#include <algorithm>
 #include <string_view>
 
+#include "host/ascii.h"
 #include "host/plugin_location.h"
 
 namespace host {
@@ -119,10 +121,8 @@ void Apply(Options& options, std::string_view name, const std::string& value) {
   if (name == "--dir") {
     options.workingFolder = value;
   } else if (name == "--call") {
-    for (const char c : value) {
-      if (static_cast<unsigned char>(c) < 32 || c == 127) {
-        throw UsageError("--call holds a control character");
-      }
+    if (std::any_of(value.begin(), value.end(), IsControlByte)) {
+      throw UsageError("--call holds a control character");
     }
     options.ownCall = value;
   } else if (name == "--plugin") {

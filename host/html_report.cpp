@@ -64,17 +64,6 @@ std::string TwoDigits(int value) {
   return text;
 }
 
-std::string IsoDate(const QsoDate& date) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
-  return text;
-}
-
-std::string TimeOfDay(int secondOfDay) {
-  return TwoDigits(secondOfDay / 3600) + ":" + TwoDigits(secondOfDay / 60 % 60) + ":" +
-         TwoDigits(secondOfDay % 60);
-}
-
 std::string Section(std::string_view id, const std::string& heading, const std::string& body) {
   return "<section id=\"" + std::string(id) + "\">\n<h2>" + heading + "</h2>\n" + body +
          "</section>\n";
@@ -127,7 +116,7 @@ std::string ToursChart(const TourTable& table, bool severalDays, const ReportTex
   chart.legendTitle = std::string(texts.band);
   for (const TourRow& row : table.tours) {
     chart.columns.push_back(TourLabel(row));
-    if (severalDays) chart.dates.push_back(IsoDate(row.date));
+    if (severalDays) chart.dates.push_back(FormatIsoDate(row.date));
   }
   for (std::size_t b = 0; b < table.bands.size(); ++b) {
     ChartSeries series{DisplayUtf8(table.bands[b]), {}};
@@ -164,8 +153,8 @@ std::string ToursSection(const TourTable& table, const ReportTexts& texts) {
   for (const TourRow& row : table.tours) {
     const long day = DaysSinceOleEpoch(row.date);
     if (severalDays && day != previousDay) {
-      matrix +=
-          "<tr class=\"day\"><th colspan=\"" + width + "\">" + IsoDate(row.date) + "</th></tr>\n";
+      matrix += "<tr class=\"day\"><th colspan=\"" + width + "\">" + FormatIsoDate(row.date) +
+                "</th></tr>\n";
     }
     previousDay = day;
     matrix += MatrixRow(TourLabel(row), row.bands, row.total, false);
@@ -241,8 +230,8 @@ std::string RepeatsSection(const std::vector<TourRepeat>& repeats, const ReportT
   }
   table += "</tr></thead>\n<tbody>\n";
   const auto qsoCells = [](std::size_t record, const QsoDate& date, int secondOfDay) {
-    return NumberCell(static_cast<long long>(record)) + "<td class=\"time\">" + IsoDate(date) +
-           " " + TimeOfDay(secondOfDay) + "</td>";
+    return NumberCell(static_cast<long long>(record)) + "<td class=\"time\">" +
+           FormatIsoDate(date) + " " + FormatTimeOfDay(secondOfDay) + "</td>";
   };
   for (const TourRepeat& repeat : repeats) {
     table += "<tr><td>" + HtmlText(repeat.call) + "</td><td>" + HtmlText(repeat.band) +

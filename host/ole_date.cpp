@@ -1,5 +1,7 @@
 #include "host/ole_date.h"
 
+#include <cstdio>
+
 namespace host {
 namespace {
 
@@ -80,6 +82,19 @@ QsoDate DateOfOleDay(long days) {
 double ToOleDate(const QsoDate& date, int secondOfDay) {
   return static_cast<double>(DaysSinceOleEpoch(date)) +
          static_cast<double>(secondOfDay) / kSecondsPerDay;
+}
+
+std::string FormatIsoDate(const QsoDate& date) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+  return text;
+}
+
+std::string FormatTimeOfDay(int secondOfDay) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d:%02d:%02d", secondOfDay / 3600, secondOfDay / 60 % 60,
+                secondOfDay % 60);
+  return text;
 }
 
 }  // namespace host

@@ -5,6 +5,7 @@
 // time of day).
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace host {
@@ -29,6 +30,10 @@ long DaysSinceOleEpoch(const QsoDate& date);
 
 // The civil date of a day counted as DaysSinceOleEpoch counts it (1900 on).
 QsoDate DateOfOleDay(long days);
+
+// "YYYY-MM-DD" and "HH:MM:SS", as the reports show a QSO's time.
+std::string FormatIsoDate(const QsoDate& date);
+std::string FormatTimeOfDay(int secondOfDay);
 
 // The OLE date of the moment: whole days plus the second of the day / 86400.
 double ToOleDate(const QsoDate& date, int secondOfDay);

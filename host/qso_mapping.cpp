@@ -62,8 +62,6 @@ class Fields {
   std::array<const AdifField*, kFieldCount> found_{};
 };
 
-bool IsControlByte(char c) { return static_cast<unsigned char>(c) < 32 || c == 127; }
-
 // Why a text the plug-in gets can not be passed: a control byte would cut it
 // (NUL) or split the plug-in's lines. Nothing when it can.
 std::optional<std::string> ControlByteIn(const Fields& fields, Field field) {

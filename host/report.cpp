@@ -7,19 +7,6 @@
 namespace host {
 namespace {
 
-std::string TimeOfDay(int secondOfDay) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d:%02d:%02d", secondOfDay / 3600, secondOfDay / 60 % 60,
-                secondOfDay % 60);
-  return text;
-}
-
-std::string DateAndTime(const QsoDate& date, int secondOfDay) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
-  return std::string(text) + " " + TimeOfDay(secondOfDay);
-}
-
 std::string RecordLabel(std::size_t record) {
   char text[32];
   std::snprintf(text, sizeof text, "  record %4zu  ", record);
@@ -48,10 +35,10 @@ std::string FormatRepeats(const RunResult& result) {
       "Repeats within one tour (the tour check would have warned): " +
       (result.repeats.empty() ? std::string("none") : std::to_string(result.repeats.size())) + "\n";
   for (const TourRepeat& repeat : result.repeats) {
-    text += RecordLabel(repeat.record) + DateAndTime(repeat.date, repeat.secondOfDay) + "  " +
-            repeat.call + "  " + repeat.band + "  " + repeat.mode + "  as record " +
-            std::to_string(repeat.earlierRecord) + " at " + TimeOfDay(repeat.earlierSecondOfDay) +
-            "\n";
+    text += RecordLabel(repeat.record) + FormatIsoDate(repeat.date) + " " +
+            FormatTimeOfDay(repeat.secondOfDay) + "  " + repeat.call + "  " + repeat.band + "  " +
+            repeat.mode + "  as record " + std::to_string(repeat.earlierRecord) + " at " +
+            FormatTimeOfDay(repeat.earlierSecondOfDay) + "\n";
   }
   return text;
 }
