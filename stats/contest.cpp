@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "stats/rules/kvant.h"
 #include "stats/rules/modes.h"
 #include "stats/rules/scoring.h"
 #include "stats/rules/tour_check.h"
@@ -24,8 +25,8 @@ QsoRecord MakeRecord(const QsoArguments& qso) {
   record.exchangeSent = qso.exchangeSent;
   record.frequencyKhz = qso.frequencyHz / 1000u;
   record.qsoTime = qso.qsoTime;
-  if (qso.exchangeReceived.front() == 'W') {
-    const bool cw = ColumnOfMode(qso.mode) == ModeColumn::kCw;
+  if (IsMarkedExchange(qso.exchangeReceived)) {
+    const bool cw = KvantGroupOfMode(qso.mode) == KvantGroup::kCw;
     (cw ? record.markedCallCw : record.markedCallNonCw) = qso.call;
   }
   return record;

@@ -28,6 +28,12 @@ inline constexpr std::array<ContestMode, 4> kContestModes{{
 // The row of the mode called `name`; null for a mode the contest does not know.
 const ContestMode* FindContestMode(std::string_view name) noexcept;
 
+// The row of the mode that a Cabrillo log's mode column stands for: a code of
+// the table, or "DG", which Cabrillo 3.0 logs write for every digital mode (the
+// BPSK row); null for any other code (RY, FM, ...), which the contest does not
+// count.
+const ContestMode* FindContestModeByCabrilloCode(std::string_view code) noexcept;
+
 // The summary column of the mode called `name`; kNone for unknown modes.
 ModeColumn ColumnOfMode(std::string_view name) noexcept;
 
