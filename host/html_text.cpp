@@ -78,14 +78,21 @@ void AppendUtf8(std::string& text, char32_t c) {
 
 }  // namespace
 
-std::string DisplayUtf8(std::string_view bytes) {
+bool IsUtf8(std::string_view bytes) { return DecodeUtf8(bytes).has_value(); }
+
+std::string Utf8OfCp1251(std::string_view bytes) {
   std::string text;
   text.reserve(bytes.size());
-  if (const auto code = DecodeUtf8(bytes)) {
-    for (const char32_t c : *code) AppendUtf8(text, c);
-  } else {
-    for (const char byte : bytes) AppendUtf8(text, FromCp1251(static_cast<unsigned char>(byte)));
-  }
+  for (const char byte : bytes) AppendUtf8(text, FromCp1251(static_cast<unsigned char>(byte)));
+  return text;
+}
+
+std::string DisplayUtf8(std::string_view bytes) {
+  const auto code = DecodeUtf8(bytes);
+  if (!code) return Utf8OfCp1251(bytes);
+  std::string text;
+  text.reserve(bytes.size());
+  for (const char32_t c : *code) AppendUtf8(text, c);
   return text;
 }
 
