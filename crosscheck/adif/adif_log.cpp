@@ -1,0 +1,78 @@
+#include "crosscheck/adif/adif_log.h"
+
+#include <algorithm>
+
+#include "crosscheck/input/repair_list.h"
+#include "crosscheck/input/text_encoding.h"
+#include "host/adif_reader.h"
+#include "host/ascii.h"
+#include "host/qso_mapping.h"
+
+namespace crosscheck {
+namespace {
+
+// Line numbers of byte offsets that only grow.
+class LineCounter {
+ public:
+  explicit LineCounter(std::string_view bytes) : bytes_(bytes) {}
+
+  std::uint32_t LineOf(std::uint64_t offset) {
+    const std::size_t end = std::min<std::uint64_t>(offset, bytes_.size());
+    if (end > counted_) {
+      line_ += static_cast<std::uint32_t>(
+          std::count(bytes_.begin() + counted_, bytes_.begin() + end, '\n'));
+      counted_ = end;
+    }
+    return line_;
+  }
+
+ private:
+  std::string_view bytes_;
+  std::size_t counted_ = 0;
+  std::uint32_t line_ = 1;
+};
+
+LoggedQso QsoOf(const host::AdifRecord& record, const host::HostQso& qso, std::uint32_t line) {
+  LoggedQso logged;
+  logged.line = line;
+  const host::AdifField* const timeOn = record.Find("TIME_ON");
+  logged.toTheMinute = timeOn == nullptr || timeOn->value.size() == 4;
+  logged.call = host::UpperCopy(host::Trimmed(qso.call));
+  logged.band = qso.band;
+  logged.mode = qso.mode;
+  logged.contestMode = stats::FindContestMode(qso.mode);
+  logged.time = host::DaysSinceOleEpoch(qso.date) * std::int64_t{86400} + qso.secondOfDay;
+  logged.sent = host::UpperCopy(host::Trimmed(qso.exchangeSent));
+  logged.received = host::UpperCopy(host::Trimmed(qso.exchangeReceived));
+  return logged;
+}
+
+}  // namespace
+
+void ReadAdif(std::string_view bytes, LogFile& log) {
+  log.format = "ADIF";
+  log.encoding = DetectEncoding(bytes);
+  RepairList repairs;
+  LineCounter lines(bytes);
+  const auto warn = [&](host::LogWarning warning) {
+    repairs.Add("record " + std::to_string(warning.record), std::move(warning.text));
+  };
+  try {
+    host::MemoryBytes source(bytes);
+    host::AdifReader reader(source, warn);
+    host::HostQso qso;
+    while (const host::AdifRecord* record = reader.Next()) {
+      if (auto reason = host::MapRecord(*record, std::nullopt, qso, warn)) {
+        repairs.Add("record " + std::to_string(record->number), *reason + ", not read");
+        continue;
+      }
+      if (log.ownCall.empty()) log.ownCall = host::UpperCopy(host::Trimmed(qso.ownCall));
+      log.qsos.push_back(QsoOf(*record, qso, lines.LineOf(record->offset)));
+    }
+  } catch (const host::AdifSyntaxError& error) {
+    log.failure = std::string("not a readable ADIF file: ") + error.what();
+  }
+  log.repairs = repairs.Lines();
+}
+
+}  // namespace crosscheck

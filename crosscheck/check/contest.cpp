@@ -1,0 +1,84 @@
+#include "crosscheck/check/contest.h"
+
+#include <stdexcept>
+
+#include "crosscheck/input/utf8_path.h"
+
+namespace crosscheck {
+namespace {
+
+std::uint8_t ContestModeRow(const stats::ContestMode* mode) {
+  if (mode == nullptr) return kNotCounted;
+  for (std::size_t row = 0; row < stats::kContestModes.size(); ++row) {
+    if (stats::kContestModes[row].cabrilloCode == mode->cabrilloCode) {
+      return static_cast<std::uint8_t>(row);
+    }
+  }
+  return kNotCounted;
+}
+
+}  // namespace
+
+LogId Contest::Add(LogFile file, std::filesystem::file_time_type modified) {
+  if (logs.size() >= kNone || qsos.size() + file.qsos.size() >= kNone) {
+    throw std::length_error("more logs or QSO lines than the checker can number");
+  }
+  const auto id = static_cast<LogId>(logs.size());
+  ContestLog log;
+  log.file = Utf8OfPath(file.path);
+  log.path = std::move(file.path);
+  log.format = std::move(file.format);
+  log.encoding = file.encoding;
+  if (!file.ownCall.empty()) log.ownCall = calls.IdOf(file.ownCall);
+  log.category = std::move(file.category);
+  log.name = std::move(file.name);
+  log.claimed = file.claimed;
+  log.repairs = std::move(file.repairs);
+  log.failure = std::move(file.failure);
+  log.modified = modified;
+  log.firstQso = static_cast<QsoId>(qsos.size());
+  if (!log.failure) {
+    for (const LoggedQso& logged : file.qsos) {
+      Qso qso;
+      qso.time = logged.time;
+      qso.toTheMinute = logged.toTheMinute;
+      qso.log = id;
+      qso.line = logged.line;
+      qso.call = calls.IdOf(logged.call);
+      qso.sent = exchanges.IdOf(logged.sent);
+      qso.received = exchanges.IdOf(logged.received);
+      if (!logged.band.empty()) qso.band = bands.IdOf(logged.band);
+      qso.mode = modes.IdOf(logged.mode);
+      qso.contestMode = ContestModeRow(logged.contestMode);
+      qsos.push_back(qso);
+    }
+  }
+  log.endQso = static_cast<QsoId>(qsos.size());
+  logs.push_back(std::move(log));
+  return id;
+}
+
+void Contest::ChooseAmongRepeatedCalls() {
+  std::vector<LogId> latest(calls.Size(), kNone);
+  for (LogId id = 0; id < logs.size(); ++id) {
+    const ContestLog& log = logs[id];
+    if (log.failure || log.ownCall == kNone) continue;
+    LogId& chosen = latest[log.ownCall];
+    if (chosen == kNone || logs[chosen].modified <= log.modified) chosen = id;
+  }
+  for (LogId id = 0; id < logs.size(); ++id) {
+    ContestLog& log = logs[id];
+    if (log.failure || log.ownCall == kNone) continue;
+    if (latest[log.ownCall] != id) log.supersededBy = latest[log.ownCall];
+  }
+}
+
+std::vector<LogId> Contest::CheckedLogOfCall() const {
+  std::vector<LogId> logOfCall(calls.Size(), kNone);
+  for (LogId id = 0; id < logs.size(); ++id) {
+    if (logs[id].Checked() && logs[id].ownCall != kNone) logOfCall[logs[id].ownCall] = id;
+  }
+  return logOfCall;
+}
+
+}  // namespace crosscheck

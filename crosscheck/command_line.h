@@ -1,0 +1,34 @@
+#pragma once
+
+// The command line of crosscheck: crosscheck [OPTIONS] --out OUT LOG...
+
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "crosscheck/check/check_options.h"
+#include "host/report_language.h"
+
+namespace crosscheck {
+
+struct Options {
+  CheckOptions check;
+  std::filesystem::path out;
+  std::vector<std::filesystem::path> logs;       // files and folders, as given
+  std::optional<host::ReportLanguage> language;  // default: the user's
+};
+
+// What the command line asked for: a run, the help text or a usage error
+// (both to be printed; the first with status 0, the second with status 2).
+struct CommandLine {
+  std::optional<Options> options;
+  std::string message;
+  bool usageError = false;
+};
+
+// The arguments after the program name, in UTF-8.
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+}  // namespace crosscheck

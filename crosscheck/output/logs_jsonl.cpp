@@ -1,0 +1,55 @@
+#include "crosscheck/output/logs_jsonl.h"
+
+#include <nlohmann/json.hpp>
+
+#include "crosscheck/output/formats.h"
+
+namespace crosscheck {
+
+std::string LogsJsonl(const Contest& contest, const CheckResult& result,
+                      const std::vector<LogId>& order) {
+  std::string text;
+  for (const LogId id : order) {
+    const ContestLog& log = contest.logs[id];
+    const LogResult& checked = result.logs[id];
+    nlohmann::ordered_json object;
+    object["log"] = log.ownCall == kNone ? nlohmann::ordered_json()
+                                         : nlohmann::ordered_json(contest.calls.Text(log.ownCall));
+    object["file"] = log.file;
+    if (log.failure) {
+      object["status"] = "not read";
+      object["reason"] = *log.failure;
+    } else if (log.supersededBy) {
+      object["status"] = "superseded";
+      object["reason"] =
+          "a later log of the same call counts: " + contest.logs[*log.supersededBy].file;
+    } else {
+      object["status"] = "checked";
+    }
+    object["format"] = log.format;
+    object["encoding"] = NameOf(log.encoding);
+    object["category"] = log.category;
+    if (log.Checked()) {
+      object["clock_offset_s"] = checked.clock.offset;
+      object["clock_matches"] = checked.clock.matches;
+      object["claimed"] = log.claimed ? nlohmann::ordered_json(*log.claimed) : nullptr;
+      object["checked"] = checked.checked;
+      const auto reduction = ReductionTenths(log.claimed, checked.checked);
+      object["reduction_percent"] =
+          reduction ? nlohmann::ordered_json(static_cast<double>(*reduction) / 10) : nullptr;
+      object["qso_lines"] = log.endQso - log.firstQso;
+      object["points"] = checked.counted;
+      object["penalty"] = checked.penalty;
+      object["kvant"] = checked.kvant;
+      for (std::size_t v = 0; v < kVerdictCount; ++v) {
+        object["verdicts"][std::string(kVerdictNames[v])] = checked.verdicts[v];
+      }
+    }
+    object["repairs"] = log.repairs;
+    text += object.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    text += '\n';
+  }
+  return text;
+}
+
+}  // namespace crosscheck

@@ -1,0 +1,18 @@
+#pragma once
+
+// results.csv: the results by category, one row per checked log (UTF-8,
+// comma-separated, quoted where needed):
+//   category, place, call, claimed, checked, reduction_percent, qso_lines,
+//   points, kvant, clock_offset_s, file
+
+#include <string>
+#include <vector>
+
+#include "crosscheck/output/standings.h"
+
+namespace crosscheck {
+
+std::string ResultsCsv(const Contest& contest, const CheckResult& result,
+                       const std::vector<CategoryStandings>& standings);
+
+}  // namespace crosscheck

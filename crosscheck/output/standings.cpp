@@ -1,0 +1,48 @@
+#include "crosscheck/output/standings.h"
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+
+namespace crosscheck {
+namespace {
+
+const std::string& CallText(const Contest& contest, LogId log) {
+  static const std::string kNoCall;
+  const CallId call = contest.logs[log].ownCall;
+  return call == kNone ? kNoCall : contest.calls.Text(call);
+}
+
+}  // namespace
+
+std::vector<LogId> OutputOrder(const Contest& contest) {
+  std::vector<LogId> order(contest.logs.size());
+  for (LogId log = 0; log < order.size(); ++log) order[log] = log;
+  std::sort(order.begin(), order.end(), [&](LogId a, LogId b) {
+    return std::tie(CallText(contest, a), contest.logs[a].file) <
+           std::tie(CallText(contest, b), contest.logs[b].file);
+  });
+  return order;
+}
+
+std::vector<CategoryStandings> Standings(const Contest& contest, const CheckResult& result) {
+  std::map<std::string, std::vector<LogId>> byCategory;
+  for (const LogId log : OutputOrder(contest)) {
+    if (contest.logs[log].Checked()) byCategory[contest.logs[log].category].push_back(log);
+  }
+  std::vector<CategoryStandings> standings;
+  for (auto& [category, logs] : byCategory) {
+    std::stable_sort(logs.begin(), logs.end(), [&](LogId a, LogId b) {
+      return result.logs[a].checked > result.logs[b].checked;
+    });
+    CategoryStandings entry{category, {}};
+    for (std::size_t i = 0; i < logs.size(); ++i) {
+      const bool tie = i > 0 && result.logs[logs[i]].checked == result.logs[logs[i - 1]].checked;
+      entry.logs.push_back(Standing{logs[i], tie ? entry.logs.back().place : i + 1});
+    }
+    standings.push_back(std::move(entry));
+  }
+  return standings;
+}
+
+}  // namespace crosscheck

@@ -1,0 +1,199 @@
+// This file is UTF-8: the Russian texts go into the outputs as they stand here.
+
+#include "crosscheck/output/texts.h"
+
+namespace crosscheck {
+namespace {
+
+static_assert(sizeof("Ж") == 3, "narrow string literals must be UTF-8");
+
+constexpr CheckTexts kEnglish = {
+    .htmlLanguage = "en",
+    .contestName = "Kesdra Velk Test",
+    .pageTitle = "Cross-check results",
+    .logsChecked = "Logs checked",
+    .filesNotRead = "Files not read",
+    .qsoLines = "QSO lines",
+    .window = "Time window",
+    .noLogRule = "No-log QSOs count when the call is in at least {1} logs",
+    .uniquesCounted = "Uniques count",
+    .uniquesNotCounted = "Uniques do not count",
+    .period = "Contest period (UTC)",
+    .wholeLog = "every QSO of the logs",
+    .figuresHeading = "Contest-wide figures",
+    .figuresNote = "Every QSO line of the checked logs, by verdict.",
+    .verdict = "Verdict",
+    .lines = "Lines",
+    .share = "Share",
+    .verdictNames = {"Confirmed", "No log sent", "Not in the other log (NIL)", "Busted call",
+                     "Busted number", "Unique", "Repeat within a tour", "Out of the contest"},
+    .clocksHeading = "Clock offsets",
+    .clocksNote =
+        "Each log's clock against the others, estimated from the QSOs that both logs hold "
+        "and applied before tours and repeats were judged. Positive: the clock was ahead.",
+    .clocksChartTitle = "Logs by clock offset",
+    .logs = "Logs",
+    .offsetUnder = "under {1}",
+    .offsetUnknown = "unknown",
+    .clocksListed = "Logs whose clock was off by a minute or more",
+    .clockOffset = "Offset",
+    .matches = "Matches",
+    .resultsHeading = "Results by category",
+    .resultsNote =
+        "Checked score = counted QSOs (less penalties) × Kvant, by the contest's rules; the "
+        "reduction is against the claimed score.",
+    .noCategory = "No category given",
+    .place = "Place",
+    .call = "Call",
+    .claimed = "Claimed",
+    .checked = "Checked",
+    .reduction = "Reduction, %",
+    .qsos = "QSOs",
+    .kvant = "Kvant",
+    .file = "File",
+    .reason = "Reason",
+    .supersededBy = "another log of the same call counts: {1}",
+    .none = "None.",
+    .footer = "Written by crosscheck from the participants' logs.",
+    .ubnTitle = "UBN report",
+    .category = "Category",
+    .scores = "Claimed score {1}, checked score {2}, reduction {3} %",
+    .lineCounts = "QSO lines {1}, counted {2}, Kvant {3}, penalty points {4}",
+    .clockAhead =
+        "Your clock was {1} ahead (from {2} QSOs); the times were corrected before "
+        "tours and repeats were judged",
+    .clockBehind =
+        "Your clock was {1} behind (from {2} QSOs); the times were corrected before "
+        "tours and repeats were judged",
+    .clockRight = "Your clock was right (from {1} QSOs)",
+    .clockNotKnown = "Your clock could not be checked (too few QSOs with other logs)",
+    .notConfirmedHeading = "QSOs not confirmed",
+    .copiedHeading = "How others copied you",
+    .repairsHeading = "Repairs made while reading your log",
+    .sent = "sent",
+    .received = "rcvd",
+    .explainNoLogCounted = "no log: {1} sent no log; counted, being in {2} logs",
+    .explainNoLogNotCounted = "no log: {1} sent no log and is in only {2} logs; not counted",
+    .explainNil = "NIL: not in the log of {1} ({2})",
+    .explainBustedCall = "busted call: the right call is {1} ({2}, line {3})",
+    .explainBustedNumber = "busted number: you copied {1}, {2} sent {3} ({4}, line {5})",
+    .explainUniqueCounted = "unique: in no other log, and no log from it; counted",
+    .explainUniqueNotCounted = "unique: in no other log, and no log from it; not counted",
+    .explainDupe = "repeat within the tour: line {1} counts",
+    .explainMode = "out of the contest: a mode the contest does not count",
+    .explainBand = "out of the contest: a band the contest does not count",
+    .explainTime = "out of the contest: outside the contest period",
+    .copiedCall = "{1} logged you as {2} ({3}, line {4}, {5})",
+    .copiedNumber = "{1} copied your number {2} as {3} ({4}, line {5})",
+};
+
+constexpr CheckTexts kRussian = {
+    .htmlLanguage = "ru",
+    .contestName = "Kesdra Velk Test",
+    .pageTitle = "Результаты проверки отчётов",
+    .logsChecked = "Проверено отчётов",
+    .filesNotRead = "Не прочитано файлов",
+    .qsoLines = "Строк QSO",
+    .window = "Допуск по времени",
+    .noLogRule =
+        "QSO с неприславшими отчёт засчитываются, если позывной есть не менее чем в {1} "
+        "отчётах",
+    .uniquesCounted = "Уникальные позывные засчитываются",
+    .uniquesNotCounted = "Уникальные позывные не засчитываются",
+    .period = "Время соревнования (UTC)",
+    .wholeLog = "все QSO отчётов",
+    .figuresHeading = "Сводка по соревнованию",
+    .figuresNote = "Все строки QSO проверенных отчётов, по решениям.",
+    .verdict = "Решение",
+    .lines = "Строк",
+    .share = "Доля",
+    .verdictNames = {"Подтверждено", "Корреспондент не прислал отчёт",
+                     "Нет в отчёте корреспондента (NIL)", "Ошибка в позывном", "Ошибка в номере",
+                     "Уникальный позывной", "Повтор в туре", "Вне зачёта"},
+    .clocksHeading = "Расхождение часов",
+    .clocksNote =
+        "Часы каждого отчёта относительно остальных, по QSO, записанным в обоих "
+        "отчётах; поправка учтена до определения туров и повторов. Плюс: часы спешили.",
+    .clocksChartTitle = "Отчёты по расхождению часов",
+    .logs = "Отчётов",
+    .offsetUnder = "менее {1}",
+    .offsetUnknown = "неизвестно",
+    .clocksListed = "Отчёты, в которых часы расходились на минуту и больше",
+    .clockOffset = "Расхождение",
+    .matches = "QSO",
+    .resultsHeading = "Результаты по подгруппам",
+    .resultsNote =
+        "Результат после проверки = засчитанные QSO (за вычетом штрафов) × кванты, по "
+        "правилам соревнования; снижение — относительно заявленного результата.",
+    .noCategory = "Подгруппа не указана",
+    .place = "Место",
+    .call = "Позывной",
+    .claimed = "Заявлено",
+    .checked = "После проверки",
+    .reduction = "Снижение, %",
+    .qsos = "QSO",
+    .kvant = "Кванты",
+    .file = "Файл",
+    .reason = "Причина",
+    .supersededBy = "засчитан другой отчёт того же позывного: {1}",
+    .none = "Нет.",
+    .footer = "Составлено программой crosscheck по отчётам участников.",
+    .ubnTitle = "Отчёт о проверке (UBN)",
+    .category = "Подгруппа",
+    .scores = "Заявлено {1}, после проверки {2}, снижение {3} %",
+    .lineCounts = "Строк QSO {1}, засчитано {2}, квантов {3}, штрафных очков {4}",
+    .clockAhead =
+        "Ваши часы спешили на {1} (по {2} QSO); время исправлено до определения "
+        "туров и повторов",
+    .clockBehind =
+        "Ваши часы отставали на {1} (по {2} QSO); время исправлено до определения "
+        "туров и повторов",
+    .clockRight = "Ваши часы шли верно (по {1} QSO)",
+    .clockNotKnown = "Ваши часы проверить не удалось (мало QSO с другими отчётами)",
+    .notConfirmedHeading = "Неподтверждённые QSO",
+    .copiedHeading = "Как вас приняли другие",
+    .repairsHeading = "Исправления при чтении вашего отчёта",
+    .sent = "перед.",
+    .received = "прин.",
+    .explainNoLogCounted =
+        "нет отчёта: {1} не прислал отчёт; засчитано, позывной есть в {2} "
+        "отчётах",
+    .explainNoLogNotCounted =
+        "нет отчёта: {1} не прислал отчёт и есть только в {2} отчётах; "
+        "не засчитано",
+    .explainNil = "NIL: нет в отчёте {1} ({2})",
+    .explainBustedCall = "ошибка в позывном: правильно {1} ({2}, строка {3})",
+    .explainBustedNumber = "ошибка в номере: вы приняли {1}, {2} передал {3} ({4}, строка {5})",
+    .explainUniqueCounted = "уникальный: нет в других отчётах и нет своего отчёта; засчитано",
+    .explainUniqueNotCounted =
+        "уникальный: нет в других отчётах и нет своего отчёта; не "
+        "засчитано",
+    .explainDupe = "повтор в туре: засчитана строка {1}",
+    .explainMode = "вне зачёта: вид работы не засчитывается",
+    .explainBand = "вне зачёта: диапазон не засчитывается",
+    .explainTime = "вне зачёта: вне времени соревнования",
+    .copiedCall = "{1} записал вас как {2} ({3}, строка {4}, {5})",
+    .copiedNumber = "{1} принял ваш номер {2} как {3} ({4}, строка {5})",
+};
+
+}  // namespace
+
+const CheckTexts& CheckTextsOf(host::ReportLanguage language) {
+  return language == host::ReportLanguage::kRussian ? kRussian : kEnglish;
+}
+
+std::string Fill(std::string_view text, std::initializer_list<std::string_view> values) {
+  std::string filled;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '{' && i + 2 < text.size() && text[i + 2] == '}' && text[i + 1] >= '1' &&
+        static_cast<std::size_t>(text[i + 1] - '0') <= values.size()) {
+      filled += *(values.begin() + (text[i + 1] - '1'));
+      i += 2;
+    } else {
+      filled += text[i];
+    }
+  }
+  return filled;
+}
+
+}  // namespace crosscheck

@@ -1,0 +1,94 @@
+#pragma once
+
+// Every word of the results page and the participants' reports, in English and
+// in Russian (UTF-8). Texts with {1}, {2}, ... take values through Fill.
+
+#include <array>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "crosscheck/check/verdict.h"
+#include "host/report_language.h"
+
+namespace crosscheck {
+
+struct CheckTexts {
+  std::string_view htmlLanguage;
+  std::string_view contestName;
+  // the results page
+  std::string_view pageTitle;
+  std::string_view logsChecked;
+  std::string_view filesNotRead;
+  std::string_view qsoLines;
+  std::string_view window;     // {1}: minutes
+  std::string_view noLogRule;  // {1}: --min-logs
+  std::string_view uniquesCounted;
+  std::string_view uniquesNotCounted;
+  std::string_view period;
+  std::string_view wholeLog;
+  std::string_view figuresHeading;
+  std::string_view figuresNote;
+  std::string_view verdict;
+  std::string_view lines;
+  std::string_view share;
+  std::array<std::string_view, kVerdictCount> verdictNames;
+  std::string_view clocksHeading;
+  std::string_view clocksNote;
+  std::string_view clocksChartTitle;
+  std::string_view logs;
+  std::string_view offsetUnder;  // {1}: the bound
+  std::string_view offsetUnknown;
+  std::string_view clocksListed;
+  std::string_view clockOffset;
+  std::string_view matches;
+  std::string_view resultsHeading;
+  std::string_view resultsNote;
+  std::string_view noCategory;
+  std::string_view place;
+  std::string_view call;
+  std::string_view claimed;
+  std::string_view checked;
+  std::string_view reduction;
+  std::string_view qsos;
+  std::string_view kvant;
+  std::string_view file;
+  std::string_view reason;
+  std::string_view supersededBy;  // {1}: the file that counts
+  std::string_view none;
+  std::string_view footer;
+  // the participants' reports
+  std::string_view ubnTitle;
+  std::string_view category;
+  std::string_view scores;      // {1} claimed, {2} checked, {3} reduction
+  std::string_view lineCounts;  // {1} lines, {2} counted, {3} Kvant, {4} penalty
+  std::string_view clockAhead;  // {1} offset, {2} matches
+  std::string_view clockBehind;
+  std::string_view clockRight;  // {1} matches
+  std::string_view clockNotKnown;
+  std::string_view notConfirmedHeading;
+  std::string_view copiedHeading;
+  std::string_view repairsHeading;
+  std::string_view sent;
+  std::string_view received;
+  std::string_view explainNoLogCounted;  // {1} call, {2} logs
+  std::string_view explainNoLogNotCounted;
+  std::string_view explainNil;           // {1} call, {2} file
+  std::string_view explainBustedCall;    // {1} right call, {2} file, {3} line
+  std::string_view explainBustedNumber;  // {1} copied, {2} call, {3} sent, {4} file, {5} line
+  std::string_view explainUniqueCounted;
+  std::string_view explainUniqueNotCounted;
+  std::string_view explainDupe;  // {1} line
+  std::string_view explainMode;
+  std::string_view explainBand;
+  std::string_view explainTime;
+  std::string_view copiedCall;    // {1} their call, {2} as, {3} file, {4} line, {5} time
+  std::string_view copiedNumber;  // {1} their call, {2} sent, {3} as, {4} file, {5} line
+};
+
+const CheckTexts& CheckTextsOf(host::ReportLanguage language);
+
+// The text with {1}, {2}, ... replaced by the values in order.
+std::string Fill(std::string_view text, std::initializer_list<std::string_view> values);
+
+}  // namespace crosscheck

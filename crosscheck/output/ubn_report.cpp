@@ -1,0 +1,170 @@
+#include "crosscheck/output/ubn_report.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "crosscheck/output/formats.h"
+#include "crosscheck/output/texts.h"
+
+namespace crosscheck {
+namespace {
+
+class Report {
+ public:
+  Report(const Contest& contest, const CheckResult& result, const CheckOptions& options,
+         const CheckTexts& texts)
+      : contest_(contest), result_(result), options_(options), texts_(texts) {}
+
+  void Line(const std::string& text = {}) { text_ += text + "\r\n"; }
+
+  void Heading(std::string_view heading, std::size_t count) {
+    Line();
+    Line(std::string(heading) + " (" + std::to_string(count) + "):");
+  }
+
+  const std::string& Call(CallId call) const { return contest_.calls.Text(call); }
+  const std::string& FileOf(QsoId qso) const { return contest_.logs[Qso(qso).log].file; }
+  const crosscheck::Qso& Qso(QsoId id) const { return contest_.qsos[id]; }
+
+  // The QSO as one line: where it is in the file and what it says.
+  std::string Describe(QsoId id) const {
+    const crosscheck::Qso& qso = Qso(id);
+    const std::string band = qso.band == kNone ? "?" : contest_.bands.Text(qso.band);
+    char line[32];
+    std::snprintf(line, sizeof line, "%6u  ", static_cast<unsigned>(qso.line));
+    return line + FormatQsoTime(qso.time) + "  " + band + " " + contest_.modes.Text(qso.mode) +
+           "  " + Call(qso.call) + "  " + std::string(texts_.sent) + " " +
+           contest_.exchanges.Text(qso.sent) + "  " + std::string(texts_.received) + " " +
+           contest_.exchanges.Text(qso.received);
+  }
+
+  std::string Explain(QsoId id) const {
+    const crosscheck::Qso& qso = Qso(id);
+    const Judgement& judgement = result_.judgements[id];
+    const std::string logsWith = std::to_string(result_.calls.logsWith[qso.call]);
+    const QsoId evidence = judgement.evidence;
+    switch (judgement.verdict) {
+      case Verdict::kOk:
+        return {};
+      case Verdict::kNoLog:
+        return Fill(judgement.counted ? texts_.explainNoLogCounted : texts_.explainNoLogNotCounted,
+                    {Call(qso.call), logsWith});
+      case Verdict::kNil:
+        return Fill(texts_.explainNil,
+                    {Call(qso.call), contest_.logs[result_.calls.logOfCall[qso.call]].file});
+      case Verdict::kBustedCall:
+        return Fill(texts_.explainBustedCall, {Call(judgement.correctCall), FileOf(evidence),
+                                               std::to_string(Qso(evidence).line)});
+      case Verdict::kBustedExchange:
+        return Fill(texts_.explainBustedNumber,
+                    {contest_.exchanges.Text(qso.received), Call(qso.call),
+                     contest_.exchanges.Text(Qso(evidence).sent), FileOf(evidence),
+                     std::to_string(Qso(evidence).line)});
+      case Verdict::kUnique:
+        return std::string(judgement.counted ? texts_.explainUniqueCounted
+                                             : texts_.explainUniqueNotCounted);
+      case Verdict::kDupe:
+        return Fill(texts_.explainDupe, {std::to_string(Qso(evidence).line)});
+      case Verdict::kOutOfContest:
+        return std::string(OutOfContestReason(qso));
+    }
+    return {};
+  }
+
+  std::string HowCopied(QsoId id) const {
+    const crosscheck::Qso& qso = Qso(id);
+    const Judgement& judgement = result_.judgements[id];
+    const std::string& theirCall = Call(contest_.logs[qso.log].ownCall);
+    if (judgement.verdict == Verdict::kBustedCall) {
+      return Fill(texts_.copiedCall, {theirCall, Call(qso.call), FileOf(id),
+                                      std::to_string(qso.line), FormatQsoTime(qso.time)});
+    }
+    return Fill(texts_.copiedNumber,
+                {theirCall, contest_.exchanges.Text(Qso(judgement.evidence).sent),
+                 contest_.exchanges.Text(qso.received), FileOf(id), std::to_string(qso.line)});
+  }
+
+  std::string Text() const { return "\xEF\xBB\xBF" + text_; }
+
+ private:
+  std::string_view OutOfContestReason(const crosscheck::Qso& qso) const {
+    if (qso.contestMode == kNotCounted) return texts_.explainMode;
+    if (qso.band == kNone) return texts_.explainBand;
+    const std::string& band = contest_.bands.Text(qso.band);
+    const bool bandCounts =
+        options_.bands.empty() ||
+        std::find(options_.bands.begin(), options_.bands.end(), band) != options_.bands.end();
+    return bandCounts ? texts_.explainTime : texts_.explainBand;
+  }
+
+  const Contest& contest_;
+  const CheckResult& result_;
+  const CheckOptions& options_;
+  const CheckTexts& texts_;
+  std::string text_;
+};
+
+std::string ClockLine(const ClockEstimate& clock, const CheckTexts& texts) {
+  if (clock.matches == 0) return std::string(texts.clockNotKnown);
+  const std::string matches = std::to_string(clock.matches);
+  if (clock.offset == 0) return Fill(texts.clockRight, {matches});
+  return Fill(clock.offset > 0 ? texts.clockAhead : texts.clockBehind,
+              {FormatDuration(clock.offset), matches});
+}
+
+}  // namespace
+
+std::vector<std::vector<QsoId>> CopiedWrongBy(const Contest& contest, const CheckResult& result) {
+  std::vector<std::vector<QsoId>> copied(contest.logs.size());
+  for (QsoId id = 0; id < contest.qsos.size(); ++id) {
+    const Judgement& judgement = result.judgements[id];
+    if (judgement.verdict != Verdict::kBustedCall &&
+        judgement.verdict != Verdict::kBustedExchange) {
+      continue;
+    }
+    if (contest.logs[contest.qsos[id].log].Checked()) {
+      copied[contest.qsos[judgement.evidence].log].push_back(id);
+    }
+  }
+  return copied;
+}
+
+std::string UbnReport(const Contest& contest, const CheckResult& result,
+                      const CheckOptions& options, LogId id, const std::vector<QsoId>& copiedWrong,
+                      host::ReportLanguage language) {
+  const CheckTexts& texts = CheckTextsOf(language);
+  const ContestLog& log = contest.logs[id];
+  const LogResult& checked = result.logs[id];
+  Report report(contest, result, options, texts);
+  report.Line(std::string(texts.contestName) + " - " + std::string(texts.ubnTitle) + ": " +
+              report.Call(log.ownCall));
+  report.Line(std::string(texts.file) + ": " + log.file);
+  if (!log.name.empty()) report.Line(log.name);
+  report.Line(std::string(texts.category) + ": " +
+              std::string(log.category.empty() ? texts.noCategory : log.category));
+  const auto reduction = ReductionTenths(log.claimed, checked.checked);
+  report.Line(Fill(texts.scores,
+                   {log.claimed ? std::to_string(*log.claimed) : "-",
+                    std::to_string(checked.checked), reduction ? TenthsText(*reduction) : "-"}));
+  report.Line(Fill(texts.lineCounts,
+                   {std::to_string(log.endQso - log.firstQso), std::to_string(checked.counted),
+                    std::to_string(checked.kvant), std::to_string(checked.penalty)}));
+  report.Line(ClockLine(checked.clock, texts));
+
+  std::vector<QsoId> notConfirmed;
+  for (QsoId qso = log.firstQso; qso < log.endQso; ++qso) {
+    if (result.judgements[qso].verdict != Verdict::kOk) notConfirmed.push_back(qso);
+  }
+  report.Heading(texts.notConfirmedHeading, notConfirmed.size());
+  for (const QsoId qso : notConfirmed) {
+    report.Line(report.Describe(qso));
+    report.Line("        " + report.Explain(qso));
+  }
+  report.Heading(texts.copiedHeading, copiedWrong.size());
+  for (const QsoId qso : copiedWrong) report.Line("  " + report.HowCopied(qso));
+  report.Heading(texts.repairsHeading, log.repairs.size());
+  for (const std::string& repair : log.repairs) report.Line("  " + repair);
+  return report.Text();
+}
+
+}  // namespace crosscheck

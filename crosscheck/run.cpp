@@ -1,0 +1,149 @@
+#include "crosscheck/run.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "crosscheck/command_line.h"
+#include "crosscheck/input/utf8_path.h"
+#include "crosscheck/output/formats.h"
+#include "crosscheck/output/logs_jsonl.h"
+#include "crosscheck/output/results_csv.h"
+#include "crosscheck/output/results_html.h"
+#include "crosscheck/output/standings.h"
+#include "crosscheck/output/ubn_report.h"
+#include "crosscheck/output/verdicts_jsonl.h"
+#include "crosscheck/read_log_file.h"
+
+namespace crosscheck {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The files to read: each file given, and every file in each folder given,
+// in the order of their paths (so that the order given does not matter), each
+// once. A path that does not exist stays, to be listed as not read.
+std::vector<fs::path> LogPaths(const std::vector<fs::path>& given) {
+  std::vector<fs::path> paths;
+  for (const fs::path& path : given) {
+    std::error_code error;
+    if (!fs::is_directory(path, error)) {
+      paths.push_back(path.lexically_normal());
+      continue;
+    }
+    for (const fs::directory_entry& entry : fs::directory_iterator(path, error)) {
+      if (!entry.is_directory(error)) paths.push_back(entry.path().lexically_normal());
+    }
+  }
+  std::sort(paths.begin(), paths.end());
+  paths.erase(std::unique(paths.begin(), paths.end()), paths.end());
+  return paths;
+}
+
+Contest ReadContest(const std::vector<fs::path>& paths) {
+  Contest contest;
+  for (const fs::path& path : paths) {
+    std::error_code error;
+    const fs::file_time_type modified = fs::last_write_time(path, error);
+    contest.Add(ReadLogFile(path), error ? fs::file_time_type::min() : modified);
+  }
+  contest.ChooseAmongRepeatedCalls();
+  return contest;
+}
+
+struct Outputs {
+  std::vector<std::string> failures;
+  std::size_t reports = 0;
+
+  void Note(const fs::path& path, const std::optional<std::string>& failure) {
+    if (failure) failures.push_back(path.filename().string() + ": " + *failure);
+  }
+};
+
+Outputs WriteOutputs(const Contest& contest, const CheckResult& result, const Options& options,
+                     host::ReportLanguage language) {
+  Outputs outputs;
+  const std::vector<LogId> order = OutputOrder(contest);
+  const std::vector<CategoryStandings> standings = Standings(contest, result);
+  {
+    OutputFile verdicts(options.out / "verdicts.jsonl");
+    WriteVerdicts(contest, result, order, verdicts);
+    outputs.Note("verdicts.jsonl", verdicts.Commit());
+  }
+  outputs.Note("logs.jsonl",
+               WriteWholeFile(options.out / "logs.jsonl", LogsJsonl(contest, result, order)));
+  outputs.Note("results.csv",
+               WriteWholeFile(options.out / "results.csv", ResultsCsv(contest, result, standings)));
+  outputs.Note("results.html", WriteWholeFile(options.out / "results.html",
+                                              ResultsHtml(contest, result, options.check, standings,
+                                                          order, language)));
+  const std::vector<std::vector<QsoId>> copiedWrong = CopiedWrongBy(contest, result);
+  for (const LogId log : order) {
+    if (!contest.logs[log].Checked()) continue;
+    const fs::path path = options.out / "ubn" /
+                          (FileNameOfCall(contest.calls.Text(contest.logs[log].ownCall)) + ".txt");
+    const auto failure = WriteWholeFile(
+        path, UbnReport(contest, result, options.check, log, copiedWrong[log], language));
+    outputs.Note(path.filename(), failure);
+    if (!failure) ++outputs.reports;
+  }
+  return outputs;
+}
+
+void PrintSummary(const Contest& contest, const CheckResult& result, const Outputs& outputs,
+                  const Options& options, std::ostream& out) {
+  std::size_t checked = 0, superseded = 0;
+  std::array<std::uint64_t, kVerdictCount> verdicts{};
+  std::uint64_t lines = 0;
+  for (LogId log = 0; log < contest.logs.size(); ++log) {
+    if (contest.logs[log].supersededBy) ++superseded;
+    if (!contest.logs[log].Checked()) continue;
+    ++checked;
+    for (std::size_t v = 0; v < kVerdictCount; ++v) {
+      verdicts[v] += result.logs[log].verdicts[v];
+      lines += result.logs[log].verdicts[v];
+    }
+  }
+  out << "Logs: " << checked << " checked, " << superseded << " superseded by a later log of "
+      << "the same call, " << contest.logs.size() - checked - superseded << " not read\n";
+  out << "QSO lines: " << lines << "\n";
+  for (std::size_t v = 0; v < kVerdictCount; ++v) {
+    out << "  " << kVerdictNames[v] << ": " << verdicts[v] << " (" << Percent(verdicts[v], lines)
+        << ")\n";
+  }
+  for (const ContestLog& log : contest.logs) {
+    if (log.failure) out << "Not read: " << log.file << ": " << *log.failure << "\n";
+  }
+  out << "Written into " << Utf8OfPath(options.out)
+      << ": verdicts.jsonl, logs.jsonl, results.csv, results.html and " << outputs.reports
+      << " reports in ubn/\n";
+}
+
+}  // namespace
+
+int RunCrosscheck(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  const CommandLine commandLine = ParseCommandLine(arguments);
+  if (!commandLine.options) {
+    (commandLine.usageError ? err : out) << commandLine.message << "\n";
+    return commandLine.usageError ? 2 : 0;
+  }
+  const Options& options = *commandLine.options;
+  const Contest contest = ReadContest(LogPaths(options.logs));
+  const CheckResult result = CheckContest(contest, options.check);
+
+  std::error_code error;
+  fs::create_directories(options.out / "ubn", error);
+  if (error) {
+    err << "crosscheck: the folder for the outputs can not be made: " << error.message() << "\n";
+    return 1;
+  }
+  const Outputs outputs =
+      WriteOutputs(contest, result, options, options.language.value_or(host::UserReportLanguage()));
+  PrintSummary(contest, result, outputs, options, out);
+  for (const std::string& failure : outputs.failures) err << "crosscheck: " << failure << "\n";
+  if (!outputs.failures.empty()) return 1;
+  const bool allRead = std::none_of(contest.logs.begin(), contest.logs.end(),
+                                    [](const ContestLog& log) { return log.failure.has_value(); });
+  return allRead ? 0 : 3;
+}
+
+}  // namespace crosscheck

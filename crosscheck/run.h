@@ -1,0 +1,15 @@
+#pragma once
+
+// One run of crosscheck: the logs read, the contest checked, the outputs
+// written, a summary printed. Returns the exit status.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace crosscheck {
+
+// The arguments after the program name, in UTF-8.
+int RunCrosscheck(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+}  // namespace crosscheck

@@ -1,0 +1,19 @@
+#pragma once
+
+// The simulated contest as files: each station that sends a log writes it in
+// its own format (Cabrillo 2.0 as the plug-in writes it, Cabrillo 3.0 as other
+// loggers write it, or ADIF) into logs/, its name in its own encoding; and
+// truth.jsonl holds, per log, its true clock offset and the verdict of each
+// QSO line: {"log", "file", "clock_offset_s", "lines": [[line, verdict], ...]}.
+
+#include <filesystem>
+
+#include "tools/contest-sim/simulation.h"
+
+namespace contest_sim {
+
+// Writes `folder`/logs/ and `folder`/truth.jsonl; throws std::runtime_error
+// when a file can not be written.
+void WriteContest(const SimulatedContest& contest, const std::filesystem::path& folder);
+
+}  // namespace contest_sim
