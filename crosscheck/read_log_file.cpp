@@ -7,6 +7,7 @@
 
 #include "crosscheck/adif/adif_log.h"
 #include "crosscheck/cabrillo/cabrillo_reader.h"
+#include "crosscheck/input/utf8_path.h"
 #include "host/ascii.h"
 
 namespace crosscheck {
@@ -56,14 +57,38 @@ Format FormatOf(std::string_view bytes) {
   return Format::kUnknown;
 }
 
+// Every text of the log in UTF-8, as the outputs want them.
+void InUtf8(LogFile& log) {
+  const auto convert = [&](std::string& text) {
+    if (std::any_of(text.begin(), text.end(), [](char c) { return c & 0x80; })) {
+      text = ToUtf8(text, log.encoding);
+    }
+  };
+  for (std::string& repair : log.repairs) convert(repair);
+  convert(log.ownCall);
+  for (LoggedQso& qso : log.qsos) {
+    convert(qso.call);
+    convert(qso.sent);
+    convert(qso.received);
+  }
+}
+
 }  // namespace
 
 LogFile ReadLogFile(const std::filesystem::path& path) {
+  std::string bytes;
+  if (auto failure = ReadBytes(path, bytes)) {
+    LogFile log;
+    log.path = path;
+    log.failure = std::move(failure);
+    return log;
+  }
+  return ReadLogBytes(path, bytes);
+}
+
+LogFile ReadLogBytes(const std::filesystem::path& path, std::string_view bytes) {
   LogFile log;
   log.path = path;
-  std::string bytes;
-  log.failure = ReadBytes(path, bytes);
-  if (log.failure) return log;
   std::string_view text = bytes;
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   if (host::Trimmed(text).empty()) {
@@ -83,13 +108,15 @@ LogFile ReadLogFile(const std::filesystem::path& path) {
         break;
     }
   }
-  for (std::string& repair : log.repairs) repair = ToUtf8(repair, log.encoding);
+  InUtf8(log);
   if (!log.failure && log.qsos.empty()) {
-    log.failure = log.repairs.empty() ? "a header without QSO lines"
-                                      : "no QSO line could be read (see the repairs)";
+    const bool refused =
+        std::any_of(log.repairs.begin(), log.repairs.end(),
+                    [](const std::string& repair) { return repair.ends_with(", not read"); });
+    log.failure = refused ? "no QSO line could be read (see the repairs)" : "no QSO lines";
   }
   if (!log.failure && log.ownCall.empty()) {
-    log.ownCall = host::UpperCopy(path.stem().string());
+    log.ownCall = host::UpperCopy(Utf8OfPath(path.stem()));
     log.repairs.push_back("the file: no own call in the log, the file's name taken");
   }
   return log;

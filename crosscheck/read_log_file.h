@@ -6,6 +6,7 @@
 // failure that says so; nothing here throws for a bad file.
 
 #include <filesystem>
+#include <string_view>
 
 #include "crosscheck/input/log_file.h"
 
@@ -15,5 +16,8 @@ namespace crosscheck {
 inline constexpr std::uintmax_t kMaxLogBytes = std::uintmax_t{256} << 20;
 
 LogFile ReadLogFile(const std::filesystem::path& path);
+
+// The same for bytes already read.
+LogFile ReadLogBytes(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace crosscheck

@@ -12,7 +12,7 @@ constexpr std::size_t kNearestCandidates = 8;    // per QSO in the first estimat
 constexpr std::int32_t kDensestSpan = 120;       // seconds: two logged minutes
 constexpr std::int32_t kTrim = 90;               // the mean takes what lies this near
 constexpr std::size_t kMinMatches = 3;
-constexpr int kRefinements = 4;
+constexpr int kRefinements = 6;
 
 // Integer division that rounds to the nearest (halves away from zero).
 std::int64_t RoundedQuotient(std::int64_t sum, std::int64_t count) {
@@ -20,9 +20,10 @@ std::int64_t RoundedQuotient(std::int64_t sum, std::int64_t count) {
 }
 
 // The median of the densest kDensestSpan of the values, then the mean of the
-// values within kTrim of it (the minute truncation of both logs averages out).
-std::optional<std::int64_t> RobustCentre(std::vector<std::int32_t>& values) {
-  if (values.size() < kMinMatches) return std::nullopt;
+// values within kTrim of it (the minute truncation of both logs averages out),
+// with how many values that mean rests on. Nothing when fewer than
+// kMinMatches values agree.
+std::optional<ClockEstimate> RobustCentre(std::vector<std::int32_t>& values) {
   std::sort(values.begin(), values.end());
   std::size_t bestBegin = 0;
   std::size_t bestEnd = 0;
@@ -30,105 +31,134 @@ std::optional<std::int64_t> RobustCentre(std::vector<std::int32_t>& values) {
     while (end < values.size() && values[end] - values[begin] <= kDensestSpan) ++end;
     if (end - begin > bestEnd - bestBegin) bestBegin = begin, bestEnd = end;
   }
+  if (bestEnd - bestBegin < kMinMatches) return std::nullopt;
   const std::int64_t median = values[(bestBegin + bestEnd - 1) / 2];
   const auto low = std::lower_bound(values.begin(), values.end(), median - kTrim);
   const auto high = std::upper_bound(values.begin(), values.end(), median + kTrim);
   std::int64_t sum = 0;
   for (auto it = low; it != high; ++it) sum += *it;
-  return RoundedQuotient(sum, high - low);
+  return ClockEstimate{RoundedQuotient(sum, high - low), static_cast<std::uint32_t>(high - low)};
 }
 
+// One log's side of a link group.
+struct Side {
+  std::uint32_t group = 0;
+  bool low = true;
+};
+
+// Gauss-Seidel sweeps: each log's offset is estimated from its neighbours'
+// latest offsets, so that a log worked only by one station with a wrong clock
+// settles as well as a log in the thick of the contest.
 class Estimator {
  public:
   Estimator(const QsoLinks& links, std::size_t logCount, std::int64_t window)
-      : links_(links), window_(window), estimates_(logCount), values_(logCount) {}
+      : links_(links), window_(window), estimates_(logCount), sides_(logCount) {
+    for (std::uint32_t g = 0; g < links.groups.size(); ++g) {
+      sides_[links.groups[g].low].push_back(Side{g, true});
+      sides_[links.groups[g].high].push_back(Side{g, false});
+    }
+  }
 
   std::vector<ClockEstimate> Run() {
-    for (const LinkGroup& group : links_.groups) AddNearest(group);
-    Settle();
+    Sweep(false);
     for (int round = 0; round < kRefinements; ++round) {
-      for (const LinkGroup& group : links_.groups) AddUnambiguous(group);
-      if (!Settle()) break;
+      if (!Sweep(true)) break;
     }
     return estimates_;
   }
 
  private:
-  // Both logs learn from one pair: the low log's time minus the high log's.
-  void Add(const LinkGroup& group, std::int64_t difference) {
-    values_[group.low].push_back(static_cast<std::int32_t>(difference + Offset(group.high)));
-    values_[group.high].push_back(static_cast<std::int32_t>(-difference + Offset(group.low)));
+  struct Ranges {
+    std::uint32_t ownBegin, ownEnd, otherBegin, otherEnd;
+    LogId other;
+  };
+
+  Ranges RangesOf(const Side& side) const {
+    const LinkGroup& group = links_.groups[side.group];
+    return side.low ? Ranges{group.begin, group.middle, group.middle, group.end, group.high}
+                    : Ranges{group.middle, group.end, group.begin, group.middle, group.low};
   }
 
   std::int64_t Offset(LogId log) const { return estimates_[log].offset; }
 
-  void AddNearest(const LinkGroup& group) {
+  // What each of the log's QSOs says about its clock, through the nearest
+  // QSOs of the other log: the difference of the two times, corrected by the
+  // other log's offset.
+  void AddNearest(const Ranges& r, std::vector<std::int32_t>& values) const {
     const auto& links = links_.links;
-    for (std::uint32_t i = group.begin; i < group.middle; ++i) {
+    for (std::uint32_t i = r.ownBegin; i < r.ownEnd; ++i) {
       const std::int64_t time = links[i].time;
-      // The high side is in time order: walk out from where this time would be.
-      std::uint32_t right = FirstAtOrAfter(links, group.middle, group.end, time);
+      std::uint32_t right = FirstAtOrAfter(links, r.otherBegin, r.otherEnd, time);
       std::uint32_t left = right;
       for (std::size_t taken = 0; taken < kNearestCandidates; ++taken) {
-        const bool leftOk = left > group.middle && time - links[left - 1].time <= kSearchSpan;
-        const bool rightOk = right < group.end && links[right].time - time <= kSearchSpan;
+        const bool leftOk = left > r.otherBegin && time - links[left - 1].time <= kSearchSpan;
+        const bool rightOk = right < r.otherEnd && links[right].time - time <= kSearchSpan;
         if (!leftOk && !rightOk) break;
         const bool takeLeft =
             leftOk && (!rightOk || time - links[left - 1].time <= links[right].time - time);
         const std::uint32_t j = takeLeft ? --left : right++;
-        Add(group, time - links[j].time);
+        values.push_back(static_cast<std::int32_t>(time - links[j].time + Offset(r.other)));
       }
     }
   }
 
-  void AddUnambiguous(const LinkGroup& group) {
+  // The same through unambiguous matches only: after both corrections, one
+  // QSO of the other log within the window, and this one the only one within
+  // the window of it.
+  void AddUnambiguous(const Ranges& r, LogId log, std::vector<std::int32_t>& values) const {
     const auto& links = links_.links;
-    // How far the high log's clock is ahead of the low log's.
-    const std::int64_t shift = Offset(group.high) - Offset(group.low);
-    for (std::uint32_t i = group.begin; i < group.middle; ++i) {
-      const std::int64_t time = links[i].time + shift;  // on the high log's clock
-      const std::uint32_t j = FirstAtOrAfter(links, group.middle, group.end, time - window_);
-      if (j == group.end || links[j].time > time + window_) continue;
-      if (j + 1 < group.end && links[j + 1].time <= time + window_) continue;
-      const std::int64_t back = links[j].time - shift;  // on the low log's clock
-      const std::uint32_t k = FirstAtOrAfter(links, group.begin, group.middle, back - window_);
-      if (k + 1 < group.middle && links[k + 1].time <= back + window_) continue;
-      Add(group, links[i].time - links[j].time);
+    const std::int64_t shift = Offset(r.other) - Offset(log);  // the other clock's lead
+    for (std::uint32_t i = r.ownBegin; i < r.ownEnd; ++i) {
+      const std::int64_t time = links[i].time + shift;  // on the other log's clock
+      const std::uint32_t j = FirstAtOrAfter(links, r.otherBegin, r.otherEnd, time - window_);
+      if (j == r.otherEnd || links[j].time > time + window_) continue;
+      if (j + 1 < r.otherEnd && links[j + 1].time <= time + window_) continue;
+      const std::int64_t back = links[j].time - shift;  // on this log's clock
+      const std::uint32_t k = FirstAtOrAfter(links, r.ownBegin, r.ownEnd, back - window_);
+      if (k + 1 < r.ownEnd && links[k + 1].time <= back + window_) continue;
+      values.push_back(static_cast<std::int32_t>(links[i].time - links[j].time + Offset(r.other)));
     }
   }
 
-  // New offsets from the values gathered, centred on their median; the values
-  // are used up. Returns whether any offset moved by more than a second.
-  bool Settle() {
-    std::vector<std::int64_t> known;
-    std::vector<ClockEstimate> next = estimates_;
-    for (LogId log = 0; log < values_.size(); ++log) {
-      const std::size_t count = values_[log].size();
-      if (const auto centre = RobustCentre(values_[log])) {
-        next[log] = ClockEstimate{*centre, static_cast<std::uint32_t>(count)};
-        known.push_back(*centre);
+  // One sweep over the logs, then the offsets centred on their median.
+  // Returns whether any offset moved by more than a second.
+  bool Sweep(bool unambiguous) {
+    const std::vector<ClockEstimate> before = estimates_;
+    std::vector<std::int32_t> values;
+    for (LogId log = 0; log < estimates_.size(); ++log) {
+      values.clear();
+      for (const Side& side : sides_[log]) {
+        if (unambiguous) {
+          AddUnambiguous(RangesOf(side), log, values);
+        } else {
+          AddNearest(RangesOf(side), values);
+        }
       }
-      values_[log].clear();
+      if (const auto centre = RobustCentre(values)) estimates_[log] = *centre;
     }
-    if (!known.empty()) {
-      std::nth_element(known.begin(), known.begin() + known.size() / 2, known.end());
-      const std::int64_t median = known[known.size() / 2];
-      for (ClockEstimate& estimate : next) {
+    // Of the logs that share QSOs with others, those whose clock can not be
+    // estimated count as right.
+    std::vector<std::int64_t> offsets;
+    for (LogId log = 0; log < estimates_.size(); ++log) {
+      if (!sides_[log].empty()) offsets.push_back(estimates_[log].offset);
+    }
+    if (!offsets.empty()) {
+      std::nth_element(offsets.begin(), offsets.begin() + offsets.size() / 2, offsets.end());
+      const std::int64_t median = offsets[offsets.size() / 2];
+      for (ClockEstimate& estimate : estimates_) {
         if (estimate.matches > 0) estimate.offset -= median;
       }
     }
-    bool moved = false;
-    for (LogId log = 0; log < next.size(); ++log) {
-      moved = moved || std::abs(next[log].offset - estimates_[log].offset) > 1;
+    for (LogId log = 0; log < estimates_.size(); ++log) {
+      if (std::abs(estimates_[log].offset - before[log].offset) > 1) return true;
     }
-    estimates_ = std::move(next);
-    return moved;
+    return false;
   }
 
   const QsoLinks& links_;
   const std::int64_t window_;
   std::vector<ClockEstimate> estimates_;
-  std::vector<std::vector<std::int32_t>> values_;
+  std::vector<std::vector<Side>> sides_;
 };
 
 }  // namespace

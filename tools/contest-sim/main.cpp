@@ -24,20 +24,21 @@ int main(int argc, char** argv) {
   app.add_option("--qsos", settings.qsosPerStation, "QSO lines per station, on average")
       ->capture_default_str();
   app.add_option("--seed", settings.seed, "seed of the random choices")->capture_default_str();
-  app.add_option("--busted", settings.bustedCall, "share of QSOs with a miscopied call")
+  app.add_option("--busted", settings.bustedCall, "share of QSO lines with a miscopied call")
       ->capture_default_str();
-  app.add_option("--nil", settings.nil, "share of QSOs that one side did not log")
+  app.add_option("--nil", settings.nil, "share of QSO lines that the other side did not log")
       ->capture_default_str();
-  app.add_option("--wrong-number", settings.wrongNumber, "share with a miscopied number")
+  app.add_option("--wrong-number", settings.wrongNumber,
+                 "share of QSO lines with a miscopied number")
       ->capture_default_str();
   app.add_option("--sender-slip", settings.senderSlip,
-                 "share whose sender logged its own number wrong")
+                 "share of QSO lines whose sender logged its own number wrong")
       ->capture_default_str();
-  app.add_option("--dupe", settings.dupe, "share worked again within the tour")
+  app.add_option("--dupe", settings.dupe, "share of QSO lines worked again within the tour")
       ->capture_default_str();
-  app.add_option("--unique", settings.unique, "share of lines with a station no one else works")
+  app.add_option("--unique", settings.unique, "share of QSO lines with a station no one else works")
       ->capture_default_str();
-  app.add_option("--out-of-contest", settings.outOfContest, "share of QSOs in RTTY")
+  app.add_option("--out-of-contest", settings.outOfContest, "share of QSO lines in RTTY")
       ->capture_default_str();
   app.add_option("--no-log", settings.noLog, "share of stations that send no log")
       ->capture_default_str();

@@ -150,6 +150,8 @@ class Simulator {
                                       weights_.begin());
   }
 
+  // A QSO is two lines and an error spoils one of them: twice the share of
+  // lines, per QSO.
   void AddError(Contact& contact) {
     const double r = static_cast<double>(random_.Below(1u << 30)) / (1u << 30);
     double bound = 0;
@@ -157,7 +159,7 @@ class Simulator {
                                       std::pair{settings_.nil, Error::kNil},
                                       std::pair{settings_.wrongNumber, Error::kWrongNumber},
                                       std::pair{settings_.senderSlip, Error::kSenderSlip}}) {
-      bound += rate;
+      bound += 2 * rate;
       if (r < bound) {
         contact.error = error;
         contact.errorSide = static_cast<int>(random_.Below(2));

@@ -15,14 +15,14 @@ struct Settings {
   std::uint32_t stations = 100;
   std::uint32_t qsosPerStation = 100;  // logged lines, on average
   std::uint64_t seed = 1;
-  // Rates per QSO; at most one error per QSO.
-  double bustedCall = 0.01;     // one side miscopies the call (CW-alike letters mostly)
-  double nil = 0.01;            // one side never logs the QSO
-  double wrongNumber = 0.01;    // one side miscopies the number
-  double senderSlip = 0.003;    // one side logs its own number wrong (sent right)
-  double dupe = 0.01;           // the two work again in the same tour
-  double unique = 0.005;        // per line: a QSO with a station that no one else works
-  double outOfContest = 0.003;  // the QSO is in RTTY
+  // Shares of the QSO lines; a QSO has at most one error.
+  double bustedCall = 0.01;     // a call miscopied (CW-alike letters mostly)
+  double nil = 0.01;            // the other side never logged the QSO
+  double wrongNumber = 0.01;    // the number miscopied
+  double senderSlip = 0.003;    // the other side logged its own number wrong (sent right)
+  double dupe = 0.01;           // the two worked again in the same tour
+  double unique = 0.005;        // a station that no one else works
+  double outOfContest = 0.003;  // in RTTY
   // Rates per station.
   double noLog = 0.05;     // sends no log
   double adifShare = 0.1;  // sends ADIF rather than Cabrillo

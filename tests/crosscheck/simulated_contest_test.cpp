@@ -1,0 +1,95 @@
+// The main test of the cross-check: simulated contests, whose every QSO line's
+// true verdict and every log's true clock offset are known, checked by the
+// program as the organisers run it.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "crosscheck/run.h"
+#include "tests/support/temp_dir.h"
+#include "tools/contest-sim/accuracy.h"
+#include "tools/contest-sim/log_writers.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using stats::testing::ReadFileBytes;
+using stats::testing::TempDir;
+
+int Check(const std::vector<std::string>& arguments) {
+  std::ostringstream out, err;
+  const int status = crosscheck::RunCrosscheck(arguments, out, err);
+  EXPECT_EQ(err.str(), "");
+  return status;
+}
+
+fs::path WriteContest(const fs::path& folder, std::uint64_t seed, double errorRate,
+                      std::uint32_t stations) {
+  contest_sim::Settings settings;
+  settings.stations = stations;
+  settings.seed = seed;
+  settings.bustedCall = settings.nil = settings.wrongNumber = settings.dupe = errorRate;
+  contest_sim::WriteContest(contest_sim::Simulate(settings), folder);
+  return folder;
+}
+
+struct Run {
+  std::uint64_t seed;
+  double errorRate;
+};
+
+void PrintTo(const Run& run, std::ostream* out) {
+  *out << "seed " << run.seed << ", error rate " << run.errorRate;
+}
+
+class SimulatedContest : public testing::TestWithParam<Run> {};
+
+TEST_P(SimulatedContest, VerdictsAndClockOffsetsMatchTheTruth) {
+  const TempDir dir;
+  const fs::path contest =
+      WriteContest(dir.Path() / "contest", GetParam().seed, GetParam().errorRate, 150);
+  ASSERT_EQ(Check({"--out", (dir.Path() / "checked").string(), (contest / "logs").string()}), 0);
+
+  const contest_sim::Accuracy accuracy =
+      contest_sim::CompareWithTruth(contest / "truth.jsonl", dir.Path() / "checked");
+  EXPECT_EQ(accuracy.missing, 0u);
+  EXPECT_EQ(accuracy.verdicts.size(), 8u) << "every verdict occurs";
+  for (const auto& [verdict, counts] : accuracy.verdicts) {
+    EXPECT_GE(counts.Precision(), 0.99) << verdict << "\n" << contest_sim::AccuracyTable(accuracy);
+    EXPECT_GE(counts.Recall(), 0.99) << verdict << "\n" << contest_sim::AccuracyTable(accuracy);
+  }
+  EXPECT_EQ(accuracy.clocksOffByAMinute, 0u) << contest_sim::AccuracyTable(accuracy);
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, SimulatedContest,
+                         testing::Values(Run{1, 0.01}, Run{2, 0.01}, Run{3, 0.03}),
+                         [](const testing::TestParamInfo<Run>& info) {
+                           return "Seed" + std::to_string(info.param.seed) + "Errors" +
+                                  std::to_string(static_cast<int>(info.param.errorRate * 100)) +
+                                  "Percent";
+                         });
+
+TEST(SimulatedContest, SameLogsInAnyOrderGiveTheSameBytes) {
+  const TempDir dir;
+  const fs::path logs = WriteContest(dir.Path() / "contest", 7, 0.02, 40) / "logs";
+  std::vector<std::string> files;
+  for (const auto& entry : fs::directory_iterator(logs)) files.push_back(entry.path().string());
+  std::sort(files.rbegin(), files.rend());
+  files.insert(files.begin() + static_cast<std::ptrdiff_t>(files.size() / 2), logs.string());
+  files.insert(files.begin(), {"--out", (dir.Path() / "listed").string()});
+  ASSERT_EQ(Check(files), 0);
+  ASSERT_EQ(Check({"--out", (dir.Path() / "folder").string(), logs.string()}), 0);
+
+  for (const fs::path output : {"verdicts.jsonl", "logs.jsonl", "results.csv", "results.html"}) {
+    const std::string bytes = ReadFileBytes(dir.Path() / "folder" / output);
+    EXPECT_FALSE(bytes.empty()) << output;
+    EXPECT_EQ(bytes, ReadFileBytes(dir.Path() / "listed" / output)) << output;
+  }
+  for (const auto& report : fs::directory_iterator(dir.Path() / "folder" / "ubn")) {
+    EXPECT_EQ(ReadFileBytes(report.path()),
+              ReadFileBytes(dir.Path() / "listed" / "ubn" / report.path().filename()));
+  }
+}
+
+}  // namespace
