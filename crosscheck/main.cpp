@@ -9,8 +9,9 @@
 #include "crosscheck/run.h"
 
 #if defined(_WIN32)
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 namespace {
 

@@ -54,8 +54,8 @@ struct Outputs {
   std::vector<std::string> failures;
   std::size_t reports = 0;
 
-  void Note(const fs::path& path, const std::optional<std::string>& failure) {
-    if (failure) failures.push_back(path.filename().string() + ": " + *failure);
+  void Note(const fs::path& file, const std::optional<std::string>& failure) {
+    if (failure) failures.push_back(Utf8OfPath(file) + ": " + *failure);
   }
 };
 
@@ -91,24 +91,13 @@ Outputs WriteOutputs(const Contest& contest, const CheckResult& result, const Op
 
 void PrintSummary(const Contest& contest, const CheckResult& result, const Outputs& outputs,
                   const Options& options, std::ostream& out) {
-  std::size_t checked = 0, superseded = 0;
-  std::array<std::uint64_t, kVerdictCount> verdicts{};
-  std::uint64_t lines = 0;
-  for (LogId log = 0; log < contest.logs.size(); ++log) {
-    if (contest.logs[log].supersededBy) ++superseded;
-    if (!contest.logs[log].Checked()) continue;
-    ++checked;
-    for (std::size_t v = 0; v < kVerdictCount; ++v) {
-      verdicts[v] += result.logs[log].verdicts[v];
-      lines += result.logs[log].verdicts[v];
-    }
-  }
-  out << "Logs: " << checked << " checked, " << superseded << " superseded by a later log of "
-      << "the same call, " << contest.logs.size() - checked - superseded << " not read\n";
-  out << "QSO lines: " << lines << "\n";
+  const ContestTotals totals = TotalsOf(contest, result);
+  out << "Logs: " << totals.checked << " checked, " << totals.superseded
+      << " superseded by a later log of the same call, " << totals.notRead << " not read\n";
+  out << "QSO lines: " << totals.lines << "\n";
   for (std::size_t v = 0; v < kVerdictCount; ++v) {
-    out << "  " << kVerdictNames[v] << ": " << verdicts[v] << " (" << Percent(verdicts[v], lines)
-        << ")\n";
+    out << "  " << kVerdictNames[v] << ": " << totals.verdicts[v] << " ("
+        << Percent(totals.verdicts[v], totals.lines) << ")\n";
   }
   for (const ContestLog& log : contest.logs) {
     if (log.failure) out << "Not read: " << log.file << ": " << *log.failure << "\n";
@@ -141,9 +130,7 @@ int RunCrosscheck(const std::vector<std::string>& arguments, std::ostream& out, 
   PrintSummary(contest, result, outputs, options, out);
   for (const std::string& failure : outputs.failures) err << "crosscheck: " << failure << "\n";
   if (!outputs.failures.empty()) return 1;
-  const bool allRead = std::none_of(contest.logs.begin(), contest.logs.end(),
-                                    [](const ContestLog& log) { return log.failure.has_value(); });
-  return allRead ? 0 : 3;
+  return TotalsOf(contest, result).notRead == 0 ? 0 : 3;
 }
 
 }  // namespace crosscheck

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "host/html_text.h"
+
 namespace host {
 
 // Screen and A4 print; colours are kept in print, where the charts need them.
@@ -56,6 +58,28 @@ inline std::string HtmlPageStart(std::string_view language, std::string_view tit
          "<link rel=\"icon\" href=\"data:,\">\n<title>" +
          std::string(title) + "</title>\n<style>\n" + std::string(kReportStyle) +
          "</style>\n</head>\n<body>\n";
+}
+
+// A section with its heading (HTML text) and body.
+inline std::string Section(std::string_view id, const std::string& heading,
+                           const std::string& body) {
+  return "<section id=\"" + std::string(id) + "\">\n<h2>" + heading + "</h2>\n" + body +
+         "</section>\n";
+}
+
+// A small paragraph of UTF-8 text under a heading or a table.
+inline std::string Note(std::string_view utf8) {
+  return "<p class=\"note\">" + EscapeHtml(utf8) + "</p>\n";
+}
+
+// One fact of the header's list: its label (UTF-8) and value (HTML text).
+inline std::string Fact(std::string_view id, std::string_view label, const std::string& value) {
+  return "<dt>" + EscapeHtml(label) + "</dt><dd id=\"" + std::string(id) + "\">" + value +
+         "</dd>\n";
+}
+
+inline std::string NumberCell(long long value) {
+  return "<td class=\"n\">" + std::to_string(value) + "</td>";
 }
 
 // The footer (HTML text) and the end of the page.

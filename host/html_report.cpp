@@ -19,33 +19,21 @@ std::string Int(long long value) { return std::to_string(value); }
 
 std::string Text(std::string_view utf8) { return EscapeHtml(utf8); }
 
-std::string NumberCell(long long value) { return "<td class=\"n\">" + Int(value) + "</td>"; }
-
 std::string TwoDigits(int value) {
   char text[8];
   std::snprintf(text, sizeof text, "%02d", value);
   return text;
 }
 
-std::string Section(std::string_view id, const std::string& heading, const std::string& body) {
-  return "<section id=\"" + std::string(id) + "\">\n<h2>" + heading + "</h2>\n" + body +
-         "</section>\n";
-}
-
-std::string Note(std::string_view utf8) { return "<p class=\"note\">" + Text(utf8) + "</p>\n"; }
-
 std::string Header(const PluginSummary& summary, const HtmlReportInput& input,
                    const ReportTexts& texts) {
-  const auto fact = [](std::string_view id, std::string_view label, const std::string& value) {
-    return "<dt>" + Text(label) + "</dt><dd id=\"" + std::string(id) + "\">" + value + "</dd>\n";
-  };
   return "<header>\n<h1>Kesdra Velk Test &#8212; " + Text(texts.reportTitle) +
          "</h1>\n<dl class=\"facts\">\n" +
-         fact("contestant", texts.contestant, HtmlText(summary.contestant)) +
-         fact("contest-date", texts.contestDate, HtmlText(summary.contestDate)) +
-         fact("claimed-score", texts.claimedScore,
+         Fact("contestant", texts.contestant, HtmlText(summary.contestant)) +
+         Fact("contest-date", texts.contestDate, HtmlText(summary.contestDate)) +
+         Fact("claimed-score", texts.claimedScore,
               summary.score ? Int(*summary.score) : std::string("&#8212;")) +
-         fact("cabrillo-file", texts.cabrilloFile,
+         Fact("cabrillo-file", texts.cabrilloFile,
               input.cabrilloFile ? HtmlText(*input.cabrilloFile) : Text(texts.noCabrilloFile)) +
          "</dl>\n</header>\n";
 }

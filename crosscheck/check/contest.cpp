@@ -17,6 +17,24 @@ std::uint8_t ContestModeRow(const stats::ContestMode* mode) {
   return kNotCounted;
 }
 
+// The table's ids of the texts seen last.
+class CachedIds {
+ public:
+  explicit CachedIds(TextTable& table) : table_(table) {}
+  std::uint32_t IdOf(const std::string& text) {
+    for (const auto& [known, id] : recent_) {
+      if (known == text) return id;
+    }
+    const std::uint32_t id = table_.IdOf(text);
+    if (recent_.size() < 8) recent_.emplace_back(text, id);
+    return id;
+  }
+
+ private:
+  TextTable& table_;
+  std::vector<std::pair<std::string, std::uint32_t>> recent_;
+};
+
 }  // namespace
 
 LogId Contest::Add(LogFile file, std::filesystem::file_time_type modified) {
@@ -38,6 +56,9 @@ LogId Contest::Add(LogFile file, std::filesystem::file_time_type modified) {
   log.modified = modified;
   log.firstQso = static_cast<QsoId>(qsos.size());
   if (!log.failure) {
+    // A log's QSOs are on few bands and in few modes: each text looked up once.
+    CachedIds bandIds(bands);
+    CachedIds modeIds(modes);
     for (const LoggedQso& logged : file.qsos) {
       Qso qso;
       qso.time = logged.time;
@@ -47,8 +68,8 @@ LogId Contest::Add(LogFile file, std::filesystem::file_time_type modified) {
       qso.call = calls.IdOf(logged.call);
       qso.sent = exchanges.IdOf(logged.sent);
       qso.received = exchanges.IdOf(logged.received);
-      if (!logged.band.empty()) qso.band = bands.IdOf(logged.band);
-      qso.mode = modes.IdOf(logged.mode);
+      if (!logged.band.empty()) qso.band = bandIds.IdOf(logged.band);
+      qso.mode = modeIds.IdOf(logged.mode);
       qso.contestMode = ContestModeRow(logged.contestMode);
       qsos.push_back(qso);
     }

@@ -22,8 +22,7 @@ inline constexpr std::uint32_t kNone = TextTable::kNone;
 inline constexpr std::uint8_t kNotCounted = UINT8_MAX;
 
 struct Qso {
-  std::int64_t time = 0;    // as logged, seconds since 1899-12-30 00:00
-  bool toTheMinute = true;  // logged without seconds
+  std::int64_t time = 0;  // as logged, seconds since 1899-12-30 00:00
   LogId log = 0;
   std::uint32_t line = 0;
   CallId call = 0;
@@ -35,7 +34,9 @@ struct Qso {
   // (BPSK62 shares BPSK63's row), so that equal values mean the same mode for
   // matching; kNotCounted for a mode the contest does not count.
   std::uint8_t contestMode = kNotCounted;
+  bool toTheMinute = true;  // logged without seconds
 };
+static_assert(sizeof(Qso) <= 40, "a contest has millions of them");
 
 // When the QSO was made, by the log's clock: a time logged to the minute
 // stands for any second of that minute, so its middle.

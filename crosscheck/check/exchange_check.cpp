@@ -1,9 +1,31 @@
 #include "crosscheck/check/exchange_check.h"
 
+#include <algorithm>
 #include <charconv>
-#include <optional>
 
 namespace crosscheck {
+namespace {
+
+struct Agreement {
+  std::string text;
+  std::size_t votes = 0;  // how many said it; 0: no text was said twice
+};
+
+// The text that most of `said` are, when at least two are and no other text
+// is said as often.
+Agreement Agreed(std::vector<std::string>& said) {
+  std::sort(said.begin(), said.end());
+  Agreement best;
+  bool tied = false;
+  for (std::size_t begin = 0, end = 0; begin < said.size(); begin = end) {
+    while (end < said.size() && said[end] == said[begin]) ++end;
+    if (end - begin == best.votes) tied = true;
+    if (end - begin > best.votes) best = Agreement{said[begin], end - begin}, tied = false;
+  }
+  return best.votes < 2 || tied ? Agreement{} : best;
+}
+
+}  // namespace
 
 ExchangeCheck::ExchangeCheck(const Contest& contest) : contest_(contest) {
   numbers_.reserve(contest.exchanges.Size());
@@ -31,21 +53,26 @@ std::uint32_t ExchangeCheck::Form(std::string_view text) { return forms_.IdOf(te
 
 std::uint32_t ExchangeCheck::ExpectedText(QsoId sent) const {
   const ContestLog& log = contest_.logs[contest_.qsos[sent].log];
-  const Number* before = sent > log.firstQso ? &numbers_[contest_.qsos[sent - 1].sent] : nullptr;
-  const Number* after = sent + 1 < log.endQso ? &numbers_[contest_.qsos[sent + 1].sent] : nullptr;
-  if (before != nullptr && after != nullptr && before->text == after->text) return before->text;
-  // Serial numbers: one more than the line before, one less than the line
-  // after, and where there are both, both agree.
-  const auto serial = [&](const Number* neighbour, std::int64_t step) {
-    return neighbour == nullptr || neighbour->value < 0
-               ? std::optional<std::string>()
-               : forms_.Text(neighbour->prefix) + std::to_string(neighbour->value + step);
-  };
-  const std::optional<std::string> fromBefore = serial(before, 1);
-  const std::optional<std::string> fromAfter = serial(after, -1);
-  if (before != nullptr && after != nullptr && fromBefore != fromAfter) return kNone;
-  const std::optional<std::string>& expected = fromBefore ? fromBefore : fromAfter;
-  return expected ? forms_.Find(*expected) : kNone;
+  // What each of the two lines on either side says this line's number is:
+  // the same text (a number sent unchanged), or its own number moved by the
+  // distance (serial numbers).
+  std::vector<std::string> same;
+  std::vector<std::string> serial;
+  for (const std::int64_t distance : {-2, -1, 1, 2}) {
+    const std::int64_t at = static_cast<std::int64_t>(sent) + distance;
+    if (at < log.firstQso || at >= log.endQso) continue;
+    const Number& number = numbers_[contest_.qsos[static_cast<QsoId>(at)].sent];
+    same.push_back(forms_.Text(number.text));
+    if (number.value >= 0) {
+      serial.push_back(forms_.Text(number.prefix) + std::to_string(number.value - distance));
+    }
+  }
+  // A double slip can make two neighbours say the same text: the kind that
+  // more neighbours agree on wins.
+  const Agreement sameText = Agreed(same);
+  const Agreement serialText = Agreed(serial);
+  if (sameText.votes == serialText.votes) return kNone;
+  return forms_.Find(sameText.votes > serialText.votes ? sameText.text : serialText.text);
 }
 
 bool ExchangeCheck::CopiedRight(QsoId received, QsoId sent) const {

@@ -3,11 +3,11 @@
 // Whether a received number is the one the other station sent. Numbers are
 // compared as numbers ("017" is "17"), a prefix ("W") as text. The number
 // sent is what the sender's log says, unless the sender's own log shows that
-// the line is a slip of its own: its neighbouring lines' numbers say another
-// number for it (one more than the line before and one less than the line
-// after, agreeing where there are both; or the same number on both sides),
-// and the receiver copied that number. The sender's slip is not charged to
-// the receiver.
+// the line is a slip of its own: two of the two lines on either side agree on
+// another number for it (as serial numbers: one more than the line before,
+// two more than the line before that, one less than the line after...; or as
+// a number sent unchanged: the same), and the receiver copied that number.
+// The sender's slip is not charged to the receiver.
 
 #include <cstdint>
 #include <string>

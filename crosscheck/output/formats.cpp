@@ -8,18 +8,31 @@
 namespace crosscheck {
 
 std::string FormatQsoTime(std::int64_t seconds) {
+  std::string text;
+  AppendQsoTime(text, seconds);
+  return text;
+}
+
+// Without printf: verdicts.jsonl writes millions of these.
+void AppendQsoTime(std::string& text, std::int64_t seconds) {
+  const auto digits = [&](long value, int count) {
+    char buffer[8];
+    for (int i = count - 1; i >= 0; --i, value /= 10)
+      buffer[i] = static_cast<char>('0' + value % 10);
+    text.append(buffer, static_cast<std::size_t>(count));
+  };
   const std::int64_t day = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
-  const std::int64_t second = seconds - day * 86400;
+  const long second = static_cast<long>(seconds - day * 86400);
   const host::QsoDate date = host::DateOfOleDay(static_cast<long>(day));
-  char text[40];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d%02d", date.year, date.month, date.day,
-                static_cast<int>(second / 3600), static_cast<int>(second / 60 % 60));
-  std::string formatted = text;
-  if (second % 60 != 0) {
-    std::snprintf(text, sizeof text, "%02d", static_cast<int>(second % 60));
-    formatted += text;
-  }
-  return formatted;
+  digits(date.year, 4);
+  text += '-';
+  digits(date.month, 2);
+  text += '-';
+  digits(date.day, 2);
+  text += ' ';
+  digits(second / 3600, 2);
+  digits(second / 60 % 60, 2);
+  if (second % 60 != 0) digits(second % 60, 2);
 }
 
 std::string FormatDuration(std::int64_t seconds) {
@@ -33,7 +46,8 @@ std::string FormatDuration(std::int64_t seconds) {
 }
 
 std::string FormatOffset(std::int64_t seconds) {
-  return (seconds > 0 ? "+" : seconds < 0 ? "-" : "") + FormatDuration(seconds);
+  std::string offset(seconds > 0 ? "+" : seconds < 0 ? "-" : "");
+  return offset.append(FormatDuration(seconds));
 }
 
 std::optional<std::int64_t> ReductionTenths(std::optional<std::int64_t> claimed,
@@ -50,8 +64,10 @@ std::optional<std::int64_t> ReductionTenths(std::optional<std::int64_t> claimed,
 
 std::string TenthsText(std::int64_t tenths) {
   const std::int64_t magnitude = tenths < 0 ? -tenths : tenths;
-  return (tenths < 0 ? "-" : "") + std::to_string(magnitude / 10) + "." +
-         std::to_string(magnitude % 10);
+  std::string text(tenths < 0 ? "-" : "");
+  return text.append(std::to_string(magnitude / 10))
+      .append(".")
+      .append(std::to_string(magnitude % 10));
 }
 
 std::string Percent(std::uint64_t part, std::uint64_t whole) {

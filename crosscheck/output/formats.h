@@ -12,6 +12,7 @@ namespace crosscheck {
 // A QSO's time as Cabrillo writes it: "2024-02-18 1500", with seconds
 // ("2024-02-18 150012") only when it has them.
 std::string FormatQsoTime(std::int64_t seconds);
+void AppendQsoTime(std::string& text, std::int64_t seconds);
 
 // A period as "H:MM:SS" ("0:02:05"), always without a sign.
 std::string FormatDuration(std::int64_t seconds);

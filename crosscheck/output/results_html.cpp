@@ -19,7 +19,6 @@ constexpr std::int64_t kListedOffset = 60;
 
 std::string Text(std::string_view utf8) { return host::EscapeHtml(utf8); }
 std::string Int(long long value) { return std::to_string(value); }
-std::string NumberCell(long long value) { return "<td class=\"n\">" + Int(value) + "</td>"; }
 std::string TextCell(std::string_view utf8) { return "<td>" + Text(utf8) + "</td>"; }
 
 std::string HeadRow(std::initializer_list<std::string_view> labels) {
@@ -29,67 +28,44 @@ std::string HeadRow(std::initializer_list<std::string_view> labels) {
 }
 
 std::string Section(std::string_view id, std::string_view heading, const std::string& body) {
-  return "<section id=\"" + std::string(id) + "\">\n<h2>" + Text(heading) + "</h2>\n" + body +
-         "</section>\n";
+  return host::Section(id, Text(heading), body);
 }
 
-std::string Note(std::string_view utf8) { return "<p class=\"note\">" + Text(utf8) + "</p>\n"; }
-
-struct Totals {
-  std::array<std::uint64_t, kVerdictCount> verdicts{};
-  std::uint64_t lines = 0;
-  std::size_t checked = 0;
-  std::size_t notRead = 0;
-};
-
-Totals TotalsOf(const Contest& contest, const CheckResult& result) {
-  Totals totals;
-  for (LogId log = 0; log < contest.logs.size(); ++log) {
-    if (contest.logs[log].failure) ++totals.notRead;
-    if (!contest.logs[log].Checked()) continue;
-    ++totals.checked;
-    for (std::size_t v = 0; v < kVerdictCount; ++v) {
-      totals.verdicts[v] += result.logs[log].verdicts[v];
-      totals.lines += result.logs[log].verdicts[v];
-    }
-  }
-  return totals;
-}
-
-std::string Header(const Totals& totals, const CheckOptions& options, const CheckTexts& texts) {
-  const auto fact = [](std::string_view id, std::string_view label, const std::string& value) {
-    return "<dt>" + Text(label) + "</dt><dd id=\"" + std::string(id) + "\">" + value + "</dd>\n";
-  };
+std::string Header(const ContestTotals& totals, const CheckOptions& options,
+                   const CheckTexts& texts) {
   const std::string period = options.from || options.to
                                  ? (options.from ? FormatQsoTime(*options.from) : "") +
                                        " &#8211; " + (options.to ? FormatQsoTime(*options.to) : "")
                                  : Text(texts.wholeLog);
   return "<header>\n<h1>" + Text(texts.contestName) + " &#8212; " + Text(texts.pageTitle) +
          "</h1>\n<dl class=\"facts\">\n" +
-         fact("logs-checked", texts.logsChecked, Int(static_cast<long long>(totals.checked))) +
-         fact("files-not-read", texts.filesNotRead, Int(static_cast<long long>(totals.notRead))) +
-         fact("qso-lines", texts.qsoLines, Int(static_cast<long long>(totals.lines))) +
-         fact("window", texts.window, "&#177;" + FormatDuration(options.windowSeconds)) +
-         fact("period", texts.period, period) + "</dl>\n" +
-         Note(Fill(texts.noLogRule, {Int(options.minLogs)}) + ". " +
-              std::string(options.countUniques ? texts.uniquesCounted : texts.uniquesNotCounted) +
-              ".") +
+         host::Fact("logs-checked", texts.logsChecked,
+                    Int(static_cast<long long>(totals.checked))) +
+         host::Fact("files-not-read", texts.filesNotRead,
+                    Int(static_cast<long long>(totals.notRead))) +
+         host::Fact("qso-lines", texts.qsoLines, Int(static_cast<long long>(totals.lines))) +
+         host::Fact("window", texts.window, "&#177;" + FormatDuration(options.windowSeconds)) +
+         host::Fact("period", texts.period, period) + "</dl>\n" +
+         host::Note(
+             Fill(texts.noLogRule, {Int(options.minLogs)}) + ". " +
+             std::string(options.countUniques ? texts.uniquesCounted : texts.uniquesNotCounted) +
+             ".") +
          "</header>\n";
 }
 
-std::string FiguresSection(const Totals& totals, const CheckTexts& texts) {
+std::string FiguresSection(const ContestTotals& totals, const CheckTexts& texts) {
   std::string table = "<table id=\"verdict-table\">\n" +
                       HeadRow({texts.verdict, "", texts.lines, texts.share}) + "<tbody>\n";
   for (std::size_t v = 0; v < kVerdictCount; ++v) {
     table += "<tr id=\"verdict-" + std::string(kVerdictNames[v]) + "\">" +
              TextCell(texts.verdictNames[v]) + "<td><code>" + std::string(kVerdictNames[v]) +
-             "</code></td>" + NumberCell(static_cast<long long>(totals.verdicts[v])) +
+             "</code></td>" + host::NumberCell(static_cast<long long>(totals.verdicts[v])) +
              "<td class=\"n\">" + Percent(totals.verdicts[v], totals.lines) + "</td></tr>\n";
   }
   table += "</tbody>\n<tfoot><tr class=\"total\"><th scope=\"row\" colspan=\"2\"></th>" +
-           NumberCell(static_cast<long long>(totals.lines)) +
+           host::NumberCell(static_cast<long long>(totals.lines)) +
            "<td class=\"n\">100.0 %</td></tr></tfoot>\n</table>\n";
-  return Section("figures", texts.figuresHeading, Note(texts.figuresNote) + table);
+  return Section("figures", texts.figuresHeading, host::Note(texts.figuresNote) + table);
 }
 
 std::string ClocksSection(const Contest& contest, const CheckResult& result,
@@ -132,20 +108,21 @@ std::string ClocksSection(const Contest& contest, const CheckResult& result,
     for (const LogId log : listed) {
       table += "<tr>" + TextCell(contest.calls.Text(contest.logs[log].ownCall)) +
                "<td class=\"n\">" + FormatOffset(result.logs[log].clock.offset) + "</td>" +
-               NumberCell(result.logs[log].clock.matches) + "</tr>\n";
+               host::NumberCell(result.logs[log].clock.matches) + "</tr>\n";
     }
     table += "</tbody>\n</table>\n";
   }
   return Section("clocks", texts.clocksHeading,
-                 Note(texts.clocksNote) + "<figure>\n<figcaption>" + Text(texts.clocksChartTitle) +
-                     "</figcaption>\n" + host::StackedColumnSvg(chart, host::ChartPalette::kBands) +
-                     "</figure>\n" + table);
+                 host::Note(texts.clocksNote) + "<figure>\n<figcaption>" +
+                     Text(texts.clocksChartTitle) + "</figcaption>\n" +
+                     host::StackedColumnSvg(chart, host::ChartPalette::kBands) + "</figure>\n" +
+                     table);
 }
 
 std::string ResultsSection(const Contest& contest, const CheckResult& result,
                            const std::vector<CategoryStandings>& standings,
                            const CheckTexts& texts) {
-  std::string body = Note(texts.resultsNote);
+  std::string body = host::Note(texts.resultsNote);
   for (const CategoryStandings& category : standings) {
     body += "<h3>" +
             (category.category.empty() ? Text(texts.noCategory) : Text(category.category)) +
@@ -157,12 +134,12 @@ std::string ResultsSection(const Contest& contest, const CheckResult& result,
       const ContestLog& log = contest.logs[standing.log];
       const LogResult& checked = result.logs[standing.log];
       const auto reduction = ReductionTenths(log.claimed, checked.checked);
-      body += "<tr>" + NumberCell(static_cast<long long>(standing.place)) +
+      body += "<tr>" + host::NumberCell(static_cast<long long>(standing.place)) +
               TextCell(contest.calls.Text(log.ownCall)) +
-              (log.claimed ? NumberCell(*log.claimed) : "<td class=\"n\">&#8212;</td>") +
-              NumberCell(checked.checked) + "<td class=\"n\">" +
+              (log.claimed ? host::NumberCell(*log.claimed) : "<td class=\"n\">&#8212;</td>") +
+              host::NumberCell(checked.checked) + "<td class=\"n\">" +
               (reduction ? TenthsText(*reduction) : "&#8212;") + "</td>" +
-              NumberCell(checked.counted) + NumberCell(checked.kvant) + "</tr>\n";
+              host::NumberCell(checked.counted) + host::NumberCell(checked.kvant) + "</tr>\n";
     }
     body += "</tbody>\n</table>\n";
   }
@@ -184,7 +161,7 @@ std::string UnreadSection(const Contest& contest, const std::vector<LogId>& orde
             "</tr>\n";
   }
   const std::string heading =
-      std::string(texts.filesNotRead) + ": " + Int(static_cast<long long>(count));
+      std::string(texts.filesNotChecked) + ": " + Int(static_cast<long long>(count));
   if (count == 0) return Section("unread", heading, "<p>" + Text(texts.none) + "</p>\n");
   return Section("unread", heading,
                  "<table id=\"unread-table\">\n" + HeadRow({texts.file, texts.reason}) +
@@ -198,12 +175,13 @@ std::string ResultsHtml(const Contest& contest, const CheckResult& result,
                         const std::vector<CategoryStandings>& standings,
                         const std::vector<LogId>& order, host::ReportLanguage language) {
   const CheckTexts& texts = CheckTextsOf(language);
-  const Totals totals = TotalsOf(contest, result);
+  const ContestTotals totals = TotalsOf(contest, result);
   return host::HtmlPageStart(texts.htmlLanguage,
                              Text(texts.contestName) + " &#8212; " + Text(texts.pageTitle)) +
-         Header(totals, options, texts) + ResultsSection(contest, result, standings, texts) +
-         FiguresSection(totals, texts) + ClocksSection(contest, result, order, texts) +
-         UnreadSection(contest, order, texts) + host::HtmlPageEnd(Text(texts.footer));
+         Header(totals, options, texts) + FiguresSection(totals, texts) +
+         ResultsSection(contest, result, standings, texts) +
+         ClocksSection(contest, result, order, texts) + UnreadSection(contest, order, texts) +
+         host::HtmlPageEnd(Text(texts.footer));
 }
 
 }  // namespace crosscheck

@@ -15,6 +15,21 @@ const std::string& CallText(const Contest& contest, LogId log) {
 
 }  // namespace
 
+ContestTotals TotalsOf(const Contest& contest, const CheckResult& result) {
+  ContestTotals totals;
+  for (LogId log = 0; log < contest.logs.size(); ++log) {
+    if (contest.logs[log].failure) ++totals.notRead;
+    if (contest.logs[log].supersededBy) ++totals.superseded;
+    if (!contest.logs[log].Checked()) continue;
+    ++totals.checked;
+    for (std::size_t v = 0; v < kVerdictCount; ++v) {
+      totals.verdicts[v] += result.logs[log].verdicts[v];
+      totals.lines += result.logs[log].verdicts[v];
+    }
+  }
+  return totals;
+}
+
 std::vector<LogId> OutputOrder(const Contest& contest) {
   std::vector<LogId> order(contest.logs.size());
   for (LogId log = 0; log < order.size(); ++log) order[log] = log;

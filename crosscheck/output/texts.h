@@ -20,6 +20,7 @@ struct CheckTexts {
   std::string_view pageTitle;
   std::string_view logsChecked;
   std::string_view filesNotRead;
+  std::string_view filesNotChecked;  // not read, or superseded
   std::string_view qsoLines;
   std::string_view window;     // {1}: minutes
   std::string_view noLogRule;  // {1}: --min-logs

@@ -43,26 +43,25 @@ void WriteVerdicts(const Contest& contest, const CheckResult& result,
     for (QsoId id = contest.logs[log].firstQso; id < contest.logs[log].endQso; ++id) {
       const Qso& qso = contest.qsos[id];
       const Judgement& judgement = result.judgements[id];
-      line = head;
-      line += std::to_string(qso.line);
-      line += ",\"call\":" + calls.Of(qso.call);
-      line += ",\"band\":" + bands.Of(qso.band);
-      line += ",\"mode\":" + modes.Of(qso.mode);
-      line += ",\"time\":\"" + FormatQsoTime(qso.time);
-      line += "\",\"verdict\":\"";
-      line += NameOf(judgement.verdict);
-      line += judgement.counted ? "\",\"counted\":true" : "\",\"counted\":false";
+      line.assign(head).append(std::to_string(qso.line));
+      line.append(",\"call\":").append(calls.Of(qso.call));
+      line.append(",\"band\":").append(bands.Of(qso.band));
+      line.append(",\"mode\":").append(modes.Of(qso.mode));
+      line.append(",\"time\":\"");
+      AppendQsoTime(line, qso.time);
+      line.append("\",\"verdict\":\"").append(NameOf(judgement.verdict));
+      line.append(judgement.counted ? "\",\"counted\":true" : "\",\"counted\":false");
       if (judgement.correctCall != kNone) {
-        line += ",\"correct_call\":" + calls.Of(judgement.correctCall);
+        line.append(",\"correct_call\":").append(calls.Of(judgement.correctCall));
       }
       if (judgement.evidence != kNone) {
         const Qso& other = contest.qsos[judgement.evidence];
-        line += ",\"other_file\":" + files[other.log];
-        line += ",\"other_line\":" + std::to_string(other.line);
+        line.append(",\"other_file\":").append(files[other.log]);
+        line.append(",\"other_line\":").append(std::to_string(other.line));
       } else if (judgement.verdict == Verdict::kNil) {
-        line += ",\"other_file\":" + files[result.calls.logOfCall[qso.call]];
+        line.append(",\"other_file\":").append(files[result.calls.logOfCall[qso.call]]);
       }
-      line += "}\n";
+      line.append("}\n");
       out.Write(line);
     }
   }

@@ -217,7 +217,8 @@ def check_dom(dom, language, summary, refused):
     return errors
 
 
-def check_page(browser, page, language, summary, refused, out_dir):
+def open_page(browser, page):
+    """Opens the page in a new tab of screen width; returns the tab, its session and the URL."""
     target = browser.call("Target.createTarget", {"url": "about:blank"})["targetId"]
     session = browser.call("Target.attachToTarget", {"targetId": target, "flatten": True})[
         "sessionId"]
@@ -230,17 +231,21 @@ def check_page(browser, page, language, summary, refused, out_dir):
     url = "file://" + os.path.abspath(page)
     browser.call("Page.navigate", {"url": url}, session)
     browser.wait_for("Page.loadEventFired")
+    return target, session, url
 
-    errors = check_dom(evaluate(browser, session, DOM_QUERY), language, summary, refused)
-    errors += evaluate(browser, session, LABEL_QUERY)
 
+def close_page(browser, target, session, url, out_dir, name):
+    """Saves the screenshot (NAME.png) and the printed page (NAME.pdf), checks that the page
+    fits A4, closes the tab and returns the errors seen: console and script errors, and
+    requests beyond the page."""
+    errors = []
     height = browser.call("Page.getLayoutMetrics", session=session)["cssContentSize"]["height"]
     browser.call("Emulation.setDeviceMetricsOverride",
                  {"width": SCREEN_WIDTH, "height": int(height) + 1, "deviceScaleFactor": 1,
                   "mobile": False}, session)
     shot = browser.call("Page.captureScreenshot", {"format": "png", "captureBeyondViewport": True},
                         session)
-    with open(os.path.join(out_dir, f"report-{language}.png"), "wb") as file:
+    with open(os.path.join(out_dir, f"{name}.png"), "wb") as file:
         file.write(base64.b64decode(shot["data"]))
 
     browser.call("Emulation.setEmulatedMedia", {"media": "print"}, session)
@@ -252,7 +257,7 @@ def check_page(browser, page, language, summary, refused, out_dir):
         errors.append(f"printed, the page is {width} px wide; A4 holds {A4_PRINTABLE_WIDTH} px")
     pdf = browser.call("Page.printToPDF", {"preferCSSPageSize": True, "printBackground": True},
                        session, timeout=60)
-    with open(os.path.join(out_dir, f"report-{language}.pdf"), "wb") as file:
+    with open(os.path.join(out_dir, f"{name}.pdf"), "wb") as file:
         file.write(base64.b64decode(pdf["data"]))
 
     for event in browser.events:
@@ -271,6 +276,36 @@ def check_page(browser, page, language, summary, refused, out_dir):
     return errors
 
 
+def check_page(browser, page, language, summary, refused, out_dir):
+    target, session, url = open_page(browser, page)
+    errors = check_dom(evaluate(browser, session, DOM_QUERY), language, summary, refused)
+    errors += evaluate(browser, session, LABEL_QUERY)
+    return errors + close_page(browser, target, session, url, out_dir, f"report-{language}")
+
+
+def check_both_languages(chromium, work, check_language):
+    """Runs check_language(browser, language), which returns the errors it saw, for "ru" and
+    "en" in one headless Chromium; prints what failed and returns the exit status."""
+    if not shutil.which(chromium):
+        print(f"{chromium} is missing: scripts/install-dependencies installs it", file=sys.stderr)
+        return 1
+    os.makedirs(work, exist_ok=True)
+    failures = []
+    with tempfile.TemporaryDirectory(prefix="browser-check-") as profile, \
+            open(os.path.join(work, "chromium.log"), "wb") as log:
+        browser = Browser(chromium, profile, log)
+        try:
+            for language in ("ru", "en"):
+                failures += [f"{language}: {error}" for error in check_language(browser, language)]
+        except Failure as failure:
+            failures.append(str(failure))
+        finally:
+            browser.close()
+    for failure in failures:
+        print("FAILED " + failure, file=sys.stderr)
+    return 1 if failures else 0
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--stats-host", required=True)
@@ -279,31 +314,16 @@ def main():
     parser.add_argument("--chromium", default="/usr/bin/chromium")
     arguments = parser.parse_args()
 
-    if not shutil.which(arguments.chromium):
-        print(f"{arguments.chromium} is missing: scripts/install-dependencies installs it",
-              file=sys.stderr)
-        return 1
-    os.makedirs(arguments.work, exist_ok=True)
-    failures = []
-    with tempfile.TemporaryDirectory(prefix="report-browser-") as profile, \
-            open(os.path.join(arguments.work, "chromium.log"), "wb") as log:
-        browser = Browser(arguments.chromium, profile, log)
-        try:
-            for language in ("ru", "en"):
-                page, summary_text, refused = run_stats_host(
-                    arguments.stats_host, arguments.source, arguments.work, language)
-                summary = parse_summary(summary_text)
-                errors = check_page(browser, page, language, summary, refused, arguments.work)
-                failures += [f"{language}: {error}" for error in errors]
-                print(f"{language}: score {summary[2]}, {len(summary[0])} bands, {refused} refused;"
-                      f" screenshot {os.path.join(arguments.work, f'report-{language}.png')}")
-        except Failure as failure:
-            failures.append(str(failure))
-        finally:
-            browser.close()
-    for failure in failures:
-        print("FAILED " + failure, file=sys.stderr)
-    return 1 if failures else 0
+    def check_language(browser, language):
+        page, summary_text, refused = run_stats_host(
+            arguments.stats_host, arguments.source, arguments.work, language)
+        summary = parse_summary(summary_text)
+        errors = check_page(browser, page, language, summary, refused, arguments.work)
+        print(f"{language}: score {summary[2]}, {len(summary[0])} bands, {refused} refused;"
+              f" screenshot {os.path.join(arguments.work, f'report-{language}.png')}")
+        return errors
+
+    return check_both_languages(arguments.chromium, arguments.work, check_language)
 
 
 if __name__ == "__main__":

@@ -123,7 +123,9 @@ std::string CabrilloLine(const Station& station, const Line& line) {
 }
 
 std::string AdifField(std::string_view name, std::string_view value) {
-  return "<" + std::string(name) + ":" + std::to_string(value.size()) + ">" + std::string(value);
+  std::string field(1, '<');
+  field.append(name).append(":").append(std::to_string(value.size())).append(">").append(value);
+  return field;
 }
 
 std::string AdifRecord(const Station& station, const Line& line) {

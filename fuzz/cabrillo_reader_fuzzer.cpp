@@ -1,0 +1,43 @@
+// The cross-check's reading of a participant's file (Cabrillo of any version,
+// or ADIF) on arbitrary bytes: it never throws, a file it reads holds QSOs in
+// file order with their calls, every text it keeps is UTF-8, and the check of
+// the log takes whatever it read.
+
+#include <cstdint>
+#include <string_view>
+
+#include "crosscheck/check/check_contest.h"
+#include "crosscheck/read_log_file.h"
+#include "fuzz/require.h"
+#include "host/html_text.h"
+
+namespace {
+
+using fuzz::Require;
+
+void RequireUtf8(std::string_view text) { Require(host::IsUtf8(text), "texts are UTF-8"); }
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  crosscheck::LogFile log = crosscheck::ReadLogBytes("fuzz.log", bytes);
+  const auto lines = static_cast<std::uint32_t>(std::count(bytes.begin(), bytes.end(), '\n') + 1);
+  for (const std::string& text : {log.ownCall, log.category, log.name}) RequireUtf8(text);
+  for (const std::string& repair : log.repairs) RequireUtf8(repair);
+  if (log.failure) return 0;
+  Require(!log.qsos.empty(), "a log that is read has QSOs");
+  Require(!log.ownCall.empty(), "a log that is read has its call");
+  std::uint32_t previous = 0;
+  for (const crosscheck::LoggedQso& qso : log.qsos) {
+    Require(qso.line >= previous && qso.line >= 1 && qso.line <= lines, "QSOs in file order");
+    Require(!qso.call.empty(), "a QSO has a call");
+    for (const std::string& text : {qso.call, qso.sent, qso.received}) RequireUtf8(text);
+    previous = qso.line;
+  }
+  crosscheck::Contest contest;
+  contest.Add(std::move(log), {});
+  const crosscheck::CheckResult result = crosscheck::CheckContest(contest, {});
+  Require(result.judgements.size() == contest.qsos.size(), "every QSO is judged");
+  return 0;
+}
