@@ -97,8 +97,10 @@ void ReadBand(std::string_view text, QsoLineReading& reading) {
     std::string fraction(text.substr(point + 1));
     fraction.resize(3, '0');
     const auto thousandths = Number(fraction);
-    if (whole && thousandths && *whole < 4000000) {
-      if (auto band = host::BandForFrequency((*whole * 1000 + *thousandths) * 1000)) {
+    const std::uint64_t hertz =
+        whole && thousandths ? (std::uint64_t{*whole} * 1000 + *thousandths) * 1000 : UINT64_MAX;
+    if (hertz <= UINT32_MAX) {
+      if (auto band = host::BandForFrequency(static_cast<std::uint32_t>(hertz))) {
         reading.qso.band = std::move(*band);
         reading.repairs.push_back("the frequency in MHz, not kHz");
         return;
