@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "bench/loaded_contest.h"
-#include "stats/rules/tour_check.h"
+#include "stats/tour_check.h"
 
 namespace stats::bench {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "fuzz/require.h"
-#include "host/adif_reader.h"
+#include "host/adif/adif_reader.h"
 #include "tests/support/adif_records.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
-#include "host/ascii.h"
-#include "host/plugin_location.h"
+#include "host/adif/ascii.h"
+#include "host/run/plugin_location.h"
 
 namespace host {
 namespace {

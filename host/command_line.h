@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "host/ole_date.h"
-#include "host/report_language.h"
+#include "host/adif/qso_date.h"
+#include "host/report/report_language.h"
 
 namespace host {
 

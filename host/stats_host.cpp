@@ -5,10 +5,10 @@
 #include <optional>
 
 #include "host/command_line.h"
-#include "host/html_report.h"
-#include "host/output_check.h"
-#include "host/report.h"
-#include "stats/file_output.h"
+#include "host/report/html_report.h"
+#include "host/run/output_check.h"
+#include "host/report/text_report.h"
+#include "stats/platform/stdio_files.h"
 #include "stats/platform/platform.h"
 
 namespace host {

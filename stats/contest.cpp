@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "stats/rules/modes.h"
-#include "stats/rules/scoring.h"
-#include "stats/rules/tour_check.h"
+#include "stats/summary.h"
+#include "stats/tour_check.h"
 
 namespace stats {
 namespace {

@@ -3,7 +3,7 @@
 // one Contest of this process inside a catch-all guard, and returns the
 // contest's result; nothing thrown ever reaches the host.
 
-#include "stats/exports.h"
+#include "stats/public/exports.h"
 
 #include <memory>
 

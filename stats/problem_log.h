@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "stats/file_output.h"
+#include "stats/platform/stdio_files.h"
 #include "stats/ole_date.h"
 
 namespace stats {

@@ -15,7 +15,7 @@
 
 #include "stats/platform/platform.h"
 #include "stats/platform/posix_station_prompt.h"
-#include "stats/profile_file.h"
+#include "stats/platform/profile_file.h"
 
 namespace stats {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "stats/station/category_choices.h"
+#include "stats/platform/station_form_layout.h"
 #include "stats/station/station_fields.h"
 
 namespace stats {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "stats/resources/resource.h"
-#include "stats/station/category_choices.h"
+#include "stats/platform/station_form_layout.h"
 #include "stats/station/station_fields.h"
 
 namespace stats {

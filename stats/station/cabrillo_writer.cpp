@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdio>
 
-#include "stats/file_output.h"
+#include "stats/platform/stdio_files.h"
 #include "stats/rules/modes.h"
 #include "stats/station/multiline_forms.h"
 #include "stats/station/station_fields.h"

@@ -1,7 +1,7 @@
 #include "stats/station/station_log.h"
 
 #include "stats/station/cabrillo_writer.h"
-#include "stats/station/file_base_name.h"
+#include "stats/rules/file_base_name.h"
 #include "stats/station/multiline_forms.h"
 #include "stats/station/station_fields.h"
 

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "stats/rules/scoring.h"
+#include "stats/summary.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/qso_builder.h"
 #include "tests/support/temp_dir.h"

@@ -1,14 +1,14 @@
 // The report beside the plug-in's table: the summary laid out, the refused QSOs
 // with their err.txt lines, the repeats, the files not written.
 
-#include "host/report.h"
+#include "host/report/text_report.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "host/summary_table.h"
+#include "host/report/summary_table.h"
 
 namespace host {
 namespace {

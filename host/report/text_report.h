@@ -1,0 +1,16 @@
+#pragma once
+
+// stats-host's report on the terminal: the plug-in's summary as a table, the
+// QSOs it refused, the repeats, and the files of this run.
+
+#include <string>
+
+#include "host/run/run_result.h"
+
+namespace host {
+
+// The whole report. Only what this run wrote shows: a file the plug-in could
+// not write is named with the reason.
+std::string FormatReport(const RunResult& result);
+
+}  // namespace host

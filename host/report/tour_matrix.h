@@ -1,0 +1,60 @@
+#pragma once
+
+// QSOs and Kvant per tour and band, counted as the QSOs are handed to the
+// plug-in, so that the log never has to be held whole. A tour is a clock hour
+// of the log (date and hour, UTC).
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "host/adif/qso_date.h"
+#include "host/adif/qso_mapping.h"
+
+namespace host {
+
+struct TourCell {
+  int qsos = 0;
+  int kvant = 0;
+};
+
+struct TourRow {
+  QsoDate date;
+  int hour = 0;
+  std::vector<TourCell> bands;  // in the order of TourTable::bands
+  TourCell total;
+};
+
+struct TourTable {
+  std::vector<std::string> bands;
+  std::vector<TourRow> tours;
+  std::vector<TourCell> bandTotals;
+  TourCell total;
+};
+
+// Logs that span at most this many clock hours get a row for every hour.
+inline constexpr long kMaxFilledTours = 48;
+
+class TourMatrix {
+ public:
+  // A QSO that the plug-in stored. It counts in its tour and band. A marked
+  // station (received exchange beginning with "W") counts as Kvant once per
+  // band in CW and once in the other modes together, as the plug-in counts it,
+  // in the tour of its earliest such QSO.
+  void Add(const HostQso& qso);
+
+  // Bands in `bandOrder` (the plug-in's order) first, then the others in the
+  // order of their first QSO. One row per clock hour from the first QSO to the
+  // last when that span is at most kMaxFilledTours, else one per hour with QSOs.
+  TourTable Table(const std::vector<std::string>& bandOrder) const;
+
+ private:
+  using FirstTours = std::map<std::string, long>;  // marked call -> its earliest tour
+
+  std::map<long, std::map<std::string, int>> qsos_;  // tour number -> band -> QSOs
+  std::vector<std::string> bandsSeen_;
+  std::map<std::string, FirstTours> markedCw_;     // by band
+  std::map<std::string, FirstTours> markedOther_;  // by band
+};
+
+}  // namespace host
