@@ -2,16 +2,14 @@
 
 #include <cstring>
 
+#include "stats/rules/exchange.h"
 #include "stats/rules/modes.h"
+#include "stats/rules/tours.h"
 #include "stats/summary.h"
 #include "stats/tour_check.h"
 
 namespace stats {
 namespace {
-
-bool HasBothExchanges(const QsoArguments& qso) {
-  return !qso.exchangeReceived.empty() && !qso.exchangeSent.empty();
-}
 
 QsoRecord MakeRecord(const QsoArguments& qso) {
   QsoRecord record;
@@ -24,10 +22,6 @@ QsoRecord MakeRecord(const QsoArguments& qso) {
   record.exchangeSent = qso.exchangeSent;
   record.frequencyKhz = qso.frequencyHz / 1000u;
   record.qsoTime = qso.qsoTime;
-  if (qso.exchangeReceived.front() == 'W') {
-    const bool cw = ColumnOfMode(qso.mode) == ModeColumn::kCw;
-    (cw ? record.markedCallCw : record.markedCallNonCw) = qso.call;
-  }
   return record;
 }
 
@@ -63,11 +57,11 @@ int Contest::Reset(int reportMode, std::string_view contestantCall,
 
 int Contest::AddQso(const QsoArguments& qso) {
   const AppendSession session(problemLog_);
-  if (FindContestMode(qso.mode) == nullptr) {
+  if (!IsContestMode(qso.mode)) {
     problemLog_.WriteRejected(kNoContestModeEnding, qso);
     return 0;
   }
-  if (!HasBothExchanges(qso)) {
+  if (!HasBothExchanges(qso.exchangeSent, qso.exchangeReceived)) {
     problemLog_.WriteRejected(kNoRxNumberEnding, qso);
     return 0;
   }
@@ -78,15 +72,17 @@ int Contest::AddQso(const QsoArguments& qso) {
 }
 
 int Contest::RemoveQso(const QsoArguments& qso) {
-  if (!HasBothExchanges(qso)) return 0;
+  if (!HasBothExchanges(qso.exchangeSent, qso.exchangeReceived)) return 0;
   store_.RemoveFirstLike(MakeRecord(qso));
   return 1;
 }
 
 int Contest::CheckCall(std::string_view call, std::string_view mode, std::string_view auxText,
                        std::string_view band, char* messageBuffer) {
-  const int code = CheckTour(store_, TourQuery{call, mode, auxText, band},
-                             [this] { return platform_.CurrentUtcTime().hour; });
+  const int code = CheckTour(store_, TourQuery{call, mode, auxText, band}, [this] {
+    const UtcTime now = platform_.CurrentUtcTime();
+    return TourOf(now.hour, now.minute, now.second);
+  });
   if (code == kTourRepeat && messageBuffer != nullptr) {
     const std::string warning = TourWarning(call);
     std::memcpy(messageBuffer, warning.c_str(), warning.size() + 1);

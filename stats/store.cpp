@@ -7,12 +7,6 @@
 namespace stats {
 namespace {
 
-void Forget(TextMap<std::int32_t>& marked, const std::string& call) {
-  if (call.empty()) return;
-  const auto found = marked.find(call);
-  if (found != marked.end() && --found->second == 0) marked.erase(found);
-}
-
 // Beyond call, mode and band: what tells two QSOs with the same station apart.
 bool SameDetails(const QsoRecord& stored, const QsoRecord& qso) {
   return SameSecond(stored.qsoTime, qso.qsoTime) && stored.frequencyKhz == qso.frequencyKhz &&
@@ -27,8 +21,7 @@ void BandTally::Add(const QsoRecord& record) {
   if (record.call.empty()) return;
   ++qsos_;
   CountInModeColumn(record.mode, 1);
-  if (!record.markedCallCw.empty()) ++markedCw_[record.markedCallCw];
-  if (!record.markedCallNonCw.empty()) ++markedNonCw_[record.markedCallNonCw];
+  kvant_.Add(record.call, record.mode, record.exchangeReceived);
 }
 
 void BandTally::Remove(const QsoRecord& record) {
@@ -36,8 +29,7 @@ void BandTally::Remove(const QsoRecord& record) {
   if (record.call.empty()) return;
   --qsos_;
   CountInModeColumn(record.mode, -1);
-  Forget(markedCw_, record.markedCallCw);
-  Forget(markedNonCw_, record.markedCallNonCw);
+  kvant_.Remove(record.call, record.mode, record.exchangeReceived);
 }
 
 void BandTally::CountInModeColumn(std::string_view mode, std::int32_t change) noexcept {

@@ -1,8 +1,7 @@
 #include "stats/summary.h"
 
-#include <limits>
-
 #include "stats/rules/band_order.h"
+#include "stats/rules/score.h"
 
 namespace stats {
 namespace {
@@ -18,13 +17,6 @@ void AppendRow(std::string& text, std::string_view label, std::int64_t qsos, std
 }
 
 }  // namespace
-
-std::int32_t ClampedScore(std::int64_t points, std::int64_t kvant) noexcept {
-  constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
-  constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
-  const std::int64_t score = points * kvant;  // both below 2^31: no overflow in 64 bits
-  return static_cast<std::int32_t>(score > kMax ? kMax : (score < kMin ? kMin : score));
-}
 
 ContestResult ScoreContest(const QsoStore& store, BandList& bands, std::string_view contestDate,
                            std::string_view contestantCall) {
@@ -48,8 +40,9 @@ ContestResult ScoreContest(const QsoStore& store, BandList& bands, std::string_v
   for (const std::string& band : bands.Entries()) {
     const BandTally* const found = store.TallyOf(band);
     const BandTally& tally = found == nullptr ? none : *found;
-    AppendRow(text, band, tally.Qsos(), tally.Qsos(), tally.Cw(), tally.Ssb(), tally.Kvant());
-    totalPoints += tally.Qsos();
+    const std::int64_t points = tally.Qsos() * kPointsPerQso;
+    AppendRow(text, band, tally.Qsos(), points, tally.Cw(), tally.Ssb(), tally.Kvant());
+    totalPoints += points;
     totalCw += tally.Cw();
     totalSsb += tally.Ssb();
     totalKvant += tally.Kvant();

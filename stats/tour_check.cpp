@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "stats/rules/tours.h"
+
 namespace stats {
 namespace {
 
@@ -11,21 +13,21 @@ constexpr std::string_view kWarningTail =
     "\xCF\xD0\xCE\xC2\xCE\xC4\xC8\xD2\xDC \xCD\xC5\xCB\xDC\xC7\xDF !!!";
 constexpr std::string_view kWarningHead = "QSO c ";
 
-std::optional<int> HourOf(const OleDateTime& time) {
+std::optional<int> TourOfTime(const OleDateTime& time) {
   const auto calendar = ToCalendarTime(time);
   if (!calendar) return std::nullopt;
-  return calendar->hour;
+  return TourOf(calendar->hour, calendar->minute, calendar->second);
 }
 
 }  // namespace
 
 int CheckTour(const QsoStore& store, const TourQuery& query,
-              const std::function<int()>& currentHour) {
-  std::optional<int> nowHour;
+              const std::function<int()>& currentTour) {
+  std::optional<int> nowTour;
   for (const QsoStore::Position record : store.WithCall(query.call)) {
     if (record->band != query.band || record->mode != query.mode) continue;
-    if (!nowHour) nowHour = currentHour();
-    if (HourOf(record->qsoTime) == nowHour) return kTourRepeat;
+    if (!nowTour) nowTour = currentTour();
+    if (TourOfTime(record->qsoTime) == nowTour) return kTourRepeat;
   }
   // Stored QSOs never carry an aux text, so a QSO with the given one is on the
   // band exactly when the given text is empty and the band has a QSO.

@@ -1,7 +1,7 @@
 #pragma once
 
-// The tour check run while a call sign is entered: a station may be worked
-// again on the same band and mode only in another tour (clock hour, UTC).
+// The tour check run while a call sign is entered: a repeat within the present
+// tour (see stats/rules/tours.h) of a QSO in the store.
 
 #include <cstddef>
 #include <functional>
@@ -25,10 +25,10 @@ struct TourQuery {
   std::string_view band;
 };
 
-// `currentHour` is asked at most once, only when a record matches on call, band
-// and mode; it gives the hour (0..23) of the computer's UTC clock.
+// `currentTour` is asked at most once, only when a record matches on call, band
+// and mode; it gives the tour of the computer's UTC clock.
 int CheckTour(const QsoStore& store, const TourQuery& query,
-              const std::function<int()>& currentHour);
+              const std::function<int()>& currentTour);
 
 // The warning for a repeat, in Windows-1251, cut so that with its terminating
 // zero it fits in kWarningCapacity bytes (a long call sign is cut in it).

@@ -2,14 +2,17 @@
 
 #include <algorithm>
 
+#include "stats/rules/kvant.h"
+#include "stats/rules/tours.h"
+
 namespace host {
 namespace {
 
-constexpr int kHoursPerDay = 24;
-constexpr int kSecondsPerHour = 60 * 60;
+using stats::kToursPerDay;
 
+// The clock hour of the log: the tour and its day.
 long TourNumber(const HostQso& qso) {
-  return DaysSinceOleEpoch(qso.date) * kHoursPerDay + qso.secondOfDay / kSecondsPerHour;
+  return DaysSinceOleEpoch(qso.date) * kToursPerDay + stats::TourOfSecondOfDay(qso.secondOfDay);
 }
 
 void RememberEarliest(std::map<std::string, long>& firstTours, const std::string& call, long tour) {
@@ -27,8 +30,9 @@ void TourMatrix::Add(const HostQso& qso) {
   const long tour = TourNumber(qso);
   ++qsos_[tour][qso.band];
   if (!Contains(bandsSeen_, qso.band)) bandsSeen_.push_back(qso.band);
-  if (!qso.exchangeReceived.empty() && qso.exchangeReceived.front() == 'W') {
-    RememberEarliest((qso.mode == "CW" ? markedCw_ : markedOther_)[qso.band], qso.call, tour);
+  if (stats::IsKvantExchange(qso.exchangeReceived)) {
+    const bool cw = stats::KvantColumnOf(qso.mode) == stats::KvantColumn::kCw;
+    RememberEarliest((cw ? markedCw_ : markedOther_)[qso.band], qso.call, tour);
   }
 }
 
@@ -54,8 +58,8 @@ TourTable TourMatrix::Table(const std::vector<std::string>& bandOrder) const {
   for (const long tour : tours) {
     rowOfTour[tour] = table.tours.size();
     TourRow row;
-    row.date = DateOfOleDay(tour / kHoursPerDay);
-    row.hour = static_cast<int>(tour % kHoursPerDay);
+    row.date = DateOfOleDay(tour / kToursPerDay);
+    row.hour = static_cast<int>(tour % kToursPerDay);
     row.bands.resize(table.bands.size());
     table.tours.push_back(std::move(row));
   }

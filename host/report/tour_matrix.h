@@ -37,10 +37,9 @@ inline constexpr long kMaxFilledTours = 48;
 
 class TourMatrix {
  public:
-  // A QSO that the plug-in stored. It counts in its tour and band. A marked
-  // station (received exchange beginning with "W") counts as Kvant once per
-  // band in CW and once in the other modes together, as the plug-in counts it,
-  // in the tour of its earliest such QSO.
+  // A QSO that the plug-in stored. It counts in its tour and band, and a
+  // station it marks counts as Kvant (stats/rules/kvant.h) in the tour of its
+  // earliest such QSO.
   void Add(const HostQso& qso);
 
   // Bands in `bandOrder` (the plug-in's order) first, then the others in the

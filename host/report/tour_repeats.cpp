@@ -2,10 +2,11 @@
 
 #include <stdexcept>
 
+#include "stats/rules/tours.h"
+
 namespace host {
 namespace {
 
-constexpr int kSecondsPerHour = 60 * 60;
 constexpr std::uint64_t kFree = UINT64_MAX;  // no key: an hour is below 24
 constexpr std::uint64_t kMostBandsAndModes = std::uint64_t{1} << 27;
 
@@ -25,7 +26,7 @@ std::uint64_t TourRepeatFinder::KeyOf(const HostQso& qso) {
   const std::uint64_t bandAndMode = bandsAndModes_.IdOf(bandAndMode_);
   if (bandAndMode >= kMostBandsAndModes) throw std::length_error("too many bands and modes");
   return std::uint64_t{calls_.IdOf(qso.call)} << 32 | bandAndMode << 5 |
-         static_cast<std::uint64_t>(qso.secondOfDay / kSecondsPerHour);
+         static_cast<std::uint64_t>(stats::TourOfSecondOfDay(qso.secondOfDay));
 }
 
 TourRepeatFinder::Entry& TourRepeatFinder::SlotFor(std::uint64_t key) {

@@ -6,8 +6,8 @@
 // against the wrong clock. This applies the same rule with the QSO's own time
 // as the present: a QSO is a repeat when a QSO stored before it (accepted by
 // AddData0, earlier in the log) has the same call, band and mode, compared
-// exactly, and the same hour of the day. The date is not compared, as in the
-// plug-in.
+// exactly, in the same tour (stats/rules/tours.h: the hour of the day, whatever
+// the date).
 
 #include <cstddef>
 #include <cstdint>

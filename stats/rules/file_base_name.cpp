@@ -1,6 +1,6 @@
 #include "stats/rules/file_base_name.h"
 
-#include "stats/station/replace_all.h"
+#include <algorithm>
 
 namespace stats {
 namespace {
@@ -30,7 +30,9 @@ bool NamesADevice(std::string_view name) {
 }  // namespace
 
 std::string FileBaseName(std::string_view hostCall) {
-  std::string name = ReplaceAll(ReplaceAll(hostCall, "/", "_"), "\\", "_");
+  std::string name(hostCall);
+  std::replace(name.begin(), name.end(), '/', '_');
+  std::replace(name.begin(), name.end(), '\\', '_');
   const std::size_t first = name.find_first_not_of(kWhiteSpace);
   if (first == std::string::npos) return std::string(kFallbackFileBaseName);
   name = name.substr(first, name.find_last_not_of(kWhiteSpace) - first + 1);

@@ -110,13 +110,10 @@ TEST(QsoStore, IndexFollowsAddsRemovesAndClear) {
 
 TEST(QsoStore, BandTallyCountsMarkedStationsUntilTheirLastRecordGoes) {
   QsoStore store;
-  QsoRecord marked = Record("DX1", "CW", "40");
-  marked.markedCallCw = "DX1";
+  const QsoRecord marked = Record("DX1", "CW", "40", "W01");
   store.Add(marked);
   store.Add(marked);
-  QsoRecord phone = Record("DX1", "SSB", "40");
-  phone.markedCallNonCw = "DX1";
-  store.Add(phone);
+  store.Add(Record("DX1", "SSB", "40", "W01"));
   store.Add(Record("", "CW", "40"));  // no call: on the band, but not counted
 
   const BandTally* tally = store.TallyOf("40");

@@ -22,7 +22,6 @@
 #include "stats/ole_date.h"
 #include "stats/platform/platform.h"
 #include "stats/problem_log.h"
-#include "stats/store.h"
 
 namespace stats::testing {
 
@@ -44,8 +43,21 @@ class LiteralContest {
   std::size_t Count() const noexcept { return records_.size(); }
 
  private:
-  // The same record fields as the store keeps; only the algorithms differ.
-  using Record = QsoRecord;
+  // The record as the design describes it, marked calls included.
+  struct Record {
+    std::string call;
+    std::string auxText;  // always empty
+    std::string markedCallNonCw;
+    std::string band;
+    std::string mode;
+    std::string rstReceived;
+    std::string rstSent;
+    std::string exchangeReceived;
+    std::string exchangeSent;
+    std::string markedCallCw;
+    std::uint32_t frequencyKhz = 0;
+    OleDateTime qsoTime;
+  };
 
   Platform& platform_;
   std::string problemLogPath_;
