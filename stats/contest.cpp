@@ -11,20 +11,6 @@
 namespace stats {
 namespace {
 
-QsoRecord MakeRecord(const QsoArguments& qso) {
-  QsoRecord record;
-  record.call = qso.call;
-  record.band = qso.band;
-  record.mode = qso.mode;
-  record.rstReceived = qso.rstReceived;
-  record.rstSent = qso.rstSent;
-  record.exchangeReceived = qso.exchangeReceived;
-  record.exchangeSent = qso.exchangeSent;
-  record.frequencyKhz = qso.frequencyHz / 1000u;
-  record.qsoTime = qso.qsoTime;
-  return record;
-}
-
 // Keeps the problem log open for appending for the length of one call.
 class AppendSession {
  public:
@@ -55,7 +41,7 @@ int Contest::Reset(int reportMode, std::string_view contestantCall,
   return 1;
 }
 
-int Contest::AddQso(const QsoArguments& qso) {
+int Contest::AddQso(Qso qso) {
   const AppendSession session(problemLog_);
   if (!IsContestMode(qso.mode)) {
     problemLog_.WriteRejected(kNoContestModeEnding, qso);
@@ -65,15 +51,14 @@ int Contest::AddQso(const QsoArguments& qso) {
     problemLog_.WriteRejected(kNoRxNumberEnding, qso);
     return 0;
   }
-  QsoRecord record = MakeRecord(qso);
   bands_.AddIfNew(qso.band);
-  store_.Add(std::move(record));
+  store_.Add(std::move(qso));
   return 1;
 }
 
-int Contest::RemoveQso(const QsoArguments& qso) {
+int Contest::RemoveQso(const Qso& qso) {
   if (!HasBothExchanges(qso.exchangeSent, qso.exchangeReceived)) return 0;
-  store_.RemoveFirstLike(MakeRecord(qso));
+  store_.RemoveFirstLike(qso);
   return 1;
 }
 
@@ -97,9 +82,7 @@ const char* Contest::GetResult(int* score) {
   if (score != nullptr) *score = claimedScore_;
   station_.StoreClaimedScore(platform_, claimedScore_);
   if (reportMode_ != 0) {
-    station_.ClearQsoLines();
-    for (const QsoRecord& record : store_.All()) station_.AddQsoLine(record);
-    station_.WriteCabrilloFile(platform_, claimedScore_);
+    station_.WriteCabrilloFile(platform_, claimedScore_, store_);
     if (score != nullptr) *score = -1;
   }
   return summaryText_.c_str();

@@ -35,11 +35,11 @@ Result Guarded(Result fallback, Body&& body) noexcept {
   }
 }
 
-stats::QsoArguments ReadQso(const char* ownCall, const char* call, const StatsDateTime* qsoTime,
-                            unsigned int frequencyHz, const char* mode, const char* rstSent,
-                            const char* rstReceived, const char* exchangeSent,
-                            const char* exchangeReceived, const char* band) {
-  stats::QsoArguments qso;
+stats::Qso ReadQso(const char* ownCall, const char* call, const StatsDateTime* qsoTime,
+                   unsigned int frequencyHz, const char* mode, const char* rstSent,
+                   const char* rstReceived, const char* exchangeSent, const char* exchangeReceived,
+                   const char* band) {
+  stats::Qso qso;
   qso.ownCall = stats::HostText(ownCall);
   qso.call = stats::HostText(call);
   qso.qsoTime = stats::ReadHostDateTime(qsoTime);

@@ -4,15 +4,15 @@
 
 namespace stats {
 
-std::string FormatRejectedLine(const QsoArguments& qso, std::string_view ending) {
-  const std::string frequency = std::to_string(qso.frequencyHz / 1000u);
+std::string FormatRejectedLine(const Qso& qso, std::string_view ending) {
+  const std::string frequency = std::to_string(qso.FrequencyKhz());
   const std::string qsoTime = FormatOleDateTime(qso.qsoTime, "%Y-%m-%d %H%M");
   std::string line = "QSO:";
-  for (const std::string_view field :
-       {std::string_view(frequency), qso.mode, std::string_view(qsoTime), qso.ownCall, qso.rstSent,
-        qso.exchangeSent, qso.call, qso.rstReceived, qso.exchangeReceived}) {
+  for (const std::string* field :
+       {&frequency, &qso.mode, &qsoTime, &qso.ownCall, &qso.rstSent, &qso.exchangeSent, &qso.call,
+        &qso.rstReceived, &qso.exchangeReceived}) {
     line += "  ";
-    AppendOnOneLine(line, field);
+    AppendOnOneLine(line, *field);
   }
   line += ending;
   line += '\n';
@@ -30,7 +30,7 @@ void ProblemLog::OpenForAppend() {
   appending_.emplace(path_, OpenMode::kAppend, OutputFile::LineEnds::kCrLf);
 }
 
-void ProblemLog::WriteRejected(std::string_view ending, const QsoArguments& qso) {
+void ProblemLog::WriteRejected(std::string_view ending, const Qso& qso) {
   if (appending_) appending_->Write(FormatRejectedLine(qso, ending));
 }
 

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "stats/platform/stdio_files.h"
-#include "stats/ole_date.h"
+#include "stats/qso.h"
 
 namespace stats {
 
@@ -18,22 +18,8 @@ inline constexpr std::string_view kProblemLogBanner = "Pesdra VELK TEST UBN file
 inline constexpr std::string_view kNoContestModeEnding = "   No contest mode !!!";
 inline constexpr std::string_view kNoRxNumberEnding = "   NO RX NUMBER !!!";
 
-// The QSO as the host handed it to the plug-in.
-struct QsoArguments {
-  std::string_view ownCall;
-  std::string_view call;
-  OleDateTime qsoTime;
-  unsigned frequencyHz = 0;
-  std::string_view mode;
-  std::string_view rstSent;
-  std::string_view rstReceived;
-  std::string_view exchangeSent;
-  std::string_view exchangeReceived;
-  std::string_view band;
-};
-
 // The rejected-QSO line, with its line feed.
-std::string FormatRejectedLine(const QsoArguments& qso, std::string_view ending);
+std::string FormatRejectedLine(const Qso& qso, std::string_view ending);
 
 class ProblemLog {
  public:
@@ -44,7 +30,7 @@ class ProblemLog {
   // Opens for appending for the duration of one call; closed by CloseAppend()
   // or at the latest when the log is destroyed.
   void OpenForAppend();
-  void WriteRejected(std::string_view ending, const QsoArguments& qso);
+  void WriteRejected(std::string_view ending, const Qso& qso);
   void CloseAppend();
 
  private:

@@ -11,30 +11,18 @@
 #include <string_view>
 #include <vector>
 
-#include "stats/ole_date.h"
+#include "stats/qso.h"
 #include "stats/rules/kvant.h"
 #include "stats/rules/text_map.h"
 
 namespace stats {
 
-struct QsoRecord {
-  std::string call;
-  std::string band;
-  std::string mode;
-  std::string rstReceived;
-  std::string rstSent;
-  std::string exchangeReceived;
-  std::string exchangeSent;
-  std::uint32_t frequencyKhz = 0;
-  OleDateTime qsoTime;
-};
-
 // What the result counts on one band, kept up to date as records come and go,
 // so that scoring costs the same at any log size.
 class BandTally {
  public:
-  void Add(const QsoRecord& record);
-  void Remove(const QsoRecord& record);
+  void Add(const Qso& qso);
+  void Remove(const Qso& qso);
 
   std::size_t Records() const noexcept { return records_; }
   // Over the records with a call sign: all of them, those in CW, those in SSB,
@@ -56,7 +44,7 @@ class BandTally {
 
 class QsoStore {
  public:
-  using Records = std::list<QsoRecord>;
+  using Records = std::list<Qso>;
   using Position = Records::const_iterator;
 
   QsoStore() = default;
@@ -66,12 +54,12 @@ class QsoStore {
   QsoStore(QsoStore&&) = default;
   QsoStore& operator=(QsoStore&&) = default;
 
-  void Add(QsoRecord record);
+  void Add(Qso qso);
   // Removes the record that `qso` describes: the first, in store order, that
   // equals it in call, mode, band, QSO time (to the second), frequency, both
   // reports and both exchanges; when there is none, the first with its call,
   // mode and band. Returns whether a record was removed.
-  bool RemoveFirstLike(const QsoRecord& qso);
+  bool RemoveFirstLike(const Qso& qso);
   void Clear() noexcept;
 
   std::size_t Count() const noexcept { return records_.size(); }

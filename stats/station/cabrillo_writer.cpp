@@ -63,7 +63,7 @@ std::string_view CabrilloModeCode(std::string_view mode) noexcept {
 }
 
 std::string CabrilloLog(const StationDetailsForm& header, std::string_view includeFile,
-                        const std::vector<std::string>& qsoLines) {
+                        const QsoStore::Records& qsos) {
   std::string log;
   for (const HeaderLine& line : kHeaderLines) {
     log += line.text;
@@ -74,7 +74,7 @@ std::string CabrilloLog(const StationDetailsForm& header, std::string_view inclu
     log += kLineEnd;
   }
   log += includeFile;
-  for (const std::string& qsoLine : qsoLines) log += qsoLine;
+  for (const Qso& qso : qsos) log += FormatQsoLine(header.callSign, qso);
   log += kEndOfLog;
   log += kLineEnd;
   return log;
@@ -92,8 +92,8 @@ std::string ReadCabrilloInclude(const std::string& path) {
 
 }  // namespace
 
-std::string FormatQsoLine(std::string_view senderCall, const QsoRecord& qso) {
-  const std::string frequency = std::to_string(qso.frequencyKhz);
+std::string FormatQsoLine(std::string_view senderCall, const Qso& qso) {
+  const std::string frequency = std::to_string(qso.FrequencyKhz());
   const std::string time = FormatOleDateTime(qso.qsoTime, "%Y-%m-%d %H%M");
   const std::array<Column, 9> columns{{
       {frequency, 5, Align::kRight},
@@ -117,11 +117,11 @@ std::string FormatQsoLine(std::string_view senderCall, const QsoRecord& qso) {
 
 bool WriteCabrilloLog(Platform& platform, const std::string& path,
                       const StationDetailsForm& details, std::int32_t claimedScore,
-                      const std::vector<std::string>& qsoLines) {
+                      const QsoStore::Records& qsos) {
   StationDetailsForm header = details;
   header.claimed = std::to_string(claimedScore);
   const std::string include = ReadCabrilloInclude(std::string(kCabrilloIncludePath));
-  return ReplaceWholeFile(platform, path, CabrilloLog(header, include, qsoLines));
+  return ReplaceWholeFile(platform, path, CabrilloLog(header, include, qsos));
 }
 
 }  // namespace stats

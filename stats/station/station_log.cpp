@@ -1,7 +1,7 @@
 #include "stats/station/station_log.h"
 
-#include "stats/station/cabrillo_writer.h"
 #include "stats/rules/file_base_name.h"
+#include "stats/station/cabrillo_writer.h"
 #include "stats/station/multiline_forms.h"
 #include "stats/station/station_fields.h"
 
@@ -59,7 +59,6 @@ void StationLog::EditStationDetails(Platform& platform, std::string_view hostCal
     if (field.takenBackOnOk) details.*field.text = std::move(form.*field.text);
   }
   StoreDetails(details, platform);
-  ClearQsoLines();
 }
 
 void StationLog::StoreClaimedScore(Platform& platform, std::int32_t score) {
@@ -67,16 +66,13 @@ void StationLog::StoreClaimedScore(Platform& platform, std::int32_t score) {
                              std::to_string(score), std::string(kSettingsPath));
 }
 
-void StationLog::AddQsoLine(const QsoRecord& qso) {
-  qsoLines.push_back(FormatQsoLine(details.callSign, qso));
-}
-
-void StationLog::WriteCabrilloFile(Platform& platform, std::int32_t claimedScore) {
+void StationLog::WriteCabrilloFile(Platform& platform, std::int32_t claimedScore,
+                                   const QsoStore& store) {
   // The name comes from a reset; without one the log still gets a usable name.
   const std::string baseName =
       fileBaseName.empty() ? std::string(kFallbackFileBaseName) : fileBaseName;
   WriteCabrilloLog(platform, baseName + std::string(kCabrilloExtension), details, claimedScore,
-                   qsoLines);
+                   store.All());
 }
 
 }  // namespace stats

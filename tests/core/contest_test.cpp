@@ -101,8 +101,8 @@ TEST_F(ContestTest, AcceptedRecordMarksWStationsByModeAndKeepsKilohertz) {
   Add(low);
 
   EXPECT_EQ(contest_.Store().TallyOf("40")->Kvant(), 2);  // DX1 in CW, DX2 in the other modes
-  EXPECT_EQ(contest_.Store().All().front().frequencyKhz, 3550u);
-  EXPECT_EQ(contest_.Store().All().back().frequencyKhz, 0u);
+  EXPECT_EQ(contest_.Store().All().front().FrequencyKhz(), 3550u);
+  EXPECT_EQ(contest_.Store().All().back().FrequencyKhz(), 0u);
 }
 
 TEST_F(ContestTest, AcceptedQsoCreatesAnEmptyProblemLogWhenItWasDeleted) {

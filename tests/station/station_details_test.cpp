@@ -62,7 +62,6 @@ TEST_F(StationDetailsTest, FirstRunPresetsTheHostCallAndFixedTextsAndCancelWrite
 
 TEST_F(StationDetailsTest, OkStoresTheEightKeysInOrderWithEscapedLineBreaks) {
   Store("Claimed", "42");
-  station_.qsoLines = {"QSO: old\r\n"};
   AnswerOk([](StationDetailsForm& form) {
     form.callSign = "UA1AAA/P";
     form.claimed = "999";
@@ -95,7 +94,6 @@ TEST_F(StationDetailsTest, OkStoresTheEightKeysInOrderWithEscapedLineBreaks) {
   EXPECT_EQ(station_.details.address, "Lenina 1\r\nMoscow\r\nRussia");
   EXPECT_EQ(station_.details.soapbox, "73\r\nGL");
   EXPECT_EQ(station_.details.category, "SOAB - MIX - HP");
-  EXPECT_TRUE(station_.qsoLines.empty());
 }
 
 TEST_F(StationDetailsTest, SavedDetailsComeBackButCategoryAndContestAlwaysStartFixed) {
@@ -138,17 +136,15 @@ TEST_F(StationDetailsTest, AfterCancelTheLoadedMultiLineDetailsAreTaggedInTheCab
   Store("Address", "Lenina 1<CR><LF>Moscow");
   Store("SoapBox", "73<CR><LF>GL");
   Store("Operators", "UA1BBB");
-  station_.qsoLines = {"QSO: kept\r\n"};
   station_.EditStationDetails(platform_, "UA1AAA");
 
   EXPECT_EQ(station_.details.address, "Lenina 1\r\nMoscow");
   EXPECT_EQ(station_.details.operators, "UA1BBB");
-  EXPECT_EQ(station_.qsoLines.size(), 1u);
   EXPECT_TRUE(platform_.profileWrites.empty());
-  station_.WriteCabrilloFile(platform_, 0);
+  station_.WriteCabrilloFile(platform_, 0, QsoStore());
   const std::string log = testing::ReadFileBytes("UA1AAA.cbr");
   EXPECT_NE(log.find("\r\nADDRESS: Lenina 1\r\nADDRESS: Moscow\r\n"), std::string::npos);
-  EXPECT_NE(log.find("\r\nSOAPBOX: 73\r\nSOAPBOX: GL\r\nQSO: kept\r\n"), std::string::npos);
+  EXPECT_NE(log.find("\r\nSOAPBOX: 73\r\nSOAPBOX: GL\r\nEND-OF-LOG:\r\n"), std::string::npos);
 }
 
 TEST_F(StationDetailsTest, TypedCrMarkIsStoredAsTypedAndReturnsAsACarriageReturn) {
