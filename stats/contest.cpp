@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "stats/public/plugin_names.h"
 #include "stats/rules/exchange.h"
 #include "stats/rules/modes.h"
 #include "stats/rules/tours.h"

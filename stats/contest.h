@@ -16,8 +16,6 @@
 
 namespace stats {
 
-inline constexpr std::string_view kCompanionCommandLine = ".\\Plugins\\Zarnik.exe";
-
 class Contest {
  public:
   explicit Contest(Platform& platform) : platform_(platform) {}

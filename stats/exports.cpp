@@ -9,6 +9,7 @@
 
 #include "stats/contest.h"
 #include "stats/platform/platform.h"
+#include "stats/public/plugin_names.h"
 #include "stats/rules/exchange.h"
 #include "stats/text.h"
 
@@ -53,7 +54,6 @@ stats::Qso ReadQso(const char* ownCall, const char* call, const StatsDateTime* q
   return qso;
 }
 
-constexpr char kSetName[] = "Kesdra Velk";
 constexpr char kEmptyText[] = "";
 constexpr char kSetupNotice[] = "No additional setup for this contest";
 
@@ -63,7 +63,9 @@ extern "C" {
 
 int STATS_CALL GetNumberOfSets(void) { return 1; }
 
-const char* STATS_CALL GetSetName(int setIndex) { return setIndex == 0 ? kSetName : kEmptyText; }
+const char* STATS_CALL GetSetName(int setIndex) {
+  return setIndex == 0 ? stats::kSetName : kEmptyText;
+}
 
 void STATS_CALL SetupSet0(void) {
   Guarded(0, [] {

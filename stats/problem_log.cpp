@@ -21,7 +21,7 @@ std::string FormatRejectedLine(const Qso& qso, std::string_view ending) {
 
 void ProblemLog::Restart() {
   OutputFile file(path_, OpenMode::kTruncate, OutputFile::LineEnds::kCrLf);
-  file.Write(kProblemLogBanner);
+  file.Write(std::string(kProblemLogBanner) + "\n");
   file.Close();
 }
 

@@ -9,14 +9,10 @@
 #include <string_view>
 
 #include "stats/platform/stdio_files.h"
+#include "stats/public/plugin_names.h"
 #include "stats/qso.h"
 
 namespace stats {
-
-inline constexpr std::string_view kProblemLogPath = "err.txt";
-inline constexpr std::string_view kProblemLogBanner = "Pesdra VELK TEST UBN file \n";
-inline constexpr std::string_view kNoContestModeEnding = "   No contest mode !!!";
-inline constexpr std::string_view kNoRxNumberEnding = "   NO RX NUMBER !!!";
 
 // The rejected-QSO line, with its line feed.
 std::string FormatRejectedLine(const Qso& qso, std::string_view ending);

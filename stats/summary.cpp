@@ -1,5 +1,6 @@
 #include "stats/summary.h"
 
+#include "stats/public/plugin_names.h"
 #include "stats/rules/band_order.h"
 #include "stats/rules/score.h"
 
@@ -22,11 +23,15 @@ ContestResult ScoreContest(const QsoStore& store, BandList& bands, std::string_v
                            std::string_view contestantCall) {
   ContestResult result;
   std::string& text = result.summaryText;
-  text += "\t   Kesdra Velk Test ";
+  text += "\t   ";
+  text += kSummaryTitle;
   text += contestDate;
-  text += "\r\n\t\tContestant: ";
+  text += "\r\n\t\t";
+  text += kSummaryContestant;
   text += contestantCall;
-  text += "\r\n\tQSOs\tPoints\tCW\tSSB\tKvant\r\n";
+  text += "\r\n\t";
+  text += kSummaryColumns;
+  text += "\r\n";
 
   OrderBands(bands.Entries());
 
@@ -47,11 +52,12 @@ ContestResult ScoreContest(const QsoStore& store, BandList& bands, std::string_v
     totalSsb += tally.Ssb();
     totalKvant += tally.Kvant();
   }
-  AppendRow(text, "Total", static_cast<std::int64_t>(store.Count()), totalPoints, totalCw, totalSsb,
-            totalKvant);
+  AppendRow(text, kSummaryTotal, static_cast<std::int64_t>(store.Count()), totalPoints, totalCw,
+            totalSsb, totalKvant);
 
   result.score = ClampedScore(totalPoints, totalKvant);
-  text += "\r\nScore: = ";
+  text += "\r\n";
+  text += kSummaryScore;
   text += std::to_string(result.score);
   text += "\r\n";
   return result;

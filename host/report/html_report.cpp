@@ -5,11 +5,11 @@
 #include <utility>
 
 #include "host/report/html_text.h"
-#include "host/run/plugin_summary.h"
 #include "host/report/report_texts.h"
 #include "host/report/svg_chart.h"
 #include "host/report/tour_repeats.h"
-#include "stats/problem_log.h"
+#include "host/run/plugin_summary.h"
+#include "stats/public/plugin_names.h"
 
 namespace host {
 namespace {
@@ -76,7 +76,7 @@ std::string Header(const PluginSummary& summary, const HtmlReportInput& input,
   const auto fact = [](std::string_view id, std::string_view label, const std::string& value) {
     return "<dt>" + Text(label) + "</dt><dd id=\"" + std::string(id) + "\">" + value + "</dd>\n";
   };
-  return "<header>\n<h1>Kesdra Velk Test &#8212; " + Text(texts.reportTitle) +
+  return "<header>\n<h1>" + HtmlText(stats::kSummaryTitle) + "&#8212; " + Text(texts.reportTitle) +
          "</h1>\n<dl class=\"facts\">\n" +
          fact("contestant", texts.contestant, HtmlText(summary.contestant)) +
          fact("contest-date", texts.contestDate, HtmlText(summary.contestDate)) +
@@ -263,8 +263,8 @@ std::string HtmlReport(const HtmlReportInput& input, ReportLanguage language) {
   std::vector<std::string> bandOrder;
   for (const SummaryRow& row : summary.bands) bandOrder.push_back(row.band);
 
-  const std::string title = "Kesdra Velk Test " + HtmlText(summary.contestDate) + " &#8212; " +
-                            HtmlText(summary.contestant);
+  const std::string title = HtmlText(stats::kSummaryTitle) + HtmlText(summary.contestDate) +
+                            " &#8212; " + HtmlText(summary.contestant);
   return "<!DOCTYPE html>\n<html lang=\"" + std::string(texts.htmlLanguage) +
          "\">\n<head>\n<meta charset=\"utf-8\">\n"
          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"

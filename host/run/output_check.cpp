@@ -7,16 +7,11 @@
 #include <string_view>
 #include <system_error>
 
-#include "stats/problem_log.h"
 #include "stats/platform/profile_file.h"
-#include "stats/station/station_fields.h"
+#include "stats/public/plugin_names.h"
 
 namespace host {
 namespace {
-
-// The banner line without its line end.
-constexpr std::string_view kBannerLine =
-    stats::kProblemLogBanner.substr(0, stats::kProblemLogBanner.size() - 1);
 
 bool ReadLine(std::istream& in, std::string& line) {
   if (!std::getline(in, line)) return false;
@@ -52,7 +47,7 @@ std::optional<std::vector<std::string>> ProblemLinesFor(const std::filesystem::p
   if (!std::filesystem::is_regular_file(problemLog, ignored)) return std::nullopt;
   std::ifstream file(problemLog, std::ios::binary);
   std::string line;
-  if (!ReadLine(file, line) || line != kBannerLine) return std::nullopt;
+  if (!ReadLine(file, line) || line != stats::kProblemLogBanner) return std::nullopt;
   std::vector<std::string> lines;
   lines.reserve(calls.size());
   while (ReadLine(file, line)) {

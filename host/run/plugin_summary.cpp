@@ -3,13 +3,10 @@
 #include <charconv>
 
 #include "host/adif/ascii.h"
+#include "stats/public/plugin_names.h"
 
 namespace host {
 namespace {
-
-constexpr std::string_view kTitle = "Kesdra Velk Test ";
-constexpr std::string_view kContestant = "Contestant: ";
-constexpr std::string_view kScore = "Score: = ";
 
 std::optional<long long> WholeNumber(std::string_view text) {
   long long value = 0;
@@ -70,11 +67,11 @@ PluginSummary ParsePluginSummary(std::string_view summaryText) {
   for (const std::vector<std::string>& cells : SummaryCells(summaryText)) {
     if (auto row = Row(cells)) {
       summary.bands.push_back(std::move(*row));
-    } else if (auto date = After(cells, kTitle)) {
+    } else if (auto date = After(cells, stats::kSummaryTitle)) {
       summary.contestDate = std::move(*date);
-    } else if (auto contestant = After(cells, kContestant)) {
+    } else if (auto contestant = After(cells, stats::kSummaryContestant)) {
       summary.contestant = std::move(*contestant);
-    } else if (auto score = After(cells, kScore)) {
+    } else if (auto score = After(cells, stats::kSummaryScore)) {
       summary.score = WholeNumber(*score);
     }
   }

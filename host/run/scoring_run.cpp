@@ -9,13 +9,13 @@
 
 #include "host/adif/adif_reader.h"
 #include "host/adif/byte_source.h"
-#include "host/run/details_answer.h"
 #include "host/adif/log_pass.h"
+#include "host/run/details_answer.h"
+#include "host/run/loaded_plugin.h"
 #include "host/run/output_check.h"
 #include "host/run/plugin_location.h"
 #include "host/run/plugin_summary.h"
-#include "host/run/loaded_plugin.h"
-#include "stats/problem_log.h"
+#include "stats/public/plugin_names.h"
 #include "stats/rules/file_base_name.h"
 
 namespace host {

@@ -1,5 +1,7 @@
 #include "stats/platform/stdio_files.h"
 
+#include "stats/public/plugin_names.h"
+
 namespace stats {
 
 OutputFile::OutputFile(const std::string& path, OpenMode mode, LineEnds lineEnds)

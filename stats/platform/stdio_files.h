@@ -42,8 +42,6 @@ class OutputFile {
 // Reads a whole file as bytes; nothing when it can not be opened.
 bool ReadWholeFile(const std::string& path, std::string& contents);
 
-inline constexpr std::string_view kPartialFileExtension = ".tmp";
-
 // Writes `contents` into a temporary file beside `path` and has `platform` move
 // it over `path` only when every byte was written, so a failed write never
 // destroys the previous file; the temporary file does not outlive the call.

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "stats/platform/stdio_files.h"
+#include "stats/public/plugin_names.h"
 #include "stats/rules/modes.h"
 #include "stats/station/multiline_forms.h"
 #include "stats/station/station_fields.h"
@@ -24,7 +25,7 @@ struct HeaderLine {
 // CLAIMED-SCORE is the score of the result being written, not the claimed
 // score the dialog showed.
 constexpr std::array<HeaderLine, 12> kHeaderLines{{
-    {"START-OF-LOG: 2.0", nullptr},
+    {kCabrilloFirstLine, nullptr},
     {"CALLSIGN: ", &StationDetailsForm::callSign},
     {"CATEGORY: ", &StationDetailsForm::category},
     {"CLAIMED-SCORE: ", &StationDetailsForm::claimed},
@@ -37,8 +38,6 @@ constexpr std::array<HeaderLine, 12> kHeaderLines{{
     {"EMAIL: ", &StationDetailsForm::email},
     {"SOAPBOX: ", &StationDetailsForm::soapbox},
 }};
-
-constexpr std::string_view kEndOfLog = "END-OF-LOG:";
 
 enum class Align { kLeft, kRight };
 
@@ -75,7 +74,7 @@ std::string CabrilloLog(const StationDetailsForm& header, std::string_view inclu
   }
   log += includeFile;
   for (const Qso& qso : qsos) log += FormatQsoLine(header.callSign, qso);
-  log += kEndOfLog;
+  log += kCabrilloLastLine;
   log += kLineEnd;
   return log;
 }

@@ -13,9 +13,6 @@
 
 namespace stats {
 
-inline constexpr std::string_view kCabrilloIncludePath = "cabrillo.ini";
-inline constexpr std::string_view kCabrilloExtension = ".cbr";
-
 // One "QSO:" line with its CR LF. The columns are those of
 // "QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s": widths are minimums, nothing
 // is ever cut. `senderCall` fills the fourth column; a mode the contest does

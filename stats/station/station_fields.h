@@ -12,14 +12,11 @@
 #include <string_view>
 
 #include "stats/platform/platform.h"
+#include "stats/public/plugin_names.h"
 #include "stats/resources/resource.h"
 
 namespace stats {
 
-inline constexpr std::string_view kSettingsPath = "Plugins\\ZORVA.ini";
-inline constexpr std::string_view kSettingsSection = "Settings";
-// Written by every result computation; shown in the dialog, never taken back.
-inline constexpr std::string_view kClaimedKey = "Claimed";
 // Values are read as into a buffer of this many characters: 9999 are taken.
 inline constexpr std::size_t kSettingsReadBufferSize = 10000;
 
@@ -53,15 +50,15 @@ struct StationField {
 // clang-format off
 inline constexpr std::array<StationField, 10> kStationFields{{
 //   form field                       settings key  at a reset                fixed value       taken back  kind                  control        label        row
-    {&StationDetailsForm::operators,  "Operators",  AtReset::kReadOrHostCall, {},               true,       FieldKind::kLine,     IDC_OPERATORS, "OPERATORS", 6},
-    {&StationDetailsForm::name,       "Name",       AtReset::kReadOrEmpty,    {},               true,       FieldKind::kLine,     IDC_NAME,      "NAME",      4},
-    {&StationDetailsForm::address,    "Address",    AtReset::kReadOrEmpty,    {},               true,       FieldKind::kLines,    IDC_ADDRESS,   "ADDRESS",   5},
+    {&StationDetailsForm::operators,  kOperatorsKey, AtReset::kReadOrHostCall, {},               true,       FieldKind::kLine,     IDC_OPERATORS, "OPERATORS", 6},
+    {&StationDetailsForm::name,       kNameKey,     AtReset::kReadOrEmpty,    {},               true,       FieldKind::kLine,     IDC_NAME,      "NAME",      4},
+    {&StationDetailsForm::address,    kAddressKey,  AtReset::kReadOrEmpty,    {},               true,       FieldKind::kLines,    IDC_ADDRESS,   "ADDRESS",   5},
     {&StationDetailsForm::claimed,    kClaimedKey,  AtReset::kReadOrEmpty,    {},               false,      FieldKind::kLine,     IDC_CLAIMED,   "CLAIMED",   2},
-    {&StationDetailsForm::category,   "Category",   AtReset::kFixed,          kDefaultCategory, true,       FieldKind::kCategory, IDC_CATEGORY,  "CATEGORY",  3},
-    {&StationDetailsForm::contest,    "Contest",    AtReset::kFixed,          kDefaultContest,  true,       FieldKind::kLine,     IDC_CONTEST,   "CONTEST",   0},
-    {&StationDetailsForm::email,      "Email",      AtReset::kReadOrEmpty,    {},               true,       FieldKind::kLine,     IDC_EMAIL,     "E-MAIL",    9},
-    {&StationDetailsForm::club,       "Club",       AtReset::kReadOrEmpty,    {},               true,       FieldKind::kLine,     IDC_CLUB,      "CLUB",      7},
-    {&StationDetailsForm::soapbox,    "SoapBox",    AtReset::kReadOrEmpty,    {},               true,       FieldKind::kLines,    IDC_SOAPBOX,   "SOAPBOX",   8},
+    {&StationDetailsForm::category,   kCategoryKey, AtReset::kFixed,          kDefaultCategory, true,       FieldKind::kCategory, IDC_CATEGORY,  "CATEGORY",  3},
+    {&StationDetailsForm::contest,    kContestKey,  AtReset::kFixed,          kDefaultContest,  true,       FieldKind::kLine,     IDC_CONTEST,   "CONTEST",   0},
+    {&StationDetailsForm::email,      kEmailKey,    AtReset::kReadOrEmpty,    {},               true,       FieldKind::kLine,     IDC_EMAIL,     "E-MAIL",    9},
+    {&StationDetailsForm::club,       kClubKey,     AtReset::kReadOrEmpty,    {},               true,       FieldKind::kLine,     IDC_CLUB,      "CLUB",      7},
+    {&StationDetailsForm::soapbox,    kSoapBoxKey,  AtReset::kReadOrEmpty,    {},               true,       FieldKind::kLines,    IDC_SOAPBOX,   "SOAPBOX",   8},
     {&StationDetailsForm::callSign,   {},           AtReset::kHostCall,       {},               true,       FieldKind::kLine,     IDC_CALLSIGN,  "CALLSIGN",  1},
 }};
 // clang-format on

@@ -1,5 +1,6 @@
 #include "stats/station/station_log.h"
 
+#include "stats/public/plugin_names.h"
 #include "stats/rules/file_base_name.h"
 #include "stats/station/cabrillo_writer.h"
 #include "stats/station/multiline_forms.h"
