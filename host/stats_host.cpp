@@ -6,10 +6,10 @@
 
 #include "host/command_line.h"
 #include "host/report/html_report.h"
-#include "host/run/output_check.h"
 #include "host/report/text_report.h"
-#include "stats/platform/stdio_files.h"
+#include "host/run/output_check.h"
 #include "stats/platform/platform.h"
+#include "stats/platform/stdio_files.h"
 
 namespace host {
 namespace {
@@ -38,8 +38,7 @@ void WriteHtmlReport(const fs::path& file, const Options& options, RunResult& re
   result.htmlPage.name = file.string();
   const std::string page = HtmlReport(ReportInputOfRun(result),
                                       options.language ? *options.language : UserReportLanguage());
-  result.htmlPage.written =
-      stats::ReplaceWholeFile(*stats::MakeSystemPlatform(), file.string(), page);
+  result.htmlPage.written = stats::MakeSystemPlatform()->ReplaceWholeFile(file.string(), page);
   if (!result.htmlPage.written) {
     result.htmlPage.failure = WhyNotReplaceable(file).value_or("it could not be replaced");
   }

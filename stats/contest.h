@@ -18,7 +18,7 @@ namespace stats {
 
 class Contest {
  public:
-  explicit Contest(Platform& platform) : platform_(platform) {}
+  explicit Contest(Platform& platform) : platform_(platform), problemLog_(platform) {}
 
   int Reset(int reportMode, std::string_view contestantCall, const OleDateTime& contestDateTime);
   int AddQso(Qso qso);

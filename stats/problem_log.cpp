@@ -1,8 +1,14 @@
 #include "stats/problem_log.h"
 
+#include "stats/public/plugin_names.h"
 #include "stats/text.h"
 
 namespace stats {
+namespace {
+
+constexpr char kLineEnd[] = "\r\n";
+
+}  // namespace
 
 std::string FormatRejectedLine(const Qso& qso, std::string_view ending) {
   const std::string frequency = std::to_string(qso.FrequencyKhz());
@@ -15,28 +21,22 @@ std::string FormatRejectedLine(const Qso& qso, std::string_view ending) {
     AppendOnOneLine(line, *field);
   }
   line += ending;
-  line += '\n';
   return line;
 }
 
 void ProblemLog::Restart() {
-  OutputFile file(path_, OpenMode::kTruncate, OutputFile::LineEnds::kCrLf);
-  file.Write(std::string(kProblemLogBanner) + "\n");
-  file.Close();
+  platform_.WriteWholeFile(std::string(kProblemLogPath), std::string(kProblemLogBanner) + kLineEnd);
 }
 
 void ProblemLog::OpenForAppend() {
   appending_.reset();
-  appending_.emplace(path_, OpenMode::kAppend, OutputFile::LineEnds::kCrLf);
+  appending_ = platform_.OpenForAppend(std::string(kProblemLogPath));
 }
 
 void ProblemLog::WriteRejected(std::string_view ending, const Qso& qso) {
-  if (appending_) appending_->Write(FormatRejectedLine(qso, ending));
+  if (appending_) appending_->Append(FormatRejectedLine(qso, ending) + kLineEnd);
 }
 
-void ProblemLog::CloseAppend() {
-  if (appending_) appending_->Close();
-  appending_.reset();
-}
+void ProblemLog::CloseAppend() { appending_.reset(); }
 
 }  // namespace stats

@@ -4,22 +4,22 @@
 // QSO that the entry rules refused. The file is open only during the call that
 // writes it; failures to open or write it are not reported.
 
-#include <optional>
+#include <memory>
 #include <string>
 #include <string_view>
 
-#include "stats/platform/stdio_files.h"
-#include "stats/public/plugin_names.h"
+#include "stats/platform/platform.h"
 #include "stats/qso.h"
 
 namespace stats {
 
-// The rejected-QSO line, with its line feed.
+// The rejected-QSO line, without its line end.
 std::string FormatRejectedLine(const Qso& qso, std::string_view ending);
 
+// Lines end in CR LF, whatever the system.
 class ProblemLog {
  public:
-  explicit ProblemLog(std::string path = std::string(kProblemLogPath)) : path_(std::move(path)) {}
+  explicit ProblemLog(Platform& platform) : platform_(platform) {}
 
   // Truncates (or creates) the file and writes the banner.
   void Restart();
@@ -30,8 +30,8 @@ class ProblemLog {
   void CloseAppend();
 
  private:
-  std::string path_;
-  std::optional<OutputFile> appending_;
+  Platform& platform_;
+  std::unique_ptr<AppendingFile> appending_;
 };
 
 }  // namespace stats

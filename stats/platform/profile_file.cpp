@@ -192,7 +192,7 @@ bool WriteProfileFile(Platform& platform, const std::string& path, const std::st
   if (file.status == LoadStatus::kFailed) return false;
   auto lines = SplitLines(file.content);
   SetValue(lines, section, key, value);
-  return ReplaceWholeFile(platform, path, JoinLines(lines));
+  return platform.ReplaceWholeFile(path, JoinLines(lines));
 }
 
 }  // namespace stats

@@ -29,7 +29,7 @@ std::string ReadProfileFile(const std::string& path, const std::string& section,
 // stands, a new key goes after the last key line of its section, a new section
 // at the end of the file, and a missing file is created (a missing folder is
 // not). Every other line is kept; all lines end in CR LF afterwards. The new
-// content replaces the file as a whole (ReplaceWholeFile through `platform`),
+// content replaces the file as a whole (Platform::ReplaceWholeFile),
 // so a failed write leaves the file as it was. Texts containing CR, LF or NUL
 // would break the file's line structure and are refused. Returns whether the
 // file now holds the value.

@@ -1,65 +1,57 @@
 #include "stats/platform/stdio_files.h"
 
-#include "stats/public/plugin_names.h"
-
 namespace stats {
+namespace {
 
-OutputFile::OutputFile(const std::string& path, OpenMode mode, LineEnds lineEnds)
-    : file_(std::fopen(path.c_str(), mode == OpenMode::kAppend ? "ab" : "wb")),
-      lineEnds_(lineEnds) {}
-
-void OutputFile::Write(std::string_view text) {
-  if (!file_) return;
-  if (lineEnds_ == LineEnds::kAsWritten) {
-    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), file_.get()) != text.size()) {
-      failed_ = true;
-    }
-    return;
-  }
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t lineFeed = text.find('\n', start);
-    const std::size_t end = lineFeed == std::string_view::npos ? text.size() : lineFeed;
-    const std::size_t length = end - start;
-    if (length != 0 && std::fwrite(text.data() + start, 1, length, file_.get()) != length) {
-      failed_ = true;
-    }
-    if (lineFeed == std::string_view::npos) break;
-    // A line end is written as CR LF and pushes the line out to the file.
-    if (std::fwrite("\r\n", 1, 2, file_.get()) != 2 || std::fflush(file_.get()) != 0) {
-      failed_ = true;
-    }
-    start = lineFeed + 1;
-  }
+bool WriteAll(std::FILE* file, std::string_view bytes) {
+  return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
 }
 
-bool OutputFile::Close() {
-  if (!file_) return false;
-  const bool flushed = std::fflush(file_.get()) == 0;
-  const bool closed = std::fclose(file_.release()) == 0;
-  return flushed && closed && !failed_;
+class StdioAppendingFile final : public AppendingFile {
+ public:
+  explicit StdioAppendingFile(UniqueFile file) : file_(std::move(file)) {}
+
+  bool Append(std::string_view bytes) override {
+    const bool written = WriteAll(file_.get(), bytes);
+    return std::fflush(file_.get()) == 0 && written;
+  }
+
+ private:
+  UniqueFile file_;
+};
+
+}  // namespace
+
+std::unique_ptr<AppendingFile> StdioFilePlatform::OpenForAppend(const std::string& path) {
+  UniqueFile file(std::fopen(SystemPath(path).c_str(), "ab"));
+  if (!file) return nullptr;
+  return std::make_unique<StdioAppendingFile>(std::move(file));
 }
 
-bool ReadWholeFile(const std::string& path, std::string& contents) {
-  const UniqueFile file(std::fopen(path.c_str(), "rb"));
+bool StdioFilePlatform::WriteWholeFile(const std::string& path, std::string_view contents) {
+  UniqueFile file(std::fopen(SystemPath(path).c_str(), "wb"));
   if (!file) return false;
-  contents.clear();
+  const bool written = WriteAll(file.get(), contents);
+  const bool flushed = std::fflush(file.get()) == 0;
+  return std::fclose(file.release()) == 0 && flushed && written;
+}
+
+std::optional<std::string> StdioFilePlatform::ReadWholeFile(const std::string& path) {
+  const UniqueFile file(std::fopen(SystemPath(path).c_str(), "rb"));
+  if (!file) return std::nullopt;
+  std::string contents;
   char buffer[4096];
   std::size_t count = 0;
   while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
     contents.append(buffer, count);
   }
-  return std::ferror(file.get()) == 0;
+  if (std::ferror(file.get()) != 0) return std::nullopt;
+  return contents;
 }
 
-bool ReplaceWholeFile(Platform& platform, const std::string& path, std::string_view contents) {
-  const std::string partialPath = path + std::string(kPartialFileExtension);
-  OutputFile partial(partialPath, OpenMode::kTruncate, OutputFile::LineEnds::kAsWritten);
-  if (!partial.IsOpen()) return false;
-  partial.Write(contents);
-  if (partial.Close() && platform.MoveFileOver(partialPath, path)) return true;
-  std::remove(partialPath.c_str());
-  return false;
+bool StdioFilePlatform::EnsureFileExists(const std::string& path) {
+  // Appending creates a missing file and leaves an existing one as it is.
+  return UniqueFile(std::fopen(SystemPath(path).c_str(), "ab")) != nullptr;
 }
 
 }  // namespace stats

@@ -1,11 +1,12 @@
 #pragma once
 
-// Files the plug-in writes. Lines end in CR LF on every build: an OutputFile
-// with LineEnds::kCrLf turns each line feed into CR LF, as a text-mode stream
-// of the Windows runtime does; one with kAsWritten writes bytes unchanged.
+// The file operations of Platform that the C library's streams do alike on
+// every system, for the Win32 and POSIX platforms to share. Files are opened
+// in binary mode: the bytes written are the bytes in the file.
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,34 +19,16 @@ struct FileCloser {
 };
 using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
 
-enum class OpenMode { kTruncate, kAppend };
-
-// An output file. Every write failure is remembered and the file is simply
-// closed on destruction; callers that must not lose data check Close().
-class OutputFile {
+class StdioFilePlatform : public Platform {
  public:
-  enum class LineEnds { kAsWritten, kCrLf };
+  std::unique_ptr<AppendingFile> OpenForAppend(const std::string& path) override;
+  bool WriteWholeFile(const std::string& path, std::string_view contents) override;
+  std::optional<std::string> ReadWholeFile(const std::string& path) override;
+  bool EnsureFileExists(const std::string& path) override;
 
-  OutputFile(const std::string& path, OpenMode mode, LineEnds lineEnds);
-
-  bool IsOpen() const noexcept { return file_ != nullptr; }
-  void Write(std::string_view text);
-  // Flushes and closes; true when the file was open and every write succeeded.
-  bool Close();
-
- private:
-  UniqueFile file_;
-  LineEnds lineEnds_;
-  bool failed_ = false;
+ protected:
+  // `path` in the form the system's C library opens.
+  virtual std::string SystemPath(const std::string& path) const { return path; }
 };
-
-// Reads a whole file as bytes; nothing when it can not be opened.
-bool ReadWholeFile(const std::string& path, std::string& contents);
-
-// Writes `contents` into a temporary file beside `path` and has `platform` move
-// it over `path` only when every byte was written, so a failed write never
-// destroys the previous file; the temporary file does not outlive the call.
-// Returns whether `path` now holds `contents`.
-bool ReplaceWholeFile(Platform& platform, const std::string& path, std::string_view contents);
 
 }  // namespace stats

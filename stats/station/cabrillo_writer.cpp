@@ -1,9 +1,7 @@
 #include "stats/station/cabrillo_writer.h"
 
 #include <array>
-#include <cstdio>
 
-#include "stats/platform/stdio_files.h"
 #include "stats/public/plugin_names.h"
 #include "stats/rules/modes.h"
 #include "stats/station/multiline_forms.h"
@@ -81,11 +79,9 @@ std::string CabrilloLog(const StationDetailsForm& header, std::string_view inclu
 
 // The include file's bytes, unchanged. A missing file is created empty; a file
 // that can not be read gives nothing.
-std::string ReadCabrilloInclude(const std::string& path) {
-  std::string contents;
-  if (ReadWholeFile(path, contents)) return contents;
-  // Appending creates a missing file and leaves an existing one as it is.
-  const UniqueFile created(std::fopen(path.c_str(), "ab"));
+std::string ReadCabrilloInclude(Platform& platform, const std::string& path) {
+  if (std::optional<std::string> contents = platform.ReadWholeFile(path)) return *contents;
+  platform.EnsureFileExists(path);
   return {};
 }
 
@@ -119,8 +115,8 @@ bool WriteCabrilloLog(Platform& platform, const std::string& path,
                       const QsoStore::Records& qsos) {
   StationDetailsForm header = details;
   header.claimed = std::to_string(claimedScore);
-  const std::string include = ReadCabrilloInclude(std::string(kCabrilloIncludePath));
-  return ReplaceWholeFile(platform, path, CabrilloLog(header, include, qsos));
+  const std::string include = ReadCabrilloInclude(platform, std::string(kCabrilloIncludePath));
+  return platform.ReplaceWholeFile(path, CabrilloLog(header, include, qsos));
 }
 
 }  // namespace stats

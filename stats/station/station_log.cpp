@@ -29,7 +29,7 @@ StationDetailsForm LoadDetails(Platform& platform, std::string_view hostCall) {
         const std::string defaultValue(field.atReset == AtReset::kReadOrHostCall ? hostCall : "");
         value = platform.ReadProfileValue(section, std::string(field.settingsKey), defaultValue,
                                           path, kSettingsReadBufferSize);
-        if (field.kind == FieldKind::kLines) value = SettingsToEditForm(value);
+        if (field.lines == Lines::kSeveral) value = SettingsToEditForm(value);
         break;
       }
     }
@@ -44,7 +44,7 @@ void StoreDetails(const StationDetailsForm& details, Platform& platform) {
     if (!field.takenBackOnOk || field.settingsKey.empty()) continue;
     const std::string& value = details.*field.text;
     platform.WriteProfileValue(section, std::string(field.settingsKey),
-                               field.kind == FieldKind::kLines ? EditToSettingsForm(value) : value,
+                               field.lines == Lines::kSeveral ? EditToSettingsForm(value) : value,
                                path);
   }
 }

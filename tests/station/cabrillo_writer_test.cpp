@@ -181,6 +181,7 @@ TEST_F(CabrilloWriterTest, FailedWriteKeepsThePreviousLog) {
   std::filesystem::create_directory("UA1AAA.cbr.tmp");  // the temporary file can not be made
   station_.WriteCabrilloFile(platform_, 12, store_);
   EXPECT_EQ(ReadFileBytes("UA1AAA.cbr"), "previous log");
+  EXPECT_TRUE(std::filesystem::is_directory("UA1AAA.cbr.tmp"));  // the obstacle stays
 }
 
 TEST_F(CabrilloWriterTest, DialogCallSignIsInTheLogWhileTheNameFollowsTheHostCall) {

@@ -1,5 +1,6 @@
 // Station details at a reset: the presets from the settings file, what OK
-// stores, and what CANCEL leaves.
+// stores, and what CANCEL leaves; and the dialog's layout against the core's
+// table of fields.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,8 @@
 #include <tuple>
 #include <vector>
 
+#include "stats/platform/station_form_layout.h"
+#include "stats/station/station_fields.h"
 #include "stats/station/station_log.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
@@ -155,6 +158,19 @@ TEST_F(StationDetailsTest, TypedCrMarkIsStoredAsTypedAndReturnsAsACarriageReturn
   platform_.dialog = [](StationDetailsForm&) { return false; };
   station_.EditStationDetails(platform_, "UA1AAA");
   EXPECT_EQ(platform_.dialogPresets.back().soapbox, "73\rGL");
+}
+
+TEST(StationFields, TheDialogShowsEachFieldOnceAndSeveralLinesWhereTheCoreKeepsThem) {
+  for (const StationField& field : kStationFields) {
+    int shown = 0;
+    for (const FormField& formField : kFormFields) {
+      if (formField.text != field.text) continue;
+      ++shown;
+      EXPECT_EQ(formField.kind == FieldKind::kLines, field.lines == Lines::kSeveral)
+          << formField.label;
+    }
+    EXPECT_EQ(shown, 1) << field.settingsKey;
+  }
 }
 
 }  // namespace

@@ -118,11 +118,11 @@ int LiteralContest::Reset(int reportMode, std::string_view contestantCall,
 int LiteralContest::AddQso(const Qso& qso) {
   const File log(std::fopen(problemLogPath_.c_str(), "ab"));
   if (qso.mode != "CW" && qso.mode != "BPSK63" && qso.mode != "BPSK62" && qso.mode != "SSB") {
-    WriteLines(log.get(), FormatRejectedLine(qso, kNoContestModeEnding));
+    WriteLines(log.get(), FormatRejectedLine(qso, kNoContestModeEnding) + "\n");
     return 0;
   }
   if (qso.exchangeReceived.empty() || qso.exchangeSent.empty()) {
-    WriteLines(log.get(), FormatRejectedLine(qso, kNoRxNumberEnding));
+    WriteLines(log.get(), FormatRejectedLine(qso, kNoRxNumberEnding) + "\n");
     return 0;
   }
   bool bandKnown = false;

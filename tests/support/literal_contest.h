@@ -22,6 +22,7 @@
 #include "stats/ole_date.h"
 #include "stats/platform/platform.h"
 #include "stats/problem_log.h"
+#include "stats/public/plugin_names.h"
 
 namespace stats::testing {
 
