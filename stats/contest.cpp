@@ -77,7 +77,7 @@ int Contest::CheckCall(std::string_view call, std::string_view mode, std::string
 }
 
 const char* Contest::GetResult(int* score) {
-  ContestResult result = ScoreContest(store_, bands_, contestDate_, contestantCall_);
+  ContestSummary result = SummarizeContest(store_, bands_, contestDate_, contestantCall_);
   summaryText_ = std::move(result.summaryText);
   claimedScore_ = result.score;
   if (score != nullptr) *score = claimedScore_;

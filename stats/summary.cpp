@@ -19,9 +19,9 @@ void AppendRow(std::string& text, std::string_view label, std::int64_t qsos, std
 
 }  // namespace
 
-ContestResult ScoreContest(const QsoStore& store, BandList& bands, std::string_view contestDate,
-                           std::string_view contestantCall) {
-  ContestResult result;
+ContestSummary SummarizeContest(const QsoStore& store, BandList& bands,
+                                std::string_view contestDate, std::string_view contestantCall) {
+  ContestSummary result;
   std::string& text = result.summaryText;
   text += "\t   ";
   text += kSummaryTitle;

@@ -11,13 +11,13 @@
 
 namespace stats {
 
-struct ContestResult {
+struct ContestSummary {
   std::string summaryText;
   std::int32_t score = 0;
 };
 
 // Orders the band list (see OrderBands) and scores the store from its per-band counts.
-ContestResult ScoreContest(const QsoStore& store, BandList& bands, std::string_view contestDate,
-                           std::string_view contestantCall);
+ContestSummary SummarizeContest(const QsoStore& store, BandList& bands,
+                                std::string_view contestDate, std::string_view contestantCall);
 
 }  // namespace stats

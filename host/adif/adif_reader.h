@@ -50,8 +50,8 @@ class AdifSyntaxError : public std::runtime_error {
  public:
   AdifSyntaxError(std::size_t record, std::uint64_t offset, const std::string& reason);
 
-  std::size_t record() const { return record_; }    // the record being read, from 1
-  std::uint64_t offset() const { return offset_; }  // byte offset of the faulty tag, from 0
+  std::size_t Record() const { return record_; }    // the record being read, from 1
+  std::uint64_t Offset() const { return offset_; }  // byte offset of the faulty tag, from 0
 
  private:
   std::size_t record_;

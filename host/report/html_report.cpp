@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "host/report/html_page.h"
 #include "host/report/html_text.h"
 #include "host/report/report_texts.h"
 #include "host/report/svg_chart.h"
@@ -14,62 +15,15 @@
 namespace host {
 namespace {
 
-// Screen and A4 print; colours are kept in print, where the charts need them.
-constexpr std::string_view kStyle = R"(@page { size: A4; margin: 12mm; }
-html { color: #111; background: #fff; }
-body { font-family: "DejaVu Sans", "Segoe UI", Arial, sans-serif; font-size: 14px;
-  line-height: 1.35; max-width: 760px; margin: 16px auto; padding: 0 12px;
-  -webkit-print-color-adjust: exact; print-color-adjust: exact; }
-h1 { font-size: 22px; margin: 0 0 10px; }
-h2 { font-size: 17px; margin: 24px 0 8px; padding-bottom: 2px; border-bottom: 1px solid #888;
-  break-after: avoid; }
-dl.facts { display: grid; grid-template-columns: max-content auto; gap: 2px 16px; margin: 0; }
-dl.facts dt { color: #444; }
-dl.facts dd { margin: 0; font-weight: bold; }
-table { border-collapse: collapse; margin: 6px 0; font-variant-numeric: tabular-nums; }
-th, td { border: 1px solid #aaa; padding: 2px 7px; }
-th { background: #e8e8e8; font-weight: bold; }
-td.n { text-align: right; }
-td.time { white-space: nowrap; }
-tr.total td, tr.total th { font-weight: bold; background: #f2f2f2; border-top: 2px solid #555; }
-tr { break-inside: avoid; }
-thead { display: table-header-group; }
-table.matrix { font-size: 12px; }
-table.matrix td, table.matrix th { padding: 2px 4px; white-space: nowrap; }
-table.matrix tr.day th { text-align: left; background: #f6f6f6; }
-span.kv { color: #555; font-size: 11px; }
-code.line { font-family: "DejaVu Sans Mono", Consolas, monospace; font-size: 11px;
-  white-space: pre-wrap; overflow-wrap: anywhere; }
-figure { margin: 10px 0; break-inside: avoid; }
-figcaption { font-weight: bold; margin-bottom: 6px; }
-figure svg { display: block; width: 100%; height: auto; }
-p.note { color: #333; font-size: 12px; margin: 4px 0; }
-footer { margin-top: 28px; color: #555; font-size: 12px; border-top: 1px solid #aaa; padding-top: 4px; }
-@media print {
-  body { max-width: none; margin: 0; padding: 0; font-size: 12px; }
-  h2 { margin-top: 16px; }
-  table.matrix { font-size: 11px; }
-}
-)";
-
 std::string Int(long long value) { return std::to_string(value); }
 
 std::string Text(std::string_view utf8) { return EscapeHtml(utf8); }
-
-std::string NumberCell(long long value) { return "<td class=\"n\">" + Int(value) + "</td>"; }
 
 std::string TwoDigits(int value) {
   char text[8];
   std::snprintf(text, sizeof text, "%02d", value);
   return text;
 }
-
-std::string Section(std::string_view id, const std::string& heading, const std::string& body) {
-  return "<section id=\"" + std::string(id) + "\">\n<h2>" + heading + "</h2>\n" + body +
-         "</section>\n";
-}
-
-std::string Note(std::string_view utf8) { return "<p class=\"note\">" + Text(utf8) + "</p>\n"; }
 
 std::string Header(const PluginSummary& summary, const HtmlReportInput& input,
                    const ReportTexts& texts) {
@@ -104,7 +58,7 @@ std::string BandsSection(const PluginSummary& summary, const ReportTexts& texts)
     table += "<tfoot>\n" + BandRow(*summary.total, true, Text(texts.total)) + "</tfoot>\n";
   }
   table += "</table>\n";
-  return Section("bands", Text(texts.bandsHeading), table + Note(texts.scoreRule));
+  return HtmlSection("bands", Text(texts.bandsHeading), table + Note(texts.scoreRule));
 }
 
 std::string TourLabel(const TourRow& row) { return TwoDigits(row.hour) + ":00"; }
@@ -162,8 +116,8 @@ std::string ToursSection(const TourTable& table, const ReportTexts& texts) {
   matrix += "</tbody>\n<tfoot>\n" +
             MatrixRow(Text(texts.total), table.bandTotals, table.total, true) +
             "</tfoot>\n</table>\n";
-  return Section("tours", Text(texts.toursHeading),
-                 ToursChart(table, severalDays, texts) + matrix + Note(texts.toursNote));
+  return HtmlSection("tours", Text(texts.toursHeading),
+                     ToursChart(table, severalDays, texts) + matrix + Note(texts.toursNote));
 }
 
 std::string ModesSection(const PluginSummary& summary, const ReportTexts& texts) {
@@ -181,9 +135,9 @@ std::string ModesSection(const PluginSummary& summary, const ReportTexts& texts)
     chart.series[2].values.push_back(std::max(row.qsos - row.cw - row.ssb, 0LL));
   }
   chart.lastRowIsTotal = summary.total.has_value();
-  return Section("modes", Text(texts.modesHeading),
-                 "<figure>\n<figcaption>" + Text(texts.modesChartTitle) + "</figcaption>\n" +
-                     ShareBarSvg(chart, ChartPalette::kModes) + "</figure>\n");
+  return HtmlSection("modes", Text(texts.modesHeading),
+                     "<figure>\n<figcaption>" + Text(texts.modesChartTitle) + "</figcaption>\n" +
+                         ShareBarSvg(chart, ChartPalette::kModes) + "</figure>\n");
 }
 
 std::string_view Reason(const RefusedQso& qso, const ReportTexts& texts) {
@@ -200,7 +154,7 @@ std::string_view Reason(const RefusedQso& qso, const ReportTexts& texts) {
 std::string RefusedSection(const std::vector<RefusedQso>& refused, const ReportTexts& texts) {
   const std::string heading = Text(texts.refusedHeading) + ": <span id=\"refused-count\">" +
                               Int(static_cast<long long>(refused.size())) + "</span>";
-  if (refused.empty()) return Section("refused", heading, "<p>" + Text(texts.none) + "</p>\n");
+  if (refused.empty()) return HtmlSection("refused", heading, "<p>" + Text(texts.none) + "</p>\n");
   std::string table = "<table id=\"refused-table\">\n<thead><tr><th>" + Text(texts.record) +
                       "</th><th>" + Text(texts.reason) + "</th><th>" + Text(texts.problemLine) +
                       "</th></tr></thead>\n<tbody>\n";
@@ -210,15 +164,15 @@ std::string RefusedSection(const std::vector<RefusedQso>& refused, const ReportT
              HtmlText(qso.problemLine.value_or(qso.call)) + "</code></td></tr>\n";
   }
   table += "</tbody>\n</table>\n";
-  return Section("refused", heading, Note(texts.refusedNote) + table);
+  return HtmlSection("refused", heading, Note(texts.refusedNote) + table);
 }
 
 std::string RepeatsSection(const std::vector<TourRepeat>& repeats, const ReportTexts& texts) {
   const std::string heading = Text(texts.repeatsHeading) + ": <span id=\"repeat-count\">" +
                               Int(static_cast<long long>(repeats.size())) + "</span>";
   if (repeats.empty()) {
-    return Section("repeats", heading,
-                   Note(texts.repeatsNote) + "<p>" + Text(texts.none) + "</p>\n");
+    return HtmlSection("repeats", heading,
+                       Note(texts.repeatsNote) + "<p>" + Text(texts.none) + "</p>\n");
   }
   std::string table = "<table id=\"repeat-table\">\n<thead><tr><th rowspan=\"2\">" +
                       Text(texts.call) + "</th><th rowspan=\"2\">" + Text(texts.band) +
@@ -240,20 +194,21 @@ std::string RepeatsSection(const std::vector<TourRepeat>& repeats, const ReportT
              qsoCells(repeat.record, repeat.date, repeat.secondOfDay) + "</tr>\n";
   }
   table += "</tbody>\n</table>\n";
-  return Section("repeats", heading, Note(texts.repeatsNote) + table);
+  return HtmlSection("repeats", heading, Note(texts.repeatsNote) + table);
 }
 
 }  // namespace
 
-HtmlReportInput ReportInputOfRun(const RunResult& result) {
+HtmlReportInput ReportInputOfRun(const RunResult& result, const TourMatrix& tours,
+                                 const std::vector<TourRepeat>& repeats) {
   HtmlReportInput input;
   input.summaryText = result.summaryText;
   if (result.cabrilloAsked && result.cabrilloLog.written) {
     input.cabrilloFile = result.cabrilloLog.name;
   }
-  if (result.tours) input.tours = *result.tours;
+  input.tours = tours;
   input.refused = result.refused;
-  input.repeats = result.repeats;
+  input.repeats = repeats;
   return input;
 }
 
@@ -265,15 +220,11 @@ std::string HtmlReport(const HtmlReportInput& input, ReportLanguage language) {
 
   const std::string title = HtmlText(stats::kSummaryTitle) + HtmlText(summary.contestDate) +
                             " &#8212; " + HtmlText(summary.contestant);
-  return "<!DOCTYPE html>\n<html lang=\"" + std::string(texts.htmlLanguage) +
-         "\">\n<head>\n<meta charset=\"utf-8\">\n"
-         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-         "<link rel=\"icon\" href=\"data:,\">\n<title>" +
-         title + "</title>\n<style>\n" + std::string(kStyle) + "</style>\n</head>\n<body>\n" +
-         Header(summary, input, texts) + BandsSection(summary, texts) +
-         ToursSection(input.tours.Table(bandOrder), texts) + ModesSection(summary, texts) +
-         RefusedSection(input.refused, texts) + RepeatsSection(input.repeats, texts) + "<footer>" +
-         Text(texts.footer) + "</footer>\n</body>\n</html>\n";
+  return HtmlDocument(texts.htmlLanguage, title,
+                      Header(summary, input, texts) + BandsSection(summary, texts) +
+                          ToursSection(input.tours.Table(bandOrder), texts) +
+                          ModesSection(summary, texts) + RefusedSection(input.refused, texts) +
+                          RepeatsSection(input.repeats, texts) + Footer(texts.footer));
 }
 
 }  // namespace host

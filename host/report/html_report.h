@@ -11,8 +11,9 @@
 #include <vector>
 
 #include "host/report/report_language.h"
-#include "host/run/run_result.h"
 #include "host/report/tour_matrix.h"
+#include "host/report/tour_repeats.h"
+#include "host/run/run_result.h"
 
 namespace host {
 
@@ -24,8 +25,9 @@ struct HtmlReportInput {
   std::vector<TourRepeat> repeats;
 };
 
-// What the page shows of one run (taken with --html, which counts the tours).
-HtmlReportInput ReportInputOfRun(const RunResult& result);
+// What the page shows of one run, with the tours and the repeats found in it.
+HtmlReportInput ReportInputOfRun(const RunResult& result, const TourMatrix& tours,
+                                 const std::vector<TourRepeat>& repeats);
 
 std::string HtmlReport(const HtmlReportInput& input, ReportLanguage language);
 

@@ -13,7 +13,7 @@ std::string RecordLabel(std::size_t record) {
   return text;
 }
 
-std::string NotWritten(const OutputFile& file) {
+std::string NotWritten(const WrittenFile& file) {
   return "not written (" + file.name + ": " + file.failure + ")";
 }
 
@@ -30,11 +30,11 @@ std::string FormatRefused(const RunResult& result) {
   return text;
 }
 
-std::string FormatRepeats(const RunResult& result) {
-  std::string text =
-      "Repeats within one tour (the tour check would have warned): " +
-      (result.repeats.empty() ? std::string("none") : std::to_string(result.repeats.size())) + "\n";
-  for (const TourRepeat& repeat : result.repeats) {
+std::string FormatRepeats(const std::vector<TourRepeat>& repeats) {
+  std::string text = "Repeats within one tour (the tour check would have warned): " +
+                     (repeats.empty() ? std::string("none") : std::to_string(repeats.size())) +
+                     "\n";
+  for (const TourRepeat& repeat : repeats) {
     text += RecordLabel(repeat.record) + FormatIsoDate(repeat.date) + " " +
             FormatTimeOfDay(repeat.secondOfDay) + "  " + repeat.call + "  " + repeat.band + "  " +
             repeat.mode + "  as record " + std::to_string(repeat.earlierRecord) + " at " +
@@ -45,9 +45,9 @@ std::string FormatRepeats(const RunResult& result) {
 
 }  // namespace
 
-std::string FormatReport(const RunResult& result) {
+std::string FormatReport(const RunResult& result, const std::vector<TourRepeat>* repeats) {
   std::string text = FormatSummaryTable(result.summaryText) + "\n" + FormatRefused(result);
-  if (result.repeatsAsked) text.append("\n").append(FormatRepeats(result));
+  if (repeats != nullptr) text.append("\n").append(FormatRepeats(*repeats));
   if (result.cabrilloAsked) {
     text +=
         "\nCabrillo log: " +

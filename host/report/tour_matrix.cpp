@@ -36,6 +36,8 @@ void TourMatrix::Add(const HostQso& qso) {
   }
 }
 
+void TourMatrix::OnAbandon() noexcept { *this = TourMatrix(); }
+
 TourTable TourMatrix::Table(const std::vector<std::string>& bandOrder) const {
   TourTable table;
   table.bands = bandOrder;

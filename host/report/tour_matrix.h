@@ -10,6 +10,7 @@
 
 #include "host/adif/qso_date.h"
 #include "host/adif/qso_mapping.h"
+#include "host/run/qso_observer.h"
 
 namespace host {
 
@@ -35,8 +36,14 @@ struct TourTable {
 // Logs that span at most this many clock hours get a row for every hour.
 inline constexpr long kMaxFilledTours = 48;
 
-class TourMatrix {
+// Observes a run: the QSOs that the plug-in stored count.
+class TourMatrix final : public QsoObserver {
  public:
+  void OnQso(const HandedQso& handed) override {
+    if (handed.stored) Add(handed.qso);
+  }
+  void OnAbandon() noexcept override;
+
   // A QSO that the plug-in stored. It counts in its tour and band, and a
   // station it marks counts as Kvant (stats/rules/kvant.h) in the tour of its
   // earliest such QSO.

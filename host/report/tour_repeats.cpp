@@ -62,4 +62,10 @@ std::optional<TourRepeat> TourRepeatFinder::Next(const HostQso& qso, bool stored
                     qso.mode,   entry.record, DateOfOleDay(entry.day), entry.secondOfDay};
 }
 
+void TourRepeatFinder::OnQso(const HandedQso& handed) {
+  if (auto repeat = Next(handed.qso, handed.stored)) repeats_.push_back(std::move(*repeat));
+}
+
+void TourRepeatFinder::OnAbandon() noexcept { *this = TourRepeatFinder(); }
+
 }  // namespace host

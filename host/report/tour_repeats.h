@@ -18,6 +18,7 @@
 #include "host/adif/qso_date.h"
 #include "host/adif/qso_mapping.h"
 #include "host/report/text_ids.h"
+#include "host/run/qso_observer.h"
 
 namespace host {
 
@@ -36,10 +37,15 @@ struct TourRepeat {
 // Sees the QSOs in the order they are handed to the plug-in, in one pass: one
 // entry of 24 bytes per call, band, mode and hour of the QSOs stored so far,
 // the calls kept once each.
-class TourRepeatFinder {
+class TourRepeatFinder final : public QsoObserver {
  public:
   // The next QSO, and whether the plug-in stored it: the repeat it is, if any.
   std::optional<TourRepeat> Next(const HostQso& qso, bool stored);
+
+  // Observes a run: every repeat is kept, in the order of the log.
+  void OnQso(const HandedQso& handed) override;
+  void OnAbandon() noexcept override;
+  const std::vector<TourRepeat>& Repeats() const { return repeats_; }
 
  private:
   // The first stored QSO of one call, band, mode and hour; key is the call's
@@ -60,6 +66,7 @@ class TourRepeatFinder {
   std::string bandAndMode_;
   std::vector<Entry> entries_;  // open addressing by key
   std::size_t used_ = 0;
+  std::vector<TourRepeat> repeats_;
 };
 
 }  // namespace host

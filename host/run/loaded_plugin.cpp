@@ -9,14 +9,14 @@ StatsDateTime ValidDate(double date) { return StatsDateTime{date, kStatsDateVali
 
 }  // namespace
 
-StatsPlugin::StatsPlugin(const std::filesystem::path& path)
+LoadedPlugin::LoadedPlugin(const std::filesystem::path& path)
     : library_(path),
       resetStats_(EntryPoint<ResetStats0Fn>(library_, "ResetStats0")),
       addData_(EntryPoint<QsoDataFn>(library_, "AddData0")),
       getResult_(EntryPoint<GetResult0Fn>(library_, "GetResult0")) {}
 
-void StatsPlugin::Reset(bool writeCabrillo, const std::string& contestantCall,
-                        const std::optional<QsoDate>& contestDate) {
+void LoadedPlugin::Reset(bool writeCabrillo, const std::string& contestantCall,
+                         const std::optional<QsoDate>& contestDate) {
   const StatsDateTime none{0.0, kStatsDateNull, 0};
   const StatsDateTime contestDay = contestDate ? ValidDate(ToOleDate(*contestDate, 0)) : none;
   resetStats_(kNone, writeCabrillo ? 1 : 0, contestantCall.c_str(), &none, &contestDay, kNone,
@@ -24,7 +24,7 @@ void StatsPlugin::Reset(bool writeCabrillo, const std::string& contestantCall,
               kNone, kNone, kNone);
 }
 
-bool StatsPlugin::Add(const HostQso& qso) {
+bool LoadedPlugin::Add(const HostQso& qso) {
   const StatsDateTime qsoTime = ValidDate(ToOleDate(qso.date, qso.secondOfDay));
   const StatsDateTime none{0.0, kStatsDateNull, 0};
   return addData_(qso.ownCall.c_str(), qso.call.c_str(), &qsoTime, &none, &none, &none, 0,
@@ -34,8 +34,8 @@ bool StatsPlugin::Add(const HostQso& qso) {
                   kNone, qso.band.c_str(), kNone) != 0;
 }
 
-ContestResult StatsPlugin::Result() {
-  ContestResult result;
+PluginResult LoadedPlugin::Result() {
+  PluginResult result;
   const char* const text = getResult_(&result.score);
   result.summaryText = text == nullptr ? std::string() : std::string(text);
   return result;

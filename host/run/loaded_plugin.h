@@ -10,22 +10,22 @@
 #include <string>
 
 #include "host/adif/qso_date.h"
-#include "host/run/plugin_library.h"
 #include "host/adif/qso_mapping.h"
+#include "host/run/plugin_library.h"
 #include "stats/public/exports.h"
 
 namespace host {
 
-struct ContestResult {
+struct PluginResult {
   std::string summaryText;  // a copy of the text GetResult0 returns
   int score = 0;            // what GetResult0 writes into the host's integer
 };
 
-class StatsPlugin {
+class LoadedPlugin {
  public:
   // Loads the library and looks up every entry point this program calls;
   // throws PluginLoadError.
-  explicit StatsPlugin(const std::filesystem::path& path);
+  explicit LoadedPlugin(const std::filesystem::path& path);
 
   // ResetStats0 with the own call and the contest date (at 00:00; a null
   // date-time when there is none).
@@ -35,7 +35,7 @@ class StatsPlugin {
   // AddData0: whether the plug-in stored the QSO.
   bool Add(const HostQso& qso);
 
-  ContestResult Result();
+  PluginResult Result();
 
  private:
   PluginLibrary library_;

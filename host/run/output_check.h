@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace host {
 
@@ -34,15 +33,5 @@ struct FileStamp {
 
 // Nothing when there is no file there.
 std::optional<FileStamp> StampOf(const std::filesystem::path& file);
-
-// The lines of a problem log after its banner, one per refused QSO, in order;
-// `calls` are the refused QSOs' calls, each of which its line must hold.
-// Nothing when the file is not a plain file holding the banner followed by
-// exactly those lines.
-std::optional<std::vector<std::string>> ProblemLinesFor(const std::filesystem::path& problemLog,
-                                                        const std::vector<std::string>& calls);
-
-// Whether the settings file holds the key Claimed with this score.
-bool HoldsClaimedScore(const std::filesystem::path& settingsFile, long long score);
 
 }  // namespace host

@@ -23,7 +23,7 @@ class PluginLibrary {
   // The address of an exported name; throws PluginLoadError when it is missing.
   void* Symbol(const char* name) const;
 
-  const std::filesystem::path& path() const { return path_; }
+  const std::filesystem::path& Path() const { return path_; }
 
  private:
   struct Unloader {

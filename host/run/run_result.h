@@ -1,7 +1,7 @@
 #pragma once
 
-// What one run of stats-host read, handed over, got back and wrote: the input
-// of every report on it (the terminal's, and any other).
+// What one run of stats-host read, handed over, got back and wrote: with what
+// the run's observers found, the input of every report on it.
 
 #include <cstddef>
 #include <optional>
@@ -9,8 +9,6 @@
 #include <vector>
 
 #include "host/adif/log_warning.h"
-#include "host/report/tour_matrix.h"
-#include "host/report/tour_repeats.h"
 
 namespace host {
 
@@ -23,7 +21,7 @@ struct RefusedQso {
   std::optional<std::string> problemLine;  // its line in err.txt, when this run wrote err.txt
 };
 
-struct OutputFile {
+struct WrittenFile {
   std::string name;  // err.txt, Plugins/ZORVA.ini, CALL.cbr (in the working folder), the HTML page
   bool written = false;
   std::string failure;  // why it was not written
@@ -40,16 +38,13 @@ struct RunResult {
   std::string summaryText;  // as GetResult0 returned it
   int score = 0;            // what GetResult0 wrote into the host's integer
   std::vector<RefusedQso> refused;
-  bool repeatsAsked = false;
-  std::vector<TourRepeat> repeats;
-  std::optional<TourMatrix> tours;  // the stored QSOs by tour and band, with --html
 
-  OutputFile problemLog;
-  OutputFile settingsFile;
+  WrittenFile problemLog;
+  WrittenFile settingsFile;
   bool cabrilloAsked = false;
-  OutputFile cabrilloLog;
+  WrittenFile cabrilloLog;
   bool htmlAsked = false;
-  OutputFile htmlPage;  // written by stats-host after the run
+  WrittenFile htmlPage;  // written by stats-host after the run
 
   // Every record reached the plug-in and every file of the run was written.
   bool Complete() const {

@@ -1,5 +1,6 @@
 #include "host/run/scoring_run.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <new>
@@ -13,8 +14,10 @@
 #include "host/run/details_answer.h"
 #include "host/run/loaded_plugin.h"
 #include "host/run/output_check.h"
+#include "host/run/plugin_files.h"
 #include "host/run/plugin_location.h"
 #include "host/run/plugin_summary.h"
+#include "host/run/refused_list.h"
 #include "stats/public/plugin_names.h"
 #include "stats/rules/file_base_name.h"
 
@@ -23,16 +26,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kSettingsFile = fs::path("Plugins") / "ZORVA.ini";
+// The plug-in's settings file, with "/" between folders.
+fs::path SettingsFile() {
+  std::string path(stats::kSettingsPath);
+  std::replace(path.begin(), path.end(), '\\', '/');
+  return path;
+}
 
 // One pass over the log file (`path`, absolute: the run changes folders); a
 // log that breaks the syntax stops the run.
-PassCounts ReadLogFile(const fs::path& path, const Options& options, const WarningSink& warn,
+PassCounts ReadLogFile(const fs::path& path, const RunRequest& request, const WarningSink& warn,
                        const std::function<void(const HostQso&)>& take) {
-  const std::string name = options.adifFile.string();
+  const std::string name = request.adifFile.string();
   try {
     FileBytes bytes(path);
-    return ReadQsos(bytes, options.ownCall, warn, take);
+    return ReadQsos(bytes, request.ownCall, warn, take);
   } catch (const AdifSyntaxError& error) {
     throw RunError(kExitBadInput, name + ": " + error.what() + "; nothing was scored");
   } catch (const ReadError&) {
@@ -42,7 +50,7 @@ PassCounts ReadLogFile(const fs::path& path, const Options& options, const Warni
 
 void EnterWorkingFolder(const fs::path& folder) {
   std::error_code error;
-  fs::create_directories(folder / "Plugins", error);
+  fs::create_directories(folder / SettingsFile().parent_path(), error);
   if (!error) fs::current_path(folder, error);
   if (error) {
     throw RunError(kExitFailed,
@@ -58,7 +66,7 @@ struct OutputsBefore {
 };
 
 void CheckOutputs(RunResult& result, const OutputsBefore& before) {
-  OutputFile& problemLog = result.problemLog;
+  WrittenFile& problemLog = result.problemLog;
   if (before.problemLogBlocked) {
     problemLog.failure = *before.problemLogBlocked;
   } else {
@@ -75,25 +83,28 @@ void CheckOutputs(RunResult& result, const OutputsBefore& before) {
     }
   }
 
-  OutputFile& settings = result.settingsFile;
+  WrittenFile& settings = result.settingsFile;
   // The score as the summary text gives it: with a Cabrillo log the host's
   // integer holds -1 instead.
   const std::optional<long long> score = ParsePluginSummary(result.summaryText).score;
-  if (score && HoldsClaimedScore(kSettingsFile, *score)) {
+  if (score && HoldsClaimedScore(settings.name, *score)) {
     settings.written = true;
   } else {
-    settings.failure = WhyNotReplaceable(kSettingsFile)
+    settings.failure = WhyNotReplaceable(settings.name)
                            .value_or("it does not hold Claimed=" +
                                      (score ? std::to_string(*score) : std::string("?")));
   }
 
   if (result.cabrilloAsked) {
-    OutputFile& cabrillo = result.cabrilloLog;
+    WrittenFile& cabrillo = result.cabrilloLog;
     const auto after = StampOf(cabrillo.name);
-    cabrillo.written = after && after != before.cabrillo;
-    if (!cabrillo.written) {
+    if (!after || after == before.cabrillo) {
       cabrillo.failure =
           WhyNotReplaceable(cabrillo.name).value_or("the plug-in did not replace it");
+    } else if (!HoldsWholeCabrilloLog(cabrillo.name)) {
+      cabrillo.failure = "it does not hold a whole Cabrillo log";
+    } else {
+      cabrillo.written = true;
     }
   }
 }
@@ -126,18 +137,19 @@ class PluginFailure : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Second pass: each QSO goes to the plug-in as soon as it is read. When memory
-// runs out, on this side or in the plug-in, the plug-in is reset again, so
-// that its store is freed and err.txt holds only its banner: no file is left
-// with a part of the log.
-void HandOver(const fs::path& logFile, const Options& options, StatsPlugin& plugin,
-              bool problemLogWritable, RunResult& result) {
+// Second pass: each QSO goes to the plug-in as soon as it is read, and then to
+// the observers. When memory runs out, on this side or in the plug-in, the
+// observers let go of what they hold and the plug-in is reset again, so that
+// its store is freed and err.txt holds only its banner: no file is left with a
+// part of the log.
+void HandOver(const fs::path& logFile, const RunRequest& request, LoadedPlugin& plugin,
+              bool problemLogWritable, const std::vector<QsoObserver*>& observers,
+              RunResult& result) {
   std::string failure;
   try {
-    TourRepeatFinder repeats;
     RefusalWatch refusals(problemLogWritable);
     ReadLogFile(
-        logFile, options, [](const LogWarning&) {},
+        logFile, request, [](const LogWarning&) {},
         [&](const HostQso& qso) {
           const bool stored = plugin.Add(qso);
           if (!stored && !refusals.LineWritten()) {
@@ -146,13 +158,7 @@ void HandOver(const fs::path& logFile, const Options& options, StatsPlugin& plug
                                 "memory, or a full disk)");
           }
           ++result.qsos;
-          if (!stored) result.refused.push_back(RefusedQso{qso.record, qso.call, std::nullopt});
-          if (stored && result.tours) result.tours->Add(qso);
-          if (options.repeats || options.htmlFile) {
-            if (auto repeat = repeats.Next(qso, stored)) {
-              result.repeats.push_back(std::move(*repeat));
-            }
-          }
+          for (QsoObserver* observer : observers) observer->OnQso(HandedQso{qso, stored});
         });
     return;
   } catch (const RunError& changed) {
@@ -163,9 +169,7 @@ void HandOver(const fs::path& logFile, const Options& options, StatsPlugin& plug
   } catch (const std::exception& stop) {  // PluginFailure, or a table that can not grow
     failure = stop.what();
   }
-  result.refused = {};
-  result.repeats = {};
-  result.tours.reset();
+  for (QsoObserver* observer : observers) observer->OnAbandon();
   plugin.Reset(false, "", std::nullopt);
   throw RunError(kExitFailed, failure +
                                   "; nothing was scored: err.txt holds only its banner, and "
@@ -174,12 +178,13 @@ void HandOver(const fs::path& logFile, const Options& options, StatsPlugin& plug
 
 }  // namespace
 
-RunResult ScoreLog(const Options& options, std::ostream& err) {
+RunResult ScoreLog(const RunRequest& request, std::ostream& err,
+                   const std::vector<QsoObserver*>& observers) {
   RunResult result;
-  result.logName = options.adifFile.string();
+  result.logName = request.adifFile.string();
   const std::string& name = result.logName;
   std::error_code error;
-  const fs::path logFile = fs::absolute(options.adifFile, error);
+  const fs::path logFile = fs::absolute(request.adifFile, error);
   if (error || !fs::is_regular_file(logFile, error)) {
     throw RunError(kExitBadInput, "the log " + name + " is not a file that can be read");
   }
@@ -196,7 +201,7 @@ RunResult ScoreLog(const Options& options, std::ostream& err) {
   };
   PassCounts counts;
   try {
-    counts = ReadLogFile(logFile, options, keep, [&](const HostQso& qso) {
+    counts = ReadLogFile(logFile, request, keep, [&](const HostQso& qso) {
       if (!first) first = qso;
     });
   } catch (const std::bad_alloc&) {
@@ -212,36 +217,39 @@ RunResult ScoreLog(const Options& options, std::ostream& err) {
                        "; the plug-in was not called and no file was written");
   }
 
-  const std::string contestantCall = options.ownCall ? *options.ownCall : first->ownCall;
+  const std::string contestantCall = request.ownCall ? *request.ownCall : first->ownCall;
   if (contestantCall.empty()) {
     err << "warning: no own call in the log (STATION_CALLSIGN or OPERATOR); give --call\n";
   }
-  const QsoDate contestDate = options.contestDate ? *options.contestDate : first->date;
+  const QsoDate contestDate = request.contestDate ? *request.contestDate : first->date;
 
-  std::optional<StatsPlugin> plugin;
+  std::optional<LoadedPlugin> plugin;
   try {
-    plugin.emplace(fs::absolute(options.plugin ? *options.plugin : DefaultPluginPath()));
+    plugin.emplace(fs::absolute(request.plugin ? *request.plugin : DefaultPluginPath()));
   } catch (const PluginLoadError& loadError) {
     throw RunError(kExitBadInput, loadError.what());
   }
 
-  EnterWorkingFolder(options.workingFolder);
+  EnterWorkingFolder(request.workingFolder);
   result.problemLog.name = std::string(stats::kProblemLogPath);
-  result.settingsFile.name = kSettingsFile.generic_string();
-  result.cabrilloAsked = options.cabrillo;
-  result.cabrilloLog.name = stats::FileBaseName(contestantCall) + ".cbr";
+  result.settingsFile.name = SettingsFile().generic_string();
+  result.cabrilloAsked = request.cabrillo;
+  result.cabrilloLog.name =
+      stats::FileBaseName(contestantCall) + std::string(stats::kCabrilloExtension);
   const OutputsBefore before{WhyNotWritable(result.problemLog.name),
                              StampOf(result.cabrilloLog.name)};
   {
     std::optional<DetailsAnswer> answer;  // the station-details question comes with --cabrillo
-    if (options.cabrillo) answer.emplace(options.confirmDetails);
-    plugin->Reset(options.cabrillo, contestantCall, contestDate);
+    if (request.cabrillo) answer.emplace(request.confirmDetails);
+    plugin->Reset(request.cabrillo, contestantCall, contestDate);
   }
 
-  result.repeatsAsked = options.repeats;
-  if (options.htmlFile) result.tours.emplace();
-  HandOver(logFile, options, *plugin, !before.problemLogBlocked, result);
-  const ContestResult contest = plugin->Result();
+  RefusedList refused;
+  std::vector<QsoObserver*> all{&refused};
+  all.insert(all.end(), observers.begin(), observers.end());
+  HandOver(logFile, request, *plugin, !before.problemLogBlocked, all, result);
+  result.refused = refused.Take();
+  const PluginResult contest = plugin->Result();
   if (contest.summaryText.empty()) {
     throw RunError(kExitFailed, "the plug-in gave no result (it may have run out of memory)");
   }

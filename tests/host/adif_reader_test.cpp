@@ -173,8 +173,8 @@ TEST_P(AdifReaderMalformed, StopsNamingRecordAndOffset) {
     host_test::ReadAll(c.file);
     FAIL() << "no error for " << c.name;
   } catch (const AdifSyntaxError& error) {
-    EXPECT_EQ(error.record(), c.record);
-    EXPECT_EQ(error.offset(), c.offset);
+    EXPECT_EQ(error.Record(), c.record);
+    EXPECT_EQ(error.Offset(), c.offset);
     const std::string message = error.what();
     EXPECT_NE(message.find("record " + std::to_string(c.record) + ", byte " +
                            std::to_string(c.offset) + ": "),
