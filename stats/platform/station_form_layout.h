@@ -3,7 +3,7 @@
 // How the station-details dialog (dialog template 101) and the portable
 // build's text prompt show the ten fields: each field's control and label, its
 // row from the top, and how it is edited; and the entries of the category box.
-// The rows stand in the order of the form's members, the order of the
+// The fields stand in the order of the form's members, the order of the
 // dialog's data exchange.
 
 #include <array>
