@@ -33,8 +33,8 @@ class LiteralContest {
   LiteralContest(Platform& platform, std::string problemLogPath);
 
   int Reset(int reportMode, std::string_view contestantCall, const OleDateTime& contestDateTime);
-  int AddQso(const Qso& qso);
-  int RemoveQso(const Qso& qso);
+  int AddQso(const stats::Qso& qso);
+  int RemoveQso(const stats::Qso& qso);
   // The buffer must hold 50 bytes more than the call sign's length.
   int CheckCall(std::string_view call, std::string_view mode, std::string_view auxText,
                 std::string_view band, char* messageBuffer);
