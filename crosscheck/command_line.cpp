@@ -5,7 +5,7 @@
 #include <charconv>
 
 #include "crosscheck/input/utf8_path.h"
-#include "host/ole_date.h"
+#include "host/adif/qso_date.h"
 
 namespace crosscheck {
 namespace {
@@ -21,7 +21,7 @@ texts, found from the bytes); a folder stands for every file in it. Of two logs
 of the same call, the one modified last counts.
 
 Each log's clock offset is estimated from the QSOs that the other logs
-confirm and applied before tours (clock hours) and repeats are judged. A QSO
+confirm and applied before tours (hours of the day) and repeats are judged. A QSO
 is confirmed when the other log has it on the same band and mode within the
 time window; a QSO confirms at most one other.
 

@@ -8,7 +8,7 @@
 #include "crosscheck/adif/adif_log.h"
 #include "crosscheck/cabrillo/cabrillo_reader.h"
 #include "crosscheck/input/utf8_path.h"
-#include "host/ascii.h"
+#include "host/adif/ascii.h"
 
 namespace crosscheck {
 namespace {

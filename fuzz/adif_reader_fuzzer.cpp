@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "fuzz/require.h"
-#include "host/adif_reader.h"
+#include "host/adif/adif_reader.h"
 #include "tests/support/adif_records.h"
 
 namespace {
@@ -99,8 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     log = host_test::ReadAll(bytes);
   } catch (const host::AdifSyntaxError& error) {
-    Require(error.offset() < size, "a syntax error points into the file");
-    Require(error.record() >= 1, "a syntax error names a record");
+    Require(error.Offset() < size, "a syntax error points into the file");
+    Require(error.Record() >= 1, "a syntax error names a record");
     return 0;
   }
   CheckConsistent(log, bytes);

@@ -4,9 +4,9 @@
 
 #include "crosscheck/input/repair_list.h"
 #include "crosscheck/input/text_encoding.h"
-#include "host/adif_reader.h"
-#include "host/ascii.h"
-#include "host/qso_mapping.h"
+#include "host/adif/adif_reader.h"
+#include "host/adif/ascii.h"
+#include "host/adif/qso_mapping.h"
 
 namespace crosscheck {
 namespace {

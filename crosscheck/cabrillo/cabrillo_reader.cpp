@@ -7,7 +7,7 @@
 #include "crosscheck/cabrillo/qso_line.h"
 #include "crosscheck/input/repair_list.h"
 #include "crosscheck/input/text_encoding.h"
-#include "host/ascii.h"
+#include "host/adif/ascii.h"
 
 namespace crosscheck {
 namespace {

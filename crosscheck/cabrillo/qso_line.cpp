@@ -4,9 +4,9 @@
 #include <array>
 #include <charconv>
 
-#include "host/ascii.h"
-#include "host/band.h"
-#include "host/ole_date.h"
+#include "host/adif/ascii.h"
+#include "host/adif/band.h"
+#include "host/adif/qso_date.h"
 
 namespace crosscheck {
 namespace {

@@ -7,7 +7,7 @@
 #include "crosscheck/check/pairing.h"
 #include "crosscheck/check/qso_links.h"
 #include "stats/rules/kvant.h"
-#include "stats/rules/scoring.h"
+#include "stats/rules/score.h"
 
 namespace crosscheck {
 namespace {
@@ -71,15 +71,16 @@ void Score(const Contest& contest, LogId log, const std::vector<Judgement>& judg
     if (!judgement.counted) continue;
     ++result.counted;
     const Qso& qso = contest.qsos[id];
-    if (!stats::IsMarkedExchange(contest.exchanges.Text(qso.received))) continue;
-    const bool cw = stats::KvantGroupOfMode(stats::kContestModes[qso.contestMode].name) ==
-                    stats::KvantGroup::kCw;
+    if (!stats::IsKvantExchange(contest.exchanges.Text(qso.received))) continue;
+    const bool cw =
+        stats::KvantColumnOf(stats::kContestModes[qso.contestMode].name) == stats::KvantColumn::kCw;
     marked.push_back(std::uint64_t{qso.band} << 33 | std::uint64_t{cw} << 32 | qso.call);
   }
   std::sort(marked.begin(), marked.end());
   result.kvant =
       static_cast<std::uint32_t>(std::unique(marked.begin(), marked.end()) - marked.begin());
-  const std::int64_t points = std::max<std::int64_t>(0, result.counted - result.penalty);
+  const std::int64_t points =
+      std::max<std::int64_t>(0, result.counted * stats::kPointsPerQso - result.penalty);
   result.checked = stats::ClampedScore(points, result.kvant);
 }
 

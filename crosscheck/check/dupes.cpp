@@ -34,7 +34,7 @@ void MarkDupes(const Contest& contest, const std::vector<ClockEstimate>& clocks,
     CallId call;
     std::uint32_t band;
     std::uint8_t mode;
-    std::int64_t tour;
+    int tour;
     int preference;
     std::int64_t corrected;
     QsoId qso;
@@ -50,7 +50,7 @@ void MarkDupes(const Contest& contest, const std::vector<ClockEstimate>& clocks,
       if (judgements[id].verdict == Verdict::kOutOfContest) continue;
       const Qso& qso = contest.qsos[id];
       const std::int64_t corrected = CorrectedMoment(contest, clocks, judgements, id);
-      entries.push_back(Entry{qso.call, qso.band, qso.contestMode, stats::ClockHourOf(corrected),
+      entries.push_back(Entry{qso.call, qso.band, qso.contestMode, stats::TourOfMoment(corrected),
                               Preference(judgements[id].verdict), corrected, id});
     }
     std::sort(entries.begin(), entries.end(),

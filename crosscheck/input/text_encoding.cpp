@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "host/html_text.h"
+#include "host/report/html_text.h"
 
 namespace crosscheck {
 namespace {

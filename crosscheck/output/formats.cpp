@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
-#include "host/ole_date.h"
+#include "host/adif/qso_date.h"
 
 namespace crosscheck {
 

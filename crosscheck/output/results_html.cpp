@@ -6,9 +6,10 @@
 
 #include "crosscheck/output/formats.h"
 #include "crosscheck/output/texts.h"
-#include "host/html_page.h"
-#include "host/html_text.h"
-#include "host/svg_chart.h"
+#include "host/report/html_page.h"
+#include "host/report/html_text.h"
+#include "host/report/svg_chart.h"
+#include "stats/public/plugin_names.h"
 
 namespace crosscheck {
 namespace {
@@ -28,7 +29,7 @@ std::string HeadRow(std::initializer_list<std::string_view> labels) {
 }
 
 std::string Section(std::string_view id, std::string_view heading, const std::string& body) {
-  return host::Section(id, Text(heading), body);
+  return host::HtmlSection(id, Text(heading), body);
 }
 
 std::string Header(const ContestTotals& totals, const CheckOptions& options,
@@ -37,7 +38,7 @@ std::string Header(const ContestTotals& totals, const CheckOptions& options,
                                  ? (options.from ? FormatQsoTime(*options.from) : "") +
                                        " &#8211; " + (options.to ? FormatQsoTime(*options.to) : "")
                                  : Text(texts.wholeLog);
-  return "<header>\n<h1>" + Text(texts.contestName) + " &#8212; " + Text(texts.pageTitle) +
+  return "<header>\n<h1>" + Text(stats::kSummaryTitle) + "&#8212; " + Text(texts.pageTitle) +
          "</h1>\n<dl class=\"facts\">\n" +
          host::Fact("logs-checked", texts.logsChecked,
                     Int(static_cast<long long>(totals.checked))) +
@@ -176,12 +177,12 @@ std::string ResultsHtml(const Contest& contest, const CheckResult& result,
                         const std::vector<LogId>& order, host::ReportLanguage language) {
   const CheckTexts& texts = CheckTextsOf(language);
   const ContestTotals totals = TotalsOf(contest, result);
-  return host::HtmlPageStart(texts.htmlLanguage,
-                             Text(texts.contestName) + " &#8212; " + Text(texts.pageTitle)) +
-         Header(totals, options, texts) + FiguresSection(totals, texts) +
-         ResultsSection(contest, result, standings, texts) +
-         ClocksSection(contest, result, order, texts) + UnreadSection(contest, order, texts) +
-         host::HtmlPageEnd(Text(texts.footer));
+  return host::HtmlDocument(texts.htmlLanguage,
+                            Text(stats::kSummaryTitle) + "&#8212; " + Text(texts.pageTitle),
+                            Header(totals, options, texts) + FiguresSection(totals, texts) +
+                                ResultsSection(contest, result, standings, texts) +
+                                ClocksSection(contest, result, order, texts) +
+                                UnreadSection(contest, order, texts) + host::Footer(texts.footer));
 }
 
 }  // namespace crosscheck

@@ -9,7 +9,6 @@ static_assert(sizeof("Ж") == 3, "narrow string literals must be UTF-8");
 
 constexpr CheckTexts kEnglish = {
     .htmlLanguage = "en",
-    .contestName = "Kesdra Velk Test",
     .pageTitle = "Cross-check results",
     .logsChecked = "Logs checked",
     .filesNotRead = "Files not read",
@@ -90,7 +89,6 @@ constexpr CheckTexts kEnglish = {
 
 constexpr CheckTexts kRussian = {
     .htmlLanguage = "ru",
-    .contestName = "Kesdra Velk Test",
     .pageTitle = "Результаты проверки отчётов",
     .logsChecked = "Проверено отчётов",
     .filesNotRead = "Не прочитано файлов",

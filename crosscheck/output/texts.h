@@ -9,13 +9,12 @@
 #include <string_view>
 
 #include "crosscheck/check/verdict.h"
-#include "host/report_language.h"
+#include "host/report/report_language.h"
 
 namespace crosscheck {
 
 struct CheckTexts {
   std::string_view htmlLanguage;
-  std::string_view contestName;
   // the results page
   std::string_view pageTitle;
   std::string_view logsChecked;

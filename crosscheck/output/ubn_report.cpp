@@ -5,6 +5,7 @@
 
 #include "crosscheck/output/formats.h"
 #include "crosscheck/output/texts.h"
+#include "stats/public/plugin_names.h"
 
 namespace crosscheck {
 namespace {
@@ -136,7 +137,7 @@ std::string UbnReport(const Contest& contest, const CheckResult& result,
   const ContestLog& log = contest.logs[id];
   const LogResult& checked = result.logs[id];
   Report report(contest, result, options, texts);
-  report.Line(std::string(texts.contestName) + " - " + std::string(texts.ubnTitle) + ": " +
+  report.Line(std::string(stats::kSummaryTitle) + "- " + std::string(texts.ubnTitle) + ": " +
               report.Call(log.ownCall));
   report.Line(std::string(texts.file) + ": " + log.file);
   if (!log.name.empty()) report.Line(log.name);

@@ -1,7 +1,7 @@
 // The reader's syntax: records, headers, offsets, and the malformed files that
 // stop a run.
 
-#include "host/adif_reader.h"
+#include "host/adif/adif_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -173,8 +173,8 @@ TEST_P(AdifReaderMalformed, StopsNamingRecordAndOffset) {
     host_test::ReadAll(c.file);
     FAIL() << "no error for " << c.name;
   } catch (const AdifSyntaxError& error) {
-    EXPECT_EQ(error.record(), c.record);
-    EXPECT_EQ(error.offset(), c.offset);
+    EXPECT_EQ(error.Record(), c.record);
+    EXPECT_EQ(error.Offset(), c.offset);
     const std::string message = error.what();
     EXPECT_NE(message.find("record " + std::to_string(c.record) + ", byte " +
                            std::to_string(c.offset) + ": "),

@@ -1,4 +1,4 @@
-#include "host/qso_mapping.h"
+#include "host/adif/qso_mapping.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "host/byte_source.h"
-#include "host/log_pass.h"
+#include "host/adif/byte_source.h"
+#include "host/adif/log_pass.h"
 
 namespace host {
 namespace {

@@ -7,9 +7,9 @@
 #include <set>
 #include <stdexcept>
 
-#include "host/ole_date.h"
+#include "host/adif/qso_date.h"
 #include "stats/rules/kvant.h"
-#include "stats/rules/scoring.h"
+#include "stats/rules/score.h"
 
 namespace contest_sim {
 namespace {
@@ -80,7 +80,7 @@ std::int64_t Claimed(const Station& station) {
   for (const Line& line : station.lines) {
     if (line.mode == Mode::kRtty) continue;
     ++points;
-    if (stats::IsMarkedExchange(line.received))
+    if (stats::IsKvantExchange(line.received))
       marked.emplace(line.band, line.mode == Mode::kCw, line.call);
   }
   return stats::ClampedScore(points, static_cast<std::int64_t>(marked.size()));

@@ -10,7 +10,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "host/ole_date.h"
+#include "host/adif/qso_date.h"
 
 namespace contest_sim {
 namespace {
