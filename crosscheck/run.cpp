@@ -7,6 +7,7 @@
 #include "crosscheck/input/utf8_path.h"
 #include "crosscheck/output/formats.h"
 #include "crosscheck/output/logs_jsonl.h"
+#include "crosscheck/output/replaced_folder.h"
 #include "crosscheck/output/results_csv.h"
 #include "crosscheck/output/results_html.h"
 #include "crosscheck/output/standings.h"
@@ -59,6 +60,29 @@ struct Outputs {
   }
 };
 
+// The participants' reports, swapped in as one set (see ReplacedFolder).
+void WriteReports(const Contest& contest, const CheckResult& result, const Options& options,
+                  const std::vector<LogId>& order, host::ReportLanguage language,
+                  Outputs& outputs) {
+  ReplacedFolder ubn(options.out / "ubn");
+  if (ubn.Failure()) return outputs.Note("ubn", ubn.Failure());
+  const std::vector<std::vector<QsoId>> copiedWrong = CopiedWrongBy(contest, result);
+  std::size_t written = 0;
+  for (const LogId log : order) {
+    if (!contest.logs[log].Checked()) continue;
+    const fs::path name = FileNameOfCall(contest.calls.Text(contest.logs[log].ownCall)) + ".txt";
+    const auto failure =
+        WriteWholeFile(ubn.Fresh() / name,
+                       UbnReport(contest, result, options.check, log, copiedWrong[log], language));
+    outputs.Note(name, failure);
+    if (failure) return;
+    ++written;
+  }
+  const auto failure = ubn.Commit();
+  outputs.Note("ubn", failure);
+  if (!failure) outputs.reports = written;
+}
+
 Outputs WriteOutputs(const Contest& contest, const CheckResult& result, const Options& options,
                      host::ReportLanguage language) {
   Outputs outputs;
@@ -76,16 +100,7 @@ Outputs WriteOutputs(const Contest& contest, const CheckResult& result, const Op
   outputs.Note("results.html", WriteWholeFile(options.out / "results.html",
                                               ResultsHtml(contest, result, options.check, standings,
                                                           order, language)));
-  const std::vector<std::vector<QsoId>> copiedWrong = CopiedWrongBy(contest, result);
-  for (const LogId log : order) {
-    if (!contest.logs[log].Checked()) continue;
-    const fs::path path = options.out / "ubn" /
-                          (FileNameOfCall(contest.calls.Text(contest.logs[log].ownCall)) + ".txt");
-    const auto failure = WriteWholeFile(
-        path, UbnReport(contest, result, options.check, log, copiedWrong[log], language));
-    outputs.Note(path.filename(), failure);
-    if (!failure) ++outputs.reports;
-  }
+  WriteReports(contest, result, options, order, language, outputs);
   return outputs;
 }
 
@@ -120,7 +135,7 @@ int RunCrosscheck(const std::vector<std::string>& arguments, std::ostream& out, 
   const CheckResult result = CheckContest(contest, options.check);
 
   std::error_code error;
-  fs::create_directories(options.out / "ubn", error);
+  fs::create_directories(options.out, error);
   if (error) {
     err << "crosscheck: the folder for the outputs can not be made: " << error.message() << "\n";
     return 1;

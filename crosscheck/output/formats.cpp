@@ -82,7 +82,7 @@ std::string JsonString(std::string_view text) {
 
 std::string FileNameOfCall(std::string_view call) {
   std::string name;
-  for (const char c : call) {
+  for (const char c : call.substr(0, kMaxFileNameOfCall)) {
     const bool kept =
         (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
     name += kept ? c : '_';

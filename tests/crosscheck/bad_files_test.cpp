@@ -110,4 +110,28 @@ TEST(ReadingAFile, ThatIsNotThereOrNotALogStillGivesTheOutputsAndStatus3) {
   EXPECT_FALSE(ReadFileBytes(dir.Path() / "out" / "ubn" / "RA3A.txt").empty());
 }
 
+TEST(ReadingAFile, RunAgainWithoutALogKeepsNoReportOfItsCall) {
+  const TempDir dir;
+  const auto run = [&](const std::string& call) {
+    WriteFileBytes(dir.Path() / "log.cbr", "START-OF-LOG: 3.0\nCALLSIGN: " + call + "\n" + kQso);
+    std::ostringstream out, err;
+    EXPECT_EQ(
+        crosscheck::RunCrosscheck(
+            {"--out", (dir.Path() / "out").string(), (dir.Path() / "log.cbr").string()}, out, err),
+        0)
+        << err.str();
+  };
+  run("RA3A");
+  const std::string longCall(300, 'R');  // its report's name is cut short
+  run(longCall);
+  std::vector<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.Path() / "out")) {
+    if (entry.is_directory()) left.push_back(entry.path().filename().string());
+  }
+  EXPECT_EQ(left, std::vector<std::string>{"ubn"});
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "out" / "ubn" / "RA3A.txt"));
+  EXPECT_TRUE(
+      std::filesystem::exists(dir.Path() / "out" / "ubn" / (longCall.substr(0, 64) + ".txt")));
+}
+
 }  // namespace
