@@ -1,6 +1,7 @@
 # The release zip of the Windows build (cpack, or cmake --build <dir> --target package):
 #   Plugins/Stats.dll, Plugins/Zarnik.exe   copied into the host's Plugins folder
 #   stats-host.exe                          scores an ADIF log through Plugins/Stats.dll
+#   crosscheck.exe                          checks the participants' logs against each other
 #   INSTALL.txt                             how to install
 # Everything goes into one folder named after the release.
 
@@ -9,7 +10,7 @@ install(TARGETS Stats RUNTIME DESTINATION Plugins ARCHIVE DESTINATION lib EXCLUD
 if(TARGET Zarnik)
   install(TARGETS Zarnik RUNTIME DESTINATION Plugins)
 endif()
-install(TARGETS stats-host RUNTIME DESTINATION .)
+install(TARGETS stats-host crosscheck RUNTIME DESTINATION .)
 install(FILES "${PROJECT_SOURCE_DIR}/docs/INSTALL.txt" DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
