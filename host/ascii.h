@@ -37,11 +37,4 @@ inline std::string_view Trimmed(std::string_view text) {
   return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-// In double quotes, as messages show a text from the log.
-inline std::string Quoted(std::string_view text) {
-  std::string quoted(1, '"');
-  quoted.append(text).push_back('"');
-  return quoted;
-}
-
 }  // namespace host
