@@ -1,7 +1,9 @@
 #include "host/scoring_run.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <new>
 #include <optional>
 #include <system_error>
@@ -10,11 +12,15 @@
 #include "host/adif_reader.h"
 #include "host/byte_source.h"
 #include "host/details_answer.h"
+#include "host/first_pass.h"
 #include "host/log_pass.h"
 #include "host/output_check.h"
+#include "host/output_guard.h"
 #include "host/plugin_location.h"
 #include "host/plugin_summary.h"
 #include "host/stats_plugin.h"
+#include "host/utf16_bytes.h"
+#include "host/warning_printer.h"
 #include "stats/problem_log.h"
 #include "stats/station/file_base_name.h"
 
@@ -25,18 +31,31 @@ namespace fs = std::filesystem;
 
 const fs::path kSettingsFile = fs::path("Plugins") / "ZORVA.ini";
 
+// The first bytes of the file, enough to tell its encoding; empty when it can
+// not be read (reading it says why).
+std::string StartOf(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::string start(2, '\0');
+  file.read(start.data(), static_cast<std::streamsize>(start.size()));
+  start.resize(static_cast<std::size_t>(file.gcount()));
+  return start;
+}
+
 // One pass over the log file (`path`, absolute: the run changes folders); a
-// log that breaks the syntax stops the run.
-PassCounts ReadLogFile(const fs::path& path, const Options& options, const WarningSink& warn,
+// file that is no ADIF log stops the run.
+PassCounts ReadLogFile(const fs::path& path, std::optional<Utf16Order> utf16,
+                       const Options& options, const WarningSink& warn,
                        const std::function<void(const HostQso&)>& take) {
   const std::string name = options.adifFile.string();
   try {
     FileBytes bytes(path);
-    return ReadQsos(bytes, options.ownCall, warn, take);
+    if (!utf16) return ReadQsos(bytes, options.ownCall, warn, take);
+    Utf16AsUtf8 converted(bytes, *utf16);
+    return ReadQsos(converted, options.ownCall, warn, take);
   } catch (const AdifSyntaxError& error) {
     throw RunError(kExitBadInput, name + ": " + error.what() + "; nothing was scored");
-  } catch (const ReadError&) {
-    throw RunError(kExitBadInput, "can not read the log " + name);
+  } catch (const ReadError& error) {
+    throw RunError(kExitBadInput, "can not read the log " + name + ": " + error.what());
   }
 }
 
@@ -71,7 +90,8 @@ void CheckOutputs(RunResult& result, const OutputsBefore& before) {
         result.refused[i].problemLine = std::move((*lines)[i]);
       }
     } else {
-      problemLog.failure = "it does not hold one line for each refused QSO";
+      problemLog.failure = DeviceIsFull(".") ? SystemErrorText(ENOSPC)
+                                             : "it does not hold one line for each refused QSO";
     }
   }
 
@@ -126,27 +146,42 @@ class PluginFailure : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// What err.txt holds after the plug-in was reset: its banner, unless the
+// device took none.
+std::string ProblemLogAfterReset() {
+  if (ProblemLinesFor(stats::kProblemLogPath, {})) return "err.txt holds only its banner";
+  std::error_code error;
+  if (fs::file_size(stats::kProblemLogPath, error) == 0 && !error) return "err.txt is empty";
+  return "err.txt could not be started afresh";
+}
+
 // Second pass: each QSO goes to the plug-in as soon as it is read. When memory
 // runs out, on this side or in the plug-in, the plug-in is reset again, so
 // that its store is freed and err.txt holds only its banner: no file is left
 // with a part of the log.
-void HandOver(const fs::path& logFile, const Options& options, StatsPlugin& plugin,
-              bool problemLogWritable, RunResult& result) {
+void HandOver(const fs::path& logFile, std::optional<Utf16Order> utf16, const Options& options,
+              StatsPlugin& plugin, bool problemLogWritable, RunResult& result) {
   std::string failure;
   try {
     TourRepeatFinder repeats;
     RefusalWatch refusals(problemLogWritable);
     ReadLogFile(
-        logFile, options, [](const LogWarning&) {},
+        logFile, utf16, options, [](const LogWarning&) {},
         [&](const HostQso& qso) {
           const bool stored = plugin.Add(qso);
           if (!stored && !refusals.LineWritten()) {
-            throw PluginFailure("the plug-in could not take record " + std::to_string(qso.record) +
-                                ": it neither stored it nor wrote its line in err.txt (out of "
-                                "memory, or a full disk)");
+            throw PluginFailure(
+                "the plug-in could not take record " + std::to_string(qso.record) +
+                ": it neither stored it nor wrote its line in err.txt (" +
+                (DeviceIsFull(".") ? SystemErrorText(ENOSPC) : "out of memory, or a full disk") +
+                ")");
           }
           ++result.qsos;
-          if (!stored) result.refused.push_back(RefusedQso{qso.record, qso.call, std::nullopt});
+          if (!stored) {
+            result.refused.push_back(RefusedQso{qso.record, qso.call, std::nullopt,
+                                                qso.exchangeSent.empty(),
+                                                qso.exchangeReceived.empty()});
+          }
           if (stored && result.tours) result.tours->Add(qso);
           if (options.repeats || options.htmlFile) {
             if (auto repeat = repeats.Next(qso, stored)) {
@@ -167,9 +202,23 @@ void HandOver(const fs::path& logFile, const Options& options, StatsPlugin& plug
   result.repeats = {};
   result.tours.reset();
   plugin.Reset(false, "", std::nullopt);
-  throw RunError(kExitFailed, failure +
-                                  "; nothing was scored: err.txt holds only its banner, and "
-                                  "neither the claimed score nor the Cabrillo log was written");
+  throw RunError(kExitFailed, failure + "; nothing was scored: " + ProblemLogAfterReset() +
+                                  ", and neither the claimed score nor the Cabrillo log was "
+                                  "written");
+}
+
+// The files that no output of the run may be.
+KeptFiles KeptFilesOfRun(const fs::path& logFile, const fs::path& plugin,
+                         const std::string& cabrilloName, const fs::path& workingFolder) {
+  std::error_code error;
+  const fs::path folder = fs::absolute(workingFolder, error);
+  return {{logFile, "the log being scored"},
+          {plugin, "the plug-in"},
+          {{folder / stats::kProblemLogPath, "the plug-in's err.txt in the working folder"},
+           {folder / kSettingsFile, "the plug-in's settings file Plugins/ZORVA.ini"},
+           {folder / cabrilloName, "the Cabrillo log " + cabrilloName}},
+          {{folder / "cabrillo.ini", "the operator's Cabrillo header lines, cabrillo.ini"},
+           {folder / "Plugins" / "Zarnik.exe", "the companion Plugins/Zarnik.exe"}}};
 }
 
 }  // namespace
@@ -186,24 +235,37 @@ RunResult ScoreLog(const Options& options, std::ostream& err) {
 
   // First pass: the whole log is checked, and every warning given, before
   // anything is written.
-  std::optional<HostQso> first;
+  const std::optional<Utf16Order> utf16 = Utf16OrderOf(StartOf(logFile));
+  if (utf16) {
+    err << "warning: " << name
+        << ": the log is UTF-16; it is read as UTF-8, and byte offsets count the UTF-8 bytes\n";
+  }
+  WarningPrinter printer(err, name);
+  SkippedRecord said;  // about the record being read
   const WarningSink keep = [&](LogWarning warning) {
-    err << "warning: " << name << ": record " << warning.record << ", byte " << warning.offset
-        << ": " << warning.text << (warning.skipped ? "; the record is skipped" : "") << "\n";
-    if (warning.skipped) ++result.skipped;
+    printer.Print(warning);
     ++result.warningCount;
-    if (result.warnings.size() < kKeptWarnings) result.warnings.push_back(std::move(warning));
+    if (warning.record != said.record) said = SkippedRecord{warning.record, warning.offset, {}};
+    said.warnings.push_back(std::move(warning.text));
+    if (!warning.skipped) return;
+    ++result.skipped;
+    if (result.skippedRecords.size() < kListedSkippedRecords) {
+      said.offset = warning.offset;
+      result.skippedRecords.push_back(std::move(said));
+    }
+    said = {};
   };
+  FirstPass pass;
   PassCounts counts;
   try {
-    counts = ReadLogFile(logFile, options, keep, [&](const HostQso& qso) {
-      if (!first) first = qso;
-    });
+    counts =
+        ReadLogFile(logFile, utf16, options, keep, [&](const HostQso& qso) { pass.Take(qso); });
   } catch (const std::bad_alloc&) {
     throw RunError(kExitFailed, "out of memory while reading the log; no file was written");
   }
+  printer.PrintCounts();
   result.records = counts.records;
-  if (!first) {
+  if (!pass.First()) {
     throw RunError(kExitNothingToScore,
                    name + ": " +
                        (counts.records == 0 ? std::string("the log holds no QSO record")
@@ -212,15 +274,19 @@ RunResult ScoreLog(const Options& options, std::ostream& err) {
                        "; the plug-in was not called and no file was written");
   }
 
-  const std::string contestantCall = options.ownCall ? *options.ownCall : first->ownCall;
-  if (contestantCall.empty()) {
-    err << "warning: no own call in the log (STATION_CALLSIGN or OPERATOR); give --call\n";
+  const std::string contestantCall = pass.ContestantCall(options.ownCall, name, err);
+  const QsoDate contestDate = options.contestDate ? *options.contestDate : pass.First()->date;
+  const fs::path pluginFile = fs::absolute(options.plugin ? *options.plugin : DefaultPluginPath());
+  result.cabrilloLog.name = stats::FileBaseName(contestantCall) + ".cbr";
+  if (const auto clash = OutputOverAKeptFile(
+          KeptFilesOfRun(logFile, pluginFile, result.cabrilloLog.name, options.workingFolder),
+          options.htmlFile)) {
+    throw RunError(kExitBadInput, *clash + "; nothing was written");
   }
-  const QsoDate contestDate = options.contestDate ? *options.contestDate : first->date;
 
   std::optional<StatsPlugin> plugin;
   try {
-    plugin.emplace(fs::absolute(options.plugin ? *options.plugin : DefaultPluginPath()));
+    plugin.emplace(pluginFile);
   } catch (const PluginLoadError& loadError) {
     throw RunError(kExitBadInput, loadError.what());
   }
@@ -229,7 +295,6 @@ RunResult ScoreLog(const Options& options, std::ostream& err) {
   result.problemLog.name = std::string(stats::kProblemLogPath);
   result.settingsFile.name = kSettingsFile.generic_string();
   result.cabrilloAsked = options.cabrillo;
-  result.cabrilloLog.name = stats::FileBaseName(contestantCall) + ".cbr";
   const OutputsBefore before{WhyNotWritable(result.problemLog.name),
                              StampOf(result.cabrilloLog.name)};
   {
@@ -240,7 +305,7 @@ RunResult ScoreLog(const Options& options, std::ostream& err) {
 
   result.repeatsAsked = options.repeats;
   if (options.htmlFile) result.tours.emplace();
-  HandOver(logFile, options, *plugin, !before.problemLogBlocked, result);
+  HandOver(logFile, utf16, options, *plugin, !before.problemLogBlocked, result);
   const ContestResult contest = plugin->Result();
   if (contest.summaryText.empty()) {
     throw RunError(kExitFailed, "the plug-in gave no result (it may have run out of memory)");

@@ -1,5 +1,6 @@
 #include "host/stats_host.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <new>
 #include <optional>
@@ -50,6 +51,7 @@ int Run(const Options& options, std::ostream& out, std::ostream& err) {
   if (options.htmlFile) htmlFile = fs::absolute(*options.htmlFile);
   RunResult result = ScoreLog(options, err);
   if (htmlFile) WriteHtmlReport(*htmlFile, options, result);
+  errno = 0;  // to tell why the report can not be written, if it can not
   if (options.raw) {
     out << result.summaryText;
   } else {
@@ -84,7 +86,8 @@ int RunStatsHost(const std::vector<std::string>& arguments, std::ostream& out, s
     return kExitFailed;
   }
   if (!out.flush()) {
-    err << "stats-host: the report could not be written to standard output\n";
+    err << "stats-host: the report could not be written to standard output"
+        << (errno != 0 ? ": " + SystemErrorText(errno) : std::string()) << "\n";
     if (status == kExitScored) status = kExitIncomplete;
   }
   return status;

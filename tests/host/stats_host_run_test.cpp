@@ -17,17 +17,11 @@ namespace host {
 namespace {
 
 namespace fs = std::filesystem;
+using host_test::Holds;
 using host_test::Outcome;
+using host_test::Qso;
 using host_test::ScratchFolder;
 using host_test::StatsHost;
-
-std::string Qso(const std::string& call, const std::string& mode, const std::string& received,
-                const std::string& more = "") {
-  return "<CALL:" + std::to_string(call.size()) + ">" + call +
-         "<QSO_DATE:8>20240218<TIME_ON:4>1500<BAND:3>80m<MODE:" + std::to_string(mode.size()) +
-         ">" + mode + "<STX_STRING:3>001<SRX_STRING:" + std::to_string(received.size()) + ">" +
-         received + "<STATION_CALLSIGN:4>R3KV" + more + "<EOR>\n";
-}
 
 // A run with the plug-in of this build in the working folder `work`, started
 // in the scratch folder with the log's name relative to it.
@@ -38,10 +32,6 @@ Outcome Score(const ScratchFolder& scratch, const std::string& log,
   options.insert(options.end(),
                  {"--dir", "work", "--plugin", stats::testing::BuiltPluginPath(), "log.adi"});
   return StatsHost(options);
-}
-
-bool Holds(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
 }
 
 TEST(StatsHostOutputs, FilesThatCanNotBeWrittenAreNamedWithTheReason) {
