@@ -166,9 +166,11 @@ struct LogCase {
 void PrintTo(const LogCase& c, std::ostream* os) { *os << c.name; }
 
 std::string Outcome(const MappedLog& mapped) {
+  const std::string counts = std::to_string(mapped.qsos.size()) + " QSOs, " +
+                             std::to_string(mapped.skipped.size()) + " skipped";
+  if (mapped.qsos.empty()) return counts;
   const HostQso& qso = mapped.qsos.back();
-  return std::to_string(mapped.qsos.size()) + " QSOs, " + std::to_string(mapped.skipped.size()) +
-         " skipped; " + qso.call + " " + qso.band + " " + std::to_string(qso.frequencyHz) + " " +
+  return counts + "; " + qso.call + " " + qso.band + " " + std::to_string(qso.frequencyHz) + " " +
          FormatTimeOfDay(qso.secondOfDay) + " [" + qso.exchangeSent + "/" + qso.exchangeReceived +
          "]";
 }
