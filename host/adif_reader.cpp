@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <optional>
 
@@ -243,10 +244,16 @@ class AdifReader::Parser {
   std::uint64_t FindTagStart() {
     std::uint64_t from = pos_;
     std::uint64_t textAt = kNowhere;
-    std::string quote;
+    std::uint64_t textEnd = 0;  // after its last byte that is not blank
+    std::string quote;          // its first bytes, one more than a warning quotes
     const auto noteText = [&](const char* first, const char* last) {
+      const auto isText = [](char c) { return !IsBlank(c); };
+      const char* lastText =
+          std::find_if(std::make_reverse_iterator(last), std::make_reverse_iterator(first), isText)
+              .base();
+      if (lastText != first) textEnd = window_.OffsetOf(lastText);
       if (textAt == kNowhere) {
-        first = std::find_if(first, last, [](char c) { return !IsBlank(c); });
+        first = std::find_if(first, last, isText);
         if (first == last) return;
         textAt = window_.OffsetOf(first);
       }
@@ -280,8 +287,9 @@ class AdifReader::Parser {
     if (textAt != kNowhere) {
       sawText_ = true;
       if (inBody_) {
+        quote.resize(std::min<std::uint64_t>(quote.size(), textEnd - textAt));
         std::replace_if(quote.begin(), quote.end(), IsBlank, ' ');
-        std::string text = "text between fields is ignored: " + Quoted(Trimmed(quote));
+        std::string text = "text between fields is ignored: " + Quoted(quote);
         if (recordStart_ != kNowhere) {
           Note(textAt, std::move(text));
         } else {
