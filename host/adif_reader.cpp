@@ -141,7 +141,7 @@ class AdifReader::Parser {
         }
         return nullptr;
       }
-      if (ReadTag(open)) return Finish(true);
+      if (ReadTag()) return Finish(true);
     }
   }
 
@@ -158,6 +158,16 @@ class AdifReader::Parser {
 
   // What begins at a "<".
   enum class TagShape { kWellFormed, kNone, kCutByTheEnd };
+
+  // A well-formed tag: where it opens and closes, how long its name is, and
+  // the length of a field's value (kNoLength for <EOR> and <EOH>).
+  static constexpr std::uint64_t kNoLength = kNowhere;
+  struct FoundTag {
+    std::uint64_t open = kNowhere;
+    std::uint64_t close = kNowhere;
+    std::size_t nameSize = 0;
+    std::uint64_t length = kNoLength;
+  };
 
   std::size_t RecordBeingRead() const { return records_ + 1; }
 
@@ -248,15 +258,14 @@ class AdifReader::Parser {
     std::string quote;          // its first bytes, one more than a warning quotes
     const auto noteText = [&](const char* first, const char* last) {
       const auto isText = [](char c) { return !IsBlank(c); };
-      const char* lastText =
-          std::find_if(std::make_reverse_iterator(last), std::make_reverse_iterator(first), isText)
-              .base();
-      if (lastText != first) textEnd = window_.OffsetOf(lastText);
       if (textAt == kNowhere) {
         first = std::find_if(first, last, isText);
         if (first == last) return;
         textAt = window_.OffsetOf(first);
       }
+      const auto lastText =
+          std::find_if(std::make_reverse_iterator(last), std::make_reverse_iterator(first), isText);
+      if (lastText.base() != first) textEnd = window_.OffsetOf(lastText.base());
       const std::size_t room = kQuotedBytes + 1 - std::min(quote.size(), kQuotedBytes + 1);
       quote.append(first, std::min(room, static_cast<std::size_t>(last - first)));
     };
@@ -267,13 +276,14 @@ class AdifReader::Parser {
       const char* end = window_.At(window_.End());
       const auto* open =
           static_cast<const char*>(std::memchr(begin, '<', static_cast<std::size_t>(end - begin)));
-      noteText(begin, open == nullptr ? end : open);
+      const char* stop = open == nullptr ? end : open;
+      if (textAt != kNowhere || !std::all_of(begin, stop, IsBlank)) noteText(begin, stop);
       if (open == nullptr) {
         from = window_.End();
         continue;
       }
       from = window_.OffsetOf(open);
-      const TagShape shape = TagAt(from, from);
+      const TagShape shape = from == found_.open ? TagShape::kWellFormed : TagAt(from, from);
       if (shape == TagShape::kWellFormed) {
         found = from;
       } else if (shape == TagShape::kCutByTheEnd && CutsTheRecordShort(from)) {
@@ -311,7 +321,7 @@ class AdifReader::Parser {
   }
 
   // Whether <EOR>, <EOH> or <NAME:LENGTH[:TYPE]> (a name of letters, digits
-  // and "_") begins at `open`.
+  // and "_") begins at `open`; found_ holds it when it does.
   TagShape TagAt(std::uint64_t open, std::uint64_t keepFrom) {
     Reach(open + kLongestTag, keepFrom);
     if (open >= window_.End() || *window_.At(open) != '<') return TagShape::kNone;
@@ -324,24 +334,30 @@ class AdifReader::Parser {
     while (p < end && IsNameByte(*p)) ++p;
     if (p == end) return unfinished;
     if (p == name) return TagShape::kNone;
+    const auto nameSize = static_cast<std::size_t>(p - name);
     if (*p == '>') {
-      const std::string_view nameText(name, static_cast<std::size_t>(p - name));
-      return SameUpper(nameText, kEndOfRecord) || SameUpper(nameText, kEndOfHeader)
-                 ? TagShape::kWellFormed
-                 : TagShape::kNone;
+      const std::string_view nameText(name, nameSize);
+      if (!SameUpper(nameText, kEndOfRecord) && !SameUpper(nameText, kEndOfHeader)) {
+        return TagShape::kNone;
+      }
+      found_ = FoundTag{open, window_.OffsetOf(p), nameSize, kNoLength};
+      return TagShape::kWellFormed;
     }
     if (*p++ != ':') return TagShape::kNone;
     const char* digits = p;
     while (p < end && IsDigit(*p)) ++p;
     if (p == end) return unfinished;
     if (p == digits) return TagShape::kNone;
+    const std::string_view length(digits, static_cast<std::size_t>(p - digits));
     if (*p == ':') {
       const char* type = ++p;
       while (p < end && IsLetter(*p)) ++p;
       if (p == end) return unfinished;
       if (p == type) return TagShape::kNone;
     }
-    return *p == '>' ? TagShape::kWellFormed : TagShape::kNone;
+    if (*p != '>') return TagShape::kNone;
+    found_ = FoundTag{open, window_.OffsetOf(p), nameSize, ParseLength(length)};
+    return TagShape::kWellFormed;
   }
 
   // The first "<" in [from, to) that begins a well-formed tag, or kNowhere.
@@ -356,28 +372,25 @@ class AdifReader::Parser {
     return kNowhere;
   }
 
-  // Reads the well-formed tag at `open` and, for a field, its value. True for
-  // an <EOR> that ends a record.
-  bool ReadTag(std::uint64_t open) {
-    const std::uint64_t close = FindByte('>', open, open);
-    const std::string_view inside = Bytes(open + 1, close);
-    const std::size_t colon = inside.find(':');
-    const std::string_view name = inside.substr(0, colon);
-    pos_ = close + 1;
+  // Reads the well-formed tag that was found last and, for a field, its
+  // value. True for an <EOR> that ends a record.
+  bool ReadTag() {
+    const FoundTag tag = found_;
+    const std::string_view name = Bytes(tag.open + 1, tag.open + 1 + tag.nameSize);
+    pos_ = tag.close + 1;
     inBody_ = true;
     sawTag_ = true;
 
-    if (SameUpper(name, kEndOfRecord)) return recordStart_ != kNowhere;
-    if (SameUpper(name, kEndOfHeader)) {
-      EndHeader(open);
+    if (tag.length == kNoLength) {
+      if (SameUpper(name, kEndOfRecord)) return recordStart_ != kNowhere;
+      EndHeader(tag.open);
       return false;
     }
-    const std::string_view lengthAndType = inside.substr(colon + 1);
-    const std::uint64_t length = ParseLength(lengthAndType.substr(0, lengthAndType.find(':')));
-    if (recordStart_ == kNowhere) recordStart_ = open;
-    Slot slot{open, names_.size(), name.size()};
-    for (const char c : name) names_.push_back(ToUpper(c));
-    ReadValue(open, close, length, slot);
+    if (recordStart_ == kNowhere) recordStart_ = tag.open;
+    Slot slot{tag.open, names_.size(), name.size()};
+    names_.append(name);
+    for (std::size_t i = slot.nameStart; i < names_.size(); ++i) names_[i] = ToUpper(names_[i]);
+    ReadValue(tag.open, tag.close, tag.length, slot);
     return false;
   }
 
@@ -398,7 +411,7 @@ class AdifReader::Parser {
           tag != kNowhere) {
         Cut(open, close, tag, slot, {});
       } else {
-        CutShortInValue(open, close);
+        CutShort(TagText(open, close));
       }
       return;
     }
@@ -452,16 +465,16 @@ class AdifReader::Parser {
     }
     const std::string tagText = TagText(open, close);
     if (!window_.SkipTo(statedEnd)) {
-      cutShort_ = "the file ends inside the value of <" + tagText + ">";
-      pos_ = window_.End();
+      CutShort(tagText);
       return;
     }
     pos_ = statedEnd;
     Drop(open, tagText, slot);
   }
 
-  void CutShortInValue(std::uint64_t open, std::uint64_t close) {
-    cutShort_ = "the file ends inside the value of <" + TagText(open, close) + ">";
+  // The file ends inside the value of the field with this tag.
+  void CutShort(const std::string& tagText) {
+    cutShort_ = "the file ends inside the value of <" + tagText + ">";
     pos_ = window_.End();
   }
 
@@ -521,15 +534,20 @@ class AdifReader::Parser {
     record_.cutShort = cutShort_;
     record_.fields.clear();
     record_.dropped.clear();
+    std::uint64_t seenNames = 0;
     for (const Slot& slot : slots_) {
       const std::string_view name(names_.data() + slot.nameStart, slot.nameSize);
       if (slot.dropped) {
         record_.dropped.push_back(AdifField{name, {}, slot.tag});
         continue;
       }
-      if (record_.Find(name) != nullptr) {
+      // A field that comes again is rare: only a name whose length and first
+      // letter were seen before is looked up.
+      const std::uint64_t seen = std::uint64_t{1} << ((name.size() * 7 + name[0]) & 63);
+      if ((seenNames & seen) != 0 && record_.Find(name) != nullptr) {
         Note(slot.tag, "the field " + std::string(name) + " comes again; its first value counts");
       }
+      seenNames |= seen;
       record_.fields.push_back(
           AdifField{name, {values_.data() + slot.valueStart, slot.valueSize}, slot.tag});
     }
@@ -548,6 +566,7 @@ class AdifReader::Parser {
   bool sawTag_ = false;  // a well-formed tag has been read: the file is ADIF
   bool sawText_ = false;
   std::uint64_t pos_ = 0;
+  FoundTag found_;           // the last well-formed tag found
   std::size_t records_ = 0;  // records returned so far
   // The record being read.
   std::uint64_t recordStart_ = kNowhere;  // its first tag

@@ -45,10 +45,10 @@ struct AdifField {
 };
 
 struct AdifRecord {
-  std::size_t number = 0;    // 1 for the first record of the file
-  std::uint64_t offset = 0;  // byte offset of the record's first tag, from 0
-  bool terminated = true;    // false for a last record that the file ends without <EOR>
-  std::string cutShort;      // where the file ends inside the record; empty when it does not
+  std::size_t number = 0;     // 1 for the first record of the file
+  std::uint64_t offset = 0;   // byte offset of the record's first tag, from 0
+  bool terminated = true;     // false for a last record that the file ends without <EOR>
+  std::string_view cutShort;  // where the file ends inside the record; empty when it does not
   std::vector<AdifField> fields;
   std::vector<AdifField> dropped;  // fields too large to keep, without their values
 

@@ -136,22 +136,22 @@ FrequencyChoice ChooseFrequency(std::string_view adifFrequency, std::string_view
   const std::optional<BandEdges> known =
       choice.band.empty() ? std::nullopt : EdgesOfBand(choice.band);
   const BandEdges* const edges = known ? &*known : nullptr;
-  const std::string noBand = bandNamesNone ? band() + " names no band" : "no BAND";
+  const auto noBand = [&] { return bandNamesNone ? band() + " names no band" : "no BAND"; };
 
   const auto reading = ReadFrequency(frequencyText);
   // The hertz to pass for a frequency in the band, which a band above the
-  // host's 32 bits can not have.
-  const auto pass = [&](std::uint64_t hertz, const std::string& what) {
+  // host's 32 bits can not have: then `what` lies above them.
+  const auto pass = [&](std::uint64_t hertz, const auto& what) {
     if (hertz <= kMaxHertz) {
       choice.hertz = static_cast<std::uint32_t>(hertz);
     } else {
-      repair(what + " lies " + std::string(kAboveHostHertz) + "; 0 Hz is passed");
+      repair(what() + " lies " + std::string(kAboveHostHertz) + "; 0 Hz is passed");
     }
   };
   // FREQ read in `unit`, in the band.
   const auto take = [&](std::uint64_t hertz, std::string_view unit) {
     if (bandNamesNone) {
-      choice.bandRepair = noBand + "; the band follows from FREQ: " + AdifBandName(choice.band);
+      choice.bandRepair = noBand() + "; the band follows from FREQ: " + AdifBandName(choice.band);
     }
     std::string read;
     if (reading->decimalComma) read = freq() + ": the comma is read as a decimal point";
@@ -160,7 +160,7 @@ FrequencyChoice ChooseFrequency(std::string_view adifFrequency, std::string_view
               std::string(unit) + " (" + std::to_string(hertz) + " Hz)";
     }
     if (!read.empty()) repair(read);
-    pass(hertz, freq());
+    pass(hertz, freq);
     return choice;
   };
 
@@ -169,7 +169,7 @@ FrequencyChoice ChooseFrequency(std::string_view adifFrequency, std::string_view
       return hertz && *hertz >= edges->lowestHz && *hertz <= edges->highestHz;
     };
     if (frequencyText.empty()) {
-      pass(edges->lowestHz, "no FREQ, and BAND " + std::string(bandText));
+      pass(edges->lowestHz, [&] { return "no FREQ, and BAND " + std::string(bandText); });
       return choice;
     }
     if (reading) {
@@ -196,7 +196,7 @@ FrequencyChoice ChooseFrequency(std::string_view adifFrequency, std::string_view
   }
 
   if (frequencyText.empty()) {
-    choice.refusal = bandNamesNone ? noBand + ", and there is no FREQ" : "neither BAND nor FREQ";
+    choice.refusal = bandNamesNone ? noBand() + ", and there is no FREQ" : "neither BAND nor FREQ";
     return choice;
   }
   const auto bandOf = [](std::optional<std::uint64_t> hertz) {
@@ -213,8 +213,8 @@ FrequencyChoice ChooseFrequency(std::string_view adifFrequency, std::string_view
     }
   }
   choice.refusal =
-      reading ? noBand + ", and " + freq() + " lies outside the amateur bands"
-              : (bandNamesNone ? noBand + ", and " : "") + freq() + " is not a frequency in MHz";
+      reading ? noBand() + ", and " + freq() + " lies outside the amateur bands"
+              : (bandNamesNone ? noBand() + ", and " : "") + freq() + " is not a frequency in MHz";
   return choice;
 }
 

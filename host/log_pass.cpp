@@ -11,8 +11,9 @@ PassCounts ReadQsos(ByteSource& source, const std::optional<std::string>& ownCal
   HostQso qso;
   while (const AdifRecord* record = reader.Next()) {
     ++counts.records;
-    auto reason = record->cutShort.empty() ? MapRecord(*record, ownCall, qso, warn)
-                                           : std::optional<std::string>(record->cutShort);
+    auto reason = record->cutShort.empty()
+                      ? MapRecord(*record, ownCall, qso, warn)
+                      : std::optional<std::string>(std::string(record->cutShort));
     if (reason) {
       warn(LogWarning{record->number, record->offset, std::move(*reason), true});
       continue;

@@ -47,15 +47,15 @@ class Fields {
       const auto found = std::find(kFieldNames.begin(), kFieldNames.end(), field.name);
       if (found == kFieldNames.end()) continue;
       const auto index = static_cast<std::size_t>(found - kFieldNames.begin());
-      if (found_[index] == nullptr) found_[index] = &field;
+      if (found_[index] != nullptr) continue;
+      found_[index] = &field;
+      values_[index] = Trimmed(field.value);
     }
   }
 
   const AdifField* Get(Field field) const { return found_[field]; }
   // Without the blanks and line breaks at its ends.
-  std::string_view Value(Field field) const {
-    return found_[field] == nullptr ? std::string_view{} : Trimmed(found_[field]->value);
-  }
+  std::string_view Value(Field field) const { return values_[field]; }
   // The first of the two fields that has a value.
   Field FirstFilled(Field first, Field second) const {
     return Value(first).empty() ? second : first;
@@ -63,6 +63,7 @@ class Fields {
 
  private:
   std::array<const AdifField*, kFieldCount> found_{};
+  std::array<std::string_view, kFieldCount> values_{};
 };
 
 // Why a text the plug-in gets can not be passed: a control byte would cut it
