@@ -7,10 +7,11 @@
 #include <benchmark/benchmark.h>
 
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 #include "bench/loaded_contest.h"
-#include "stats/rules/tour_check.h"
+#include "stats/tour_check.h"
 
 namespace stats::bench {
 
@@ -98,7 +99,8 @@ void GetResults(benchmark::State& state, LoadedContest<Subject>& loaded) {
 
 // Opening "err.txt" for appending and closing it again, as every AddData0 does.
 inline void OpenAndCloseProblemLog(benchmark::State& state) {
-  ProblemLog log;
+  const std::unique_ptr<Platform> platform = MakeSystemPlatform();
+  ProblemLog log(*platform);
   for (auto _ : state) {
     log.OpenForAppend();
     log.CloseAppend();

@@ -25,12 +25,12 @@
 
 #include "bench/bench_log.h"
 #include "bench/child_process.h"
-#include "host/byte_source.h"
-#include "host/log_pass.h"
-#include "host/ole_date.h"
-#include "host/plugin_library.h"
-#include "host/plugin_location.h"
-#include "stats/exports.h"
+#include "host/adif/byte_source.h"
+#include "host/adif/log_pass.h"
+#include "host/adif/qso_date.h"
+#include "host/run/plugin_library.h"
+#include "host/run/plugin_location.h"
+#include "stats/public/exports.h"
 
 namespace stats::bench {
 namespace {

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "fuzz/require.h"
-#include "host/adif_reader.h"
+#include "host/adif/adif_reader.h"
 #include "tests/support/adif_records.h"
 
 namespace {
@@ -107,8 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     log = host_test::ReadAll(bytes);
   } catch (const host::AdifSyntaxError& error) {
-    Require(error.offset() < size, "the error points into the file");
-    Require(error.record() == 0, "a file that is no ADIF fails as a whole");
+    Require(error.Offset() < size, "the error points into the file");
+    Require(error.Record() == 0, "a file that is no ADIF fails as a whole");
     return 0;
   }
   CheckConsistent(log, bytes);

@@ -17,9 +17,9 @@
 #include "fuzz/host_arguments.h"
 #include "fuzz/require.h"
 #include "fuzz/standard_input.h"
-#include "stats/exports.h"
-#include "stats/profile_file.h"
-#include "stats/station/file_base_name.h"
+#include "stats/platform/profile_file.h"
+#include "stats/public/exports.h"
+#include "stats/rules/file_base_name.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/literal_contest.h"
 #include "tests/support/temp_dir.h"
@@ -72,9 +72,9 @@ struct QsoCall {
   HostText exchangeReceived;
   HostText band;
 
-  // The arguments as the plug-in reads them; views into this object.
-  stats::QsoArguments Arguments() const {
-    stats::QsoArguments qso;
+  // The QSO as the plug-in reads it from the arguments.
+  stats::Qso Arguments() const {
+    stats::Qso qso;
     qso.ownCall = ownCall.Value();
     qso.call = call.Value();
     qso.qsoTime = stats::ReadHostDateTime(time.Pointer());

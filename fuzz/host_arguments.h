@@ -9,7 +9,7 @@
 #include <string>
 
 #include "fuzz/fuzz_input.h"
-#include "stats/exports.h"
+#include "stats/public/exports.h"
 
 namespace fuzz {
 

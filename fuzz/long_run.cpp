@@ -21,7 +21,7 @@
 
 #include "fuzz/resident_memory.h"
 #include "fuzz/standard_input.h"
-#include "stats/exports.h"
+#include "stats/public/exports.h"
 #include "tests/support/ole_dates.h"
 #include "tests/support/temp_dir.h"
 

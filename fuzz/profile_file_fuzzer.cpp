@@ -26,7 +26,7 @@
 
 #include "fuzz/fuzz_input.h"
 #include "fuzz/require.h"
-#include "stats/profile_file.h"
+#include "stats/platform/profile_file.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
-#include "host/ascii.h"
-#include "host/plugin_location.h"
+#include "host/adif/ascii.h"
+#include "host/run/plugin_location.h"
 
 namespace host {
 namespace {
@@ -132,29 +132,30 @@ bool TakesValue(std::string_view name) {
 
 void Apply(Options& options, std::string_view name, const std::string& value) {
   if (name == "--dir") {
-    options.workingFolder = value;
+    options.run.workingFolder = value;
   } else if (name == "--call") {
     if (std::any_of(value.begin(), value.end(), IsControlByte)) {
       throw UsageError("--call holds a control character");
     }
-    options.ownCall = value;
+    options.run.ownCall = value;
   } else if (name == "--plugin") {
-    options.plugin = value;
+    options.run.plugin = value;
   } else if (name == "--html") {
     if (value.empty()) throw UsageError("--html needs a file name");
-    options.htmlFile = value;
+    options.run.htmlFile = value;
   } else if (name == "--lang") {
     options.language = ParseReportLanguage(value);
     if (!options.language) throw UsageError("--lang wants ru or en, not \"" + value + "\"");
   } else if (name == "--date") {
-    options.contestDate = ParseIsoDate(value);
-    if (!options.contestDate) throw UsageError("--date wants YYYY-MM-DD, not \"" + value + "\"");
+    options.run.contestDate = ParseIsoDate(value);
+    if (!options.run.contestDate)
+      throw UsageError("--date wants YYYY-MM-DD, not \"" + value + "\"");
   }
 }
 
 bool ApplyFlag(Options& options, std::string_view name) {
-  if (name == "--cabrillo") return options.cabrillo = true;
-  if (name == "--confirm-details") return options.confirmDetails = true;
+  if (name == "--cabrillo") return options.run.cabrillo = true;
+  if (name == "--confirm-details") return options.run.confirmDetails = true;
   if (name == "--repeats") return options.repeats = true;
   if (name == "--raw") return options.raw = true;
   if (name == "--help" || name == "-h") return options.help = true;
@@ -195,7 +196,7 @@ Options ParseCommandLine(const std::vector<std::string>& arguments) {
   if (files.size() != 1) {
     throw UsageError(files.empty() ? "no ADIF log given" : "give exactly one ADIF log");
   }
-  options.adifFile = files.front();
+  options.run.adifFile = files.front();
   return options;
 }
 

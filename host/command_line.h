@@ -8,21 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "host/ole_date.h"
-#include "host/report_language.h"
+#include "host/report/report_language.h"
+#include "host/run/scoring_run.h"
 
 namespace host {
 
 struct Options {
-  std::filesystem::path adifFile;
-  std::optional<std::filesystem::path> plugin;  // default: the one built or shipped beside us
-  std::filesystem::path workingFolder = ".";
-  std::optional<std::string> ownCall;
-  std::optional<QsoDate> contestDate;
-  std::optional<std::filesystem::path> htmlFile;
+  RunRequest run;
   std::optional<ReportLanguage> language;  // default: the user's
-  bool cabrillo = false;
-  bool confirmDetails = false;
   bool repeats = false;
   bool raw = false;
   bool help = false;

@@ -6,11 +6,12 @@
 #include <optional>
 
 #include "host/command_line.h"
-#include "host/html_report.h"
-#include "host/output_check.h"
-#include "host/report.h"
-#include "stats/file_output.h"
-#include "stats/platform/platform.h"
+#include "host/replace_file.h"
+#include "host/report/html_report.h"
+#include "host/report/text_report.h"
+#include "host/report/tour_matrix.h"
+#include "host/report/tour_repeats.h"
+#include "host/run/output_check.h"
 
 namespace host {
 namespace {
@@ -18,7 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 
 void SayWhatWasNotWritten(const RunResult& result, std::ostream& err) {
-  for (const OutputFile* file :
+  for (const WrittenFile* file :
        {&result.problemLog, &result.settingsFile, &result.cabrilloLog, &result.htmlPage}) {
     if (file == &result.cabrilloLog && !result.cabrilloAsked) continue;
     if (file == &result.htmlPage && !result.htmlAsked) continue;
@@ -32,15 +33,13 @@ void SayWhatWasNotWritten(const RunResult& result, std::ostream& err) {
   }
 }
 
-// The page goes beside its old version and then over it, as the plug-in
-// writes its files.
-void WriteHtmlReport(const fs::path& file, const Options& options, RunResult& result) {
+void WriteHtmlReport(const fs::path& file, const Options& options, const TourMatrix& tours,
+                     const TourRepeatFinder& repeats, RunResult& result) {
   result.htmlAsked = true;
   result.htmlPage.name = file.string();
-  const std::string page = HtmlReport(ReportInputOfRun(result),
+  const std::string page = HtmlReport(ReportInputOfRun(result, tours, repeats.Repeats()),
                                       options.language ? *options.language : UserReportLanguage());
-  result.htmlPage.written =
-      stats::ReplaceWholeFile(*stats::MakeSystemPlatform(), file.string(), page);
+  result.htmlPage.written = ReplaceFile(file, page);
   if (!result.htmlPage.written) {
     result.htmlPage.failure = WhyNotReplaceable(file).value_or("it could not be replaced");
   }
@@ -48,14 +47,23 @@ void WriteHtmlReport(const fs::path& file, const Options& options, RunResult& re
 
 int Run(const Options& options, std::ostream& out, std::ostream& err) {
   std::optional<fs::path> htmlFile;  // relative to where we were started
-  if (options.htmlFile) htmlFile = fs::absolute(*options.htmlFile);
-  RunResult result = ScoreLog(options, err);
-  if (htmlFile) WriteHtmlReport(*htmlFile, options, result);
+  if (options.run.htmlFile) htmlFile = fs::absolute(*options.run.htmlFile);
+
+  // What the reports need besides the plug-in's answers, found as the QSOs are
+  // handed over.
+  TourMatrix tours;
+  TourRepeatFinder repeats;
+  std::vector<QsoObserver*> observers;
+  if (htmlFile) observers.push_back(&tours);
+  if (htmlFile || options.repeats) observers.push_back(&repeats);
+
+  RunResult result = ScoreLog(options.run, err, observers);
+  if (htmlFile) WriteHtmlReport(*htmlFile, options, tours, repeats, result);
   errno = 0;  // to tell why the report can not be written, if it can not
   if (options.raw) {
     out << result.summaryText;
   } else {
-    out << FormatReport(result);
+    out << FormatReport(result, options.repeats ? &repeats.Repeats() : nullptr);
   }
   SayWhatWasNotWritten(result, err);
   return result.Complete() ? kExitScored : kExitIncomplete;
@@ -77,7 +85,7 @@ int RunStatsHost(const std::vector<std::string>& arguments, std::ostream& out, s
     return kExitBadInput;
   } catch (const RunError& error) {
     err << "stats-host: " << error.what() << "\n";
-    return error.exitStatus();
+    return error.ExitStatus();
   } catch (const std::bad_alloc&) {
     err << "stats-host: out of memory\n";
     return kExitFailed;

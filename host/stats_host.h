@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/scoring_run.h"
+#include "host/run/scoring_run.h"
 
 namespace host {
 

@@ -2,34 +2,15 @@
 
 #include <cstring>
 
+#include "stats/public/plugin_names.h"
+#include "stats/rules/exchange.h"
 #include "stats/rules/modes.h"
-#include "stats/rules/scoring.h"
-#include "stats/rules/tour_check.h"
+#include "stats/rules/tours.h"
+#include "stats/summary.h"
+#include "stats/tour_check.h"
 
 namespace stats {
 namespace {
-
-bool HasBothExchanges(const QsoArguments& qso) {
-  return !qso.exchangeReceived.empty() && !qso.exchangeSent.empty();
-}
-
-QsoRecord MakeRecord(const QsoArguments& qso) {
-  QsoRecord record;
-  record.call = qso.call;
-  record.band = qso.band;
-  record.mode = qso.mode;
-  record.rstReceived = qso.rstReceived;
-  record.rstSent = qso.rstSent;
-  record.exchangeReceived = qso.exchangeReceived;
-  record.exchangeSent = qso.exchangeSent;
-  record.frequencyKhz = qso.frequencyHz / 1000u;
-  record.qsoTime = qso.qsoTime;
-  if (qso.exchangeReceived.front() == 'W') {
-    const bool cw = ColumnOfMode(qso.mode) == ModeColumn::kCw;
-    (cw ? record.markedCallCw : record.markedCallNonCw) = qso.call;
-  }
-  return record;
-}
 
 // Keeps the problem log open for appending for the length of one call.
 class AppendSession {
@@ -61,32 +42,33 @@ int Contest::Reset(int reportMode, std::string_view contestantCall,
   return 1;
 }
 
-int Contest::AddQso(const QsoArguments& qso) {
+int Contest::AddQso(Qso qso) {
   const AppendSession session(problemLog_);
-  if (FindContestMode(qso.mode) == nullptr) {
+  if (!IsContestMode(qso.mode)) {
     problemLog_.WriteRejected(kNoContestModeEnding, qso);
     return 0;
   }
-  if (!HasBothExchanges(qso)) {
+  if (!HasBothExchanges(qso.exchangeSent, qso.exchangeReceived)) {
     problemLog_.WriteRejected(kNoRxNumberEnding, qso);
     return 0;
   }
-  QsoRecord record = MakeRecord(qso);
   bands_.AddIfNew(qso.band);
-  store_.Add(std::move(record));
+  store_.Add(std::move(qso));
   return 1;
 }
 
-int Contest::RemoveQso(const QsoArguments& qso) {
-  if (!HasBothExchanges(qso)) return 0;
-  store_.RemoveFirstLike(MakeRecord(qso));
+int Contest::RemoveQso(const Qso& qso) {
+  if (!HasBothExchanges(qso.exchangeSent, qso.exchangeReceived)) return 0;
+  store_.RemoveFirstLike(qso);
   return 1;
 }
 
 int Contest::CheckCall(std::string_view call, std::string_view mode, std::string_view auxText,
                        std::string_view band, char* messageBuffer) {
-  const int code = CheckTour(store_, TourQuery{call, mode, auxText, band},
-                             [this] { return platform_.CurrentUtcTime().hour; });
+  const int code = CheckTour(store_, TourQuery{call, mode, auxText, band}, [this] {
+    const UtcTime now = platform_.CurrentUtcTime();
+    return TourOf(now.hour, now.minute, now.second);
+  });
   if (code == kTourRepeat && messageBuffer != nullptr) {
     const std::string warning = TourWarning(call);
     std::memcpy(messageBuffer, warning.c_str(), warning.size() + 1);
@@ -95,15 +77,13 @@ int Contest::CheckCall(std::string_view call, std::string_view mode, std::string
 }
 
 const char* Contest::GetResult(int* score) {
-  ContestResult result = ScoreContest(store_, bands_, contestDate_, contestantCall_);
+  ContestSummary result = SummarizeContest(store_, bands_, contestDate_, contestantCall_);
   summaryText_ = std::move(result.summaryText);
   claimedScore_ = result.score;
   if (score != nullptr) *score = claimedScore_;
   station_.StoreClaimedScore(platform_, claimedScore_);
   if (reportMode_ != 0) {
-    station_.ClearQsoLines();
-    for (const QsoRecord& record : store_.All()) station_.AddQsoLine(record);
-    station_.WriteCabrilloFile(platform_, claimedScore_);
+    station_.WriteCabrilloFile(platform_, claimedScore_, store_);
     if (score != nullptr) *score = -1;
   }
   return summaryText_.c_str();

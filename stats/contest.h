@@ -16,15 +16,13 @@
 
 namespace stats {
 
-inline constexpr std::string_view kCompanionCommandLine = ".\\Plugins\\Zarnik.exe";
-
 class Contest {
  public:
-  explicit Contest(Platform& platform) : platform_(platform) {}
+  explicit Contest(Platform& platform) : platform_(platform), problemLog_(platform) {}
 
   int Reset(int reportMode, std::string_view contestantCall, const OleDateTime& contestDateTime);
-  int AddQso(const QsoArguments& qso);
-  int RemoveQso(const QsoArguments& qso);
+  int AddQso(Qso qso);
+  int RemoveQso(const Qso& qso);
   // Writes the warning (with its zero) into messageBuffer only for a repeat.
   int CheckCall(std::string_view call, std::string_view mode, std::string_view auxText,
                 std::string_view band, char* messageBuffer);

@@ -3,12 +3,13 @@
 // one Contest of this process inside a catch-all guard, and returns the
 // contest's result; nothing thrown ever reaches the host.
 
-#include "stats/exports.h"
+#include "stats/public/exports.h"
 
 #include <memory>
 
 #include "stats/contest.h"
 #include "stats/platform/platform.h"
+#include "stats/public/plugin_names.h"
 #include "stats/rules/exchange.h"
 #include "stats/text.h"
 
@@ -35,11 +36,11 @@ Result Guarded(Result fallback, Body&& body) noexcept {
   }
 }
 
-stats::QsoArguments ReadQso(const char* ownCall, const char* call, const StatsDateTime* qsoTime,
-                            unsigned int frequencyHz, const char* mode, const char* rstSent,
-                            const char* rstReceived, const char* exchangeSent,
-                            const char* exchangeReceived, const char* band) {
-  stats::QsoArguments qso;
+stats::Qso ReadQso(const char* ownCall, const char* call, const StatsDateTime* qsoTime,
+                   unsigned int frequencyHz, const char* mode, const char* rstSent,
+                   const char* rstReceived, const char* exchangeSent, const char* exchangeReceived,
+                   const char* band) {
+  stats::Qso qso;
   qso.ownCall = stats::HostText(ownCall);
   qso.call = stats::HostText(call);
   qso.qsoTime = stats::ReadHostDateTime(qsoTime);
@@ -53,7 +54,6 @@ stats::QsoArguments ReadQso(const char* ownCall, const char* call, const StatsDa
   return qso;
 }
 
-constexpr char kSetName[] = "Kesdra Velk";
 constexpr char kEmptyText[] = "";
 constexpr char kSetupNotice[] = "No additional setup for this contest";
 
@@ -63,7 +63,9 @@ extern "C" {
 
 int STATS_CALL GetNumberOfSets(void) { return 1; }
 
-const char* STATS_CALL GetSetName(int setIndex) { return setIndex == 0 ? kSetName : kEmptyText; }
+const char* STATS_CALL GetSetName(int setIndex) {
+  return setIndex == 0 ? stats::kSetName : kEmptyText;
+}
 
 void STATS_CALL SetupSet0(void) {
   Guarded(0, [] {

@@ -1,42 +1,42 @@
 #include "stats/problem_log.h"
 
+#include "stats/public/plugin_names.h"
 #include "stats/text.h"
 
 namespace stats {
+namespace {
 
-std::string FormatRejectedLine(const QsoArguments& qso, std::string_view ending) {
-  const std::string frequency = std::to_string(qso.frequencyHz / 1000u);
+constexpr char kLineEnd[] = "\r\n";
+
+}  // namespace
+
+std::string FormatRejectedLine(const Qso& qso, std::string_view ending) {
+  const std::string frequency = std::to_string(qso.FrequencyKhz());
   const std::string qsoTime = FormatOleDateTime(qso.qsoTime, "%Y-%m-%d %H%M");
   std::string line = "QSO:";
-  for (const std::string_view field :
-       {std::string_view(frequency), qso.mode, std::string_view(qsoTime), qso.ownCall, qso.rstSent,
-        qso.exchangeSent, qso.call, qso.rstReceived, qso.exchangeReceived}) {
+  for (const std::string* field :
+       {&frequency, &qso.mode, &qsoTime, &qso.ownCall, &qso.rstSent, &qso.exchangeSent, &qso.call,
+        &qso.rstReceived, &qso.exchangeReceived}) {
     line += "  ";
-    AppendOnOneLine(line, field);
+    AppendOnOneLine(line, *field);
   }
   line += ending;
-  line += '\n';
   return line;
 }
 
 void ProblemLog::Restart() {
-  OutputFile file(path_, OpenMode::kTruncate, OutputFile::LineEnds::kCrLf);
-  file.Write(kProblemLogBanner);
-  file.Close();
+  platform_.WriteWholeFile(std::string(kProblemLogPath), std::string(kProblemLogBanner) + kLineEnd);
 }
 
 void ProblemLog::OpenForAppend() {
   appending_.reset();
-  appending_.emplace(path_, OpenMode::kAppend, OutputFile::LineEnds::kCrLf);
+  appending_ = platform_.OpenForAppend(std::string(kProblemLogPath));
 }
 
-void ProblemLog::WriteRejected(std::string_view ending, const QsoArguments& qso) {
-  if (appending_) appending_->Write(FormatRejectedLine(qso, ending));
+void ProblemLog::WriteRejected(std::string_view ending, const Qso& qso) {
+  if (appending_) appending_->Append(FormatRejectedLine(qso, ending) + kLineEnd);
 }
 
-void ProblemLog::CloseAppend() {
-  if (appending_) appending_->Close();
-  appending_.reset();
-}
+void ProblemLog::CloseAppend() { appending_.reset(); }
 
 }  // namespace stats

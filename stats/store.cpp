@@ -7,37 +7,29 @@
 namespace stats {
 namespace {
 
-void Forget(TextMap<std::int32_t>& marked, const std::string& call) {
-  if (call.empty()) return;
-  const auto found = marked.find(call);
-  if (found != marked.end() && --found->second == 0) marked.erase(found);
-}
-
 // Beyond call, mode and band: what tells two QSOs with the same station apart.
-bool SameDetails(const QsoRecord& stored, const QsoRecord& qso) {
-  return SameSecond(stored.qsoTime, qso.qsoTime) && stored.frequencyKhz == qso.frequencyKhz &&
+bool SameDetails(const Qso& stored, const Qso& qso) {
+  return SameSecond(stored.qsoTime, qso.qsoTime) && stored.FrequencyKhz() == qso.FrequencyKhz() &&
          stored.rstSent == qso.rstSent && stored.rstReceived == qso.rstReceived &&
          stored.exchangeSent == qso.exchangeSent && stored.exchangeReceived == qso.exchangeReceived;
 }
 
 }  // namespace
 
-void BandTally::Add(const QsoRecord& record) {
+void BandTally::Add(const Qso& qso) {
   ++records_;
-  if (record.call.empty()) return;
+  if (qso.call.empty()) return;
   ++qsos_;
-  CountInModeColumn(record.mode, 1);
-  if (!record.markedCallCw.empty()) ++markedCw_[record.markedCallCw];
-  if (!record.markedCallNonCw.empty()) ++markedNonCw_[record.markedCallNonCw];
+  CountInModeColumn(qso.mode, 1);
+  kvant_.Add(qso.call, qso.mode, qso.exchangeReceived);
 }
 
-void BandTally::Remove(const QsoRecord& record) {
+void BandTally::Remove(const Qso& qso) {
   --records_;
-  if (record.call.empty()) return;
+  if (qso.call.empty()) return;
   --qsos_;
-  CountInModeColumn(record.mode, -1);
-  Forget(markedCw_, record.markedCallCw);
-  Forget(markedNonCw_, record.markedCallNonCw);
+  CountInModeColumn(qso.mode, -1);
+  kvant_.Remove(qso.call, qso.mode, qso.exchangeReceived);
 }
 
 void BandTally::CountInModeColumn(std::string_view mode, std::int32_t change) noexcept {
@@ -53,8 +45,8 @@ void BandTally::CountInModeColumn(std::string_view mode, std::int32_t change) no
   }
 }
 
-void QsoStore::Add(QsoRecord record) {
-  records_.push_back(std::move(record));
+void QsoStore::Add(Qso qso) {
+  records_.push_back(std::move(qso));
   const Position position = std::prev(records_.end());
   auto calls = byCall_.find(position->call);
   if (calls == byCall_.end())
@@ -65,7 +57,7 @@ void QsoStore::Add(QsoRecord record) {
   band->second.Add(*position);
 }
 
-bool QsoStore::RemoveFirstLike(const QsoRecord& qso) {
+bool QsoStore::RemoveFirstLike(const Qso& qso) {
   const auto calls = byCall_.find(qso.call);
   if (calls == byCall_.end()) return false;
   std::vector<Position>& positions = calls->second;

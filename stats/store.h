@@ -6,60 +6,31 @@
 // records, removing one and scoring cost the same at any log size.
 
 #include <cstdint>
-#include <functional>
 #include <list>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
-#include "stats/ole_date.h"
+#include "stats/qso.h"
+#include "stats/rules/kvant.h"
+#include "stats/rules/text_map.h"
 
 namespace stats {
-
-struct QsoRecord {
-  std::string call;
-  // Always empty: the host passes no aux text with a QSO. The tour check relies
-  // on that and does not read it.
-  std::string auxText;
-  std::string markedCallNonCw;
-  std::string band;
-  std::string mode;
-  std::string rstReceived;
-  std::string rstSent;
-  std::string exchangeReceived;
-  std::string exchangeSent;
-  std::string markedCallCw;
-  std::uint32_t frequencyKhz = 0;
-  OleDateTime qsoTime;
-};
-
-struct TextHash {
-  using is_transparent = void;
-  std::size_t operator()(std::string_view text) const noexcept {
-    return std::hash<std::string_view>{}(text);
-  }
-};
-
-template <typename Value>
-using TextMap = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
 
 // What the result counts on one band, kept up to date as records come and go,
 // so that scoring costs the same at any log size.
 class BandTally {
  public:
-  void Add(const QsoRecord& record);
-  void Remove(const QsoRecord& record);
+  void Add(const Qso& qso);
+  void Remove(const Qso& qso);
 
   std::size_t Records() const noexcept { return records_; }
   // Over the records with a call sign: all of them, those in CW, those in SSB,
-  // and the distinct marked stations, counted apart for CW and the other modes.
+  // and the Kvant.
   std::int32_t Qsos() const noexcept { return qsos_; }
   std::int32_t Cw() const noexcept { return cw_; }
   std::int32_t Ssb() const noexcept { return ssb_; }
-  std::int32_t Kvant() const noexcept {
-    return static_cast<std::int32_t>(markedCw_.size() + markedNonCw_.size());
-  }
+  std::int32_t Kvant() const noexcept { return kvant_.Count(); }
 
  private:
   void CountInModeColumn(std::string_view mode, std::int32_t change) noexcept;
@@ -68,13 +39,12 @@ class BandTally {
   std::int32_t qsos_ = 0;
   std::int32_t cw_ = 0;
   std::int32_t ssb_ = 0;
-  TextMap<std::int32_t> markedCw_;  // marked call -> records that mark it
-  TextMap<std::int32_t> markedNonCw_;
+  BandKvant kvant_;
 };
 
 class QsoStore {
  public:
-  using Records = std::list<QsoRecord>;
+  using Records = std::list<Qso>;
   using Position = Records::const_iterator;
 
   QsoStore() = default;
@@ -84,12 +54,12 @@ class QsoStore {
   QsoStore(QsoStore&&) = default;
   QsoStore& operator=(QsoStore&&) = default;
 
-  void Add(QsoRecord record);
+  void Add(Qso qso);
   // Removes the record that `qso` describes: the first, in store order, that
   // equals it in call, mode, band, QSO time (to the second), frequency, both
   // reports and both exchanges; when there is none, the first with its call,
   // mode and band. Returns whether a record was removed.
-  bool RemoveFirstLike(const QsoRecord& qso);
+  bool RemoveFirstLike(const Qso& qso);
   void Clear() noexcept;
 
   std::size_t Count() const noexcept { return records_.size(); }

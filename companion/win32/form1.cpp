@@ -60,16 +60,24 @@ Form1::~Form1() {
   if (windowClass_ != 0) UnregisterClassA(kWindowClassName, instance_);
 }
 
-LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    auto* form = static_cast<Form1*>(create->lpCreateParams);
-    form->window_.Reset(window);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+// Nothing may be thrown through the system's frames: a failure in a handler
+// ends the message loop, and with it the program, which ends silently.
+LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                   LPARAM lParam) noexcept {
+  try {
+    if (message == WM_NCCREATE) {
+      const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+      auto* form = static_cast<Form1*>(create->lpCreateParams);
+      form->window_.Reset(window);
+      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    return form != nullptr ? form->HandleMessage(window, message, wParam, lParam)
+                           : DefWindowProcA(window, message, wParam, lParam);
+  } catch (...) {
+    PostQuitMessage(1);
+    return 0;
   }
-  auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  return form != nullptr ? form->HandleMessage(window, message, wParam, lParam)
-                         : DefWindowProcA(window, message, wParam, lParam);
 }
 
 LRESULT Form1::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -21,10 +21,7 @@ int RunMessageLoop(HWND form) {
   return static_cast<int>(message.wParam);
 }
 
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
-                   int /*showCommand*/) {
+int Run(HINSTANCE instance) {
   using namespace zarnik::win32;
 
   const ComApartment apartment;
@@ -38,4 +35,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
 
   companion.OnLoad();
   return RunMessageLoop(form.Handle());
+}
+
+}  // namespace
+
+// Nothing thrown leaves the program: a failure ends it silently, with status 1.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
+                   int /*showCommand*/) {
+  try {
+    return Run(instance);
+  } catch (...) {
+    return 1;
+  }
 }

@@ -3,10 +3,15 @@
 // The services the plug-in takes from the operating system. The core receives a
 // Platform and never calls the system itself; the Windows build passes the Win32
 // implementation, the portable build our POSIX one, and tests pass fakes.
+//
+// Paths are relative to the current directory and use "\" as the folder
+// separator.
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace stats {
 
@@ -21,7 +26,8 @@ struct UtcTime {
   int milliseconds = 0;
 };
 
-// The ten station details as the dialog shows them (see stats/station/station_fields.h).
+// The ten station details as the dialog shows them, in the order of its data
+// exchange (stats/platform/station_form_layout.h lays them out).
 struct StationDetailsForm {
   std::string callSign;
   std::string claimed;
@@ -33,6 +39,15 @@ struct StationDetailsForm {
   std::string operators;
   std::string soapbox;  // edit form: CR LF between lines
   std::string address;  // edit form: CR LF between lines
+};
+
+// A file opened for appending; closed when the object goes.
+class AppendingFile {
+ public:
+  virtual ~AppendingFile() = default;
+  // Appends the bytes and pushes them out to the file; false when not all of
+  // them got there.
+  virtual bool Append(std::string_view bytes) = 0;
 };
 
 class Platform {
@@ -49,9 +64,8 @@ class Platform {
   // A modal notice with one OK button and the system's default title.
   virtual void ShowMessage(const std::string& text) = 0;
 
-  // Profile (INI) file access with the system's semantics. `path` is relative to
-  // the current directory and uses "\" as the folder separator. The value read
-  // is cut to bufferSize - 1 characters, as a buffer of that size would hold.
+  // Profile (INI) file access with the system's semantics. The value read is
+  // cut to bufferSize - 1 characters, as a buffer of that size would hold.
   virtual std::string ReadProfileValue(const std::string& section, const std::string& key,
                                        const std::string& defaultValue, const std::string& path,
                                        std::size_t bufferSize) = 0;
@@ -64,10 +78,29 @@ class Platform {
   // `form` unchanged.
   virtual bool EditStationDetails(StationDetailsForm& form) = 0;
 
+  // Files, as bytes.
+  // Opens the file for appending, creating it when it is missing; null when
+  // it can not be opened.
+  virtual std::unique_ptr<AppendingFile> OpenForAppend(const std::string& path) = 0;
+  // Creates the file, or empties the one that is there, and writes `contents`;
+  // true when every byte reached it.
+  virtual bool WriteWholeFile(const std::string& path, std::string_view contents) = 0;
+  // Everything the file holds; nothing when it can not be read.
+  virtual std::optional<std::string> ReadWholeFile(const std::string& path) = 0;
+  // Creates an empty file when there is none and leaves a file that is there
+  // as it is; true when a file is there afterwards.
+  virtual bool EnsureFileExists(const std::string& path) = 0;
+  virtual bool RemoveFile(const std::string& path) = 0;
   // Moves `from` over `to`, replacing `to` if it exists, as one step where the
-  // file system allows. Paths as for the profile file. Returns whether `to` now
-  // holds what `from` held.
+  // file system allows. Returns whether `to` now holds what `from` held.
   virtual bool MoveFileOver(const std::string& from, const std::string& to) = 0;
+
+  // Writes `contents` into a partial file beside `path` (its name with
+  // kPartialFileExtension added) and moves it over `path` only when every
+  // byte was written, so that a failed write never destroys the file that was
+  // there; the partial file does not outlive the call. Returns whether `path`
+  // now holds `contents`.
+  bool ReplaceWholeFile(const std::string& path, std::string_view contents);
 };
 
 // The platform of the running system: Win32 in the Windows build, POSIX otherwise.

@@ -1,5 +1,5 @@
-// The platform of the portable build: POSIX calls, our own profile files, and
-// standard error in place of message boxes.
+// The platform of the portable build: POSIX calls, the C library's streams,
+// our own profile files, and standard error in place of message boxes.
 
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "stats/platform/platform.h"
 #include "stats/platform/posix_station_prompt.h"
-#include "stats/profile_file.h"
+#include "stats/platform/profile_file.h"
+#include "stats/platform/stdio_files.h"
 
 namespace stats {
 namespace {
@@ -93,7 +93,7 @@ bool Spawn(char* const argv[]) {
   return got == 0;
 }
 
-class PosixPlatform final : public Platform {
+class PosixPlatform final : public StdioFilePlatform {
  public:
   UtcTime CurrentUtcTime() override {
     timespec now{};
@@ -138,8 +138,17 @@ class PosixPlatform final : public Platform {
     return EditStationDetailsOnConsole(form);
   }
 
+  bool RemoveFile(const std::string& path) override {
+    return ::unlink(SystemPath(path).c_str()) == 0;  // never a folder, as remove() would
+  }
+
   bool MoveFileOver(const std::string& from, const std::string& to) override {
-    return std::rename(WithForwardSlashes(from).c_str(), WithForwardSlashes(to).c_str()) == 0;
+    return std::rename(SystemPath(from).c_str(), SystemPath(to).c_str()) == 0;
+  }
+
+ protected:
+  std::string SystemPath(const std::string& path) const override {
+    return WithForwardSlashes(path);
   }
 };
 

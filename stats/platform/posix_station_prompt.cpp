@@ -9,18 +9,15 @@
 #include <string>
 #include <string_view>
 
-#include "stats/station/category_choices.h"
-#include "stats/station/station_fields.h"
+#include "stats/platform/station_form_layout.h"
 
 namespace stats {
 namespace {
 
 // The fields in the order the dialog shows them, top to bottom.
-constexpr std::array<const StationField*, kStationFields.size()> kPromptOrder = [] {
-  std::array<const StationField*, kStationFields.size()> order{};
-  for (const StationField& field : kStationFields) {
-    order[static_cast<std::size_t>(field.dialogRow)] = &field;
-  }
+constexpr std::array<const FormField*, kFormFields.size()> kPromptOrder = [] {
+  std::array<const FormField*, kFormFields.size()> order{};
+  for (const FormField& field : kFormFields) order[static_cast<std::size_t>(field.row)] = &field;
   return order;
 }();
 
@@ -94,7 +91,7 @@ bool Confirmed(std::istream& in, std::ostream& out) {
 bool PromptStationDetails(StationDetailsForm& form, std::istream& in, std::ostream& out) {
   out << "Station details (Enter keeps the value in brackets, \"-\" empties it)\n";
   StationDetailsForm edited = form;
-  for (const StationField* field : kPromptOrder) {
+  for (const FormField* field : kPromptOrder) {
     const std::string& preset = form.*field->text;
     std::optional<std::string> answer;
     switch (field->kind) {

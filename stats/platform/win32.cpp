@@ -1,4 +1,5 @@
-// The platform of the Windows build: thin wrappers over the Win32 calls.
+// The platform of the Windows build: thin wrappers over the Win32 calls, and
+// the C library's streams.
 
 #include <windows.h>
 
@@ -7,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "stats/platform/platform.h"
+#include "stats/platform/stdio_files.h"
 #include "stats/platform/win32_station_dialog.h"
 
 namespace stats {
 namespace {
 
-class Win32Platform final : public Platform {
+class Win32Platform final : public StdioFilePlatform {
  public:
   UtcTime CurrentUtcTime() override {
     SYSTEMTIME now{};
@@ -50,6 +51,8 @@ class Win32Platform final : public Platform {
   bool EditStationDetails(StationDetailsForm& form) override {
     return ShowStationDetailsDialog(form);
   }
+
+  bool RemoveFile(const std::string& path) override { return ::DeleteFileA(path.c_str()) != 0; }
 
   bool MoveFileOver(const std::string& from, const std::string& to) override {
     return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;

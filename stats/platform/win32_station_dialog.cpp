@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "stats/platform/station_form_layout.h"
 #include "stats/resources/resource.h"
-#include "stats/station/category_choices.h"
-#include "stats/station/station_fields.h"
 
 namespace stats {
 namespace {
@@ -38,8 +37,10 @@ void PresetCategory(HWND dialog, int id, const std::string& category) {
   }
 }
 
+// Both directions of the data exchange go through the fields in the order of
+// the form's members.
 void Preset(HWND dialog, const StationDetailsForm& form) {
-  for (const StationField& field : kStationFields) {
+  for (const FormField& field : kFormFields) {
     if (field.kind == FieldKind::kCategory) {
       PresetCategory(dialog, field.controlId, form.*field.text);
     } else {
@@ -50,7 +51,7 @@ void Preset(HWND dialog, const StationDetailsForm& form) {
 
 StationDetailsForm TakeBack(HWND dialog) {
   StationDetailsForm form;
-  for (const StationField& field : kStationFields) {
+  for (const FormField& field : kFormFields) {
     form.*field.text = ControlTextOf(dialog, field.controlId);
   }
   return form;

@@ -2,8 +2,7 @@
 
 // The contest's modes, one row each: only QSOs in these modes are accepted.
 // Each row gives the mode's code in the Cabrillo log and the summary column
-// that counts it. Marked stations count once in CW and once in the other modes
-// together.
+// that counts it.
 
 #include <array>
 #include <string_view>
@@ -27,6 +26,11 @@ inline constexpr std::array<ContestMode, 4> kContestModes{{
 
 // The row of the mode called `name`; null for a mode the contest does not know.
 const ContestMode* FindContestMode(std::string_view name) noexcept;
+
+// Whether QSOs in the mode called `name` count.
+inline bool IsContestMode(std::string_view name) noexcept {
+  return FindContestMode(name) != nullptr;
+}
 
 // The summary column of the mode called `name`; kNone for unknown modes.
 ModeColumn ColumnOfMode(std::string_view name) noexcept;

@@ -1,9 +1,8 @@
 #include "stats/station/cabrillo_writer.h"
 
 #include <array>
-#include <cstdio>
 
-#include "stats/file_output.h"
+#include "stats/public/plugin_names.h"
 #include "stats/rules/modes.h"
 #include "stats/station/multiline_forms.h"
 #include "stats/station/station_fields.h"
@@ -24,7 +23,7 @@ struct HeaderLine {
 // CLAIMED-SCORE is the score of the result being written, not the claimed
 // score the dialog showed.
 constexpr std::array<HeaderLine, 12> kHeaderLines{{
-    {"START-OF-LOG: 2.0", nullptr},
+    {kCabrilloFirstLine, nullptr},
     {"CALLSIGN: ", &StationDetailsForm::callSign},
     {"CATEGORY: ", &StationDetailsForm::category},
     {"CLAIMED-SCORE: ", &StationDetailsForm::claimed},
@@ -37,8 +36,6 @@ constexpr std::array<HeaderLine, 12> kHeaderLines{{
     {"EMAIL: ", &StationDetailsForm::email},
     {"SOAPBOX: ", &StationDetailsForm::soapbox},
 }};
-
-constexpr std::string_view kEndOfLog = "END-OF-LOG:";
 
 enum class Align { kLeft, kRight };
 
@@ -63,7 +60,7 @@ std::string_view CabrilloModeCode(std::string_view mode) noexcept {
 }
 
 std::string CabrilloLog(const StationDetailsForm& header, std::string_view includeFile,
-                        const std::vector<std::string>& qsoLines) {
+                        const QsoStore::Records& qsos) {
   std::string log;
   for (const HeaderLine& line : kHeaderLines) {
     log += line.text;
@@ -74,26 +71,24 @@ std::string CabrilloLog(const StationDetailsForm& header, std::string_view inclu
     log += kLineEnd;
   }
   log += includeFile;
-  for (const std::string& qsoLine : qsoLines) log += qsoLine;
-  log += kEndOfLog;
+  for (const Qso& qso : qsos) log += FormatQsoLine(header.callSign, qso);
+  log += kCabrilloLastLine;
   log += kLineEnd;
   return log;
 }
 
 // The include file's bytes, unchanged. A missing file is created empty; a file
 // that can not be read gives nothing.
-std::string ReadCabrilloInclude(const std::string& path) {
-  std::string contents;
-  if (ReadWholeFile(path, contents)) return contents;
-  // Appending creates a missing file and leaves an existing one as it is.
-  const UniqueFile created(std::fopen(path.c_str(), "ab"));
+std::string ReadCabrilloInclude(Platform& platform, const std::string& path) {
+  if (std::optional<std::string> contents = platform.ReadWholeFile(path)) return *contents;
+  platform.EnsureFileExists(path);
   return {};
 }
 
 }  // namespace
 
-std::string FormatQsoLine(std::string_view senderCall, const QsoRecord& qso) {
-  const std::string frequency = std::to_string(qso.frequencyKhz);
+std::string FormatQsoLine(std::string_view senderCall, const Qso& qso) {
+  const std::string frequency = std::to_string(qso.FrequencyKhz());
   const std::string time = FormatOleDateTime(qso.qsoTime, "%Y-%m-%d %H%M");
   const std::array<Column, 9> columns{{
       {frequency, 5, Align::kRight},
@@ -117,11 +112,11 @@ std::string FormatQsoLine(std::string_view senderCall, const QsoRecord& qso) {
 
 bool WriteCabrilloLog(Platform& platform, const std::string& path,
                       const StationDetailsForm& details, std::int32_t claimedScore,
-                      const std::vector<std::string>& qsoLines) {
+                      const QsoStore::Records& qsos) {
   StationDetailsForm header = details;
   header.claimed = std::to_string(claimedScore);
-  const std::string include = ReadCabrilloInclude(std::string(kCabrilloIncludePath));
-  return ReplaceWholeFile(platform, path, CabrilloLog(header, include, qsoLines));
+  const std::string include = ReadCabrilloInclude(platform, std::string(kCabrilloIncludePath));
+  return platform.ReplaceWholeFile(path, CabrilloLog(header, include, qsos));
 }
 
 }  // namespace stats

@@ -7,28 +7,25 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "stats/platform/platform.h"
 #include "stats/store.h"
 
 namespace stats {
 
-inline constexpr std::string_view kCabrilloIncludePath = "cabrillo.ini";
-inline constexpr std::string_view kCabrilloExtension = ".cbr";
-
 // One "QSO:" line with its CR LF. The columns are those of
 // "QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s": widths are minimums, nothing
 // is ever cut. `senderCall` fills the fourth column; a mode the contest does
 // not know has the code "??".
-std::string FormatQsoLine(std::string_view senderCall, const QsoRecord& qso);
+std::string FormatQsoLine(std::string_view senderCall, const Qso& qso);
 
 // Reads the include file, creating it empty when it is missing, and replaces
 // the file at `path` with the log through `platform`: the header from `details`
 // (multi-line ones in edit form, each line tagged in the log) and
-// `claimedScore`. Returns whether the file now holds the log.
+// `claimedScore`, then a "QSO:" line for each of `qsos` with the details' call
+// sign as the sender's. Returns whether the file now holds the log.
 bool WriteCabrilloLog(Platform& platform, const std::string& path,
                       const StationDetailsForm& details, std::int32_t claimedScore,
-                      const std::vector<std::string>& qsoLines);
+                      const QsoStore::Records& qsos);
 
 }  // namespace stats

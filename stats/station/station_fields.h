@@ -2,9 +2,10 @@
 
 // The ten station details, one row each: the form field that holds it, its key
 // in the settings file, what a reset puts into it, whether the operator's
-// change is kept, and how the dialog and the portable build's text prompt show
-// it. The rows stand in the order of the keys in the settings file, the order
-// in which they are read at a reset and written on OK.
+// change is kept, and whether it holds several lines. The rows stand in the
+// order of the keys in the settings file, the order in which they are read at
+// a reset and written on OK. How the dialog lays them out is the platform's
+// (stats/platform/station_form_layout.h).
 
 #include <array>
 #include <cstddef>
@@ -12,14 +13,10 @@
 #include <string_view>
 
 #include "stats/platform/platform.h"
-#include "stats/resources/resource.h"
+#include "stats/public/plugin_names.h"
 
 namespace stats {
 
-inline constexpr std::string_view kSettingsPath = "Plugins\\ZORVA.ini";
-inline constexpr std::string_view kSettingsSection = "Settings";
-// Written by every result computation; shown in the dialog, never taken back.
-inline constexpr std::string_view kClaimedKey = "Claimed";
 // Values are read as into a buffer of this many characters: 9999 are taken.
 inline constexpr std::size_t kSettingsReadBufferSize = 10000;
 
@@ -33,10 +30,10 @@ enum class AtReset {
   kFixed,           // never read: set to `fixedValue`
 };
 
-// How a field is edited: one line; several lines, with CR LF between them in
-// the form and escaped in the settings file; the category box, a choice from
-// the list or a text of its own.
-enum class FieldKind { kLine, kLines, kCategory };
+// A field of several lines has CR LF between them in the form and is escaped
+// in the settings file and tagged line by line in the Cabrillo log
+// (stats/station/multiline_forms.h).
+enum class Lines { kOne, kSeveral };
 
 struct StationField {
   std::string StationDetailsForm::*text;
@@ -44,44 +41,29 @@ struct StationField {
   AtReset atReset;
   std::string_view fixedValue;
   bool takenBackOnOk;  // false: shown only, so never written on OK either
-  FieldKind kind;
-  int controlId;           // the dialog's control
-  std::string_view label;  // the dialog's label, shown by the text prompt too
-  int dialogRow;           // 0 at the top of the dialog: the text prompt's order
+  Lines lines;
 };
 
 // clang-format off
 inline constexpr std::array<StationField, 10> kStationFields{{
-//   form field                       settings key  at a reset                fixed value       taken back  kind                  control        label        row
-    {&StationDetailsForm::operators,  "Operators",  AtReset::kReadOrHostCall, {},               true,       FieldKind::kLine,     IDC_OPERATORS, "OPERATORS", 6},
-    {&StationDetailsForm::name,       "Name",       AtReset::kReadOrEmpty,    {},               true,       FieldKind::kLine,     IDC_NAME,      "NAME",      4},
-    {&StationDetailsForm::address,    "Address",    AtReset::kReadOrEmpty,    {},               true,       FieldKind::kLines,    IDC_ADDRESS,   "ADDRESS",   5},
-    {&StationDetailsForm::claimed,    kClaimedKey,  AtReset::kReadOrEmpty,    {},               false,      FieldKind::kLine,     IDC_CLAIMED,   "CLAIMED",   2},
-    {&StationDetailsForm::category,   "Category",   AtReset::kFixed,          kDefaultCategory, true,       FieldKind::kCategory, IDC_CATEGORY,  "CATEGORY",  3},
-    {&StationDetailsForm::contest,    "Contest",    AtReset::kFixed,          kDefaultContest,  true,       FieldKind::kLine,     IDC_CONTEST,   "CONTEST",   0},
-    {&StationDetailsForm::email,      "Email",      AtReset::kReadOrEmpty,    {},               true,       FieldKind::kLine,     IDC_EMAIL,     "E-MAIL",    9},
-    {&StationDetailsForm::club,       "Club",       AtReset::kReadOrEmpty,    {},               true,       FieldKind::kLine,     IDC_CLUB,      "CLUB",      7},
-    {&StationDetailsForm::soapbox,    "SoapBox",    AtReset::kReadOrEmpty,    {},               true,       FieldKind::kLines,    IDC_SOAPBOX,   "SOAPBOX",   8},
-    {&StationDetailsForm::callSign,   {},           AtReset::kHostCall,       {},               true,       FieldKind::kLine,     IDC_CALLSIGN,  "CALLSIGN",  1},
+//   form field                       settings key   at a reset                fixed value       taken back  lines
+    {&StationDetailsForm::operators,  kOperatorsKey, AtReset::kReadOrHostCall, {},               true,       Lines::kOne},
+    {&StationDetailsForm::name,       kNameKey,      AtReset::kReadOrEmpty,    {},               true,       Lines::kOne},
+    {&StationDetailsForm::address,    kAddressKey,   AtReset::kReadOrEmpty,    {},               true,       Lines::kSeveral},
+    {&StationDetailsForm::claimed,    kClaimedKey,   AtReset::kReadOrEmpty,    {},               false,      Lines::kOne},
+    {&StationDetailsForm::category,   kCategoryKey,  AtReset::kFixed,          kDefaultCategory, true,       Lines::kOne},
+    {&StationDetailsForm::contest,    kContestKey,   AtReset::kFixed,          kDefaultContest,  true,       Lines::kOne},
+    {&StationDetailsForm::email,      kEmailKey,     AtReset::kReadOrEmpty,    {},               true,       Lines::kOne},
+    {&StationDetailsForm::club,       kClubKey,      AtReset::kReadOrEmpty,    {},               true,       Lines::kOne},
+    {&StationDetailsForm::soapbox,    kSoapBoxKey,   AtReset::kReadOrEmpty,    {},               true,       Lines::kSeveral},
+    {&StationDetailsForm::callSign,   {},            AtReset::kHostCall,       {},               true,       Lines::kOne},
 }};
 // clang-format on
-
-static_assert(
-    [] {
-      std::array<bool, kStationFields.size()> taken{};
-      for (const StationField& field : kStationFields) {
-        const auto row = static_cast<std::size_t>(field.dialogRow);
-        if (row >= taken.size() || taken[row]) return false;
-        taken[row] = true;
-      }
-      return true;
-    }(),
-    "each dialog row shows one field");
 
 // Whether the form field `text` holds several lines.
 constexpr bool IsMultiLine(std::string StationDetailsForm::*text) noexcept {
   for (const StationField& field : kStationFields) {
-    if (field.text == text) return field.kind == FieldKind::kLines;
+    if (field.text == text) return field.lines == Lines::kSeveral;
   }
   return false;
 }

@@ -1,7 +1,8 @@
 #include "stats/station/station_log.h"
 
+#include "stats/public/plugin_names.h"
+#include "stats/rules/file_base_name.h"
 #include "stats/station/cabrillo_writer.h"
-#include "stats/station/file_base_name.h"
 #include "stats/station/multiline_forms.h"
 #include "stats/station/station_fields.h"
 
@@ -28,7 +29,7 @@ StationDetailsForm LoadDetails(Platform& platform, std::string_view hostCall) {
         const std::string defaultValue(field.atReset == AtReset::kReadOrHostCall ? hostCall : "");
         value = platform.ReadProfileValue(section, std::string(field.settingsKey), defaultValue,
                                           path, kSettingsReadBufferSize);
-        if (field.kind == FieldKind::kLines) value = SettingsToEditForm(value);
+        if (field.lines == Lines::kSeveral) value = SettingsToEditForm(value);
         break;
       }
     }
@@ -43,7 +44,7 @@ void StoreDetails(const StationDetailsForm& details, Platform& platform) {
     if (!field.takenBackOnOk || field.settingsKey.empty()) continue;
     const std::string& value = details.*field.text;
     platform.WriteProfileValue(section, std::string(field.settingsKey),
-                               field.kind == FieldKind::kLines ? EditToSettingsForm(value) : value,
+                               field.lines == Lines::kSeveral ? EditToSettingsForm(value) : value,
                                path);
   }
 }
@@ -59,7 +60,6 @@ void StationLog::EditStationDetails(Platform& platform, std::string_view hostCal
     if (field.takenBackOnOk) details.*field.text = std::move(form.*field.text);
   }
   StoreDetails(details, platform);
-  ClearQsoLines();
 }
 
 void StationLog::StoreClaimedScore(Platform& platform, std::int32_t score) {
@@ -67,16 +67,13 @@ void StationLog::StoreClaimedScore(Platform& platform, std::int32_t score) {
                              std::to_string(score), std::string(kSettingsPath));
 }
 
-void StationLog::AddQsoLine(const QsoRecord& qso) {
-  qsoLines.push_back(FormatQsoLine(details.callSign, qso));
-}
-
-void StationLog::WriteCabrilloFile(Platform& platform, std::int32_t claimedScore) {
+void StationLog::WriteCabrilloFile(Platform& platform, std::int32_t claimedScore,
+                                   const QsoStore& store) {
   // The name comes from a reset; without one the log still gets a usable name.
   const std::string baseName =
       fileBaseName.empty() ? std::string(kFallbackFileBaseName) : fileBaseName;
   WriteCabrilloLog(platform, baseName + std::string(kCabrilloExtension), details, claimedScore,
-                   qsoLines);
+                   store.All());
 }
 
 }  // namespace stats

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "stats/platform/platform.h"
 #include "stats/store.h"
@@ -22,19 +21,13 @@ class StationLog {
   // Keeps `score` in the settings file as the claimed score.
   void StoreClaimedScore(Platform& platform, std::int32_t score);
 
-  // Formats the QSO's "QSO:" line and appends it to qsoLines.
-  void AddQsoLine(const QsoRecord& qso);
-
-  // Writes the Cabrillo file from the details, the score and the collected lines.
-  void WriteCabrilloFile(Platform& platform, std::int32_t claimedScore);
-
-  void ClearQsoLines() noexcept { qsoLines.clear(); }
+  // Writes the Cabrillo file from the details, the score and the stored QSOs.
+  void WriteCabrilloFile(Platform& platform, std::int32_t claimedScore, const QsoStore& store);
 
   // As the operator edits them: address and soapbox with CR LF between lines.
   // The settings file and the Cabrillo log get them in their own forms.
   StationDetailsForm details;
   std::string fileBaseName;
-  std::vector<std::string> qsoLines;
 };
 
 }  // namespace stats

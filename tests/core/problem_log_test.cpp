@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "stats/public/plugin_names.h"
+#include "tests/support/fake_platform.h"
 #include "tests/support/qso_builder.h"
 #include "tests/support/temp_dir.h"
 
@@ -14,7 +16,8 @@ using testing::TestQso;
 class ProblemLogTest : public ::testing::Test {
  protected:
   testing::ScopedWorkingDirectory directory_;
-  ProblemLog log_;
+  testing::FakePlatform platform_;
+  ProblemLog log_{platform_};
 };
 
 TEST_F(ProblemLogTest, RestartLeavesOnlyThe28ByteBanner) {
@@ -53,7 +56,7 @@ TEST_F(ProblemLogTest, EmptyPiecesKeepTheirSeparatorsAndControlBytesBecomeSpaces
   qso.rstSent = "5\t9\x7F";
   qso.exchangeReceived = "12\xC8";  // a Windows-1251 letter stays
   EXPECT_EQ(FormatRejectedLine(qso.Arguments(), kNoContestModeEnding),
-            "QSO:  0  C W      5 9   001  UA3  AAA  579  12\xC8   No contest mode !!!\n");
+            "QSO:  0  C W      5 9   001  UA3  AAA  579  12\xC8   No contest mode !!!");
 
   log_.OpenForAppend();
   log_.WriteRejected(kNoContestModeEnding, qso.Arguments());

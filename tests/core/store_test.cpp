@@ -11,8 +11,8 @@ namespace {
 
 using testing::OleDate;
 
-QsoRecord Record(std::string call, std::string mode, std::string band, std::string exchange = "1") {
-  QsoRecord record;
+Qso Record(std::string call, std::string mode, std::string band, std::string exchange = "1") {
+  Qso record;
   record.call = std::move(call);
   record.mode = std::move(mode);
   record.band = std::move(band);
@@ -22,7 +22,7 @@ QsoRecord Record(std::string call, std::string mode, std::string band, std::stri
 
 std::vector<std::string> Exchanges(const QsoStore& store) {
   std::vector<std::string> exchanges;
-  for (const QsoRecord& record : store.All()) exchanges.push_back(record.exchangeReceived);
+  for (const Qso& record : store.All()) exchanges.push_back(record.exchangeReceived);
   return exchanges;
 }
 
@@ -46,39 +46,38 @@ TEST(QsoStore, RemovesOnlyTheOldestRecordWithTheSameCallModeAndBand) {
 // The same station worked again later on the same band and mode; the operator
 // deletes the later QSO.
 TEST(QsoStore, RemovesTheRecordEqualInEveryDetailElseTheOldestWithItsCallModeAndBand) {
-  QsoRecord early = Record("UA1A", "CW", "80", "011");
+  Qso early = Record("UA1A", "CW", "80", "011");
   early.qsoTime = testing::ValidDate(OleDate(2024, 2, 18, 1, 0));
-  early.frequencyKhz = 3550;
+  early.frequencyHz = 3550000;
   early.rstSent = "599";
   early.rstReceived = "579";
   early.exchangeSent = "001";
-  QsoRecord late = early;
+  Qso late = early;
   late.qsoTime = testing::ValidDate(OleDate(2024, 2, 18, 2, 0));
   late.exchangeReceived = "W12";
 
   struct Request {
     const char* what;
-    std::function<void(QsoRecord&)> change;
+    std::function<void(Qso&)> change;
     const char* kept;
   };
   const Request requests[] = {
-      {"the later QSO", [](QsoRecord&) {}, "011"},
-      {"its time within the same second", [](QsoRecord& q) { q.qsoTime.date += 0.4 / 86400; },
-       "011"},
-      {"its time in another second", [](QsoRecord& q) { q.qsoTime.date += 0.6 / 86400; }, "W12"},
-      {"its time without a calendar time", [](QsoRecord& q) { q.qsoTime.status = 2; }, "W12"},
-      {"another frequency", [](QsoRecord& q) { q.frequencyKhz = 3551; }, "W12"},
-      {"another report sent", [](QsoRecord& q) { q.rstSent = "589"; }, "W12"},
-      {"another report received", [](QsoRecord& q) { q.rstReceived = "589"; }, "W12"},
-      {"another exchange sent", [](QsoRecord& q) { q.exchangeSent = "002"; }, "W12"},
-      {"another exchange received", [](QsoRecord& q) { q.exchangeReceived = "W13"; }, "W12"},
+      {"the later QSO", [](Qso&) {}, "011"},
+      {"its time within the same second", [](Qso& q) { q.qsoTime.date += 0.4 / 86400; }, "011"},
+      {"its time in another second", [](Qso& q) { q.qsoTime.date += 0.6 / 86400; }, "W12"},
+      {"its time without a calendar time", [](Qso& q) { q.qsoTime.status = 2; }, "W12"},
+      {"another frequency", [](Qso& q) { q.frequencyHz = 3551000; }, "W12"},
+      {"another report sent", [](Qso& q) { q.rstSent = "589"; }, "W12"},
+      {"another report received", [](Qso& q) { q.rstReceived = "589"; }, "W12"},
+      {"another exchange sent", [](Qso& q) { q.exchangeSent = "002"; }, "W12"},
+      {"another exchange received", [](Qso& q) { q.exchangeReceived = "W13"; }, "W12"},
   };
   for (const Request& request : requests) {
     SCOPED_TRACE(request.what);
     QsoStore store;
     store.Add(early);
     store.Add(late);
-    QsoRecord wanted = late;
+    Qso wanted = late;
     request.change(wanted);
     EXPECT_TRUE(store.RemoveFirstLike(wanted));
     EXPECT_EQ(Exchanges(store), std::vector<std::string>{request.kept});
@@ -110,13 +109,10 @@ TEST(QsoStore, IndexFollowsAddsRemovesAndClear) {
 
 TEST(QsoStore, BandTallyCountsMarkedStationsUntilTheirLastRecordGoes) {
   QsoStore store;
-  QsoRecord marked = Record("DX1", "CW", "40");
-  marked.markedCallCw = "DX1";
+  const Qso marked = Record("DX1", "CW", "40", "W01");
   store.Add(marked);
   store.Add(marked);
-  QsoRecord phone = Record("DX1", "SSB", "40");
-  phone.markedCallNonCw = "DX1";
-  store.Add(phone);
+  store.Add(Record("DX1", "SSB", "40", "W01"));
   store.Add(Record("", "CW", "40"));  // no call: on the band, but not counted
 
   const BandTally* tally = store.TallyOf("40");

@@ -7,7 +7,7 @@
 #include <ctime>
 #include <string>
 
-#include "stats/exports.h"
+#include "stats/public/exports.h"
 #include "tests/support/plugin_library.h"
 #include "tests/support/qso_builder.h"
 

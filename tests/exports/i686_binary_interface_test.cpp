@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "stats/exports.h"
+#include "stats/public/exports.h"
 #include "tests/support/plugin_library.h"
 #include "tests/support/temp_dir.h"
 

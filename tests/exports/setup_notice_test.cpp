@@ -6,7 +6,7 @@
 #include <string>
 #include <thread>
 
-#include "stats/exports.h"
+#include "stats/public/exports.h"
 #include "tests/support/plugin_library.h"
 
 namespace stats {

@@ -1,7 +1,7 @@
 // The reader's syntax: records, headers, offsets, and the malformed files that
 // stop a run.
 
-#include "host/adif_reader.h"
+#include "host/adif/adif_reader.h"
 
 #include <gtest/gtest.h>
 

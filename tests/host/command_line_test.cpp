@@ -12,24 +12,25 @@ TEST(CommandLine, ReadsEveryOption) {
   const Options options = ParseCommandLine(
       {"--dir", "work", "--cabrillo", "--call=R3KV/P", "--date", "2024-02-18", "--repeats", "--raw",
        "--confirm-details", "--plugin", "x/Stats.dll", "--html", "r.html", "--lang=ru", "log.adi"});
-  EXPECT_EQ(options.adifFile, "log.adi");
-  EXPECT_EQ(options.workingFolder, "work");
-  EXPECT_EQ(options.ownCall, "R3KV/P");
-  ASSERT_TRUE(options.contestDate);
-  EXPECT_EQ(options.contestDate->day, 18);
-  EXPECT_EQ(options.plugin, "x/Stats.dll");
-  EXPECT_EQ(options.htmlFile, "r.html");
+  EXPECT_EQ(options.run.adifFile, "log.adi");
+  EXPECT_EQ(options.run.workingFolder, "work");
+  EXPECT_EQ(options.run.ownCall, "R3KV/P");
+  ASSERT_TRUE(options.run.contestDate);
+  EXPECT_EQ(options.run.contestDate->day, 18);
+  EXPECT_EQ(options.run.plugin, "x/Stats.dll");
+  EXPECT_EQ(options.run.htmlFile, "r.html");
   EXPECT_EQ(options.language, ReportLanguage::kRussian);
-  EXPECT_TRUE(options.cabrillo && options.repeats && options.raw && options.confirmDetails);
+  EXPECT_TRUE(options.run.cabrillo && options.repeats && options.raw && options.run.confirmDetails);
 }
 
 TEST(CommandLine, DefaultsAndFilesAfterDoubleDash) {
   const Options options = ParseCommandLine({"--", "--odd-name.adi"});
-  EXPECT_EQ(options.adifFile, "--odd-name.adi");
-  EXPECT_EQ(options.workingFolder, ".");
-  EXPECT_FALSE(options.plugin || options.ownCall || options.contestDate || options.htmlFile ||
-               options.language);
-  EXPECT_FALSE(options.cabrillo || options.repeats || options.raw || options.confirmDetails);
+  EXPECT_EQ(options.run.adifFile, "--odd-name.adi");
+  EXPECT_EQ(options.run.workingFolder, ".");
+  EXPECT_FALSE(options.run.plugin || options.run.ownCall || options.run.contestDate ||
+               options.run.htmlFile || options.language);
+  EXPECT_FALSE(options.run.cabrillo || options.repeats || options.raw ||
+               options.run.confirmDetails);
 }
 
 TEST(CommandLine, HelpNeedsNoLog) { EXPECT_TRUE(ParseCommandLine({"-h"}).help); }

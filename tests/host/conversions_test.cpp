@@ -8,9 +8,9 @@
 #include <ostream>
 #include <string>
 
-#include "host/band.h"
-#include "host/mode.h"
-#include "host/ole_date.h"
+#include "host/adif/band.h"
+#include "host/adif/mode.h"
+#include "host/adif/qso_date.h"
 #include "stats/ole_date.h"
 
 namespace host {

@@ -1,7 +1,7 @@
 // The station-details question answered with OK: on Windows a modal dialog of
 // this process is closed with OK, elsewhere standard input holds empty lines.
 
-#include "host/details_answer.h"
+#include "host/run/details_answer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // FREQ and BAND as the host's hertz and band: exact decimals rounded to the
 // hertz, and the repairs for the ways real logs get FREQ wrong.
 
-#include "host/frequency.h"
+#include "host/adif/frequency.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // spacing, and the page's answer to a file it can not write. The whole page of
 // the sample log is pinned by the golden files, its rendering by the browser test.
 
-#include "host/html_report.h"
+#include "host/report/html_report.h"
 
 #include <gtest/gtest.h>
 
@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "host/html_text.h"
-#include "host/plugin_summary.h"
-#include "host/report_language.h"
+#include "host/report/html_text.h"
+#include "host/run/plugin_summary.h"
+#include "host/report/report_language.h"
 #include "host/stats_host.h"
-#include "host/svg_chart.h"
-#include "host/tour_matrix.h"
+#include "host/report/svg_chart.h"
+#include "host/report/tour_matrix.h"
 #include "tests/support/plugin_library.h"
 #include "tests/support/temp_dir.h"
 

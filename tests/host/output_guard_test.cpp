@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "host/scoring_run.h"
+#include "host/run/scoring_run.h"
 #include "tests/host/stats_host_runs.h"
 #include "tests/support/plugin_library.h"
 

@@ -2,7 +2,7 @@
 // is repaired with a word, which records are skipped and why, and what stray
 // bytes between records cost.
 
-#include "host/qso_mapping.h"
+#include "host/adif/qso_mapping.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "host/adif_reader.h"
-#include "host/byte_source.h"
-#include "host/log_pass.h"
+#include "host/adif/adif_reader.h"
+#include "host/adif/byte_source.h"
+#include "host/adif/log_pass.h"
 
 namespace host {
 namespace {

@@ -1,14 +1,13 @@
 // The report beside the plug-in's table: the summary laid out, the refused QSOs
 // with their err.txt lines, the repeats, the files not written.
 
-#include "host/report.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "host/summary_table.h"
+#include "host/report/summary_table.h"
+#include "host/report/text_report.h"
 
 namespace host {
 namespace {
@@ -42,45 +41,47 @@ TEST(SummaryTable, KeepsBytesOfOtherLinesAndATrailingLineEnd) {
 RunResult Written() {
   RunResult result;
   result.summaryText = "Score: = 5";
-  result.problemLog = OutputFile{"err.txt", true, ""};
-  result.settingsFile = OutputFile{"Plugins/ZORVA.ini", true, ""};
+  result.problemLog = WrittenFile{"err.txt", true, ""};
+  result.settingsFile = WrittenFile{"Plugins/ZORVA.ini", true, ""};
   return result;
 }
 
 TEST(Report, RefusedQsosWithTheirProblemLines) {
   RunResult result = Written();
   result.refused = {RefusedQso{2, "B2", "QSO: line of B2"}, RefusedQso{5, "D4", "QSO: D4"}};
-  EXPECT_EQ(FormatReport(result),
+  EXPECT_EQ(FormatReport(result, nullptr),
             "Score: = 5\n\n"
             "Refused by the plug-in: 2 QSOs (err.txt)\n"
             "  record    2  QSO: line of B2\n"
             "  record    5  QSO: D4\n");
   result.refused.clear();
-  EXPECT_EQ(FormatReport(result), "Score: = 5\n\nRefused by the plug-in: none (err.txt)\n");
+  EXPECT_EQ(FormatReport(result, nullptr),
+            "Score: = 5\n\nRefused by the plug-in: none (err.txt)\n");
 }
 
 TEST(Report, RepeatsNameBothQsos) {
   RunResult result = Written();
-  result.repeatsAsked = true;
-  result.repeats = {TourRepeat{57, QsoDate{2024, 2, 18}, 15 * 3600 + 34 * 60 + 50, "R3AF", "80",
-                               "CW", 56, QsoDate{2024, 2, 18}, 15 * 3600 + 34 * 60 + 19}};
-  EXPECT_NE(FormatReport(result).find(
-                "\nRepeats within one tour (the tour check would have warned): 1\n"
+  const std::vector<TourRepeat> repeats = {
+      TourRepeat{57, QsoDate{2024, 2, 18}, 15 * 3600 + 34 * 60 + 50, "R3AF", "80", "CW", 56,
+                 QsoDate{2024, 2, 18}, 15 * 3600 + 34 * 60 + 19}};
+  EXPECT_NE(
+      FormatReport(result, &repeats)
+          .find("\nRepeats within one tour (the tour check would have warned): 1\n"
                 "  record   57  2024-02-18 15:34:50  R3AF  80  CW  as record 56 at 15:34:19\n"),
-            std::string::npos);
+      std::string::npos);
 }
 
 TEST(Report, FilesNotWrittenAndSkippedRecordsAreNamed) {
   RunResult result = Written();
   result.cabrilloAsked = true;
-  result.cabrilloLog = OutputFile{"R3KV.cbr", false, "it is a folder"};
+  result.cabrilloLog = WrittenFile{"R3KV.cbr", false, "it is a folder"};
   result.settingsFile.written = false;
   result.settingsFile.failure = "Permission denied";
   result.records = 7;
   result.skipped = 2;
   result.skippedRecords = {SkippedRecord{3, 120, {"no CALL"}},
                            SkippedRecord{6, 400, {"CALL \"A \": trimmed", "no QSO_DATE"}}};
-  EXPECT_EQ(FormatReport(result),
+  EXPECT_EQ(FormatReport(result, nullptr),
             "Not in this result: 2 of 7 records did not reach the plug-in (see the end)\n\n"
             "Score: = 5\n\nRefused by the plug-in: none (err.txt)\n"
             "\nCabrillo log: not written (R3KV.cbr: it is a folder)\n"

@@ -1,4 +1,4 @@
-#include "host/tour_repeats.h"
+#include "host/report/tour_repeats.h"
 
 #include <gtest/gtest.h>
 

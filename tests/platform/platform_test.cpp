@@ -1,4 +1,5 @@
-// The system platform's clock, program start and file replacement, in both builds.
+// The system platform's clock, program start and file replacement, in both builds,
+// and the replacement of a whole file when a write fails part-way.
 
 #include "stats/platform/platform.h"
 
@@ -10,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -67,6 +69,25 @@ TEST(SystemPlatform, MoveFileOverWithoutASourceKeepsTheTarget) {
   WriteFileBytes(folder.Path("log.cbr"), "old");
   EXPECT_FALSE(platform->MoveFileOver(folder.Path("log.tmp", '\\'), folder.Path("log.cbr", '\\')));
   EXPECT_EQ(ReadFileBytes(folder.Path("log.cbr")), "old");
+}
+
+// A full disk: the file is created, half of the bytes reach it, the write fails.
+class HalfWritingPlatform : public stats::testing::FakePlatform {
+ public:
+  bool WriteWholeFile(const std::string& path, std::string_view contents) override {
+    FakePlatform::WriteWholeFile(path, contents.substr(0, contents.size() / 2));
+    return false;
+  }
+};
+
+TEST(ReplaceWholeFile, AWriteThatFailsPartWayKeepsTheFileAndLeavesNoPartialFile) {
+  const TempDir folder;
+  WriteFileBytes(folder.Path("R3KV.cbr"), "the previous log");
+  HalfWritingPlatform platform;
+
+  EXPECT_FALSE(platform.ReplaceWholeFile(folder.Path("R3KV.cbr", '\\'), "the new log, cut short"));
+  EXPECT_EQ(ReadFileBytes(folder.Path("R3KV.cbr")), "the previous log");
+  EXPECT_FALSE(std::filesystem::exists(folder.Path("R3KV.cbr.tmp")));
 }
 
 }  // namespace

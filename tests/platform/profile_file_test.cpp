@@ -4,7 +4,7 @@
 // Cases in which wine's output differs from what Windows documents are kept for
 // our implementation only, at the end of this file.
 
-#include "stats/profile_file.h"
+#include "stats/platform/profile_file.h"
 
 #include <gtest/gtest.h>
 

@@ -20,9 +20,9 @@ using testing::OleDate;
 using testing::ReadFileBytes;
 using testing::WriteFileBytes;
 
-QsoRecord Sample() {
-  QsoRecord qso;
-  qso.frequencyKhz = 3550;
+Qso Sample() {
+  Qso qso;
+  qso.frequencyHz = 3550000;
   qso.mode = "CW";
   qso.qsoTime = testing::ValidDate(OleDate(2013, 2, 5, 9, 7, 29.6));
   qso.rstSent = "599";
@@ -36,8 +36,8 @@ QsoRecord Sample() {
 TEST(QsoLine, ColumnsArePaddedToTheirMinimumWidths) {
   EXPECT_EQ(FormatQsoLine("UA1AAA", Sample()),
             "QSO:  3550 CW 2013-02-05 0907 UA1AAA        599 001    DX1           579 123\r\n");
-  QsoRecord shortTexts = Sample();
-  shortTexts.frequencyKhz = 7;
+  Qso shortTexts = Sample();
+  shortTexts.frequencyHz = 7999;
   shortTexts.mode = "SSB";
   shortTexts.rstSent = "";
   shortTexts.exchangeSent = "";
@@ -50,8 +50,8 @@ TEST(QsoLine, ColumnsArePaddedToTheirMinimumWidths) {
 }
 
 TEST(QsoLine, LongValuesWidenTheirColumnsWithoutCutting) {
-  QsoRecord qso = Sample();
-  qso.frequencyKhz = 145500;
+  Qso qso = Sample();
+  qso.frequencyHz = 145500000;
   qso.mode = "FM";  // not a contest mode
   qso.rstSent = "5999";
   qso.exchangeSent = "0012345";
@@ -61,12 +61,12 @@ TEST(QsoLine, LongValuesWidenTheirColumnsWithoutCutting) {
   EXPECT_EQ(FormatQsoLine("UA1AAA/MM/QRP1", qso),
             "QSO: 145500 ?? 2013-02-05 0907 UA1AAA/MM/QRP1 5999 0012345 RA1ABCDEFGHIJK/P "
             "5799 W123456789\r\n");
-  qso.frequencyKhz = 4294967;
+  qso.frequencyHz = 4294967295u;
   EXPECT_EQ(FormatQsoLine("UA1AAA", qso).substr(0, 13), "QSO: 4294967 ");
 }
 
 TEST(QsoLine, ControlBytesOfHostTextsBecomeSpacesAndTheLineStaysOne) {
-  QsoRecord qso = Sample();
+  Qso qso = Sample();
   qso.call = "UA3\r\nAAA";
   qso.rstSent = "5\t9";
   qso.exchangeSent =
@@ -80,7 +80,7 @@ TEST(QsoLine, ControlBytesOfHostTextsBecomeSpacesAndTheLineStaysOne) {
 }
 
 TEST(QsoLine, TimeWithoutAValidDateIsEmpty) {
-  QsoRecord qso = Sample();
+  Qso qso = Sample();
   qso.qsoTime = OleDateTime{OleDate(2013, 2, 5), 2};
   EXPECT_EQ(FormatQsoLine("UA1AAA", qso),
             "QSO:  3550 CW  UA1AAA        599 001    DX1           579 123\r\n");
@@ -119,19 +119,20 @@ class CabrilloWriterTest : public ::testing::Test {
     station_.fileBaseName = "UA1AAA";
   }
   void AddQso(const std::string& call, const std::string& mode) {
-    QsoRecord qso = Sample();
+    Qso qso = Sample();
     qso.call = call;
     qso.mode = mode;
-    station_.AddQsoLine(qso);
+    store_.Add(qso);
   }
 
   testing::ScopedWorkingDirectory directory_;
   testing::FakePlatform platform_;
   StationLog station_;
+  QsoStore store_;
 };
 
 TEST_F(CabrilloWriterTest, EmptyLogHoldsTheHeaderAndTheEndAndCreatesAnEmptyIncludeFile) {
-  station_.WriteCabrilloFile(platform_, 12);
+  station_.WriteCabrilloFile(platform_, 12, store_);
   EXPECT_EQ(ReadFileBytes("UA1AAA.cbr"), kHeader + "END-OF-LOG:\r\n");
   ASSERT_TRUE(std::filesystem::exists("cabrillo.ini"));
   EXPECT_EQ(std::filesystem::file_size("cabrillo.ini"), 0u);
@@ -143,7 +144,7 @@ TEST_F(CabrilloWriterTest, IncludeFileIsCopiedUnchangedAndRunsIntoTheFirstQso) {
   WriteFileBytes("cabrillo.ini", include);
   AddQso("DX1", "CW");
   AddQso("DX2", "FM");
-  station_.WriteCabrilloFile(platform_, 12);
+  station_.WriteCabrilloFile(platform_, 12, store_);
   EXPECT_EQ(ReadFileBytes("UA1AAA.cbr"),
             kHeader + include +
                 "QSO:  3550 CW 2013-02-05 0907 UA1AAA        599 001    DX1           579 123\r\n"
@@ -154,9 +155,9 @@ TEST_F(CabrilloWriterTest, IncludeFileIsCopiedUnchangedAndRunsIntoTheFirstQso) {
 
 TEST_F(CabrilloWriterTest, EachWriteReplacesTheWholeFileAndLeavesNoTemporaryFile) {
   for (int i = 0; i < 50; ++i) AddQso("DX" + std::to_string(i), "SSB");
-  station_.WriteCabrilloFile(platform_, 12);
-  station_.ClearQsoLines();
-  station_.WriteCabrilloFile(platform_, -7);
+  station_.WriteCabrilloFile(platform_, 12, store_);
+  store_.Clear();
+  station_.WriteCabrilloFile(platform_, -7, store_);
 
   std::string expected = kHeader + "END-OF-LOG:\r\n";
   expected.replace(expected.find("SCORE: 12"), 9, "SCORE: -7");
@@ -173,13 +174,14 @@ TEST_F(CabrilloWriterTest, FailedWriteKeepsThePreviousLog) {
   WriteFileBytes("UA1AAA.cbr", "previous log");
   FailingReplacePlatform failing;
   AddQso("DX1", "CW");
-  station_.WriteCabrilloFile(failing, 12);
+  station_.WriteCabrilloFile(failing, 12, store_);
   EXPECT_EQ(ReadFileBytes("UA1AAA.cbr"), "previous log");
   EXPECT_FALSE(std::filesystem::exists("UA1AAA.cbr.tmp"));
 
   std::filesystem::create_directory("UA1AAA.cbr.tmp");  // the temporary file can not be made
-  station_.WriteCabrilloFile(platform_, 12);
+  station_.WriteCabrilloFile(platform_, 12, store_);
   EXPECT_EQ(ReadFileBytes("UA1AAA.cbr"), "previous log");
+  EXPECT_TRUE(std::filesystem::is_directory("UA1AAA.cbr.tmp"));  // the obstacle stays
 }
 
 TEST_F(CabrilloWriterTest, DialogCallSignIsInTheLogWhileTheNameFollowsTheHostCall) {
@@ -189,7 +191,7 @@ TEST_F(CabrilloWriterTest, DialogCallSignIsInTheLogWhileTheNameFollowsTheHostCal
   };
   station_.EditStationDetails(platform_, " R<1>:\"A|B?*\x01/x\\y ");
   AddQso("DX1", "BPSK62");
-  station_.WriteCabrilloFile(platform_, 0);
+  station_.WriteCabrilloFile(platform_, 0, store_);
 
   const std::string log = ReadFileBytes("R_1___A_B____x_y.cbr");
   EXPECT_NE(log.find("\r\nCALLSIGN: UA1AAA/P\r\n"), std::string::npos);
@@ -201,7 +203,7 @@ TEST_F(CabrilloWriterTest, DialogCallSignIsInTheLogWhileTheNameFollowsTheHostCal
 
 TEST_F(CabrilloWriterTest, WithoutAResetTheLogStillGetsAName) {
   station_.fileBaseName.clear();
-  station_.WriteCabrilloFile(platform_, 12);
+  station_.WriteCabrilloFile(platform_, 12, store_);
   EXPECT_EQ(ReadFileBytes("ZORVA.cbr"), kHeader + "END-OF-LOG:\r\n");
 }
 

@@ -1,5 +1,6 @@
 // Station details at a reset: the presets from the settings file, what OK
-// stores, and what CANCEL leaves.
+// stores, and what CANCEL leaves; and the dialog's layout against the core's
+// table of fields.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,8 @@
 #include <tuple>
 #include <vector>
 
+#include "stats/platform/station_form_layout.h"
+#include "stats/station/station_fields.h"
 #include "stats/station/station_log.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
@@ -62,7 +65,6 @@ TEST_F(StationDetailsTest, FirstRunPresetsTheHostCallAndFixedTextsAndCancelWrite
 
 TEST_F(StationDetailsTest, OkStoresTheEightKeysInOrderWithEscapedLineBreaks) {
   Store("Claimed", "42");
-  station_.qsoLines = {"QSO: old\r\n"};
   AnswerOk([](StationDetailsForm& form) {
     form.callSign = "UA1AAA/P";
     form.claimed = "999";
@@ -95,7 +97,6 @@ TEST_F(StationDetailsTest, OkStoresTheEightKeysInOrderWithEscapedLineBreaks) {
   EXPECT_EQ(station_.details.address, "Lenina 1\r\nMoscow\r\nRussia");
   EXPECT_EQ(station_.details.soapbox, "73\r\nGL");
   EXPECT_EQ(station_.details.category, "SOAB - MIX - HP");
-  EXPECT_TRUE(station_.qsoLines.empty());
 }
 
 TEST_F(StationDetailsTest, SavedDetailsComeBackButCategoryAndContestAlwaysStartFixed) {
@@ -138,17 +139,15 @@ TEST_F(StationDetailsTest, AfterCancelTheLoadedMultiLineDetailsAreTaggedInTheCab
   Store("Address", "Lenina 1<CR><LF>Moscow");
   Store("SoapBox", "73<CR><LF>GL");
   Store("Operators", "UA1BBB");
-  station_.qsoLines = {"QSO: kept\r\n"};
   station_.EditStationDetails(platform_, "UA1AAA");
 
   EXPECT_EQ(station_.details.address, "Lenina 1\r\nMoscow");
   EXPECT_EQ(station_.details.operators, "UA1BBB");
-  EXPECT_EQ(station_.qsoLines.size(), 1u);
   EXPECT_TRUE(platform_.profileWrites.empty());
-  station_.WriteCabrilloFile(platform_, 0);
+  station_.WriteCabrilloFile(platform_, 0, QsoStore());
   const std::string log = testing::ReadFileBytes("UA1AAA.cbr");
   EXPECT_NE(log.find("\r\nADDRESS: Lenina 1\r\nADDRESS: Moscow\r\n"), std::string::npos);
-  EXPECT_NE(log.find("\r\nSOAPBOX: 73\r\nSOAPBOX: GL\r\nQSO: kept\r\n"), std::string::npos);
+  EXPECT_NE(log.find("\r\nSOAPBOX: 73\r\nSOAPBOX: GL\r\nEND-OF-LOG:\r\n"), std::string::npos);
 }
 
 TEST_F(StationDetailsTest, TypedCrMarkIsStoredAsTypedAndReturnsAsACarriageReturn) {
@@ -159,6 +158,19 @@ TEST_F(StationDetailsTest, TypedCrMarkIsStoredAsTypedAndReturnsAsACarriageReturn
   platform_.dialog = [](StationDetailsForm&) { return false; };
   station_.EditStationDetails(platform_, "UA1AAA");
   EXPECT_EQ(platform_.dialogPresets.back().soapbox, "73\rGL");
+}
+
+TEST(StationFields, TheDialogShowsEachFieldOnceAndSeveralLinesWhereTheCoreKeepsThem) {
+  for (const StationField& field : kStationFields) {
+    int shown = 0;
+    for (const FormField& formField : kFormFields) {
+      if (formField.text != field.text) continue;
+      ++shown;
+      EXPECT_EQ(formField.kind == FieldKind::kLines, field.lines == Lines::kSeveral)
+          << formField.label;
+    }
+    EXPECT_EQ(shown, 1) << field.settingsKey;
+  }
 }
 
 }  // namespace

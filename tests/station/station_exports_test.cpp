@@ -16,7 +16,7 @@
 #if defined(_WIN32)
 #include "tests/platform/dialog_driver.h"
 #else
-#include "host/details_answer.h"
+#include "host/run/details_answer.h"
 #endif
 
 namespace stats {

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "host/adif_reader.h"
-#include "host/byte_source.h"
+#include "host/adif/adif_reader.h"
+#include "host/adif/byte_source.h"
 
 namespace host_test {
 

@@ -1,11 +1,16 @@
 #pragma once
 
 // A platform for tests: a settable clock, recorded program starts and messages,
-// an in-memory settings store, and a scripted station-details dialog.
+// an in-memory settings store, and a scripted station-details dialog. Files are
+// the system platform's, in the folder the test works in.
 
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -55,10 +60,23 @@ class FakePlatform : public Platform {
     dialogPresets.push_back(form);
     return dialog(form);
   }
-  bool MoveFileOver(const std::string& from, const std::string& to) override {
-    return std::rename(from.c_str(), to.c_str()) == 0 ||
-           (std::remove(to.c_str()) == 0 && std::rename(from.c_str(), to.c_str()) == 0);
+  std::unique_ptr<AppendingFile> OpenForAppend(const std::string& path) override {
+    return files_->OpenForAppend(path);
   }
+  bool WriteWholeFile(const std::string& path, std::string_view contents) override {
+    return files_->WriteWholeFile(path, contents);
+  }
+  std::optional<std::string> ReadWholeFile(const std::string& path) override {
+    return files_->ReadWholeFile(path);
+  }
+  bool EnsureFileExists(const std::string& path) override { return files_->EnsureFileExists(path); }
+  bool RemoveFile(const std::string& path) override { return files_->RemoveFile(path); }
+  bool MoveFileOver(const std::string& from, const std::string& to) override {
+    return files_->MoveFileOver(from, to);
+  }
+
+ private:
+  std::unique_ptr<Platform> files_ = MakeSystemPlatform();
 };
 
 }  // namespace stats::testing

@@ -115,14 +115,14 @@ int LiteralContest::Reset(int reportMode, std::string_view contestantCall,
   return 1;
 }
 
-int LiteralContest::AddQso(const QsoArguments& qso) {
+int LiteralContest::AddQso(const stats::Qso& qso) {
   const File log(std::fopen(problemLogPath_.c_str(), "ab"));
   if (qso.mode != "CW" && qso.mode != "BPSK63" && qso.mode != "BPSK62" && qso.mode != "SSB") {
-    WriteLines(log.get(), FormatRejectedLine(qso, kNoContestModeEnding));
+    WriteLines(log.get(), FormatRejectedLine(qso, kNoContestModeEnding) + "\n");
     return 0;
   }
   if (qso.exchangeReceived.empty() || qso.exchangeSent.empty()) {
-    WriteLines(log.get(), FormatRejectedLine(qso, kNoRxNumberEnding));
+    WriteLines(log.get(), FormatRejectedLine(qso, kNoRxNumberEnding) + "\n");
     return 0;
   }
   bool bandKnown = false;
@@ -150,7 +150,7 @@ int LiteralContest::AddQso(const QsoArguments& qso) {
   return 1;
 }
 
-int LiteralContest::RemoveQso(const QsoArguments& qso) {
+int LiteralContest::RemoveQso(const stats::Qso& qso) {
   if (qso.exchangeReceived.empty() || qso.exchangeSent.empty()) return 0;
   // The first record equal to the QSO in everything the host passes; failing
   // that, the first with its call, mode and band.

@@ -22,7 +22,7 @@
 #include "stats/ole_date.h"
 #include "stats/platform/platform.h"
 #include "stats/problem_log.h"
-#include "stats/store.h"
+#include "stats/public/plugin_names.h"
 
 namespace stats::testing {
 
@@ -33,8 +33,8 @@ class LiteralContest {
   LiteralContest(Platform& platform, std::string problemLogPath);
 
   int Reset(int reportMode, std::string_view contestantCall, const OleDateTime& contestDateTime);
-  int AddQso(const QsoArguments& qso);
-  int RemoveQso(const QsoArguments& qso);
+  int AddQso(const stats::Qso& qso);
+  int RemoveQso(const stats::Qso& qso);
   // The buffer must hold 50 bytes more than the call sign's length.
   int CheckCall(std::string_view call, std::string_view mode, std::string_view auxText,
                 std::string_view band, char* messageBuffer);
@@ -44,8 +44,21 @@ class LiteralContest {
   std::size_t Count() const noexcept { return records_.size(); }
 
  private:
-  // The same record fields as the store keeps; only the algorithms differ.
-  using Record = QsoRecord;
+  // The record as the design describes it, marked calls included.
+  struct Record {
+    std::string call;
+    std::string auxText;  // always empty
+    std::string markedCallNonCw;
+    std::string band;
+    std::string mode;
+    std::string rstReceived;
+    std::string rstSent;
+    std::string exchangeReceived;
+    std::string exchangeSent;
+    std::string markedCallCw;
+    std::uint32_t frequencyKhz = 0;
+    OleDateTime qsoTime;
+  };
 
   Platform& platform_;
   std::string problemLogPath_;

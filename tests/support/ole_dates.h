@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "stats/exports.h"
+#include "stats/public/exports.h"
 #include "stats/ole_date.h"
 
 namespace stats::testing {

@@ -9,8 +9,8 @@
 #include <windows.h>
 #endif
 
-#include "host/plugin_library.h"
-#include "stats/exports.h"
+#include "host/run/plugin_library.h"
+#include "stats/public/exports.h"
 
 namespace stats::testing {
 

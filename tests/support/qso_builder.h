@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "stats/problem_log.h"
+#include "stats/qso.h"
 #include "tests/support/ole_dates.h"
 
 namespace stats::testing {
@@ -22,9 +22,9 @@ struct TestQso {
   std::string exchangeReceived = "123";
   std::string band = "40";
 
-  // Views into this object: keep it alive while the arguments are used.
-  QsoArguments Arguments() const {
-    QsoArguments qso;
+  // The QSO as the host's arguments give it.
+  stats::Qso Arguments() const {
+    stats::Qso qso;
     qso.ownCall = ownCall;
     qso.call = call;
     qso.qsoTime = OleDateTime{date, status};

@@ -1,0 +1,58 @@
+#include "host/report/html_text.h"
+
+#include "host/adif/text_encoding.h"
+
+namespace host {
+namespace {
+
+// Control characters become spaces, so that no value can break a line or a
+// table of the page.
+void AppendShown(std::string& text, char32_t c) {
+  AppendUtf8(text, c < 0x20 || (c >= 0x7F && c < 0xA0) ? U' ' : c);
+}
+
+}  // namespace
+
+std::string DisplayUtf8(std::string_view bytes) {
+  std::string text;
+  text.reserve(bytes.size());
+  if (IsUtf8(bytes)) {
+    for (std::size_t i = 0; i < bytes.size();) {
+      const Utf8Character character = *Utf8CharacterAt(bytes, i);
+      AppendShown(text, character.code);
+      i += character.bytes;
+    }
+  } else {
+    for (const char byte : bytes) AppendShown(text, FromCp1251(static_cast<unsigned char>(byte)));
+  }
+  return text;
+}
+
+std::string EscapeHtml(std::string_view utf8) {
+  std::string text;
+  text.reserve(utf8.size());
+  for (const char c : utf8) {
+    switch (c) {
+      case '&':
+        text += "&amp;";
+        break;
+      case '<':
+        text += "&lt;";
+        break;
+      case '>':
+        text += "&gt;";
+        break;
+      case '"':
+        text += "&quot;";
+        break;
+      case '\'':
+        text += "&#39;";
+        break;
+      default:
+        text += c;
+    }
+  }
+  return text;
+}
+
+}  // namespace host

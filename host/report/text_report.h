@@ -1,0 +1,19 @@
+#pragma once
+
+// stats-host's report on the terminal: the plug-in's summary as a table, the
+// QSOs it refused, the repeats, and the files of this run.
+
+#include <string>
+#include <vector>
+
+#include "host/report/tour_repeats.h"
+#include "host/run/run_result.h"
+
+namespace host {
+
+// The whole report, with the repeats when they were asked for (not null).
+// Only what this run wrote shows: a file the plug-in could not write is named
+// with the reason.
+std::string FormatReport(const RunResult& result, const std::vector<TourRepeat>* repeats);
+
+}  // namespace host

@@ -1,0 +1,332 @@
+#include "host/run/scoring_run.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <new>
+#include <optional>
+#include <string_view>
+#include <system_error>
+#include <utility>
+
+#include "host/adif/adif_reader.h"
+#include "host/adif/byte_source.h"
+#include "host/adif/log_pass.h"
+#include "host/adif/utf16_bytes.h"
+#include "host/run/details_answer.h"
+#include "host/run/first_pass.h"
+#include "host/run/loaded_plugin.h"
+#include "host/run/output_check.h"
+#include "host/run/output_guard.h"
+#include "host/run/plugin_files.h"
+#include "host/run/plugin_location.h"
+#include "host/run/plugin_summary.h"
+#include "host/run/refused_list.h"
+#include "host/run/warning_printer.h"
+#include "stats/public/plugin_names.h"
+#include "stats/rules/file_base_name.h"
+
+namespace host {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A path of the plug-in's, relative to the working folder and spelled the
+// Windows way, with "/" between folders.
+fs::path InFolder(std::string_view windowsPath) {
+  std::string path(windowsPath);
+  std::replace(path.begin(), path.end(), '\\', '/');
+  return fs::path(path).lexically_normal();
+}
+
+// The plug-in's settings file.
+fs::path SettingsFile() { return InFolder(stats::kSettingsPath); }
+
+// The first bytes of the file, enough to tell its encoding; empty when it can
+// not be read (reading it says why).
+std::string StartOf(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::string start(2, '\0');
+  file.read(start.data(), static_cast<std::streamsize>(start.size()));
+  start.resize(static_cast<std::size_t>(file.gcount()));
+  return start;
+}
+
+// One pass over the log file (`path`, absolute: the run changes folders); a
+// file that is no ADIF log stops the run.
+PassCounts ReadLogFile(const fs::path& path, std::optional<Utf16Order> utf16,
+                       const RunRequest& request, const WarningSink& warn,
+                       const std::function<void(const HostQso&)>& take) {
+  const std::string name = request.adifFile.string();
+  try {
+    FileBytes bytes(path);
+    if (!utf16) return ReadQsos(bytes, request.ownCall, warn, take);
+    Utf16AsUtf8 converted(bytes, *utf16);
+    return ReadQsos(converted, request.ownCall, warn, take);
+  } catch (const AdifSyntaxError& error) {
+    throw RunError(kExitBadInput, name + ": " + error.what() + "; nothing was scored");
+  } catch (const ReadError& error) {
+    throw RunError(kExitBadInput, "can not read the log " + name + ": " + error.what());
+  }
+}
+
+void EnterWorkingFolder(const fs::path& folder) {
+  std::error_code error;
+  fs::create_directories(folder / SettingsFile().parent_path(), error);
+  if (!error) fs::current_path(folder, error);
+  if (error) {
+    throw RunError(kExitFailed,
+                   "can not use the working folder " + folder.string() + ": " + error.message());
+  }
+}
+
+// The files of the plug-in as they were before the run, to tell afterwards
+// which of them this run wrote.
+struct OutputsBefore {
+  std::optional<std::string> problemLogBlocked;
+  std::optional<FileStamp> cabrillo;
+};
+
+void CheckOutputs(RunResult& result, const OutputsBefore& before) {
+  WrittenFile& problemLog = result.problemLog;
+  if (before.problemLogBlocked) {
+    problemLog.failure = *before.problemLogBlocked;
+  } else {
+    std::vector<std::string> calls;
+    calls.reserve(result.refused.size());
+    for (const RefusedQso& refused : result.refused) calls.push_back(refused.call);
+    if (auto lines = ProblemLinesFor(problemLog.name, calls)) {
+      problemLog.written = true;
+      for (std::size_t i = 0; i < lines->size(); ++i) {
+        result.refused[i].problemLine = std::move((*lines)[i]);
+      }
+    } else {
+      problemLog.failure = DeviceIsFull(".") ? SystemErrorText(ENOSPC)
+                                             : "it does not hold one line for each refused QSO";
+    }
+  }
+
+  WrittenFile& settings = result.settingsFile;
+  // The score as the summary text gives it: with a Cabrillo log the host's
+  // integer holds -1 instead.
+  const std::optional<long long> score = ParsePluginSummary(result.summaryText).score;
+  if (score && HoldsClaimedScore(settings.name, *score)) {
+    settings.written = true;
+  } else {
+    settings.failure = WhyNotReplaceable(settings.name)
+                           .value_or("it does not hold Claimed=" +
+                                     (score ? std::to_string(*score) : std::string("?")));
+  }
+
+  if (result.cabrilloAsked) {
+    WrittenFile& cabrillo = result.cabrilloLog;
+    const auto after = StampOf(cabrillo.name);
+    if (!after || after == before.cabrillo) {
+      cabrillo.failure =
+          WhyNotReplaceable(cabrillo.name).value_or("the plug-in did not replace it");
+    } else if (!HoldsWholeCabrilloLog(cabrillo.name)) {
+      cabrillo.failure = "it does not hold a whole Cabrillo log";
+    } else {
+      cabrillo.written = true;
+    }
+  }
+}
+
+// Tells a QSO that the contest rules refused, which gets its line in err.txt,
+// from one the plug-in could not take at all (AddData0 fails without a line
+// when it runs out of memory). Only where err.txt can be written.
+class RefusalWatch {
+ public:
+  explicit RefusalWatch(bool problemLogWritable) : on_(problemLogWritable) { LineWritten(); }
+
+  // After a refused QSO: whether err.txt grew.
+  bool LineWritten() {
+    if (!on_) return true;
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(stats::kProblemLogPath, error);
+    if (error) return true;  // nothing to tell by
+    const bool grown = size > size_;
+    size_ = size;
+    return grown;
+  }
+
+ private:
+  bool on_;
+  std::uintmax_t size_ = 0;
+};
+
+class PluginFailure : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// What err.txt holds after the plug-in was reset: its banner, unless the
+// device took none.
+std::string ProblemLogAfterReset() {
+  if (ProblemLinesFor(stats::kProblemLogPath, {})) return "err.txt holds only its banner";
+  std::error_code error;
+  if (fs::file_size(stats::kProblemLogPath, error) == 0 && !error) return "err.txt is empty";
+  return "err.txt could not be started afresh";
+}
+
+// Second pass: each QSO goes to the plug-in as soon as it is read, and then to
+// the observers. When memory runs out, on this side or in the plug-in, the
+// observers let go of what they hold and the plug-in is reset again, so that
+// its store is freed and err.txt holds only its banner: no file is left with a
+// part of the log.
+void HandOver(const fs::path& logFile, std::optional<Utf16Order> utf16, const RunRequest& request,
+              LoadedPlugin& plugin, bool problemLogWritable,
+              const std::vector<QsoObserver*>& observers, RunResult& result) {
+  std::string failure;
+  try {
+    RefusalWatch refusals(problemLogWritable);
+    ReadLogFile(
+        logFile, utf16, request, [](const LogWarning&) {},
+        [&](const HostQso& qso) {
+          const bool stored = plugin.Add(qso);
+          if (!stored && !refusals.LineWritten()) {
+            throw PluginFailure(
+                "the plug-in could not take record " + std::to_string(qso.record) +
+                ": it neither stored it nor wrote its line in err.txt (" +
+                (DeviceIsFull(".") ? SystemErrorText(ENOSPC) : "out of memory, or a full disk") +
+                ")");
+          }
+          ++result.qsos;
+          for (QsoObserver* observer : observers) observer->OnQso(HandedQso{qso, stored});
+        });
+    return;
+  } catch (const RunError& changed) {
+    throw RunError(kExitFailed,
+                   std::string("the log changed while it was scored: ") + changed.what());
+  } catch (const std::bad_alloc&) {
+    failure = "out of memory after " + std::to_string(result.qsos) + " QSOs";
+  } catch (const std::exception& stop) {  // PluginFailure, or a table that can not grow
+    failure = stop.what();
+  }
+  for (QsoObserver* observer : observers) observer->OnAbandon();
+  plugin.Reset(false, "", std::nullopt);
+  throw RunError(kExitFailed, failure + "; nothing was scored: " + ProblemLogAfterReset() +
+                                  ", and neither the claimed score nor the Cabrillo log was "
+                                  "written");
+}
+
+// The files that no output of the run may be.
+KeptFiles KeptFilesOfRun(const fs::path& logFile, const fs::path& plugin,
+                         const std::string& cabrilloName, const fs::path& workingFolder) {
+  std::error_code error;
+  const fs::path folder = fs::absolute(workingFolder, error);
+  const std::string settings = SettingsFile().generic_string();
+  const std::string companion = InFolder(stats::kCompanionCommandLine).generic_string();
+  const std::string problemLog(stats::kProblemLogPath);
+  const std::string cabrilloLines(stats::kCabrilloIncludePath);
+  return {{logFile, "the log being scored"},
+          {plugin, "the plug-in"},
+          {{folder / problemLog, "the plug-in's " + problemLog + " in the working folder"},
+           {folder / settings, "the plug-in's settings file " + settings},
+           {folder / cabrilloName, "the Cabrillo log " + cabrilloName}},
+          {{folder / cabrilloLines, "the operator's Cabrillo header lines, " + cabrilloLines},
+           {folder / companion, "the companion " + companion}}};
+}
+
+}  // namespace
+
+RunResult ScoreLog(const RunRequest& request, std::ostream& err,
+                   const std::vector<QsoObserver*>& observers) {
+  RunResult result;
+  result.logName = request.adifFile.string();
+  const std::string& name = result.logName;
+  std::error_code error;
+  const fs::path logFile = fs::absolute(request.adifFile, error);
+  if (error || !fs::is_regular_file(logFile, error)) {
+    throw RunError(kExitBadInput, "the log " + name + " is not a file that can be read");
+  }
+
+  // First pass: the whole log is checked, and every warning given, before
+  // anything is written.
+  const std::optional<Utf16Order> utf16 = Utf16OrderOf(StartOf(logFile));
+  if (utf16) {
+    err << "warning: " << name
+        << ": the log is UTF-16; it is read as UTF-8, and byte offsets count the UTF-8 bytes\n";
+  }
+  WarningPrinter printer(err, name);
+  SkippedRecord said;  // about the record being read
+  const WarningSink keep = [&](LogWarning warning) {
+    printer.Print(warning);
+    ++result.warningCount;
+    if (warning.record != said.record) said = SkippedRecord{warning.record, warning.offset, {}};
+    said.warnings.push_back(std::move(warning.text));
+    if (!warning.skipped) return;
+    ++result.skipped;
+    if (result.skippedRecords.size() < kListedSkippedRecords) {
+      said.offset = warning.offset;
+      result.skippedRecords.push_back(std::move(said));
+    }
+    said = {};
+  };
+  FirstPass pass;
+  PassCounts counts;
+  try {
+    counts =
+        ReadLogFile(logFile, utf16, request, keep, [&](const HostQso& qso) { pass.Take(qso); });
+  } catch (const std::bad_alloc&) {
+    throw RunError(kExitFailed, "out of memory while reading the log; no file was written");
+  }
+  printer.PrintCounts();
+  result.records = counts.records;
+  if (!pass.First()) {
+    throw RunError(kExitNothingToScore,
+                   name + ": " +
+                       (counts.records == 0 ? std::string("the log holds no QSO record")
+                                            : "none of its " + std::to_string(counts.records) +
+                                                  " records is a QSO that can be scored") +
+                       "; the plug-in was not called and no file was written");
+  }
+
+  const std::string contestantCall = pass.ContestantCall(request.ownCall, name, err);
+  const QsoDate contestDate = request.contestDate ? *request.contestDate : pass.First()->date;
+  const fs::path pluginFile = fs::absolute(request.plugin ? *request.plugin : DefaultPluginPath());
+  result.cabrilloLog.name =
+      stats::FileBaseName(contestantCall) + std::string(stats::kCabrilloExtension);
+  if (const auto clash = OutputOverAKeptFile(
+          KeptFilesOfRun(logFile, pluginFile, result.cabrilloLog.name, request.workingFolder),
+          request.htmlFile)) {
+    throw RunError(kExitBadInput, *clash + "; nothing was written");
+  }
+
+  std::optional<LoadedPlugin> plugin;
+  try {
+    plugin.emplace(pluginFile);
+  } catch (const PluginLoadError& loadError) {
+    throw RunError(kExitBadInput, loadError.what());
+  }
+
+  EnterWorkingFolder(request.workingFolder);
+  result.problemLog.name = std::string(stats::kProblemLogPath);
+  result.settingsFile.name = SettingsFile().generic_string();
+  result.cabrilloAsked = request.cabrillo;
+  const OutputsBefore before{WhyNotWritable(result.problemLog.name),
+                             StampOf(result.cabrilloLog.name)};
+  {
+    std::optional<DetailsAnswer> answer;  // the station-details question comes with --cabrillo
+    if (request.cabrillo) answer.emplace(request.confirmDetails);
+    plugin->Reset(request.cabrillo, contestantCall, contestDate);
+  }
+
+  RefusedList refused;
+  std::vector<QsoObserver*> all{&refused};
+  all.insert(all.end(), observers.begin(), observers.end());
+  HandOver(logFile, utf16, request, *plugin, !before.problemLogBlocked, all, result);
+  result.refused = refused.Take();
+  const PluginResult contest = plugin->Result();
+  if (contest.summaryText.empty()) {
+    throw RunError(kExitFailed, "the plug-in gave no result (it may have run out of memory)");
+  }
+  result.summaryText = contest.summaryText;
+  result.score = contest.score;
+  CheckOutputs(result, before);
+  return result;
+}
+
+}  // namespace host
