@@ -7,20 +7,15 @@
 #include <string_view>
 
 #include "crosscheck/check/check_contest.h"
-#include "crosscheck/input/text_encoding.h"
 #include "crosscheck/read_log_file.h"
 #include "fuzz/require.h"
+#include "host/adif/text_encoding.h"
 
 namespace {
 
 using fuzz::Require;
 
-void RequireUtf8(std::string_view text) {
-  const crosscheck::TextEncoding encoding = crosscheck::DetectEncoding(text);
-  Require(
-      encoding == crosscheck::TextEncoding::kAscii || encoding == crosscheck::TextEncoding::kUtf8,
-      "texts are UTF-8");
-}
+void RequireUtf8(std::string_view text) { Require(host::IsUtf8(text), "texts are UTF-8"); }
 
 }  // namespace
 

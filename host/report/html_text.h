@@ -14,12 +14,6 @@ namespace host {
 // break a line or a table of the page.
 std::string DisplayUtf8(std::string_view bytes);
 
-// Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
-bool IsUtf8(std::string_view bytes);
-
-// Windows-1251 bytes as UTF-8; control characters become spaces.
-std::string Utf8OfCp1251(std::string_view bytes);
-
 // UTF-8 text with &, <, >, " and ' written as character references.
 std::string EscapeHtml(std::string_view utf8);
 

@@ -39,7 +39,7 @@ const FileCase kFiles[] = {
     {"HeaderWithoutQsos", kHeader + "END-OF-LOG:\n", "no QSO lines"},
     {"NoQsoLineReadable", kHeader + "QSO: 3550 CW\n", "no QSO line could be read"},
     {"NeitherFormat", "Dear organisers, my log follows by post.\n", "neither a Cabrillo nor"},
-    {"AdifThatBreaksItsSyntax", "<CALL:four>RA3B<EOR>", "not a readable ADIF file"},
+    {"AdifWithoutASingleTag", "<CALL:four>RA3B</CALL>\n", "not a readable ADIF file"},
     {"LineOfAMillionCharacters", kHeader + std::string(1'000'000, 'Q') + "\n" + kQso, "", 1,
      "longer than 4096 characters"},
     {"Adif",
