@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "host/report/report_language.h"
+#include "host/page/report_language.h"
 #include "host/run/scoring_run.h"
 
 namespace host {

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <utility>
 
-#include "host/report/html_page.h"
-#include "host/report/html_text.h"
+#include "host/page/html_page.h"
+#include "host/page/html_text.h"
 #include "host/report/report_texts.h"
 #include "host/report/svg_chart.h"
 #include "host/report/tour_repeats.h"

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "host/report/report_language.h"
+#include "host/page/report_language.h"
 #include "host/report/tour_matrix.h"
 #include "host/report/tour_repeats.h"
 #include "host/run/run_result.h"

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "host/report/report_language.h"
+#include "host/page/report_language.h"
 
 namespace host {
 

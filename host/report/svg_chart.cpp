@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "host/report/html_text.h"
+#include "host/page/html_text.h"
 
 namespace host {
 namespace {

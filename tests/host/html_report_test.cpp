@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "host/report/html_text.h"
+#include "host/page/html_text.h"
 #include "host/run/plugin_summary.h"
-#include "host/report/report_language.h"
+#include "host/page/report_language.h"
 #include "host/stats_host.h"
 #include "host/report/svg_chart.h"
 #include "host/report/tour_matrix.h"

@@ -1,6 +1,6 @@
-#include "host/report/html_page.h"
+#include "host/page/html_page.h"
 
-#include "host/report/html_text.h"
+#include "host/page/html_text.h"
 
 namespace host {
 namespace {

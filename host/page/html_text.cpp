@@ -1,4 +1,4 @@
-#include "host/report/html_text.h"
+#include "host/page/html_text.h"
 
 #include <optional>
 #include <vector>
