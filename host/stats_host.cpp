@@ -8,7 +8,6 @@
 #include "host/replace_file.h"
 #include "host/report/html_report.h"
 #include "host/report/text_report.h"
-#include "host/report/tour_matrix.h"
 #include "host/report/tour_repeats.h"
 #include "host/run/output_check.h"
 
@@ -32,11 +31,11 @@ void SayWhatWasNotWritten(const RunResult& result, std::ostream& err) {
   }
 }
 
-void WriteHtmlReport(const fs::path& file, const Options& options, const TourMatrix& tours,
+void WriteHtmlReport(const fs::path& file, const Options& options, PageObservers& pageObservers,
                      const TourRepeatFinder& repeats, RunResult& result) {
   result.htmlAsked = true;
   result.htmlPage.name = file.string();
-  const std::string page = HtmlReport(ReportInputOfRun(result, tours, repeats.Repeats()),
+  const std::string page = HtmlReport(ReportInputOfRun(result, pageObservers, repeats.Repeats()),
                                       options.language ? *options.language : UserReportLanguage());
   result.htmlPage.written = ReplaceFile(file, page);
   if (!result.htmlPage.written) {
@@ -50,14 +49,14 @@ int Run(const Options& options, std::ostream& out, std::ostream& err) {
 
   // What the reports need besides the plug-in's answers, found as the QSOs are
   // handed over.
-  TourMatrix tours;
+  PageObservers pageObservers;
   TourRepeatFinder repeats;
   std::vector<QsoObserver*> observers;
-  if (htmlFile) observers.push_back(&tours);
+  if (htmlFile) observers = pageObservers.All();
   if (htmlFile || options.repeats) observers.push_back(&repeats);
 
   RunResult result = ScoreLog(options.run, err, observers);
-  if (htmlFile) WriteHtmlReport(*htmlFile, options, tours, repeats, result);
+  if (htmlFile) WriteHtmlReport(*htmlFile, options, pageObservers, repeats, result);
   if (options.raw) {
     out << result.summaryText;
   } else {

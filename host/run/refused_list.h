@@ -14,8 +14,10 @@ namespace host {
 class RefusedList final : public QsoObserver {
  public:
   void OnQso(const HandedQso& handed) override {
-    if (!handed.stored)
-      refused_.push_back(RefusedQso{handed.qso.record, handed.qso.call, std::nullopt});
+    if (handed.stored) return;
+    const HostQso& qso = handed.qso;
+    refused_.push_back(RefusedQso{qso.record, qso.call, qso.date, qso.secondOfDay, qso.band,
+                                  qso.mode, std::nullopt});
   }
   void OnAbandon() noexcept override { std::vector<RefusedQso>().swap(refused_); }
 
