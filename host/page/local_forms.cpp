@@ -26,9 +26,8 @@ std::string GroupedNumber(long long value, ReportLanguage language) {
   const bool russian = language == ReportLanguage::kRussian;
   const std::string digits = std::to_string(value < 0 ? -(value + 1) + 1ULL : value + 0ULL);
   std::string text = value < 0 ? "\u2212" : "";
-  const std::size_t groupFrom = russian ? 5 : 4;
   for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (digits.size() >= groupFrom && i > 0 && (digits.size() - i) % 3 == 0) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) {
       text += russian ? kNarrowNoBreakSpace : ",";
     }
     text += digits[i];

@@ -1,10 +1,10 @@
 #pragma once
 
 // How each language of our pages writes numbers, dates, durations and bands.
-// Russian groups the digits of numbers from five digits on with a narrow
-// no-break space ("10 220", "3000") and writes dates as 18.02.2024; English
-// groups from four digits on with a comma ("10,220", "3,000") and writes
-// dates as 2024-02-18. Results are UTF-8, not yet escaped.
+// Both group the digits of numbers from four digits on, so that the numbers
+// of a table's column line up: Russian with a narrow no-break space
+// ("10 220"), English with a comma ("10,220"). Russian writes dates as
+// 18.02.2024, English as 2024-02-18. Results are UTF-8, not yet escaped.
 
 #include <initializer_list>
 #include <string>
