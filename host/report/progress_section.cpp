@@ -6,7 +6,6 @@
 namespace host {
 namespace {
 
-
 std::string ProgressChart(std::string id, std::string_view caption, const TourTable& tours,
                           long long (*value)(const TourRow&), const ReportLocale& locale) {
   LineChart chart;

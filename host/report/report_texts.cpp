@@ -33,7 +33,7 @@ constexpr ReportTexts kEnglish = {
     .tour = "Tour (UTC)",
     .toursChartTitle = "QSOs per tour, by band",
     .byBand = "QSOs by band (+ new Kvant)",
-    .perTenMinutes = "Each 10 min",
+    .perTenMinutes = "Per 10 min",
     .changes = "Changes",
     .sinceStart = "Since the start",
     .score = "Score",
@@ -47,7 +47,7 @@ constexpr ReportTexts kEnglish = {
     .otherModes = "Other modes",
     .otherModesShort = "SSB/dig.",
     .missing = "Missing Kvant",
-    .oneModeOnly = "Worked in one only",
+    .oneModeOnly = "Worked in one of the two",
     .notOnBand = "Not worked on the band",
     .kvantNote =
         "A marked station (its number begins with W) counts once per band in CW and once in "
