@@ -37,7 +37,8 @@ Options:
                      plug-in scripted answers on standard input: empty lines,
                      which keep every value and confirm)
   --call CALL        own call sign (default: STATION_CALLSIGN, else OPERATOR,
-                     of each QSO; the first QSO's for the summary)
+                     of each QSO; the first one in the log for the summary
+                     and the Cabrillo log)
   --date YYYY-MM-DD  contest date of the summary (default: the first QSO's)
   --repeats          list the QSOs that the plug-in's tour check would have
                      warned about when they were logged (see below)
@@ -45,8 +46,9 @@ Options:
                      tabs) and nothing else
   --html FILE        also write the report as one HTML page with charts:
                      the result by band, tours by band, CW/SSB/digital, the
-                     refused QSOs and the tour repeats (a relative FILE is
-                     taken from the current folder, not from --dir)
+                     refused QSOs, the records not scored and the tour
+                     repeats (a relative FILE is taken from the current
+                     folder, not from --dir)
   --lang ru|en       language of the HTML page (default: the user's
                      language if it is Russian, else English)
   --plugin PATH      the plug-in to load (default: @PLUGIN@ beside this
@@ -55,7 +57,8 @@ Options:
 
 How the log is read (ADIF 3, .adi):
   CALL                 the worked station
-  QSO_DATE, TIME_ON    YYYYMMDD and HHMM or HHMMSS, UTC
+  QSO_DATE, TIME_ON    YYYYMMDD and HHMM or HHMMSS, UTC; TIME_OFF where
+                       there is no TIME_ON
   FREQ                 MHz, rounded to the nearest hertz (7.0119999 is
                        7012000 Hz)
   BAND                 "160m" is passed as "160"; without BAND the band
@@ -71,21 +74,31 @@ How the log is read (ADIF 3, .adi):
 
   Taken as they are: field names in any case, a header or none, a BOM, CR LF
   or LF, type indicators, APP_ and USERDEF fields, texts as the bytes of the
-  file (Windows-1251 or UTF-8).
-  Repaired, with a warning that names the record and the byte offset: a
-  length that runs into a following tag (the value ends at the tag); text
-  between fields (ignored); a field given twice in a record (the first
-  counts); a last record without <EOR> (taken); FREQ with a decimal comma (a
-  point); FREQ in kHz (taken as kHz when its value / 1000 lies in BAND, or
-  without BAND in an amateur band); FREQ that is not a number or lies in no
-  band (BAND's lower edge instead); FREQ outside BAND (both passed).
-  Skipped, with a warning (exit status 3): a record without CALL, without a
-  valid QSO_DATE or TIME_ON, with neither BAND nor a FREQ in an amateur band,
-  or with a control byte (CR, LF, NUL...) in a text handed to the plug-in.
-  Refused, with nothing scored or written (exit status 2): a tag that never
-  closes, a tag without a name or a length, a length that is not a number, a
-  value that runs past the end of the file, a record over 16 MiB, an <EOH>
-  after the first record.
+  file (Windows-1251 or UTF-8), and every value whose stated length ends at
+  a blank, a tag or the end of the file, even one that holds a tag.
+  Repaired, with a warning that names the record (or the header) and the byte
+  offset: a length that ends elsewhere and runs over a tag (the value ends at
+  the tag); a length that counted UTF-8 characters (read so where that ends
+  at a tag); text, or a tag without a length such as <EOF>, between fields or
+  records (ignored); a second header (ignored); a field given twice in a
+  record (the first counts); a last record without <EOR> (taken); a value
+  that makes a record longer than 16 MiB (dropped); a UTF-16 file (read as
+  UTF-8); blanks and line breaks at the ends of a field handed over
+  (trimmed); a BAND spelled "80 m" or "3.5MHz" (read as 80m); a BAND that
+  names no band (the band of FREQ); FREQ with a decimal comma (a point); FREQ
+  in kHz (taken as kHz when its value / 1000 lies in BAND, or without BAND in
+  an amateur band); FREQ in Hz (when its value / 10^6 lies in BAND); FREQ
+  that is not a number or lies in no band (BAND's lower edge instead); FREQ
+  outside BAND (both passed); a band above 4 294 967 295 Hz, the most the
+  plug-in's 32-bit hertz can hold (0 Hz passed).
+  Skipped, with a warning (exit status 3): a record that the file ends inside,
+  a record without CALL, without a valid QSO_DATE or time, after
+  9999-12-31 00:00 (the plug-in would write no date), without a band from
+  BAND or FREQ, with a control byte (CR, LF, NUL...) inside a text handed to
+  the plug-in, or with a field handed over that was dropped for its size.
+  Refused, with nothing scored or written (exit status 2): a file that is not
+  ADIF at all (no tag; header text without <EOH> in its first 16 MiB), a
+  UTF-16 file with a broken character.
 
 Tour repeats (--repeats):
   While a call is typed, the plug-in (CheckCall0) warns about a QSO with the
@@ -102,8 +115,8 @@ Exit status:
      written (QSOs that the contest rules refuse are a normal result)
   1  the working folder can not be used, or memory ran out: nothing is
      scored then, and no file is left holding a part of the log
-  2  a bad command line, a log that can not be read or is malformed (the
-     message gives the record and the byte offset, counted from 0), or a
+  2  a bad command line, a log that can not be read or is no ADIF log, an
+     output that would overwrite the log or a file of the plug-in's, or a
      plug-in that can not be loaded; nothing is written
   3  the report is printed, but records were skipped, or err.txt, ZORVA.ini,
      the Cabrillo log, the HTML page or the report itself could not be
@@ -129,7 +142,7 @@ void Apply(Options& options, std::string_view name, const std::string& value) {
     options.run.plugin = value;
   } else if (name == "--html") {
     if (value.empty()) throw UsageError("--html needs a file name");
-    options.htmlFile = value;
+    options.run.htmlFile = value;
   } else if (name == "--lang") {
     options.language = ParseReportLanguage(value);
     if (!options.language) throw UsageError("--lang wants ru or en, not \"" + value + "\"");

@@ -15,7 +15,6 @@ namespace host {
 
 struct Options {
   RunRequest run;
-  std::optional<std::filesystem::path> htmlFile;
   std::optional<ReportLanguage> language;  // default: the user's
   bool repeats = false;
   bool raw = false;

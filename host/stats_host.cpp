@@ -1,5 +1,6 @@
 #include "host/stats_host.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <new>
 #include <optional>
@@ -45,7 +46,7 @@ void WriteHtmlReport(const fs::path& file, const Options& options, PageObservers
 
 int Run(const Options& options, std::ostream& out, std::ostream& err) {
   std::optional<fs::path> htmlFile;  // relative to where we were started
-  if (options.htmlFile) htmlFile = fs::absolute(*options.htmlFile);
+  if (options.run.htmlFile) htmlFile = fs::absolute(*options.run.htmlFile);
 
   // What the reports need besides the plug-in's answers, found as the QSOs are
   // handed over.
@@ -57,6 +58,7 @@ int Run(const Options& options, std::ostream& out, std::ostream& err) {
 
   RunResult result = ScoreLog(options.run, err, observers);
   if (htmlFile) WriteHtmlReport(*htmlFile, options, pageObservers, repeats, result);
+  errno = 0;  // to tell why the report can not be written, if it can not
   if (options.raw) {
     out << result.summaryText;
   } else {
@@ -91,7 +93,8 @@ int RunStatsHost(const std::vector<std::string>& arguments, std::ostream& out, s
     return kExitFailed;
   }
   if (!out.flush()) {
-    err << "stats-host: the report could not be written to standard output\n";
+    err << "stats-host: the report could not be written to standard output"
+        << (errno != 0 ? ": " + SystemErrorText(errno) : std::string()) << "\n";
     if (status == kExitScored) status = kExitIncomplete;
   }
   return status;

@@ -32,16 +32,11 @@ inline std::string LowerCopy(std::string_view text) {
 // Without leading and trailing spaces, tabs, CR and LF.
 inline std::string_view Trimmed(std::string_view text) {
   constexpr std::string_view kBlanks = " \t\r\n";
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  if (text.empty() || (!blank(text.front()) && !blank(text.back()))) return text;
   const auto first = text.find_first_not_of(kBlanks);
   if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
-// In double quotes, as messages show a text from the log.
-inline std::string Quoted(std::string_view text) {
-  std::string quoted(1, '"');
-  quoted.append(text).push_back('"');
-  return quoted;
 }
 
 }  // namespace host

@@ -26,17 +26,22 @@ std::string ContestDate(const std::string& text, const ReportLocale& locale) {
 std::string Header(const PluginSummary& summary, const HtmlReportInput& input,
                    const ReportLocale& locale) {
   const ReportTexts& texts = locale.texts;
-  return PageHeader(
-      HtmlText(stats::kSummaryTitle) + "&#8212; " + locale.Text(texts.reportTitle),
-      {
-          {"contestant", std::string(texts.contestant), HtmlText(summary.contestant)},
-          {"contest-date", std::string(texts.contestDate),
-           ContestDate(summary.contestDate, locale)},
-          {"claimed-score", std::string(texts.claimedScore),
-           summary.score ? locale.Number(*summary.score) : std::string("&#8212;")},
-          {"cabrillo-file", std::string(texts.cabrilloFile),
-           input.cabrilloFile ? HtmlText(*input.cabrilloFile) : locale.Text(texts.noCabrilloFile)},
-      });
+  std::vector<Fact> facts = {
+      {"contestant", std::string(texts.contestant), HtmlText(summary.contestant)},
+      {"contest-date", std::string(texts.contestDate), ContestDate(summary.contestDate, locale)},
+      {"claimed-score", std::string(texts.claimedScore),
+       summary.score ? locale.Number(*summary.score) : std::string("&#8212;")},
+      {"cabrillo-file", std::string(texts.cabrilloFile),
+       input.cabrilloFile ? HtmlText(*input.cabrilloFile) : locale.Text(texts.noCabrilloFile)},
+  };
+  if (input.skipped > 0) {
+    facts.push_back({"skipped-count", std::string(texts.skippedHeading),
+                     locale.Number(static_cast<long long>(input.skipped)) + " " +
+                         locale.Text(texts.of) + " " +
+                         locale.Number(static_cast<long long>(input.records))});
+  }
+  return PageHeader(HtmlText(stats::kSummaryTitle) + "&#8212; " + locale.Text(texts.reportTitle),
+                    facts);
 }
 
 // The bands with QSOs, in the table's order.
@@ -62,6 +67,9 @@ HtmlReportInput ReportInputOfRun(const RunResult& result, PageObservers& observe
   input.numbers = observers.numbers.Findings();
   input.refused = result.refused;
   input.repeats = repeats;
+  input.records = result.records;
+  input.skipped = result.skipped;
+  input.skippedRecords = result.skippedRecords;
   return input;
 }
 
@@ -82,9 +90,9 @@ std::string HtmlReport(const HtmlReportInput& input, ReportLanguage language) {
   } else {
     body += "<p id=\"nothing-counted\">" + locale.Text(texts.nothingCounted) + "</p>\n";
   }
-  std::string appendix = RefusedSection(input.refused, locale) +
-                         RepeatsSection(input.repeats, locale) +
-                         NumbersSection(input.numbers, locale);
+  std::string appendix = RefusedSection(input.refused, locale);
+  if (input.skipped > 0) appendix += SkippedSection(input.skipped, input.skippedRecords, locale);
+  appendix += RepeatsSection(input.repeats, locale) + NumbersSection(input.numbers, locale);
   if (!grid.rows.empty()) appendix += KvantGridSection(summary, grid, locale);
   body += Appendix(locale.Text(texts.appendixHeading), appendix) + Footer(texts.footer);
 

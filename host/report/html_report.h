@@ -3,9 +3,9 @@
 // The contest report as one self-contained HTML page. The summary, which
 // prints on at most two A4 pages: the header, the result by band, the tours,
 // Kvant, the progress and rates. The appendix, from a new page: the refused
-// QSOs, the repeats, the numbers to check and every Kvant. No script, no file
-// or address outside the page; the same input gives the same bytes on every
-// build.
+// QSOs, the records that did not reach the plug-in (where there are any), the
+// repeats, the numbers to check and every Kvant. No script, no file or address
+// outside the page; the same input gives the same bytes on every build.
 
 #include <optional>
 #include <string>
@@ -38,6 +38,9 @@ struct HtmlReportInput {
   NumberFindings numbers;
   std::vector<RefusedQso> refused;
   std::vector<TourRepeat> repeats;
+  std::size_t records = 0;  // in the log
+  std::size_t skipped = 0;  // of them, records that did not reach the plug-in
+  std::vector<SkippedRecord> skippedRecords;
 };
 
 // What the page shows of one run, with what its observers found.

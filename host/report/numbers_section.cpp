@@ -69,8 +69,8 @@ std::string ReceivedNumbers(const NumberFindings& numbers, const ReportLocale& l
     }
     table += "</tr></thead>\n<tbody>\n";
     for (const BadReceivedNumber& bad : numbers.badReceived) {
-      table += "<tr>" + locale.RecordCell(bad.record) + "<td class=\"call\">" + HtmlText(bad.call) +
-               "</td><td class=\"time\">" + locale.Date(bad.date) + " " +
+      table += "<tr>" + locale.PositionCell(bad.record) + "<td class=\"call\">" +
+               HtmlText(bad.call) + "</td><td class=\"time\">" + locale.Date(bad.date) + " " +
                locale.Time(bad.secondOfDay) + "</td><td>" + locale.Band(bad.band) + "</td><td>" +
                HtmlText(bad.mode) + "</td><td class=\"call\">" + HtmlText(bad.received) +
                "</td></tr>\n";

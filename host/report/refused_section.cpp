@@ -12,7 +12,11 @@ std::string_view Reason(const RefusedQso& qso, const ReportTexts& texts) {
   if (!qso.problemLine) return texts.reasonNoLine;
   const std::string_view line = *qso.problemLine;
   if (line.ends_with(stats::kNoContestModeEnding)) return texts.reasonMode;
-  if (line.ends_with(stats::kNoRxNumberEnding)) return texts.reasonNumber;
+  if (line.ends_with(stats::kNoRxNumberEnding)) {
+    // The plug-in says this when either number is missing; the log tells which.
+    if (!qso.noSentNumber) return texts.reasonNumber;
+    return qso.noReceivedNumber ? texts.reasonNumbers : texts.reasonSentNumber;
+  }
   return texts.reasonOther;
 }
 
@@ -24,7 +28,8 @@ std::string ReasonCounts(const std::vector<RefusedQso>& refused, const ReportLoc
                       locale.Text(texts.reason) + "</th><th>" + locale.Text(texts.qsos) +
                       "</th></tr></thead>\n<tbody>\n";
   for (const std::string_view reason :
-       {texts.reasonMode, texts.reasonNumber, texts.reasonOther, texts.reasonNoLine}) {
+       {texts.reasonMode, texts.reasonNumber, texts.reasonSentNumber, texts.reasonNumbers,
+        texts.reasonOther, texts.reasonNoLine}) {
     const auto found = counts.find(reason);
     if (found == counts.end()) continue;
     table += "<tr><td>" + locale.Text(reason) + "</td>" +
@@ -51,7 +56,7 @@ std::string RefusedSection(const std::vector<RefusedQso>& refused, const ReportL
   const std::size_t shown = std::min(refused.size(), kMostListedRows);
   for (std::size_t i = 0; i < shown; ++i) {
     const RefusedQso& qso = refused[i];
-    table += "<tr>" + locale.RecordCell(qso.record) + "<td class=\"call\">" + HtmlText(qso.call) +
+    table += "<tr>" + locale.PositionCell(qso.record) + "<td class=\"call\">" + HtmlText(qso.call) +
              "</td><td>" + locale.Date(qso.date) + " " + locale.Time(qso.secondOfDay) +
              "</td><td>" + locale.Band(qso.band) + "</td><td>" + HtmlText(qso.mode) +
              "</td><td class=\"line\"><code class=\"line\">" +

@@ -25,7 +25,7 @@ std::string RepeatsSection(const std::vector<TourRepeat>& repeats, const ReportL
   table += "</tr></thead>\n<tbody>\n";
   const auto qsoCells = [&](std::size_t record, const QsoDate& date, int secondOfDay,
                             const std::string& mark) {
-    return locale.RecordCell(record) + "<td class=\"time\">" + locale.Date(date) + " " +
+    return locale.PositionCell(record) + "<td class=\"time\">" + locale.Date(date) + " " +
            locale.Time(secondOfDay) + mark + "</td>";
   };
   const std::size_t shown = std::min(repeats.size(), kMostListedRows);

@@ -33,8 +33,8 @@ std::string ReportLocale::Tour(int hour) const {
   return text;
 }
 
-std::string ReportLocale::RecordCell(std::size_t record) const {
-  return "<td class=\"n\">" + std::to_string(record) + "</td>";
+std::string ReportLocale::PositionCell(std::uint64_t position) const {
+  return "<td class=\"n\">" + std::to_string(position) + "</td>";
 }
 
 std::string ReportLocale::ShownNote(std::size_t shown, std::size_t all) const {

@@ -4,6 +4,7 @@
 // report. Every result is HTML: texts are escaped here.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -31,8 +32,9 @@ struct ReportLocale {
   std::string Band(std::string_view hostBand) const;
   // "15:00", the tour of that clock hour.
   std::string Tour(int hour) const;
-  // A table cell with a record's number.
-  std::string RecordCell(std::size_t record) const;
+  // A table cell with a record's number or a byte's offset in the log, in
+  // plain digits: a place to look up, not an amount to read.
+  std::string PositionCell(std::uint64_t position) const;
   // The note under a list that shows the first `shown` of `all` entries, or
   // nothing where it shows them all.
   std::string ShownNote(std::size_t shown, std::size_t all) const;

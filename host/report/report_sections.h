@@ -2,8 +2,8 @@
 
 // The sections of the contest report, each the HTML of one part of the page.
 // The summary: the result by band, the tours, Kvant, the progress and rates.
-// The appendix: the refused QSOs, the repeats, the numbers to check and every
-// Kvant.
+// The appendix: the refused QSOs, the records that did not reach the plug-in,
+// the repeats, the numbers to check and every Kvant.
 
 #include <string>
 #include <vector>
@@ -37,6 +37,10 @@ std::string ProgressSection(const TourTable& tours, const Timeline& timeline,
                             const ReportLocale& locale);
 
 std::string RefusedSection(const std::vector<RefusedQso>& refused, const ReportLocale& locale);
+// The first of the records that did not reach the plug-in, with what was said
+// about each; `skipped` counts them all.
+std::string SkippedSection(std::size_t skipped, const std::vector<SkippedRecord>& listed,
+                           const ReportLocale& locale);
 std::string RepeatsSection(const std::vector<TourRepeat>& repeats, const ReportLocale& locale);
 std::string NumbersSection(const NumberFindings& numbers, const ReportLocale& locale);
 

@@ -86,8 +86,17 @@ constexpr ReportTexts kEnglish = {
     .problemLine = "Line in err.txt, and the reason",
     .reasonMode = "Mode does not count in this contest",
     .reasonNumber = "No received number",
+    .reasonSentNumber = "No sent number",
+    .reasonNumbers = "No sent and no received number",
     .reasonOther = "Other",
     .reasonNoLine = "No line in err.txt",
+    .skippedHeading = "Records not scored",
+    .skippedNote =
+        "Records of the log that stats-host could not hand to the plug-in, with what it said "
+        "about them: they are in none of the numbers above.",
+    .of = "of",
+    .byte = "Byte",
+    .said = "Warnings",
     .repeatsHeading = "Repeats within one tour",
     .repeatsNote =
         "QSOs that the plug-in's tour check would have warned about as they were logged: the "
@@ -202,8 +211,17 @@ constexpr ReportTexts kRussian = {
     .problemLine = "Строка err.txt и причина",
     .reasonMode = "Вид работы не входит в зачёт",
     .reasonNumber = "Нет принятого номера",
+    .reasonSentNumber = "Нет переданного номера",
+    .reasonNumbers = "Нет ни переданного, ни принятого номера",
     .reasonOther = "Другая причина",
     .reasonNoLine = "Строки в err.txt нет",
+    .skippedHeading = "Записи, не переданные модулю",
+    .skippedNote =
+        "Записи журнала, которые stats-host не смог передать модулю, с предупреждениями о "
+        "них. Ни в одно из чисел выше они не вошли.",
+    .of = "из",
+    .byte = "Байт",
+    .said = "Предупреждения",
     .repeatsHeading = "Повторы в одном туре",
     .repeatsNote =
         "QSO, о которых проверка тура предупредила бы при вводе: тот же позывной, диапазон и "

@@ -77,8 +77,15 @@ struct ReportTexts {
   std::string_view problemLine;
   std::string_view reasonMode;
   std::string_view reasonNumber;
+  std::string_view reasonSentNumber;
+  std::string_view reasonNumbers;
   std::string_view reasonOther;
   std::string_view reasonNoLine;
+  std::string_view skippedHeading;
+  std::string_view skippedNote;
+  std::string_view of;
+  std::string_view byte;
+  std::string_view said;
   std::string_view repeatsHeading;
   std::string_view repeatsNote;
   std::string_view firstQsoOfPair;

@@ -43,10 +43,34 @@ std::string FormatRepeats(const std::vector<TourRepeat>& repeats) {
   return text;
 }
 
+std::string SkippedCount(const RunResult& result) {
+  return std::to_string(result.skipped) + " of " + std::to_string(result.records) +
+         " records did not reach the plug-in";
+}
+
+// Each skipped record with what was said about it.
+std::string FormatSkipped(const RunResult& result) {
+  std::string text = "\nSkipped: " + SkippedCount(result) + ":\n";
+  for (const SkippedRecord& skipped : result.skippedRecords) {
+    text += RecordLabel(skipped.record) + "byte " + std::to_string(skipped.offset) + "  ";
+    for (std::size_t i = 0; i < skipped.warnings.size(); ++i) {
+      text += (i > 0 ? "; " : "") + skipped.warnings[i];
+    }
+    text += "\n";
+  }
+  if (result.skipped > result.skippedRecords.size()) {
+    text += "  and " + std::to_string(result.skipped - result.skippedRecords.size()) + " more\n";
+  }
+  return text;
+}
+
 }  // namespace
 
 std::string FormatReport(const RunResult& result, const std::vector<TourRepeat>* repeats) {
-  std::string text = FormatSummaryTable(result.summaryText) + "\n" + FormatRefused(result);
+  std::string text;
+  if (result.skipped > 0)
+    text = "Not in this result: " + SkippedCount(result) + " (see the end)\n\n";
+  text += FormatSummaryTable(result.summaryText) + "\n" + FormatRefused(result);
   if (repeats != nullptr) text.append("\n").append(FormatRepeats(*repeats));
   if (result.cabrilloAsked) {
     text +=
@@ -60,11 +84,7 @@ std::string FormatReport(const RunResult& result, const std::vector<TourRepeat>*
   if (result.htmlAsked && !result.htmlPage.written) {
     text += "\nHTML report: " + NotWritten(result.htmlPage) + "\n";
   }
-  if (result.skipped > 0) {
-    text += "\nSkipped: " + std::to_string(result.skipped) + " of " +
-            std::to_string(result.records) +
-            " records did not reach the plug-in (see the warnings)\n";
-  }
+  if (result.skipped > 0) text += FormatSkipped(result);
   return text;
 }
 

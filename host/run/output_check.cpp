@@ -9,12 +9,22 @@
 
 namespace host {
 
+std::string SystemErrorText(int error) {
+  return error == ENOSPC ? "no space left on the device" : std::strerror(error);
+}
+
+bool DeviceIsFull(const std::filesystem::path& folder) {
+  std::error_code error;
+  const std::filesystem::space_info space = std::filesystem::space(folder, error);
+  return !error && space.available == 0;
+}
+
 std::optional<std::string> WhyNotWritable(const std::filesystem::path& file) {
   std::error_code ignored;
   const bool existed = std::filesystem::exists(file, ignored);
   errno = 0;
   std::FILE* opened = std::fopen(file.string().c_str(), "ab");
-  if (opened == nullptr) return std::string(errno != 0 ? std::strerror(errno) : "can not open it");
+  if (opened == nullptr) return errno != 0 ? SystemErrorText(errno) : "can not open it";
   std::fclose(opened);
   if (!existed) std::filesystem::remove(file, ignored);
   return std::nullopt;
@@ -22,6 +32,9 @@ std::optional<std::string> WhyNotWritable(const std::filesystem::path& file) {
 
 std::optional<std::string> WhyNotReplaceable(const std::filesystem::path& file) {
   std::error_code ignored;
+  if (DeviceIsFull(std::filesystem::absolute(file, ignored).parent_path())) {
+    return SystemErrorText(ENOSPC);
+  }
   if (std::filesystem::is_directory(file, ignored)) return std::string("it is a folder");
   std::filesystem::path partial = file;
   partial += stats::kPartialFileExtension;

@@ -17,7 +17,8 @@ class RefusedList final : public QsoObserver {
     if (handed.stored) return;
     const HostQso& qso = handed.qso;
     refused_.push_back(RefusedQso{qso.record, qso.call, qso.date, qso.secondOfDay, qso.band,
-                                  qso.mode, std::nullopt});
+                                  qso.mode, std::nullopt, qso.exchangeSent.empty(),
+                                  qso.exchangeReceived.empty()});
   }
   void OnAbandon() noexcept override { std::vector<RefusedQso>().swap(refused_); }
 

@@ -1,23 +1,30 @@
 #include "host/run/scoring_run.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <new>
 #include <optional>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
 #include "host/adif/adif_reader.h"
 #include "host/adif/byte_source.h"
 #include "host/adif/log_pass.h"
+#include "host/adif/utf16_bytes.h"
 #include "host/run/details_answer.h"
+#include "host/run/first_pass.h"
 #include "host/run/loaded_plugin.h"
 #include "host/run/output_check.h"
+#include "host/run/output_guard.h"
 #include "host/run/plugin_files.h"
 #include "host/run/plugin_location.h"
 #include "host/run/plugin_summary.h"
 #include "host/run/refused_list.h"
+#include "host/run/warning_printer.h"
 #include "stats/public/plugin_names.h"
 #include "stats/rules/file_base_name.h"
 
@@ -26,25 +33,42 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The plug-in's settings file, with "/" between folders.
-fs::path SettingsFile() {
-  std::string path(stats::kSettingsPath);
+// A path of the plug-in's, relative to the working folder and spelled the
+// Windows way, with "/" between folders.
+fs::path InFolder(std::string_view windowsPath) {
+  std::string path(windowsPath);
   std::replace(path.begin(), path.end(), '\\', '/');
-  return path;
+  return fs::path(path).lexically_normal();
+}
+
+// The plug-in's settings file.
+fs::path SettingsFile() { return InFolder(stats::kSettingsPath); }
+
+// The first bytes of the file, enough to tell its encoding; empty when it can
+// not be read (reading it says why).
+std::string StartOf(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::string start(2, '\0');
+  file.read(start.data(), static_cast<std::streamsize>(start.size()));
+  start.resize(static_cast<std::size_t>(file.gcount()));
+  return start;
 }
 
 // One pass over the log file (`path`, absolute: the run changes folders); a
-// log that breaks the syntax stops the run.
-PassCounts ReadLogFile(const fs::path& path, const RunRequest& request, const WarningSink& warn,
+// file that is no ADIF log stops the run.
+PassCounts ReadLogFile(const fs::path& path, std::optional<Utf16Order> utf16,
+                       const RunRequest& request, const WarningSink& warn,
                        const std::function<void(const HostQso&)>& take) {
   const std::string name = request.adifFile.string();
   try {
     FileBytes bytes(path);
-    return ReadQsos(bytes, request.ownCall, warn, take);
+    if (!utf16) return ReadQsos(bytes, request.ownCall, warn, take);
+    Utf16AsUtf8 converted(bytes, *utf16);
+    return ReadQsos(converted, request.ownCall, warn, take);
   } catch (const AdifSyntaxError& error) {
     throw RunError(kExitBadInput, name + ": " + error.what() + "; nothing was scored");
-  } catch (const ReadError&) {
-    throw RunError(kExitBadInput, "can not read the log " + name);
+  } catch (const ReadError& error) {
+    throw RunError(kExitBadInput, "can not read the log " + name + ": " + error.what());
   }
 }
 
@@ -79,7 +103,8 @@ void CheckOutputs(RunResult& result, const OutputsBefore& before) {
         result.refused[i].problemLine = std::move((*lines)[i]);
       }
     } else {
-      problemLog.failure = "it does not hold one line for each refused QSO";
+      problemLog.failure = DeviceIsFull(".") ? SystemErrorText(ENOSPC)
+                                             : "it does not hold one line for each refused QSO";
     }
   }
 
@@ -137,25 +162,36 @@ class PluginFailure : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// What err.txt holds after the plug-in was reset: its banner, unless the
+// device took none.
+std::string ProblemLogAfterReset() {
+  if (ProblemLinesFor(stats::kProblemLogPath, {})) return "err.txt holds only its banner";
+  std::error_code error;
+  if (fs::file_size(stats::kProblemLogPath, error) == 0 && !error) return "err.txt is empty";
+  return "err.txt could not be started afresh";
+}
+
 // Second pass: each QSO goes to the plug-in as soon as it is read, and then to
 // the observers. When memory runs out, on this side or in the plug-in, the
 // observers let go of what they hold and the plug-in is reset again, so that
 // its store is freed and err.txt holds only its banner: no file is left with a
 // part of the log.
-void HandOver(const fs::path& logFile, const RunRequest& request, LoadedPlugin& plugin,
-              bool problemLogWritable, const std::vector<QsoObserver*>& observers,
-              RunResult& result) {
+void HandOver(const fs::path& logFile, std::optional<Utf16Order> utf16, const RunRequest& request,
+              LoadedPlugin& plugin, bool problemLogWritable,
+              const std::vector<QsoObserver*>& observers, RunResult& result) {
   std::string failure;
   try {
     RefusalWatch refusals(problemLogWritable);
     ReadLogFile(
-        logFile, request, [](const LogWarning&) {},
+        logFile, utf16, request, [](const LogWarning&) {},
         [&](const HostQso& qso) {
           const bool stored = plugin.Add(qso);
           if (!stored && !refusals.LineWritten()) {
-            throw PluginFailure("the plug-in could not take record " + std::to_string(qso.record) +
-                                ": it neither stored it nor wrote its line in err.txt (out of "
-                                "memory, or a full disk)");
+            throw PluginFailure(
+                "the plug-in could not take record " + std::to_string(qso.record) +
+                ": it neither stored it nor wrote its line in err.txt (" +
+                (DeviceIsFull(".") ? SystemErrorText(ENOSPC) : "out of memory, or a full disk") +
+                ")");
           }
           ++result.qsos;
           for (QsoObserver* observer : observers) observer->OnQso(HandedQso{qso, stored});
@@ -171,9 +207,27 @@ void HandOver(const fs::path& logFile, const RunRequest& request, LoadedPlugin& 
   }
   for (QsoObserver* observer : observers) observer->OnAbandon();
   plugin.Reset(false, "", std::nullopt);
-  throw RunError(kExitFailed, failure +
-                                  "; nothing was scored: err.txt holds only its banner, and "
-                                  "neither the claimed score nor the Cabrillo log was written");
+  throw RunError(kExitFailed, failure + "; nothing was scored: " + ProblemLogAfterReset() +
+                                  ", and neither the claimed score nor the Cabrillo log was "
+                                  "written");
+}
+
+// The files that no output of the run may be.
+KeptFiles KeptFilesOfRun(const fs::path& logFile, const fs::path& plugin,
+                         const std::string& cabrilloName, const fs::path& workingFolder) {
+  std::error_code error;
+  const fs::path folder = fs::absolute(workingFolder, error);
+  const std::string settings = SettingsFile().generic_string();
+  const std::string companion = InFolder(stats::kCompanionCommandLine).generic_string();
+  const std::string problemLog(stats::kProblemLogPath);
+  const std::string cabrilloLines(stats::kCabrilloIncludePath);
+  return {{logFile, "the log being scored"},
+          {plugin, "the plug-in"},
+          {{folder / problemLog, "the plug-in's " + problemLog + " in the working folder"},
+           {folder / settings, "the plug-in's settings file " + settings},
+           {folder / cabrilloName, "the Cabrillo log " + cabrilloName}},
+          {{folder / cabrilloLines, "the operator's Cabrillo header lines, " + cabrilloLines},
+           {folder / companion, "the companion " + companion}}};
 }
 
 }  // namespace
@@ -191,24 +245,37 @@ RunResult ScoreLog(const RunRequest& request, std::ostream& err,
 
   // First pass: the whole log is checked, and every warning given, before
   // anything is written.
-  std::optional<HostQso> first;
+  const std::optional<Utf16Order> utf16 = Utf16OrderOf(StartOf(logFile));
+  if (utf16) {
+    err << "warning: " << name
+        << ": the log is UTF-16; it is read as UTF-8, and byte offsets count the UTF-8 bytes\n";
+  }
+  WarningPrinter printer(err, name);
+  SkippedRecord said;  // about the record being read
   const WarningSink keep = [&](LogWarning warning) {
-    err << "warning: " << name << ": record " << warning.record << ", byte " << warning.offset
-        << ": " << warning.text << (warning.skipped ? "; the record is skipped" : "") << "\n";
-    if (warning.skipped) ++result.skipped;
+    printer.Print(warning);
     ++result.warningCount;
-    if (result.warnings.size() < kKeptWarnings) result.warnings.push_back(std::move(warning));
+    if (warning.record != said.record) said = SkippedRecord{warning.record, warning.offset, {}};
+    said.warnings.push_back(std::move(warning.text));
+    if (!warning.skipped) return;
+    ++result.skipped;
+    if (result.skippedRecords.size() < kListedSkippedRecords) {
+      said.offset = warning.offset;
+      result.skippedRecords.push_back(std::move(said));
+    }
+    said = {};
   };
+  FirstPass pass;
   PassCounts counts;
   try {
-    counts = ReadLogFile(logFile, request, keep, [&](const HostQso& qso) {
-      if (!first) first = qso;
-    });
+    counts =
+        ReadLogFile(logFile, utf16, request, keep, [&](const HostQso& qso) { pass.Take(qso); });
   } catch (const std::bad_alloc&) {
     throw RunError(kExitFailed, "out of memory while reading the log; no file was written");
   }
+  printer.PrintCounts();
   result.records = counts.records;
-  if (!first) {
+  if (!pass.First()) {
     throw RunError(kExitNothingToScore,
                    name + ": " +
                        (counts.records == 0 ? std::string("the log holds no QSO record")
@@ -217,15 +284,20 @@ RunResult ScoreLog(const RunRequest& request, std::ostream& err,
                        "; the plug-in was not called and no file was written");
   }
 
-  const std::string contestantCall = request.ownCall ? *request.ownCall : first->ownCall;
-  if (contestantCall.empty()) {
-    err << "warning: no own call in the log (STATION_CALLSIGN or OPERATOR); give --call\n";
+  const std::string contestantCall = pass.ContestantCall(request.ownCall, name, err);
+  const QsoDate contestDate = request.contestDate ? *request.contestDate : pass.First()->date;
+  const fs::path pluginFile = fs::absolute(request.plugin ? *request.plugin : DefaultPluginPath());
+  result.cabrilloLog.name =
+      stats::FileBaseName(contestantCall) + std::string(stats::kCabrilloExtension);
+  if (const auto clash = OutputOverAKeptFile(
+          KeptFilesOfRun(logFile, pluginFile, result.cabrilloLog.name, request.workingFolder),
+          request.htmlFile)) {
+    throw RunError(kExitBadInput, *clash + "; nothing was written");
   }
-  const QsoDate contestDate = request.contestDate ? *request.contestDate : first->date;
 
   std::optional<LoadedPlugin> plugin;
   try {
-    plugin.emplace(fs::absolute(request.plugin ? *request.plugin : DefaultPluginPath()));
+    plugin.emplace(pluginFile);
   } catch (const PluginLoadError& loadError) {
     throw RunError(kExitBadInput, loadError.what());
   }
@@ -234,8 +306,6 @@ RunResult ScoreLog(const RunRequest& request, std::ostream& err,
   result.problemLog.name = std::string(stats::kProblemLogPath);
   result.settingsFile.name = SettingsFile().generic_string();
   result.cabrilloAsked = request.cabrillo;
-  result.cabrilloLog.name =
-      stats::FileBaseName(contestantCall) + std::string(stats::kCabrilloExtension);
   const OutputsBefore before{WhyNotWritable(result.problemLog.name),
                              StampOf(result.cabrilloLog.name)};
   {
@@ -247,7 +317,7 @@ RunResult ScoreLog(const RunRequest& request, std::ostream& err,
   RefusedList refused;
   std::vector<QsoObserver*> all{&refused};
   all.insert(all.end(), observers.begin(), observers.end());
-  HandOver(logFile, request, *plugin, !before.problemLogBlocked, all, result);
+  HandOver(logFile, utf16, request, *plugin, !before.problemLogBlocked, all, result);
   result.refused = refused.Take();
   const PluginResult contest = plugin->Result();
   if (contest.summaryText.empty()) {
