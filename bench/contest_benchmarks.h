@@ -97,7 +97,7 @@ void GetResults(benchmark::State& state, LoadedContest<Subject>& loaded) {
   if (score <= 0) state.SkipWithError("no score");
 }
 
-// Opening "err.txt" for appending and closing it again, as every AddData0 does.
+// Opening "err.txt" for appending and closing it again, as a refused AddData0 does.
 inline void OpenAndCloseProblemLog(benchmark::State& state) {
   const std::unique_ptr<Platform> platform = MakeSystemPlatform();
   ProblemLog log(*platform);
