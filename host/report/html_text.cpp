@@ -24,33 +24,39 @@ char32_t FromCp1251(unsigned char byte) {
   return 0x0410 + (byte - 0xC0);
 }
 
-// The code points of well-formed UTF-8 (no overlong forms, no surrogates, at
-// most U+10FFFF), or nothing.
+// The length of the well-formed UTF-8 sequence at bytes[i] (no overlong form,
+// no surrogate, at most U+10FFFF) with its code point, or 0.
+int Utf8SequenceAt(std::string_view bytes, std::size_t i, char32_t& value) {
+  const auto lead = static_cast<unsigned char>(bytes[i]);
+  int length = 1;
+  char32_t minimum = 0;
+  value = lead;
+  if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4, value = lead & 0x07u, minimum = 0x10000;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3, value = lead & 0x0Fu, minimum = 0x800;
+  } else if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2, value = lead & 0x1Fu, minimum = 0x80;
+  } else if (lead >= 0x80) {
+    return 0;
+  }
+  if (bytes.size() - i < static_cast<std::size_t>(length)) return 0;
+  for (int k = 1; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(bytes[i + k]);
+    if ((next & 0xC0u) != 0x80u) return 0;
+    value = (value << 6) | (next & 0x3Fu);
+  }
+  if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
+  return length;
+}
+
+// The code points of well-formed UTF-8, or nothing.
 std::optional<std::vector<char32_t>> DecodeUtf8(std::string_view bytes) {
   std::vector<char32_t> code;
   for (std::size_t i = 0; i < bytes.size();) {
-    const auto lead = static_cast<unsigned char>(bytes[i]);
-    int length = 1;
-    char32_t value = lead;
-    char32_t minimum = 0;
-    if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4, value = lead & 0x07u, minimum = 0x10000;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3, value = lead & 0x0Fu, minimum = 0x800;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2, value = lead & 0x1Fu, minimum = 0x80;
-    } else if (lead >= 0x80) {
-      return std::nullopt;
-    }
-    if (bytes.size() - i < static_cast<std::size_t>(length)) return std::nullopt;
-    for (int k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(bytes[i + k]);
-      if ((next & 0xC0u) != 0x80u) return std::nullopt;
-      value = (value << 6) | (next & 0x3Fu);
-    }
-    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
-      return std::nullopt;
-    }
+    char32_t value = 0;
+    const int length = Utf8SequenceAt(bytes, i, value);
+    if (length == 0) return std::nullopt;
     code.push_back(value);
     i += length;
   }
@@ -85,6 +91,18 @@ std::string DisplayUtf8(std::string_view bytes) {
     for (const char32_t c : *code) AppendUtf8(text, c);
   } else {
     for (const char byte : bytes) AppendUtf8(text, FromCp1251(static_cast<unsigned char>(byte)));
+  }
+  return text;
+}
+
+std::string MixedToUtf8(std::string_view bytes) {
+  std::string text;
+  text.reserve(bytes.size());
+  for (std::size_t i = 0; i < bytes.size();) {
+    char32_t value = 0;
+    const int length = Utf8SequenceAt(bytes, i, value);
+    AppendUtf8(text, length > 0 ? value : FromCp1251(static_cast<unsigned char>(bytes[i])));
+    i += length > 0 ? length : 1;
   }
   return text;
 }

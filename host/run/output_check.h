@@ -9,17 +9,20 @@
 #include <optional>
 #include <string>
 
+#include "host/run/run_texts.h"
+
 namespace host {
 
 // Why the file can not be written, found by opening it for appending (a file
 // that is missing is created and removed again); nothing when it can.
-std::optional<std::string> WhyNotWritable(const std::filesystem::path& file);
+std::optional<std::string> WhyNotWritable(const std::filesystem::path& file, const RunTexts& texts);
 
 // Why the plug-in may have failed to replace the file the way it does, by a
 // new file written beside it and moved over it: a folder in its place, a
 // folder that takes no new file, a file that can not be written. Nothing when
 // none of these is in the way.
-std::optional<std::string> WhyNotReplaceable(const std::filesystem::path& file);
+std::optional<std::string> WhyNotReplaceable(const std::filesystem::path& file,
+                                             const RunTexts& texts);
 
 // Which file is at the path, and its size and time, so that a file replaced in
 // the meantime tells from one left alone.

@@ -35,26 +35,26 @@ fs::path SettingsFile() {
 
 // One pass over the log file (`path`, absolute: the run changes folders); a
 // log that breaks the syntax stops the run.
-PassCounts ReadLogFile(const fs::path& path, const RunRequest& request, const WarningSink& warn,
-                       const std::function<void(const HostQso&)>& take) {
+PassCounts ReadLogFile(const fs::path& path, const RunRequest& request, const RunTexts& texts,
+                       const WarningSink& warn, const std::function<void(const HostQso&)>& take) {
   const std::string name = request.adifFile.string();
   try {
     FileBytes bytes(path);
     return ReadQsos(bytes, request.ownCall, warn, take);
   } catch (const AdifSyntaxError& error) {
-    throw RunError(kExitBadInput, name + ": " + error.what() + "; nothing was scored");
+    throw RunError(kExitBadInput, Fill(texts.logMalformed, {name, error.what()}));
   } catch (const ReadError&) {
-    throw RunError(kExitBadInput, "can not read the log " + name);
+    throw RunError(kExitBadInput, Fill(texts.logUnreadable, {name}));
   }
 }
 
-void EnterWorkingFolder(const fs::path& folder) {
+void EnterWorkingFolder(const fs::path& folder, const RunTexts& texts) {
   std::error_code error;
   fs::create_directories(folder / SettingsFile().parent_path(), error);
   if (!error) fs::current_path(folder, error);
   if (error) {
     throw RunError(kExitFailed,
-                   "can not use the working folder " + folder.string() + ": " + error.message());
+                   Fill(texts.workingFolderUnusable, {folder.string(), error.message()}));
   }
 }
 
@@ -65,7 +65,7 @@ struct OutputsBefore {
   std::optional<FileStamp> cabrillo;
 };
 
-void CheckOutputs(RunResult& result, const OutputsBefore& before) {
+void CheckOutputs(RunResult& result, const OutputsBefore& before, const RunTexts& texts) {
   WrittenFile& problemLog = result.problemLog;
   if (before.problemLogBlocked) {
     problemLog.failure = *before.problemLogBlocked;
@@ -79,7 +79,7 @@ void CheckOutputs(RunResult& result, const OutputsBefore& before) {
         result.refused[i].problemLine = std::move((*lines)[i]);
       }
     } else {
-      problemLog.failure = "it does not hold one line for each refused QSO";
+      problemLog.failure = texts.problemLinesMissing;
     }
   }
 
@@ -90,9 +90,9 @@ void CheckOutputs(RunResult& result, const OutputsBefore& before) {
   if (score && HoldsClaimedScore(settings.name, *score)) {
     settings.written = true;
   } else {
-    settings.failure = WhyNotReplaceable(settings.name)
-                           .value_or("it does not hold Claimed=" +
-                                     (score ? std::to_string(*score) : std::string("?")));
+    settings.failure =
+        WhyNotReplaceable(settings.name, texts)
+            .value_or(Fill(texts.claimedMissing, {score ? std::to_string(*score) : "?"}));
   }
 
   if (result.cabrilloAsked) {
@@ -100,9 +100,9 @@ void CheckOutputs(RunResult& result, const OutputsBefore& before) {
     const auto after = StampOf(cabrillo.name);
     if (!after || after == before.cabrillo) {
       cabrillo.failure =
-          WhyNotReplaceable(cabrillo.name).value_or("the plug-in did not replace it");
+          WhyNotReplaceable(cabrillo.name, texts).value_or(std::string(texts.notReplaced));
     } else if (!HoldsWholeCabrilloLog(cabrillo.name)) {
-      cabrillo.failure = "it does not hold a whole Cabrillo log";
+      cabrillo.failure = texts.cabrilloNotWhole;
     } else {
       cabrillo.written = true;
     }
@@ -142,43 +142,38 @@ class PluginFailure : public std::runtime_error {
 // observers let go of what they hold and the plug-in is reset again, so that
 // its store is freed and err.txt holds only its banner: no file is left with a
 // part of the log.
-void HandOver(const fs::path& logFile, const RunRequest& request, LoadedPlugin& plugin,
-              bool problemLogWritable, const std::vector<QsoObserver*>& observers,
-              RunResult& result) {
+void HandOver(const fs::path& logFile, const RunRequest& request, const RunTexts& texts,
+              LoadedPlugin& plugin, bool problemLogWritable,
+              const std::vector<QsoObserver*>& observers, RunResult& result) {
   std::string failure;
   try {
     RefusalWatch refusals(problemLogWritable);
     ReadLogFile(
-        logFile, request, [](const LogWarning&) {},
+        logFile, request, texts, [](const LogWarning&) {},
         [&](const HostQso& qso) {
           const bool stored = plugin.Add(qso);
           if (!stored && !refusals.LineWritten()) {
-            throw PluginFailure("the plug-in could not take record " + std::to_string(qso.record) +
-                                ": it neither stored it nor wrote its line in err.txt (out of "
-                                "memory, or a full disk)");
+            throw PluginFailure(Fill(texts.pluginTookNothing, {std::to_string(qso.record)}));
           }
           ++result.qsos;
           for (QsoObserver* observer : observers) observer->OnQso(HandedQso{qso, stored});
         });
     return;
   } catch (const RunError& changed) {
-    throw RunError(kExitFailed,
-                   std::string("the log changed while it was scored: ") + changed.what());
+    throw RunError(kExitFailed, Fill(texts.logChanged, {changed.what()}));
   } catch (const std::bad_alloc&) {
-    failure = "out of memory after " + std::to_string(result.qsos) + " QSOs";
+    failure = Fill(texts.outOfMemoryAfter, {std::to_string(result.qsos)});
   } catch (const std::exception& stop) {  // PluginFailure, or a table that can not grow
     failure = stop.what();
   }
   for (QsoObserver* observer : observers) observer->OnAbandon();
   plugin.Reset(false, "", std::nullopt);
-  throw RunError(kExitFailed, failure +
-                                  "; nothing was scored: err.txt holds only its banner, and "
-                                  "neither the claimed score nor the Cabrillo log was written");
+  throw RunError(kExitFailed, Fill(texts.nothingScored, {failure}));
 }
 
 }  // namespace
 
-RunResult ScoreLog(const RunRequest& request, std::ostream& err,
+RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostream& err,
                    const std::vector<QsoObserver*>& observers) {
   RunResult result;
   result.logName = request.adifFile.string();
@@ -186,40 +181,40 @@ RunResult ScoreLog(const RunRequest& request, std::ostream& err,
   std::error_code error;
   const fs::path logFile = fs::absolute(request.adifFile, error);
   if (error || !fs::is_regular_file(logFile, error)) {
-    throw RunError(kExitBadInput, "the log " + name + " is not a file that can be read");
+    throw RunError(kExitBadInput, Fill(texts.logNotAFile, {name}));
   }
 
   // First pass: the whole log is checked, and every warning given, before
   // anything is written.
   std::optional<HostQso> first;
   const WarningSink keep = [&](LogWarning warning) {
-    err << "warning: " << name << ": record " << warning.record << ", byte " << warning.offset
-        << ": " << warning.text << (warning.skipped ? "; the record is skipped" : "") << "\n";
+    err << Fill(
+               warning.skipped ? texts.warningSkipped : texts.warning,
+               {name, std::to_string(warning.record), std::to_string(warning.offset), warning.text})
+        << "\n";
     if (warning.skipped) ++result.skipped;
     ++result.warningCount;
     if (result.warnings.size() < kKeptWarnings) result.warnings.push_back(std::move(warning));
   };
   PassCounts counts;
   try {
-    counts = ReadLogFile(logFile, request, keep, [&](const HostQso& qso) {
+    counts = ReadLogFile(logFile, request, texts, keep, [&](const HostQso& qso) {
       if (!first) first = qso;
     });
   } catch (const std::bad_alloc&) {
-    throw RunError(kExitFailed, "out of memory while reading the log; no file was written");
+    throw RunError(kExitFailed, std::string(texts.outOfMemoryReading));
   }
   result.records = counts.records;
   if (!first) {
     throw RunError(kExitNothingToScore,
-                   name + ": " +
-                       (counts.records == 0 ? std::string("the log holds no QSO record")
-                                            : "none of its " + std::to_string(counts.records) +
-                                                  " records is a QSO that can be scored") +
-                       "; the plug-in was not called and no file was written");
+                   counts.records == 0
+                       ? Fill(texts.noQsoRecord, {name})
+                       : Fill(texts.noScorableRecord, {name, std::to_string(counts.records)}));
   }
 
   const std::string contestantCall = request.ownCall ? *request.ownCall : first->ownCall;
   if (contestantCall.empty()) {
-    err << "warning: no own call in the log (STATION_CALLSIGN or OPERATOR); give --call\n";
+    err << texts.noOwnCall << "\n";
   }
   const QsoDate contestDate = request.contestDate ? *request.contestDate : first->date;
 
@@ -227,35 +222,48 @@ RunResult ScoreLog(const RunRequest& request, std::ostream& err,
   try {
     plugin.emplace(fs::absolute(request.plugin ? *request.plugin : DefaultPluginPath()));
   } catch (const PluginLoadError& loadError) {
-    throw RunError(kExitBadInput, loadError.what());
+    throw RunError(
+        kExitBadInput,
+        loadError.EntryPoint().empty()
+            ? Fill(texts.pluginNotLoaded, {loadError.Path().string(), loadError.Reason()})
+            : Fill(texts.pluginLacksEntryPoint,
+                   {loadError.Path().string(), loadError.EntryPoint(), loadError.Reason()}));
   }
 
-  EnterWorkingFolder(request.workingFolder);
+  EnterWorkingFolder(request.workingFolder, texts);
   result.problemLog.name = std::string(stats::kProblemLogPath);
   result.settingsFile.name = SettingsFile().generic_string();
   result.cabrilloAsked = request.cabrillo;
   result.cabrilloLog.name =
       stats::FileBaseName(contestantCall) + std::string(stats::kCabrilloExtension);
-  const OutputsBefore before{WhyNotWritable(result.problemLog.name),
+  const OutputsBefore before{WhyNotWritable(result.problemLog.name, texts),
                              StampOf(result.cabrilloLog.name)};
+  bool detailsConfirmed = true;
   {
     std::optional<DetailsAnswer> answer;  // the station-details question comes with --cabrillo
     if (request.cabrillo) answer.emplace(request.confirmDetails);
     plugin->Reset(request.cabrillo, contestantCall, contestDate);
+    if (answer && request.confirmDetails) detailsConfirmed = answer->Confirmed();
   }
 
   RefusedList refused;
   std::vector<QsoObserver*> all{&refused};
   all.insert(all.end(), observers.begin(), observers.end());
-  HandOver(logFile, request, *plugin, !before.problemLogBlocked, all, result);
+  HandOver(logFile, request, texts, *plugin, !before.problemLogBlocked, all, result);
   result.refused = refused.Take();
   const PluginResult contest = plugin->Result();
   if (contest.summaryText.empty()) {
-    throw RunError(kExitFailed, "the plug-in gave no result (it may have run out of memory)");
+    throw RunError(kExitFailed, std::string(texts.noResult));
   }
   result.summaryText = contest.summaryText;
   result.score = contest.score;
-  CheckOutputs(result, before);
+  CheckOutputs(result, before, texts);
+  if (!detailsConfirmed) {
+    // The dialog could not be shown (no desktop), which the plug-in takes as
+    // CANCEL: the details asked to be saved were not.
+    result.settingsFile.written = false;
+    result.settingsFile.failure = texts.detailsNotShown;
+  }
   return result;
 }
 
