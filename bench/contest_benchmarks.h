@@ -107,4 +107,11 @@ inline void OpenAndCloseProblemLog(benchmark::State& state) {
   }
 }
 
+// Seeing that "err.txt" is there, as an accepted AddData0 does: one system call.
+inline void SeeProblemLogIsThere(benchmark::State& state) {
+  const std::unique_ptr<Platform> platform = MakeSystemPlatform();
+  ProblemLog log(*platform);
+  for (auto _ : state) log.EnsureExists();
+}
+
 }  // namespace stats::bench
