@@ -63,10 +63,8 @@ void Close(void* handle) { ::dlclose(handle); }
 
 PluginLoadError::PluginLoadError(const std::filesystem::path& path, std::string entryPoint,
                                  std::string reason)
-    : std::runtime_error(entryPoint.empty()
-                             ? "can not load the plug-in " + path.string() + ": " + reason
-                             : "the plug-in " + path.string() + " does not export " + entryPoint +
-                                   ": " + reason),
+    : std::runtime_error(path.string() + (entryPoint.empty() ? "" : " " + entryPoint) + ": " +
+                         reason),
       path_(path),
       entryPoint_(std::move(entryPoint)),
       reason_(std::move(reason)) {}

@@ -11,7 +11,7 @@
 namespace host {
 
 // A plug-in that can not be loaded, or lacks an entry point (`entryPoint` not
-// empty); `reason` is the system's.
+// empty); `reason` is the system's. The run words the message for its reader.
 class PluginLoadError : public std::runtime_error {
  public:
   PluginLoadError(const std::filesystem::path& path, std::string entryPoint, std::string reason);
