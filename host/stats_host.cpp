@@ -88,7 +88,15 @@ int Run(const Options& options, ReportLanguage language, const Surroundings& sur
   return result.Complete() ? kExitScored : kExitIncomplete;
 }
 
-bool IsDroppedLog(const std::vector<std::string>& arguments, const Surroundings& surroundings) {
+// Started from Explorer: a double-click (no argument) or a file dropped onto
+// the program (one that is no option). Any other command line in a window of
+// its own (a shortcut with options, a scheduled task) runs as it would in cmd,
+// and waits for no one.
+bool StartedByDoubleClick(const std::vector<std::string>& arguments,
+                          const Surroundings& surroundings) {
+  return surroundings.windowOfItsOwn && arguments.empty();
+}
+bool StartedByDrop(const std::vector<std::string>& arguments, const Surroundings& surroundings) {
   return surroundings.windowOfItsOwn && arguments.size() == 1 && !arguments[0].starts_with('-');
 }
 
@@ -99,11 +107,11 @@ int RunAndReport(const std::vector<std::string>& arguments, const Surroundings& 
   std::ostream& err = surroundings.err;
   int status = kExitScored;
   try {
-    if (surroundings.windowOfItsOwn && arguments.empty()) {
+    if (StartedByDoubleClick(arguments, surroundings)) {
       out << ShortUsageOf(language);
       return kExitBadInput;
     }
-    const bool dropped = IsDroppedLog(arguments, surroundings);
+    const bool dropped = StartedByDrop(arguments, surroundings);
     const Options options =
         dropped ? DroppedLogOptions(PathOfArgument(arguments.front()))
                 : ParseCommandLine(arguments, TextsFor(surroundings.errOnConsole, language));
@@ -139,7 +147,7 @@ int RunAndReport(const std::vector<std::string>& arguments, const Surroundings& 
 int RunStatsHost(const std::vector<std::string>& arguments, const Surroundings& surroundings) {
   ReportLanguage language = surroundings.userLanguage;
   const int status = RunAndReport(arguments, surroundings, language);
-  if (surroundings.windowOfItsOwn) {
+  if (StartedByDoubleClick(arguments, surroundings) || StartedByDrop(arguments, surroundings)) {
     surroundings.out << "\n"
                      << TextsFor(surroundings.outOnConsole, language).pressEnter << std::flush;
     if (surroundings.waitForEnter) surroundings.waitForEnter();

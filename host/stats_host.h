@@ -23,9 +23,10 @@ struct Surroundings {
   bool outOnConsole = false;
   bool errOnConsole = false;
   ReportLanguage userLanguage = ReportLanguage::kEnglish;  // without --lang
-  // Started from Explorer, in a console window of its own that closes when
-  // the program ends: without a log it shows a short usage, a log dropped
-  // onto it is scored beside the log, and it waits for Enter before it ends.
+  // In a console window of its own that closes when the program ends. Then,
+  // started without arguments it shows a short usage, and a log dropped onto
+  // it (the only argument) is scored beside the log; both wait for Enter
+  // before they end.
   bool windowOfItsOwn = false;
   std::function<bool(const std::filesystem::path& page)> openInBrowser = {};
   std::function<void()> waitForEnter = {};
