@@ -27,7 +27,7 @@ void Apply(Options& options, std::string_view name, const std::string& value,
     options.run.plugin = PathOfArgument(value);
   } else if (name == "--html") {
     if (value.empty()) throw UsageError(std::string(texts.htmlNeedsFile));
-    options.htmlFile = PathOfArgument(value);
+    options.run.htmlFile = PathOfArgument(value);
   } else if (name == "--lang") {
     options.language = ParseReportLanguage(value);
     if (!options.language) throw UsageError(Fill(texts.langValue, {value}));

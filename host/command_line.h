@@ -16,7 +16,6 @@ namespace host {
 
 struct Options {
   RunRequest run;
-  std::optional<std::filesystem::path> htmlFile;
   std::optional<ReportLanguage> language;  // default: the user's
   bool repeats = false;
   bool raw = false;

@@ -31,7 +31,7 @@ Options DroppedLogOptions(const std::filesystem::path& log) {
   options.run.workingFolder = NewFolderBeside(log);
   std::filesystem::path page = options.run.workingFolder / log.stem();
   page += ".html";
-  options.htmlFile = page;
+  options.run.htmlFile = page;
   return options;
 }
 

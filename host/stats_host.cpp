@@ -1,5 +1,6 @@
 #include "host/stats_host.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <new>
 #include <optional>
@@ -59,7 +60,7 @@ int Run(const Options& options, ReportLanguage language, const Surroundings& sur
   const ConsoleTexts& outTexts = TextsFor(surroundings.outOnConsole, language);
   const ConsoleTexts& errTexts = TextsFor(surroundings.errOnConsole, language);
   std::optional<fs::path> htmlFile;  // relative to where we were started
-  if (options.htmlFile) htmlFile = fs::absolute(*options.htmlFile);
+  if (options.run.htmlFile) htmlFile = fs::absolute(*options.run.htmlFile);
 
   // What the reports need besides the plug-in's answers, found as the QSOs are
   // handed over.
@@ -72,6 +73,7 @@ int Run(const Options& options, ReportLanguage language, const Surroundings& sur
   RunResult result = ScoreLog(options.run, errTexts.run, surroundings.err, observers);
   if (htmlFile) WriteHtmlReport(*htmlFile, language, tours, repeats, errTexts, result);
   std::ostream& out = surroundings.out;
+  errno = 0;  // to tell why the report can not be written, if it can not
   if (options.raw) {
     out << result.summaryText;
   } else {
@@ -136,7 +138,9 @@ int RunAndReport(const std::vector<std::string>& arguments, const Surroundings& 
     return kExitFailed;
   }
   if (!out.flush()) {
-    err << "stats-host: " << TextsFor(surroundings.errOnConsole, language).reportNotWritten << "\n";
+    const ConsoleTexts& texts = TextsFor(surroundings.errOnConsole, language);
+    err << "stats-host: " << texts.reportNotWritten
+        << (errno != 0 ? ": " + SystemErrorText(errno, texts.run) : std::string()) << "\n";
     if (status == kExitScored) status = kExitIncomplete;
   }
   return status;

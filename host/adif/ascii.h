@@ -2,6 +2,9 @@
 
 // ASCII-only text helpers: bytes above 127 (Windows-1251, UTF-8) stay as they are.
 
+#include <algorithm>
+#include <cstddef>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -32,16 +35,32 @@ inline std::string LowerCopy(std::string_view text) {
 // Without leading and trailing spaces, tabs, CR and LF.
 inline std::string_view Trimmed(std::string_view text) {
   constexpr std::string_view kBlanks = " \t\r\n";
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  if (text.empty() || (!blank(text.front()) && !blank(text.back()))) return text;
   const auto first = text.find_first_not_of(kBlanks);
   if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-// In double quotes, as messages show a text from the log.
-inline std::string Quoted(std::string_view text) {
-  std::string quoted(1, '"');
-  quoted.append(text).push_back('"');
-  return quoted;
+// One digit 0 to 9 or more, and nothing else.
+inline bool IsDigits(std::string_view text) {
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// GroupedDigits with this never groups.
+inline constexpr std::size_t kUngrouped = std::numeric_limits<std::size_t>::max();
+
+// Digits in groups of three from the right, a blank between them ("10 220"),
+// when there are `shortest` of them or more; any other text as it is.
+inline std::string GroupedDigits(std::string_view text, std::size_t shortest) {
+  if (text.size() < shortest || !IsDigits(text)) return std::string(text);
+  std::string grouped;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (i > 0 && (text.size() - i) % 3 == 0) grouped += ' ';
+    grouped += text[i];
+  }
+  return grouped;
 }
 
 }  // namespace host

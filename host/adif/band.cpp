@@ -13,7 +13,7 @@ struct NamedBand {
   BandEdges edges;
 };
 
-// The ADIF band table up to the highest band whose hertz fit in 32 bits.
+// The ADIF band table.
 constexpr NamedBand kBands[] = {
     {"2190", {135700, 137800}},
     {"630", {472000, 479000}},
@@ -39,6 +39,15 @@ constexpr NamedBand kBands[] = {
     {"23cm", {1240000000, 1300000000}},
     {"13cm", {2300000000u, 2450000000u}},
     {"9cm", {3300000000u, 3500000000u}},
+    {"6cm", {5650000000u, 5925000000u}},
+    {"3cm", {10000000000u, 10500000000u}},
+    {"1.25cm", {24000000000u, 24250000000u}},
+    {"6mm", {47000000000u, 47200000000u}},
+    {"4mm", {75500000000u, 81000000000u}},
+    {"2.5mm", {119980000000u, 123000000000u}},
+    {"2mm", {134000000000u, 149000000000u}},
+    {"1mm", {241000000000u, 250000000000u}},
+    {"submm", {300000000000u, 7500000000000u}},
 };
 
 }  // namespace
@@ -52,6 +61,12 @@ std::string HostBandName(std::string_view adifBand) {
   return name;
 }
 
+std::string AdifBandName(std::string_view hostBand) {
+  const bool metreBand =
+      !hostBand.empty() && hostBand.find_first_not_of("0123456789.") == std::string_view::npos;
+  return std::string(hostBand) + (metreBand ? "m" : "");
+}
+
 std::optional<BandEdges> EdgesOfBand(std::string_view hostBand) {
   const auto found = std::find_if(std::begin(kBands), std::end(kBands),
                                   [&](const NamedBand& band) { return band.name == hostBand; });
@@ -59,7 +74,7 @@ std::optional<BandEdges> EdgesOfBand(std::string_view hostBand) {
   return found->edges;
 }
 
-std::optional<std::string> BandForFrequency(std::uint32_t hertz) {
+std::optional<std::string> BandForFrequency(std::uint64_t hertz) {
   const auto found = std::find_if(std::begin(kBands), std::end(kBands), [&](const NamedBand& band) {
     return hertz >= band.edges.lowestHz && hertz <= band.edges.highestHz;
   });

@@ -11,8 +11,8 @@
 namespace host {
 
 struct BandEdges {
-  std::uint32_t lowestHz;
-  std::uint32_t highestHz;
+  std::uint64_t lowestHz;
+  std::uint64_t highestHz;
 };
 
 // The ADIF BAND value in the host's form: blanks trimmed, lower case, and the
@@ -20,13 +20,15 @@ struct BandEdges {
 // stays "70cm").
 std::string HostBandName(std::string_view adifBand);
 
-// The edges of a band of the ADIF band table by its name in the host's form,
-// or nothing for a name that is not in the table (or lies above the 32-bit
-// hertz the host can hold).
+// The band's ADIF name: a metre band's host name with its "m" back ("80m").
+std::string AdifBandName(std::string_view hostBand);
+
+// The edges of a band of the ADIF band table (2190m up to submm) by its name
+// in the host's form, or nothing for a name that is not in the table.
 std::optional<BandEdges> EdgesOfBand(std::string_view hostBand);
 
 // The band that holds the frequency, by the amateur band edges of the ADIF band
 // table (edges included), or nothing outside every band.
-std::optional<std::string> BandForFrequency(std::uint32_t hertz);
+std::optional<std::string> BandForFrequency(std::uint64_t hertz);
 
 }  // namespace host

@@ -11,7 +11,10 @@ PassCounts ReadQsos(ByteSource& source, const std::optional<std::string>& ownCal
   HostQso qso;
   while (const AdifRecord* record = reader.Next()) {
     ++counts.records;
-    if (auto reason = MapRecord(*record, ownCall, qso, warn)) {
+    auto reason = record->cutShort.empty()
+                      ? MapRecord(*record, ownCall, qso, warn)
+                      : std::optional<std::string>(std::string(record->cutShort));
+    if (reason) {
       warn(LogWarning{record->number, record->offset, std::move(*reason), true});
       continue;
     }

@@ -16,6 +16,10 @@ struct QsoDate {
   int day = 0;    // 1..31, within the month
 };
 
+// The last moment whose date the plug-in writes, 31 December 9999 00:00 as an
+// OLE date: it writes any later one as an empty date.
+inline constexpr double kLastDateThePluginWrites = 2958465.0;
+
 // "YYYYMMDD", a real calendar day of the years 1900 to 9999.
 std::optional<QsoDate> ParseAdifDate(std::string_view text);
 

@@ -15,8 +15,9 @@
 namespace host {
 
 struct HostQso {
-  std::size_t record = 0;  // the ADIF record it came from
-  std::string ownCall;     // --call, else STATION_CALLSIGN, else OPERATOR
+  std::size_t record = 0;    // the ADIF record it came from
+  std::uint64_t offset = 0;  // the record's byte offset
+  std::string ownCall;       // --call, else STATION_CALLSIGN, else OPERATOR
   std::string call;
   QsoDate date;
   int secondOfDay = 0;
@@ -29,10 +30,13 @@ struct HostQso {
   std::string band;
 };
 
-// Maps the record into `qso`, whose texts are reused. Returns why the record
-// can not be a QSO: no CALL, no valid QSO_DATE or TIME_ON, neither a BAND nor
-// a usable FREQ (see ChooseFrequency), or a control byte (CR, LF, NUL, ...) in
-// a text handed to the plug-in; nothing when it is one. What was repaired goes
+// Maps the record into `qso`, whose texts are reused. Every text handed over
+// loses the blanks and line breaks at its ends, with a warning; TIME_OFF
+// stands in for a missing TIME_ON, with a warning. Returns why the record can
+// not be a QSO: no CALL, no valid QSO_DATE or time, a moment after the last
+// one the plug-in can write, no band (see ChooseFrequency), a control byte
+// (CR, LF, NUL, ...) inside a text handed to the plug-in, or a field it reads
+// that was too large to keep; nothing when it is one. What was repaired goes
 // to `warn`. `ownCall`, when given, replaces the record's own call.
 std::optional<std::string> MapRecord(const AdifRecord& record,
                                      const std::optional<std::string>& ownCall, HostQso& qso,

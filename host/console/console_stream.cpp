@@ -2,14 +2,10 @@
 
 #include <algorithm>
 
+#include "host/adif/text_encoding.h"
 #include "host/report/html_text.h"
 
 namespace host {
-namespace {
-
-bool StartsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
-
-}  // namespace
 
 std::vector<std::string> WrapLine(std::string_view utf8, std::size_t columns) {
   const std::size_t indent = std::min(utf8.find_first_not_of(' '), utf8.size());
@@ -26,7 +22,7 @@ std::vector<std::string> WrapLine(std::string_view utf8, std::size_t columns) {
     std::size_t blanks = 0;
     std::size_t wideBlanks = 0;
     for (; end < rest.size(); ++end) {
-      if (!StartsCharacter(rest[end])) continue;
+      if (!StartsUtf8Character(rest[end])) continue;
       if (rest[end] == ' ' && end > leading && rest[end - 1] != ' ') {
         blanks = end;
         if (end + 1 < rest.size() && rest[end + 1] == ' ' && 2 * width >= columns) {

@@ -37,7 +37,8 @@ Options:
                      plug-in scripted answers on standard input: empty lines,
                      which keep every value and confirm)
   --call CALL        own call sign (default: STATION_CALLSIGN, else OPERATOR,
-                     of each QSO; the first QSO's for the summary)
+                     of each QSO; the first one in the log for the summary
+                     and the Cabrillo log)
   --date YYYY-MM-DD  contest date of the summary (default: the first QSO's)
   --repeats          list the QSOs that the plug-in's tour check would have
                      warned about when they were logged (see below)
@@ -45,8 +46,9 @@ Options:
                      tabs) and nothing else
   --html FILE        also write the report as one HTML page with charts:
                      the result by band, tours by band, CW/SSB/digital, the
-                     refused QSOs and the tour repeats (a relative FILE is
-                     taken from the current folder, not from --dir)
+                     refused QSOs, the records not scored and the tour
+                     repeats (a relative FILE is taken from the current
+                     folder, not from --dir)
   --lang ru|en       language of the HTML page and of what stats-host shows
                      in a console window (default: the user's language if it
                      is Russian, else English); what goes to a file or a
@@ -64,7 +66,8 @@ Started from Explorer (Windows):
 
 How the log is read (ADIF 3, .adi):
   CALL                 the worked station
-  QSO_DATE, TIME_ON    YYYYMMDD and HHMM or HHMMSS, UTC
+  QSO_DATE, TIME_ON    YYYYMMDD and HHMM or HHMMSS, UTC; TIME_OFF where
+                       there is no TIME_ON
   FREQ                 MHz, rounded to the nearest hertz (7.0119999 is
                        7012000 Hz)
   BAND                 "160m" is passed as "160"; without BAND the band
@@ -80,21 +83,31 @@ How the log is read (ADIF 3, .adi):
 
   Taken as they are: field names in any case, a header or none, a BOM, CR LF
   or LF, type indicators, APP_ and USERDEF fields, texts as the bytes of the
-  file (Windows-1251 or UTF-8).
-  Repaired, with a warning that names the record and the byte offset: a
-  length that runs into a following tag (the value ends at the tag); text
-  between fields (ignored); a field given twice in a record (the first
-  counts); a last record without <EOR> (taken); FREQ with a decimal comma (a
-  point); FREQ in kHz (taken as kHz when its value / 1000 lies in BAND, or
-  without BAND in an amateur band); FREQ that is not a number or lies in no
-  band (BAND's lower edge instead); FREQ outside BAND (both passed).
-  Skipped, with a warning (exit status 3): a record without CALL, without a
-  valid QSO_DATE or TIME_ON, with neither BAND nor a FREQ in an amateur band,
-  or with a control byte (CR, LF, NUL...) in a text handed to the plug-in.
-  Refused, with nothing scored or written (exit status 2): a tag that never
-  closes, a tag without a name or a length, a length that is not a number, a
-  value that runs past the end of the file, a record over 16 MiB, an <EOH>
-  after the first record.
+  file (Windows-1251 or UTF-8), and every value whose stated length ends at
+  a blank, a tag or the end of the file, even one that holds a tag.
+  Repaired, with a warning that names the record (or the header) and the byte
+  offset: a length that ends elsewhere and runs over a tag (the value ends at
+  the tag); a length that counted UTF-8 characters (read so where that ends
+  at a tag); text, or a tag without a length such as <EOF>, between fields or
+  records (ignored); a second header (ignored); a field given twice in a
+  record (the first counts); a last record without <EOR> (taken); a value
+  that makes a record longer than 16 MiB (dropped); a UTF-16 file (read as
+  UTF-8); blanks and line breaks at the ends of a field handed over
+  (trimmed); a BAND spelled "80 m" or "3.5MHz" (read as 80m); a BAND that
+  names no band (the band of FREQ); FREQ with a decimal comma (a point); FREQ
+  in kHz (taken as kHz when its value / 1000 lies in BAND, or without BAND in
+  an amateur band); FREQ in Hz (when its value / 10^6 lies in BAND); FREQ
+  that is not a number or lies in no band (BAND's lower edge instead); FREQ
+  outside BAND (both passed); a band above 4 294 967 295 Hz, the most the
+  plug-in's 32-bit hertz can hold (0 Hz passed).
+  Skipped, with a warning (exit status 3): a record that the file ends inside,
+  a record without CALL, without a valid QSO_DATE or time, after
+  9999-12-31 00:00 (the plug-in would write no date), without a band from
+  BAND or FREQ, with a control byte (CR, LF, NUL...) inside a text handed to
+  the plug-in, or with a field handed over that was dropped for its size.
+  Refused, with nothing scored or written (exit status 2): a file that is not
+  ADIF at all (no tag; header text without <EOH> in its first 16 MiB), a
+  UTF-16 file with a broken character.
 
 Tour repeats (--repeats):
   While a call is typed, the plug-in (CheckCall0) warns about a QSO with the
@@ -111,8 +124,8 @@ Exit status:
      written (QSOs that the contest rules refuse are a normal result)
   1  the working folder can not be used, or memory ran out: nothing is
      scored then, and no file is left holding a part of the log
-  2  a bad command line, a log that can not be read or is malformed (the
-     message gives the record and the byte offset, counted from 0), or a
+  2  a bad command line, a log that can not be read or is no ADIF log, an
+     output that would overwrite the log or a file of the plug-in's, or a
      plug-in that can not be loaded; nothing is written
   3  the report is printed, but records were skipped, or err.txt, ZORVA.ini,
      the Cabrillo log, the HTML page or the report itself could not be
@@ -152,7 +165,8 @@ cabrillo.ini той же папки. Как и в программе-журна�
                      стандартный ввод: пустые строки, которые оставляют все
                      значения и подтверждают их)
   --call ПОЗЫВНОЙ    свой позывной (по умолчанию STATION_CALLSIGN, иначе
-                     OPERATOR каждого QSO; для итогов — первого QSO)
+                     OPERATOR каждого QSO; для итогов и отчёта Cabrillo —
+                     первый такой в журнале)
   --date ГГГГ-ММ-ДД  дата соревнования в итогах (по умолчанию — первого QSO)
   --repeats          перечислить QSO, о которых проверка тура в модуле
                      предупредила бы при вводе (см. ниже)
@@ -160,9 +174,9 @@ cabrillo.ini той же папки. Как и в программе-журна�
                      табуляции) и больше ничего
   --html ФАЙЛ        записать ещё и отчёт — одну HTML-страницу с графиками:
                      результат по диапазонам, туры по диапазонам, CW, SSB и
-                     цифровые виды, незасчитанные QSO и повторы в туре
-                     (относительный путь ФАЙЛ берётся от текущей папки, а не
-                     от --dir)
+                     цифровые виды, незасчитанные QSO, не переданные модулю
+                     записи и повторы в туре (относительный путь ФАЙЛ
+                     берётся от текущей папки, а не от --dir)
   --lang ru|en       язык HTML-страницы и того, что stats-host показывает в
                      окне консоли (по умолчанию — язык пользователя, если он
                      русский, иначе английский); вывод в файл или канал
@@ -180,7 +194,8 @@ cabrillo.ini той же папки. Как и в программе-журна�
 
 Как читается журнал (ADIF 3, .adi):
   CALL                 позывной корреспондента
-  QSO_DATE, TIME_ON    ГГГГММДД и ЧЧММ или ЧЧММСС, UTC
+  QSO_DATE, TIME_ON    ГГГГММДД и ЧЧММ или ЧЧММСС, UTC; TIME_OFF, если нет
+                       TIME_ON
   FREQ                 МГц, с округлением до герца (7.0119999 — это
                        7012000 Гц)
   BAND                 "160m" передаётся как "160"; без BAND диапазон
@@ -196,21 +211,34 @@ cabrillo.ini той же папки. Как и в программе-журна�
 
   Принимаются как есть: имена полей в любом регистре, заголовок или его
   отсутствие, метка порядка байтов, CR LF или LF, указатели типа, поля APP_ и
-  USERDEF, тексты — байтами файла (Windows-1251 или UTF-8).
-  Исправляются, с предупреждением о номере записи и смещении в байтах: длина,
-  заходящая на следующий тег (значение кончается у тега); текст между полями
-  (не учитывается); поле, повторённое в записи (действует первое значение);
-  последняя запись без <EOR> (принимается); FREQ с десятичной запятой (как с
-  точкой); FREQ в кГц (принимается как кГц, если значение / 1000 лежит в BAND,
-  а без BAND — в любительском диапазоне); FREQ, которое не число или не лежит
-  ни в одном диапазоне (вместо него нижняя граница BAND); FREQ вне BAND
-  (передаются оба).
-  Пропускаются, с предупреждением (код 3): запись без CALL, без правильных
-  QSO_DATE или TIME_ON, без BAND и без FREQ в любительском диапазоне, или с
-  управляющим байтом (CR, LF, NUL...) в тексте, который передаётся модулю.
-  Отвергаются, ничего не подсчитано и не записано (код 2): незакрытый тег, тег
-  без имени или длины, длина не числом, значение за концом файла, запись
-  больше 16 МиБ, <EOH> после первой записи.
+  USERDEF, тексты — байтами файла (Windows-1251 или UTF-8), а также любое
+  значение, заявленная длина которого кончается у пробела, у тега или в конце
+  файла, даже если внутри него есть тег.
+  Исправляются, с предупреждением о номере записи (или о заголовке) и
+  смещении в байтах: длина, которая кончается в другом месте и заходит на тег
+  (значение кончается у тега); длина, посчитанная в символах UTF-8 (так и
+  читается, если так она кончается у тега); текст или тег без длины, например
+  <EOF>, между полями или записями (не учитывается); второй заголовок (не
+  учитывается); поле, повторённое в записи (действует первое значение);
+  последняя запись без <EOR> (принимается); значение, с которым запись длиннее
+  16 МиБ (отбрасывается); файл в UTF-16 (читается как UTF-8); пробелы и
+  переводы строки по краям поля, которое передаётся модулю (убираются); BAND
+  в виде "80 m" или "3.5MHz" (читается как 80m); BAND, который не называет
+  диапазона (берётся диапазон FREQ); FREQ с десятичной запятой (как с точкой);
+  FREQ в кГц (принимается как кГц, если значение / 1000 лежит в BAND, а без
+  BAND — в любительском диапазоне); FREQ в Гц (если значение / 10^6 лежит в
+  BAND); FREQ, которое не число или не лежит ни в одном диапазоне (вместо
+  него нижняя граница BAND); FREQ вне BAND (передаются оба); диапазон выше
+  4 294 967 295 Гц — больше, чем вмещают 32-битные герцы модуля (передаётся
+  0 Гц).
+  Пропускаются, с предупреждением (код 3): запись, внутри которой кончается
+  файл, запись без CALL, без правильных QSO_DATE или времени, позже
+  9999-12-31 00:00 (модуль не записал бы дату), без диапазона по BAND или
+  FREQ, с управляющим байтом (CR, LF, NUL...) внутри текста, который
+  передаётся модулю, или с передаваемым полем, отброшенным из-за размера.
+  Отвергаются, ничего не подсчитано и не записано (код 2): файл, который
+  вовсе не ADIF (нет ни одного тега; текст заголовка без <EOH> в первых
+  16 МиБ), файл в UTF-16 с испорченным символом.
 
 Повторы в туре (--repeats):
   Пока позывной набирается, модуль (CheckCall0) предупреждает о QSO с тем же
@@ -227,9 +255,9 @@ cabrillo.ini той же папки. Как и в программе-журна�
      правила соревнования не засчитывают, — обычный результат)
   1  рабочая папка недоступна или не хватило памяти: тогда ничего не
      подсчитано, и ни в одном файле не осталось части журнала
-  2  ошибка в командной строке, журнал не читается или испорчен (в сообщении
-     номер записи и смещение в байтах от 0) или модуль не загружается; ничего
-     не записано
+  2  ошибка в командной строке, журнал не читается или вовсе не ADIF, вывод
+     записал бы поверх журнала или файла модуля, или модуль не загружается;
+     ничего не записано
   3  отчёт выведен, но записи пропущены, или не удалось записать err.txt,
      ZORVA.ini, отчёт Cabrillo, HTML-страницу или сам отчёт, или не удалось
      показать окно данных станции для --confirm-details (stats-host сообщает,

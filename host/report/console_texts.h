@@ -9,6 +9,7 @@
 #include <array>
 #include <string_view>
 
+#include "host/adif/ascii.h"
 #include "host/report/report_language.h"
 #include "host/run/run_texts.h"
 
@@ -22,7 +23,8 @@ struct SummaryWords {
   std::string_view contestant;  // before the call
   std::string_view score;       // before the score
   std::string_view metres;      // after a band named by its wavelength in metres
-  bool groupDigits = false;     // 10 220 rather than 10220
+  // Numbers of this many digits or more are grouped: 10 220 rather than 10220.
+  std::size_t groupedDigits = kUngrouped;
 };
 
 struct ConsoleTexts {
@@ -41,7 +43,10 @@ struct ConsoleTexts {
   std::string_view cabrilloLog;   // the file or notWritten
   std::string_view settingsFile;  // notWritten
   std::string_view htmlReport;    // the file or notWritten
-  std::string_view skipped;       // skipped records, all records
+  std::string_view notInResult;   // skipped records, all records: at the top
+  std::string_view skipped;       // skipped records, all records: over their list
+  std::string_view skippedByte;   // where a skipped record begins
+  std::string_view skippedMore;   // how many more were skipped than listed
   std::string_view notWritten;    // the file, why
   bool dayFirstDates = false;     // 18.02.2024 rather than 2024-02-18
 

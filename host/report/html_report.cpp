@@ -38,6 +38,11 @@ std::string Header(const PluginSummary& summary, const HtmlReportInput& input,
               summary.score ? Int(*summary.score) : std::string("&#8212;")) +
          fact("cabrillo-file", texts.cabrilloFile,
               input.cabrilloFile ? HtmlText(*input.cabrilloFile) : Text(texts.noCabrilloFile)) +
+         (input.skipped == 0
+              ? std::string()
+              : fact("skipped-count", texts.skippedHeading,
+                     Int(static_cast<long long>(input.skipped)) + " " + Text(texts.of) + " " +
+                         Int(static_cast<long long>(input.records)))) +
          "</dl>\n</header>\n";
 }
 
@@ -147,7 +152,11 @@ std::string_view Reason(const RefusedQso& qso, const ReportTexts& texts) {
     return line.size() >= ending.size() && line.substr(line.size() - ending.size()) == ending;
   };
   if (endsWith(stats::kNoContestModeEnding)) return texts.reasonMode;
-  if (endsWith(stats::kNoRxNumberEnding)) return texts.reasonNumber;
+  if (endsWith(stats::kNoRxNumberEnding)) {
+    // The plug-in says this when either number is missing; the log tells which.
+    if (!qso.noSentNumber) return texts.reasonNumber;
+    return qso.noReceivedNumber ? texts.reasonNumbers : texts.reasonSentNumber;
+  }
   return texts.reasonOther;
 }
 
@@ -165,6 +174,24 @@ std::string RefusedSection(const std::vector<RefusedQso>& refused, const ReportT
   }
   table += "</tbody>\n</table>\n";
   return HtmlSection("refused", heading, Note(texts.refusedNote) + table);
+}
+
+std::string SkippedSection(const HtmlReportInput& input, const ReportTexts& texts) {
+  std::string table = "<table id=\"skipped-table\">\n<thead><tr><th>" + Text(texts.record) +
+                      "</th><th>" + Text(texts.byte) + "</th><th>" + Text(texts.said) +
+                      "</th></tr></thead>\n<tbody>\n";
+  for (const SkippedRecord& skipped : input.skippedRecords) {
+    table += "<tr>" + NumberCell(static_cast<long long>(skipped.record)) +
+             NumberCell(static_cast<long long>(skipped.offset)) + "<td>";
+    for (std::size_t i = 0; i < skipped.warnings.size(); ++i) {
+      table += (i > 0 ? "<br>" : "") + HtmlText(skipped.warnings[i]);
+    }
+    table += "</td></tr>\n";
+  }
+  table += "</tbody>\n</table>\n";
+  return HtmlSection("skipped",
+                     Text(texts.skippedHeading) + ": " + Int(static_cast<long long>(input.skipped)),
+                     Note(texts.skippedNote) + table);
 }
 
 std::string RepeatsSection(const std::vector<TourRepeat>& repeats, const ReportTexts& texts) {
@@ -209,6 +236,9 @@ HtmlReportInput ReportInputOfRun(const RunResult& result, const TourMatrix& tour
   input.tours = tours;
   input.refused = result.refused;
   input.repeats = repeats;
+  input.records = result.records;
+  input.skipped = result.skipped;
+  input.skippedRecords = result.skippedRecords;
   return input;
 }
 
@@ -224,6 +254,7 @@ std::string HtmlReport(const HtmlReportInput& input, ReportLanguage language) {
                       Header(summary, input, texts) + BandsSection(summary, texts) +
                           ToursSection(input.tours.Table(bandOrder), texts) +
                           ModesSection(summary, texts) + RefusedSection(input.refused, texts) +
+                          (input.skipped == 0 ? std::string() : SkippedSection(input, texts)) +
                           RepeatsSection(input.repeats, texts) + Footer(texts.footer));
 }
 

@@ -2,7 +2,8 @@
 
 // The contest report as one self-contained HTML page: the header, the plug-in's
 // per-band result, tours by band (table and chart), the CW/SSB/digital split,
-// the refused QSOs and the tour repeats. No script, no file or address outside
+// the refused QSOs, the records that did not reach the plug-in (where there are
+// any) and the tour repeats. No script, no file or address outside
 // the page; the same input gives the same bytes on every build.
 
 #include <optional>
@@ -23,6 +24,9 @@ struct HtmlReportInput {
   TourMatrix tours;                         // the QSOs the plug-in stored
   std::vector<RefusedQso> refused;
   std::vector<TourRepeat> repeats;
+  std::size_t records = 0;  // in the log
+  std::size_t skipped = 0;  // of them, records that did not reach the plug-in
+  std::vector<SkippedRecord> skippedRecords;
 };
 
 // What the page shows of one run, with the tours and the repeats found in it.

@@ -39,9 +39,18 @@ constexpr ReportTexts kEnglish = {
     .problemLine = "Line of err.txt",
     .reasonMode = "Mode not counted in this contest",
     .reasonNumber = "No received number",
+    .reasonSentNumber = "No sent number",
+    .reasonNumbers = "No sent and no received number",
     .reasonOther = "Other",
     .reasonNoLine = "No line in err.txt",
     .none = "None.",
+    .skippedHeading = "Records not scored",
+    .skippedNote =
+        "Records of the log that stats-host could not hand to the plug-in, with what it said "
+        "about them: they are in none of the numbers above.",
+    .of = "of",
+    .byte = "Byte",
+    .said = "Warnings",
     .repeatsHeading = "Repeats within one tour",
     .repeatsNote =
         "QSOs that the plug-in's tour check would have warned about when they were "
@@ -87,9 +96,18 @@ constexpr ReportTexts kRussian = {
     .problemLine = "Строка err.txt",
     .reasonMode = "Вид работы не засчитывается в соревновании",
     .reasonNumber = "Нет принятого номера",
+    .reasonSentNumber = "Нет переданного номера",
+    .reasonNumbers = "Нет ни переданного, ни принятого номера",
     .reasonOther = "Другая",
     .reasonNoLine = "Нет строки в err.txt",
     .none = "Нет.",
+    .skippedHeading = "Записи, не переданные модулю",
+    .skippedNote =
+        "Записи журнала, которые stats-host не смог передать модулю, и что о них сказано: "
+        "ни в одно из чисел выше они не вошли.",
+    .of = "из",
+    .byte = "Байт",
+    .said = "Предупреждения",
     .repeatsHeading = "Повторы в одном туре",
     .repeatsNote =
         "QSO, о которых проверка тура предупредила бы при вводе: тот же позывной, "

@@ -41,9 +41,17 @@ struct ReportTexts {
   std::string_view problemLine;
   std::string_view reasonMode;
   std::string_view reasonNumber;
+  std::string_view reasonSentNumber;
+  std::string_view reasonNumbers;
   std::string_view reasonOther;
   std::string_view reasonNoLine;
   std::string_view none;
+  // records that did not reach the plug-in
+  std::string_view skippedHeading;
+  std::string_view skippedNote;
+  std::string_view of;
+  std::string_view byte;
+  std::string_view said;
   // tour repeats
   std::string_view repeatsHeading;
   std::string_view repeatsNote;

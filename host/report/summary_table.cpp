@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "host/adif/ascii.h"
+#include "host/adif/text_encoding.h"
 #include "host/run/plugin_summary.h"
 #include "stats/public/plugin_names.h"
 
@@ -27,33 +28,10 @@ std::string JoinFilled(const Cells& cells) {
   return text;
 }
 
-// Characters on the screen: UTF-8 continuation bytes take no column.
-std::size_t Columns(std::string_view text) {
-  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
-}
-
 std::string Padded(const std::string& cell, std::size_t width, bool left) {
-  const std::size_t columns = Columns(cell);
+  const std::size_t columns = Utf8Length(cell);
   const std::string fill(width > columns ? width - columns : 0, ' ');
   return left ? cell + fill : fill + cell;
-}
-
-bool IsNumber(std::string_view text) {
-  return !text.empty() &&
-         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// 10 220: groups of three digits from the right, in numbers of five digits or more.
-std::string Grouped(const std::string& number, bool group) {
-  if (!group || !IsNumber(number) || number.size() < 5) return number;
-  std::string text;
-  for (std::size_t i = 0; i < number.size(); ++i) {
-    if (i > 0 && (number.size() - i) % 3 == 0) text += ' ';
-    text += number[i];
-  }
-  return text;
 }
 
 // The plug-in's own words in a cell of the table, in `words`.
@@ -63,12 +41,12 @@ std::string TableCell(const std::string& cell, bool first, const SummaryWords& w
   if (first) {
     if (cell.empty()) return std::string(words.bandHeading);
     if (cell == stats::kSummaryTotal) return std::string(words.total);
-    return IsNumber(cell) ? cell + std::string(words.metres) : cell;
+    return IsDigits(cell) ? cell + std::string(words.metres) : cell;
   }
   for (std::size_t i = 0; i < std::size(kHeadings); ++i) {
     if (cell == kHeadings[i]) return std::string(words.columns[i]);
   }
-  return Grouped(cell, words.groupDigits);
+  return GroupedDigits(cell, words.groupedDigits);
 }
 
 // A line of one cell: the contestant and the score get their labels in `words`.
@@ -78,7 +56,7 @@ std::string LabelledLine(const std::string& line, const SummaryWords& words) {
   }
   if (line.starts_with(stats::kSummaryScore)) {
     return std::string(words.score) +
-           Grouped(line.substr(stats::kSummaryScore.size()), words.groupDigits);
+           GroupedDigits(line.substr(stats::kSummaryScore.size()), words.groupedDigits);
   }
   return line;
 }
@@ -94,7 +72,7 @@ std::string FormatSummaryTable(std::string_view summaryText, const SummaryWords&
     for (std::size_t i = 0; i < cells.size(); ++i) cells[i] = TableCell(cells[i], i == 0, words);
     if (widths.size() < cells.size()) widths.resize(cells.size(), 0);
     for (std::size_t i = 0; i < cells.size(); ++i) {
-      widths[i] = std::max(widths[i], Columns(cells[i]));
+      widths[i] = std::max(widths[i], Utf8Length(cells[i]));
     }
   }
 

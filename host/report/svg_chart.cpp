@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "host/adif/text_encoding.h"
 #include "host/report/html_text.h"
 
 namespace host {
@@ -60,10 +61,7 @@ std::string Int(long long value) { return std::to_string(value); }
 // Width in pixels of a text at `fontSize` in DejaVu Sans, the widest of the
 // fonts the page names (its digits are 0.64 em), rounded up.
 int TextWidth(std::string_view utf8, int fontSize) {
-  const auto characters = std::count_if(utf8.begin(), utf8.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0u) != 0x80u;
-  });
-  return static_cast<int>(characters) * fontSize * 64 / 100 + 1;
+  return static_cast<int>(Utf8Length(utf8)) * fontSize * 64 / 100 + 1;
 }
 
 std::string PatternId(const std::string& chartId, std::size_t index) {

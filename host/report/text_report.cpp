@@ -54,11 +54,38 @@ std::string FormatRepeats(const std::vector<TourRepeat>& repeats, const ConsoleT
   return text;
 }
 
+// Each skipped record with what was said about it.
+std::string FormatSkipped(const RunResult& result, const ConsoleTexts& texts) {
+  std::string text =
+      "\n" + Fill(texts.skipped, {std::to_string(result.skipped), std::to_string(result.records)}) +
+      "\n";
+  for (const SkippedRecord& skipped : result.skippedRecords) {
+    text += RecordLabel(skipped.record, texts) +
+            Fill(texts.skippedByte, {std::to_string(skipped.offset)}) + "  ";
+    for (std::size_t i = 0; i < skipped.warnings.size(); ++i) {
+      text += (i > 0 ? "; " : "") + skipped.warnings[i];
+    }
+    text += "\n";
+  }
+  if (result.skipped > result.skippedRecords.size()) {
+    text +=
+        Fill(texts.skippedMore, {std::to_string(result.skipped - result.skippedRecords.size())}) +
+        "\n";
+  }
+  return text;
+}
+
 }  // namespace
 
 std::string FormatReport(const RunResult& result, const std::vector<TourRepeat>* repeats,
                          const ConsoleTexts& texts) {
-  std::string text =
+  std::string text;
+  if (result.skipped > 0) {
+    text =
+        Fill(texts.notInResult, {std::to_string(result.skipped), std::to_string(result.records)}) +
+        "\n\n";
+  }
+  text +=
       FormatSummaryTable(result.summaryText, texts.summary) + "\n" + FormatRefused(result, texts);
   if (repeats != nullptr) text.append("\n").append(FormatRepeats(*repeats, texts));
   if (result.cabrilloAsked) {
@@ -74,11 +101,7 @@ std::string FormatReport(const RunResult& result, const std::vector<TourRepeat>*
   if (result.htmlAsked && !result.htmlPage.written) {
     text += "\n" + Fill(texts.htmlReport, {NotWritten(result.htmlPage, texts)}) + "\n";
   }
-  if (result.skipped > 0) {
-    text += "\n" +
-            Fill(texts.skipped, {std::to_string(result.skipped), std::to_string(result.records)}) +
-            "\n";
-  }
+  if (result.skipped > 0) text += FormatSkipped(result, texts);
   return text;
 }
 

@@ -22,6 +22,16 @@ std::FILE* OpenToAppend(const std::filesystem::path& file) {
 
 }  // namespace
 
+std::string SystemErrorText(int error, const RunTexts& texts) {
+  return error == ENOSPC ? std::string(texts.noSpaceLeft) : std::strerror(error);
+}
+
+bool DeviceIsFull(const std::filesystem::path& folder) {
+  std::error_code error;
+  const std::filesystem::space_info space = std::filesystem::space(folder, error);
+  return !error && space.available == 0;
+}
+
 std::optional<std::string> WhyNotWritable(const std::filesystem::path& file,
                                           const RunTexts& texts) {
   std::error_code ignored;
@@ -29,7 +39,7 @@ std::optional<std::string> WhyNotWritable(const std::filesystem::path& file,
   errno = 0;
   std::FILE* opened = OpenToAppend(file);
   if (opened == nullptr) {
-    return std::string(errno != 0 ? std::strerror(errno) : texts.cannotOpen);
+    return errno != 0 ? SystemErrorText(errno, texts) : std::string(texts.cannotOpen);
   }
   std::fclose(opened);
   if (!existed) std::filesystem::remove(file, ignored);
@@ -39,6 +49,9 @@ std::optional<std::string> WhyNotWritable(const std::filesystem::path& file,
 std::optional<std::string> WhyNotReplaceable(const std::filesystem::path& file,
                                              const RunTexts& texts) {
   std::error_code ignored;
+  if (DeviceIsFull(std::filesystem::absolute(file, ignored).parent_path())) {
+    return std::string(texts.noSpaceLeft);
+  }
   if (std::filesystem::is_directory(file, ignored)) return std::string(texts.isAFolder);
   std::filesystem::path partial = file;
   partial += stats::kPartialFileExtension;

@@ -14,8 +14,10 @@ namespace host {
 class RefusedList final : public QsoObserver {
  public:
   void OnQso(const HandedQso& handed) override {
-    if (!handed.stored)
-      refused_.push_back(RefusedQso{handed.qso.record, handed.qso.call, std::nullopt});
+    if (handed.stored) return;
+    refused_.push_back(RefusedQso{handed.qso.record, handed.qso.call, std::nullopt,
+                                  handed.qso.exchangeSent.empty(),
+                                  handed.qso.exchangeReceived.empty()});
   }
   void OnAbandon() noexcept override { std::vector<RefusedQso>().swap(refused_); }
 

@@ -4,6 +4,7 @@
 // the run's observers found, the input of every report on it.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,13 +13,22 @@
 
 namespace host {
 
-// How many warnings a run keeps; all of them are printed as they come.
-inline constexpr std::size_t kKeptWarnings = 1000;
+// How many skipped records a run lists; all of them are counted.
+inline constexpr std::size_t kListedSkippedRecords = 1000;
 
 struct RefusedQso {
   std::size_t record = 0;                  // the ADIF record
   std::string call;                        // as the log has it
   std::optional<std::string> problemLine;  // its line in err.txt, when this run wrote err.txt
+  bool noSentNumber = false;               // the log gave it none
+  bool noReceivedNumber = false;
+};
+
+// A record that did not reach the plug-in.
+struct SkippedRecord {
+  std::size_t record = 0;
+  std::uint64_t offset = 0;
+  std::vector<std::string> warnings;  // what was said about it, the reason for the skip last
 };
 
 struct WrittenFile {
@@ -33,7 +43,7 @@ struct RunResult {
   std::size_t qsos = 0;     // of them, QSOs handed to the plug-in
   std::size_t skipped = 0;  // records that did not reach the plug-in
   std::size_t warningCount = 0;
-  std::vector<LogWarning> warnings;  // the first kKeptWarnings, skipped records included
+  std::vector<SkippedRecord> skippedRecords;  // the first kListedSkippedRecords
 
   std::string summaryText;  // as GetResult0 returned it
   int score = 0;            // what GetResult0 wrote into the host's integer

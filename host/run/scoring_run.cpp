@@ -3,21 +3,27 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <new>
 #include <optional>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
 #include "host/adif/adif_reader.h"
 #include "host/adif/byte_source.h"
 #include "host/adif/log_pass.h"
+#include "host/adif/utf16_bytes.h"
 #include "host/run/details_answer.h"
+#include "host/run/first_pass.h"
 #include "host/run/loaded_plugin.h"
 #include "host/run/output_check.h"
+#include "host/run/output_guard.h"
 #include "host/run/plugin_files.h"
 #include "host/run/plugin_location.h"
 #include "host/run/plugin_summary.h"
 #include "host/run/refused_list.h"
+#include "host/run/warning_printer.h"
 #include "stats/public/plugin_names.h"
 #include "stats/rules/file_base_name.h"
 
@@ -26,25 +32,42 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The plug-in's settings file, with "/" between folders.
-fs::path SettingsFile() {
-  std::string path(stats::kSettingsPath);
+// A path of the plug-in's, relative to the working folder and spelled the
+// Windows way, with "/" between folders.
+fs::path InFolder(std::string_view windowsPath) {
+  std::string path(windowsPath);
   std::replace(path.begin(), path.end(), '\\', '/');
-  return path;
+  return fs::path(path).lexically_normal();
+}
+
+// The plug-in's settings file.
+fs::path SettingsFile() { return InFolder(stats::kSettingsPath); }
+
+// The first bytes of the file, enough to tell its encoding; empty when it can
+// not be read (reading it says why).
+std::string StartOf(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::string start(2, '\0');
+  file.read(start.data(), static_cast<std::streamsize>(start.size()));
+  start.resize(static_cast<std::size_t>(file.gcount()));
+  return start;
 }
 
 // One pass over the log file (`path`, absolute: the run changes folders); a
-// log that breaks the syntax stops the run.
-PassCounts ReadLogFile(const fs::path& path, const RunRequest& request, const RunTexts& texts,
-                       const WarningSink& warn, const std::function<void(const HostQso&)>& take) {
+// file that is no ADIF log stops the run.
+PassCounts ReadLogFile(const fs::path& path, std::optional<Utf16Order> utf16,
+                       const RunRequest& request, const RunTexts& texts, const WarningSink& warn,
+                       const std::function<void(const HostQso&)>& take) {
   const std::string name = request.adifFile.string();
   try {
     FileBytes bytes(path);
-    return ReadQsos(bytes, request.ownCall, warn, take);
+    if (!utf16) return ReadQsos(bytes, request.ownCall, warn, take);
+    Utf16AsUtf8 converted(bytes, *utf16);
+    return ReadQsos(converted, request.ownCall, warn, take);
   } catch (const AdifSyntaxError& error) {
     throw RunError(kExitBadInput, Fill(texts.logMalformed, {name, error.what()}));
-  } catch (const ReadError&) {
-    throw RunError(kExitBadInput, Fill(texts.logUnreadable, {name}));
+  } catch (const ReadError& error) {
+    throw RunError(kExitBadInput, Fill(texts.logUnreadable, {name, error.what()}));
   }
 }
 
@@ -79,7 +102,7 @@ void CheckOutputs(RunResult& result, const OutputsBefore& before, const RunTexts
         result.refused[i].problemLine = std::move((*lines)[i]);
       }
     } else {
-      problemLog.failure = texts.problemLinesMissing;
+      problemLog.failure = DeviceIsFull(".") ? texts.noSpaceLeft : texts.problemLinesMissing;
     }
   }
 
@@ -137,23 +160,35 @@ class PluginFailure : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// What err.txt holds after the plug-in was reset: its banner, unless the
+// device took none.
+std::string_view ProblemLogAfterReset(const RunTexts& texts) {
+  if (ProblemLinesFor(stats::kProblemLogPath, {})) return texts.problemLogBannerOnly;
+  std::error_code error;
+  if (fs::file_size(stats::kProblemLogPath, error) == 0 && !error) return texts.problemLogEmpty;
+  return texts.problemLogNotAfresh;
+}
+
 // Second pass: each QSO goes to the plug-in as soon as it is read, and then to
 // the observers. When memory runs out, on this side or in the plug-in, the
 // observers let go of what they hold and the plug-in is reset again, so that
 // its store is freed and err.txt holds only its banner: no file is left with a
 // part of the log.
-void HandOver(const fs::path& logFile, const RunRequest& request, const RunTexts& texts,
-              LoadedPlugin& plugin, bool problemLogWritable,
+void HandOver(const fs::path& logFile, std::optional<Utf16Order> utf16, const RunRequest& request,
+              const RunTexts& texts, LoadedPlugin& plugin, bool problemLogWritable,
               const std::vector<QsoObserver*>& observers, RunResult& result) {
   std::string failure;
   try {
     RefusalWatch refusals(problemLogWritable);
     ReadLogFile(
-        logFile, request, texts, [](const LogWarning&) {},
+        logFile, utf16, request, texts, [](const LogWarning&) {},
         [&](const HostQso& qso) {
           const bool stored = plugin.Add(qso);
           if (!stored && !refusals.LineWritten()) {
-            throw PluginFailure(Fill(texts.pluginTookNothing, {std::to_string(qso.record)}));
+            throw PluginFailure(
+                Fill(texts.pluginTookNothing,
+                     {std::to_string(qso.record),
+                      DeviceIsFull(".") ? texts.noSpaceLeft : texts.outOfMemoryOrFullDisk}));
           }
           ++result.qsos;
           for (QsoObserver* observer : observers) observer->OnQso(HandedQso{qso, stored});
@@ -168,7 +203,26 @@ void HandOver(const fs::path& logFile, const RunRequest& request, const RunTexts
   }
   for (QsoObserver* observer : observers) observer->OnAbandon();
   plugin.Reset(false, "", std::nullopt);
-  throw RunError(kExitFailed, Fill(texts.nothingScored, {failure}));
+  throw RunError(kExitFailed, Fill(texts.nothingScored, {failure, ProblemLogAfterReset(texts)}));
+}
+
+// The files that no output of the run may be.
+KeptFiles KeptFilesOfRun(const fs::path& logFile, const fs::path& plugin,
+                         const std::string& cabrilloName, const fs::path& workingFolder,
+                         const RunTexts& texts) {
+  std::error_code error;
+  const fs::path folder = fs::absolute(workingFolder, error);
+  const std::string settings = SettingsFile().generic_string();
+  const std::string companion = InFolder(stats::kCompanionCommandLine).generic_string();
+  const std::string problemLog(stats::kProblemLogPath);
+  const std::string cabrilloLines(stats::kCabrilloIncludePath);
+  return {{logFile, std::string(texts.keptLog)},
+          {plugin, std::string(texts.keptPlugin)},
+          {{folder / problemLog, Fill(texts.keptProblemLog, {problemLog})},
+           {folder / settings, Fill(texts.keptSettings, {settings})},
+           {folder / cabrilloName, Fill(texts.keptCabrillo, {cabrilloName})}},
+          {{folder / cabrilloLines, Fill(texts.keptCabrilloLines, {cabrilloLines})},
+           {folder / companion, Fill(texts.keptCompanion, {companion})}}};
 }
 
 }  // namespace
@@ -186,41 +240,55 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
 
   // First pass: the whole log is checked, and every warning given, before
   // anything is written.
-  std::optional<HostQso> first;
+  const std::optional<Utf16Order> utf16 = Utf16OrderOf(StartOf(logFile));
+  if (utf16) err << Fill(texts.logIsUtf16, {name}) << "\n";
+  WarningPrinter printer(err, name, texts);
+  SkippedRecord said;  // about the record being read
   const WarningSink keep = [&](LogWarning warning) {
-    err << Fill(
-               warning.skipped ? texts.warningSkipped : texts.warning,
-               {name, std::to_string(warning.record), std::to_string(warning.offset), warning.text})
-        << "\n";
-    if (warning.skipped) ++result.skipped;
+    printer.Print(warning);
     ++result.warningCount;
-    if (result.warnings.size() < kKeptWarnings) result.warnings.push_back(std::move(warning));
+    if (warning.record != said.record) said = SkippedRecord{warning.record, warning.offset, {}};
+    said.warnings.push_back(std::move(warning.text));
+    if (!warning.skipped) return;
+    ++result.skipped;
+    if (result.skippedRecords.size() < kListedSkippedRecords) {
+      said.offset = warning.offset;
+      result.skippedRecords.push_back(std::move(said));
+    }
+    said = {};
   };
+  FirstPass pass;
   PassCounts counts;
   try {
-    counts = ReadLogFile(logFile, request, texts, keep, [&](const HostQso& qso) {
-      if (!first) first = qso;
-    });
+    counts = ReadLogFile(logFile, utf16, request, texts, keep,
+                         [&](const HostQso& qso) { pass.Take(qso); });
   } catch (const std::bad_alloc&) {
     throw RunError(kExitFailed, std::string(texts.outOfMemoryReading));
   }
+  printer.PrintCounts();
   result.records = counts.records;
-  if (!first) {
+  if (!pass.First()) {
     throw RunError(kExitNothingToScore,
                    counts.records == 0
                        ? Fill(texts.noQsoRecord, {name})
                        : Fill(texts.noScorableRecord, {name, std::to_string(counts.records)}));
   }
 
-  const std::string contestantCall = request.ownCall ? *request.ownCall : first->ownCall;
-  if (contestantCall.empty()) {
-    err << texts.noOwnCall << "\n";
+  const std::string contestantCall = pass.ContestantCall(request.ownCall, name, texts, err);
+  const QsoDate contestDate = request.contestDate ? *request.contestDate : pass.First()->date;
+  const fs::path pluginFile = fs::absolute(request.plugin ? *request.plugin : DefaultPluginPath());
+  result.cabrilloLog.name =
+      stats::FileBaseName(contestantCall) + std::string(stats::kCabrilloExtension);
+  if (const auto clash =
+          OutputOverAKeptFile(KeptFilesOfRun(logFile, pluginFile, result.cabrilloLog.name,
+                                             request.workingFolder, texts),
+                              request.htmlFile, texts)) {
+    throw RunError(kExitBadInput, Fill(texts.outputClash, {*clash}));
   }
-  const QsoDate contestDate = request.contestDate ? *request.contestDate : first->date;
 
   std::optional<LoadedPlugin> plugin;
   try {
-    plugin.emplace(fs::absolute(request.plugin ? *request.plugin : DefaultPluginPath()));
+    plugin.emplace(pluginFile);
   } catch (const PluginLoadError& loadError) {
     throw RunError(
         kExitBadInput,
@@ -234,8 +302,6 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
   result.problemLog.name = std::string(stats::kProblemLogPath);
   result.settingsFile.name = SettingsFile().generic_string();
   result.cabrilloAsked = request.cabrillo;
-  result.cabrilloLog.name =
-      stats::FileBaseName(contestantCall) + std::string(stats::kCabrilloExtension);
   const OutputsBefore before{WhyNotWritable(result.problemLog.name, texts),
                              StampOf(result.cabrilloLog.name)};
   bool detailsConfirmed = true;
@@ -249,7 +315,7 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
   RefusedList refused;
   std::vector<QsoObserver*> all{&refused};
   all.insert(all.end(), observers.begin(), observers.end());
-  HandOver(logFile, request, texts, *plugin, !before.problemLogBlocked, all, result);
+  HandOver(logFile, utf16, request, texts, *plugin, !before.problemLogBlocked, all, result);
   result.refused = refused.Take();
   const PluginResult contest = plugin->Result();
   if (contest.summaryText.empty()) {

@@ -33,6 +33,9 @@ struct RunRequest {
   std::optional<QsoDate> contestDate;
   bool cabrillo = false;
   bool confirmDetails = false;
+  // The HTML page that the program writes after the run (--html): the run does
+  // not start when it would be a file that the run reads or writes.
+  std::optional<std::filesystem::path> htmlFile;
 };
 
 // A run that stops: the exit status and the message.

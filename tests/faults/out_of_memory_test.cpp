@@ -59,7 +59,12 @@ TEST(OutOfMemory, StatsHostStopsWithOneMessageAndNoPartialFile) {
   }
   EXPECT_EQ(StatsHostWithLittleMemory("log.adi"), 1);
   const std::string errors = ReadFileBytes("err-output.txt");
-  EXPECT_EQ(errors.rfind("stats-host: out of memory after ", 0), 0u) << errors;
+  // Whichever allocation fails first: stats-host's own, or the plug-in's, which
+  // then neither stores the QSO nor writes its line in err.txt.
+  EXPECT_TRUE(errors.rfind("stats-host: out of memory after ", 0) == 0 ||
+              errors.rfind("stats-host: the plug-in could not take record ", 0) == 0)
+      << errors;
+  EXPECT_NE(errors.find("nothing was scored"), std::string::npos) << errors;
   EXPECT_EQ(errors.find('\n'), errors.size() - 1) << "one line: " << errors;
   EXPECT_EQ(ReadFileBytes("out.txt"), "");
   EXPECT_EQ(ReadFileBytes("work/err.txt"), "Pesdra VELK TEST UBN file \r\n");

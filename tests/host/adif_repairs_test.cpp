@@ -1,9 +1,10 @@
 // What the reader repairs, and warns about, in logs as other programs really
 // write them: a length counted for other bytes, a field given twice, text
-// between fields.
+// between fields; and the lengths it takes as they stand.
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,44 @@ TEST(AdifRepairs, TextBetweenFieldsIsWarnedAboutUnlessBlank) {
   EXPECT_EQ(read.warnings[1].record, 3u);
   EXPECT_EQ(read.warnings[1].text, "text between fields is ignored: \"x\"");
 }
+
+struct TrustedLength {
+  const char* name;
+  std::string log;  // its first record has the CALL UA3BBB
+  const char* field;
+  const char* value;
+  std::size_t records;
+};
+
+void PrintTo(const TrustedLength& c, std::ostream* os) { *os << c.name; }
+
+class AdifTrustedLengths : public testing::TestWithParam<TrustedLength> {};
+
+// A length that ends at a blank, a tag or the end of the file is right, even
+// when the value holds a tag of its own.
+TEST_P(AdifTrustedLengths, TakeTheValueWhole) {
+  const ReadLog read = ReadAll(GetParam().log);
+  EXPECT_EQ(read.records.size(), GetParam().records);
+  EXPECT_TRUE(read.warnings.empty()) << read.warnings.at(0).text;
+  EXPECT_EQ(read.records.at(0).ValueOr("CALL"), "UA3BBB");
+  EXPECT_EQ(read.records.at(0).ValueOr(GetParam().field), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllCases, AdifTrustedLengths,
+    testing::Values(
+        TrustedLength{"CommentBeforeTheCall",
+                      "<COMMENT:26>pse QSL via <CALL:6>UA3ZZZ" + QsoWith("UA3BBB"), "COMMENT",
+                      "pse QSL via <CALL:6>UA3ZZZ", 1},
+        TrustedLength{"EndOfRecordInAComment",
+                      "<COMMENT:24>I typed <EOR> by mistake" + QsoWith("UA3BBB") + QsoWith("UA3CC"),
+                      "COMMENT", "I typed <EOR> by mistake", 2},
+        TrustedLength{"ExchangeInNotes",
+                      QsoWith("UA3BBB", "<NOTES:33>exch was <SRX_STRING:4>W123 first <SRX:3>123"),
+                      "SRX_STRING", "-", 1},
+        TrustedLength{"BlankAfterTheValue", "<COMMENT:13>see <CALL:1>X \n" + QsoWith("UA3BBB"),
+                      "COMMENT", "see <CALL:1>X", 1}),
+    [](const testing::TestParamInfo<TrustedLength>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace host

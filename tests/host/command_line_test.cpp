@@ -18,7 +18,7 @@ TEST(CommandLine, ReadsEveryOption) {
   ASSERT_TRUE(options.run.contestDate);
   EXPECT_EQ(options.run.contestDate->day, 18);
   EXPECT_EQ(options.run.plugin, "x/Stats.dll");
-  EXPECT_EQ(options.htmlFile, "r.html");
+  EXPECT_EQ(options.run.htmlFile, "r.html");
   EXPECT_EQ(options.language, ReportLanguage::kRussian);
   EXPECT_TRUE(options.run.cabrillo && options.repeats && options.raw && options.run.confirmDetails);
 }
@@ -28,7 +28,7 @@ TEST(CommandLine, DefaultsAndFilesAfterDoubleDash) {
   EXPECT_EQ(options.run.adifFile, "--odd-name.adi");
   EXPECT_EQ(options.run.workingFolder, ".");
   EXPECT_FALSE(options.run.plugin || options.run.ownCall || options.run.contestDate ||
-               options.htmlFile || options.language);
+               options.run.htmlFile || options.language);
   EXPECT_FALSE(options.run.cabrillo || options.repeats || options.raw ||
                options.run.confirmDetails);
 }

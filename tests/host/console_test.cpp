@@ -19,6 +19,7 @@ namespace host {
 namespace {
 
 namespace fs = std::filesystem;
+using host_test::Holds;
 using host_test::ScratchFolder;
 
 TEST(Console, LinesAreConvertedAndWrappedAtTheWriter) {
@@ -64,6 +65,7 @@ struct Window {
         RunStatsHost(arguments, Surroundings{.out = console.Stream(),
                                              .err = err,
                                              .outOnConsole = true,
+                                             .errOnConsole = true,
                                              .userLanguage = ReportLanguage::kRussian,
                                              .windowOfItsOwn = ofItsOwn,
                                              .openInBrowser =
@@ -93,6 +95,22 @@ TEST(Console, TheReportSpeaksRussianAndShowsCyrillicCalls) {
                            fs::absolute(scratch.Path("r.html")).string() + "\n"))
       << window.shown;
   EXPECT_EQ(window.waits, 0);
+}
+
+TEST(Console, SkippedRecordsAndCountedWarningsSpeakRussianToo) {
+  const ScratchFolder scratch;
+  Window window;
+  std::string log;
+  for (int i = 0; i < 12; ++i) log += std::string(kLog) + "<!-- page -->\n";
+  log += "<CALL:5>UA3ZZ<QSO_DATE:8>20240218<BAND:3>80m<MODE:2>CW<EOR>\n";
+  EXPECT_EQ(window.Run({"--dir", scratch.Path("work"), scratch.Write("log.adi", log)}, false),
+            kExitIncomplete);
+  EXPECT_TRUE(window.Shows("В этот результат не вошли записи, не дошедшие до модуля: 1 из 13"))
+      << window.shown;
+  EXPECT_TRUE(window.Shows("Пропущено записей: 1 из 13, они не дошли до модуля:\n  запись   13"))
+      << window.shown;
+  EXPECT_TRUE(Holds(window.err.str(), "log.adi: запись 2, байт ")) << window.err.str();
+  EXPECT_TRUE(Holds(window.err.str(), ": … и ещё таких же: 2 (text between")) << window.err.str();
 }
 
 std::string Utf8Of(const fs::path& path) {

@@ -94,11 +94,13 @@ INSTANTIATE_TEST_SUITE_P(
                       "FREQ \"7.0x\" is not a frequency in MHz; the lower edge of BAND 40m "
                       "(7000000 Hz) is passed instead",
                       ""},
-        FrequencyCase{"TooLargeFallsBackToBand", "7012000", "40m", 7000000, "40",
-                      "too large for MHz", ""},
+        FrequencyCase{"TooLargeFallsBackToBand", "70120000", "40m", 7000000, "40",
+                      "above 4 294 967 295 Hz", ""},
         FrequencyCase{"OutsideTheStatedBandKeepsBoth", "14.025", "40m", 14025000, "40",
                       "FREQ \"14.025\" lies outside BAND 40m; both are passed as they are", ""},
-        FrequencyCase{"UnknownBandKeepsTheFrequency", "27.185", "11m", 27185000, "11", "", ""},
+        FrequencyCase{"UnknownBandAndAFrequencyInNoBand", "27.185", "11m", 0, "", "",
+                      "BAND \"11m\" names no band, and FREQ \"27.185\" lies outside the "
+                      "amateur bands"},
         FrequencyCase{"UnknownBandWithoutFrequency", "", "3cm", 0, "3cm", "0 Hz is passed", ""},
         FrequencyCase{"NeitherBandNorFrequency", "", " ", 0, "", "", "neither BAND nor FREQ"},
         FrequencyCase{"NoBandAndNotANumber", "abc", "", 0, "", "",
@@ -106,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
         FrequencyCase{"NoBandAndOutsideTheBands", "4.5", "", 0, "", "",
                       "no BAND, and FREQ \"4.5\" lies outside the amateur bands"},
         FrequencyCase{"NoBandAndTooLarge", "70120000", "", 0, "", "",
-                      "FREQ \"70120000\" is too large for MHz"}),
+                      "no BAND, and FREQ \"70120000\" lies outside the amateur bands"}),
     [](const testing::TestParamInfo<FrequencyCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

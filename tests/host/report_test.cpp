@@ -79,11 +79,16 @@ TEST(Report, FilesNotWrittenAndSkippedRecordsAreNamed) {
   result.settingsFile.failure = "Permission denied";
   result.records = 7;
   result.skipped = 2;
+  result.skippedRecords = {SkippedRecord{3, 120, {"no CALL"}},
+                           SkippedRecord{6, 400, {"CALL \"A \": trimmed", "no QSO_DATE"}}};
   EXPECT_EQ(FormatReport(result, nullptr),
+            "Not in this result: 2 of 7 records did not reach the plug-in (see the end)\n\n"
             "Score: = 5\n\nRefused by the plug-in: none (err.txt)\n"
             "\nCabrillo log: not written (R3KV.cbr: it is a folder)\n"
             "\nSettings file: not written (Plugins/ZORVA.ini: Permission denied)\n"
-            "\nSkipped: 2 of 7 records did not reach the plug-in (see the warnings)\n");
+            "\nSkipped: 2 of 7 records did not reach the plug-in:\n"
+            "  record    3  byte 120  no CALL\n"
+            "  record    6  byte 400  CALL \"A \": trimmed; no QSO_DATE\n");
 }
 
 }  // namespace

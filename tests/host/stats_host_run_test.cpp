@@ -21,17 +21,11 @@ namespace host {
 namespace {
 
 namespace fs = std::filesystem;
+using host_test::Holds;
 using host_test::Outcome;
+using host_test::Qso;
 using host_test::ScratchFolder;
 using host_test::StatsHost;
-
-std::string Qso(const std::string& call, const std::string& mode, const std::string& received,
-                const std::string& more = "") {
-  return "<CALL:" + std::to_string(call.size()) + ">" + call +
-         "<QSO_DATE:8>20240218<TIME_ON:4>1500<BAND:3>80m<MODE:" + std::to_string(mode.size()) +
-         ">" + mode + "<STX_STRING:3>001<SRX_STRING:" + std::to_string(received.size()) + ">" +
-         received + "<STATION_CALLSIGN:4>R3KV" + more + "<EOR>\n";
-}
 
 // A run with the plug-in of this build in the working folder `work`, started
 // in the scratch folder with the log's name relative to it.
@@ -42,10 +36,6 @@ Outcome Score(const ScratchFolder& scratch, const std::string& log,
   options.insert(options.end(),
                  {"--dir", "work", "--plugin", stats::testing::BuiltPluginPath(), "log.adi"});
   return StatsHost(options);
-}
-
-bool Holds(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
 }
 
 TEST(StatsHostOutputs, FilesThatCanNotBeWrittenAreNamedWithTheReason) {
@@ -160,6 +150,50 @@ TEST(StatsHostExitStatus, AReportThatCanNotBeWrittenIsAnError) {
   EXPECT_EQ(status, kExitIncomplete);
   EXPECT_TRUE(Holds(err.str(), "the report could not be written to standard output")) << err.str();
 }
+
+struct NotCounted {
+  const char* language;
+  std::vector<const char*> page;    // parts of the HTML page
+  std::vector<const char*> report;  // parts of the report on the terminal
+};
+
+void PrintTo(const NotCounted& c, std::ostream* os) { *os << c.language; }
+
+class StatsHostNotCounted : public ::testing::TestWithParam<NotCounted> {};
+
+// Records that never reached the plug-in are listed and counted, and a QSO
+// refused for a missing number names the number the log lacks.
+TEST_P(StatsHostNotCounted, EveryRecordThatDidNotCountIsShown) {
+  const ScratchFolder scratch;
+  const std::string log = Qso("UA3AA", "CW", "123") + "<CALL:5>UA3AB<EOR>\n" +
+                          Qso("UA3AC", "CW", "124") +
+                          Qso("UA3\x01"
+                              "D",
+                              "CW", "125") +
+                          "<CALL:5>UA3AE<QSO_DATE:8>20240218<TIME_ON:4>1500<BAND:3>80m<MODE:2>CW"
+                          "<SRX_STRING:3>126<STATION_CALLSIGN:4>R3KV<EOR>\n";
+  const Outcome run = Score(scratch, log, {"--html", "page.html", "--lang", GetParam().language});
+  EXPECT_EQ(run.status, kExitIncomplete) << run.err;
+  const std::string page = scratch.Read("page.html");
+  for (const char* part : GetParam().page) EXPECT_TRUE(Holds(page, part)) << part;
+  for (const char* part : GetParam().report) EXPECT_TRUE(Holds(run.out, part)) << run.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllCases, StatsHostNotCounted,
+    ::testing::Values(NotCounted{"en",
+                                 {"Records not scored", "id=\"skipped-count\">2 of 5<",
+                                  "no QSO_DATE", "CALL holds the control byte 0x01",
+                                  "No sent number"},
+                                 {"Skipped: 2 of 5 records did not reach the plug-in",
+                                  "  record    2  byte 133  no QSO_DATE\n"}},
+                      NotCounted{"ru",
+                                 {"Записи, не переданные модулю", "id=\"skipped-count\">2 из 5<",
+                                  "Нет переданного номера"},
+                                 {}}),
+    [](const ::testing::TestParamInfo<NotCounted>& info) {
+      return std::string(info.param.language);
+    });
 
 #if !defined(_WIN32)
 TEST(StatsHostStationDetails, WithoutATerminalOnlyConfirmDetailsConfirms) {

@@ -102,4 +102,17 @@ inline Outcome StatsHost(const std::vector<std::string>& arguments) {
   return {status, out.str(), err.str()};
 }
 
+// A QSO of the contest on 80 m from R3KV, as an ADIF record.
+inline std::string Qso(const std::string& call, const std::string& mode,
+                       const std::string& received, const std::string& more = "") {
+  return "<CALL:" + std::to_string(call.size()) + ">" + call +
+         "<QSO_DATE:8>20240218<TIME_ON:4>1500<BAND:3>80m<MODE:" + std::to_string(mode.size()) +
+         ">" + mode + "<STX_STRING:3>001<SRX_STRING:" + std::to_string(received.size()) + ">" +
+         received + "<STATION_CALLSIGN:4>R3KV" + more + "<EOR>\n";
+}
+
+inline bool Holds(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
 }  // namespace host_test

@@ -22,17 +22,15 @@ constexpr char kGoodLog[] =
     "<CALL:5>UA3AA<QSO_DATE:8>20240218<TIME_ON:4>1500<BAND:3>80m<MODE:2>CW"
     "<STX_STRING:3>001<SRX_STRING:3>123<EOR>\n";
 
-TEST(StatsHostBadInput, MalformedLogStopsWithRecordAndOffsetAndWritesNothing) {
+TEST(StatsHostBadInput, FileThatIsNoAdifStopsAndWritesNothing) {
   const ScratchFolder scratch;
-  const std::string log = scratch.Write("bad.adi", std::string(kGoodLog) + "<CALL:12>UA3AB\n");
+  const std::string log = scratch.Write("log.csv", "Call,Date,Time\nUA3AA,20240218,1500\n");
   const Outcome run = StatsHost({"--dir", scratch.Path("work"), "--plugin",
                                  scratch.Path("never-loaded.dll"), "--cabrillo", log});
   EXPECT_EQ(run.status, kExitBadInput);
   EXPECT_EQ(run.out, "");
-  EXPECT_NE(run.err.find(log + ": record 2, byte " + std::to_string(sizeof kGoodLog - 1) + ": "),
-            std::string::npos)
+  EXPECT_NE(run.err.find(log + ": header, byte 0: it is not an ADIF log"), std::string::npos)
       << run.err;
-  EXPECT_NE(run.err.find("runs past the end"), std::string::npos) << run.err;
   EXPECT_FALSE(fs::exists(scratch.Path("work")));
 }
 

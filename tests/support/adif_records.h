@@ -23,6 +23,7 @@ struct OwnedRecord {
   std::size_t number = 0;
   std::uint64_t offset = 0;
   bool terminated = true;
+  std::string cutShort;
   std::vector<OwnedField> fields;
 
   // The first value of the field, or `fallback` when it is missing.
@@ -46,7 +47,8 @@ inline ReadLog ReadAll(std::string_view bytes) {
   host::AdifReader reader(source,
                           [&](host::LogWarning warning) { log.warnings.push_back(warning); });
   while (const host::AdifRecord* record = reader.Next()) {
-    OwnedRecord owned{record->number, record->offset, record->terminated, {}};
+    OwnedRecord owned{
+        record->number, record->offset, record->terminated, std::string(record->cutShort), {}};
     for (const host::AdifField& field : record->fields) {
       owned.fields.push_back(
           OwnedField{std::string(field.name), std::string(field.value), field.offset});

@@ -1,0 +1,29 @@
+#include "host/run/first_pass.h"
+
+namespace host {
+
+void FirstPass::Take(const HostQso& qso) {
+  if (!first_) first_ = qso;
+  auto& kept = qso.ownCall.empty() ? firstWithoutOwnCall_ : firstWithOwnCall_;
+  if (!kept) kept = qso;
+}
+
+std::string FirstPass::ContestantCall(const std::optional<std::string>& ownCall,
+                                      const std::string& logName, const RunTexts& texts,
+                                      std::ostream& warn) const {
+  if (ownCall) return *ownCall;
+  if (!firstWithOwnCall_) {
+    warn << Fill(texts.noOwnCall, {logName}) << "\n";
+    return {};
+  }
+  if (firstWithoutOwnCall_) {
+    warn << Fill(texts.firstWithoutOwnCall,
+                 {logName,
+                  PlaceInLog(texts, firstWithoutOwnCall_->record, firstWithoutOwnCall_->offset),
+                  firstWithOwnCall_->ownCall, std::to_string(firstWithOwnCall_->record)})
+         << "\n";
+  }
+  return firstWithOwnCall_->ownCall;
+}
+
+}  // namespace host
