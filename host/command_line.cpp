@@ -1,6 +1,8 @@
 #include "host/command_line.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
+#include <iterator>
 #include <string_view>
 
 #include "host/adif/ascii.h"
@@ -9,10 +11,8 @@
 namespace host {
 namespace {
 
-bool TakesValue(std::string_view name) {
-  return name == "--dir" || name == "--call" || name == "--date" || name == "--plugin" ||
-         name == "--html" || name == "--lang";
-}
+constexpr std::string_view kValueOptions[] = {"--dir",    "--call", "--date",
+                                              "--plugin", "--html", "--lang"};
 
 void Apply(Options& options, std::string_view name, const std::string& value,
            const ConsoleTexts& texts) {
@@ -37,13 +37,27 @@ void Apply(Options& options, std::string_view name, const std::string& value,
   }
 }
 
-bool ApplyFlag(Options& options, std::string_view name) {
-  if (name == "--cabrillo") return options.run.cabrillo = true;
-  if (name == "--confirm-details") return options.run.confirmDetails = true;
-  if (name == "--repeats") return options.repeats = true;
-  if (name == "--raw") return options.raw = true;
-  if (name == "--help" || name == "-h") return options.help = true;
-  return false;
+bool IsValueOption(std::string_view name) {
+  return std::find(std::begin(kValueOptions), std::end(kValueOptions), name) !=
+         std::end(kValueOptions);
+}
+
+// CLI11's ArgumentMismatch in our words. A value option takes the next
+// argument whatever it holds, so one that lacks its value is the last
+// argument; otherwise a flag was given a value ("--raw=yes").
+std::string MismatchWords(const std::vector<std::string>& arguments, const ConsoleTexts& texts) {
+  const std::string& last = arguments.back();
+  const std::string lastName = last.substr(0, last.find('='));
+  if (IsValueOption(lastName) && last.size() <= lastName.size() + 1) {
+    return Fill(texts.needsValue, {lastName});
+  }
+  const auto flagWithValue =
+      std::find_if(arguments.begin(), arguments.end(), [](const std::string& argument) {
+        const std::size_t equals = argument.find('=');
+        return argument.starts_with('-') && equals != std::string::npos &&
+               !IsValueOption(std::string_view(argument).substr(0, equals));
+      });
+  return Fill(texts.unknownOption, {flagWithValue != arguments.end() ? *flagWithValue : last});
 }
 
 }  // namespace
@@ -55,30 +69,36 @@ std::filesystem::path PathOfArgument(const std::string& utf8) {
 Options ParseCommandLine(const std::vector<std::string>& arguments, const ConsoleTexts& texts) {
   Options options;
   std::vector<std::string> files;
-  bool optionsEnded = false;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    if (optionsEnded || argument.empty() || argument[0] != '-' || argument == "-") {
-      files.push_back(argument);
-      continue;
-    }
-    if (argument == "--") {
-      optionsEnded = true;
-      continue;
-    }
-    const std::size_t equals = argument.find('=');
-    const std::string name = argument.substr(0, equals);
-    if (TakesValue(name)) {
-      if (equals != std::string::npos) {
-        Apply(options, name, argument.substr(equals + 1), texts);
-      } else if (i + 1 < arguments.size()) {
-        Apply(options, name, arguments[++i], texts);
-      } else {
-        throw UsageError(Fill(texts.needsValue, {name}));
-      }
-    } else if (equals != std::string::npos || !ApplyFlag(options, name)) {
-      throw UsageError(Fill(texts.unknownOption, {argument}));
-    }
+  CLI::App app;
+  app.set_help_flag();  // --help is a flag of ours, with a text of ours
+  app.allow_extras();   // unknown options are named below, in our words
+  app.option_defaults()
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
+      ->disable_flag_override();
+  for (const std::string_view name : kValueOptions) {
+    app.add_option_function<std::string>(std::string(name),
+                                         [&options, &texts, name](const std::string& value) {
+                                           Apply(options, name, value, texts);
+                                         })
+        ->trigger_on_parse();  // mistakes are named in the order they were made
+  }
+  app.add_flag("--cabrillo", options.run.cabrillo);
+  app.add_flag("--confirm-details", options.run.confirmDetails);
+  app.add_flag("--repeats", options.repeats);
+  app.add_flag("--raw", options.raw);
+  app.add_flag("-h,--help", options.help);
+  app.add_option("log", files);
+
+  std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());  // as CLI11 takes them
+  try {
+    app.parse(reversed);
+  } catch (const CLI::ArgumentMismatch&) {
+    throw UsageError(MismatchWords(arguments, texts));
+  } catch (const CLI::ParseError& error) {  // none other is known to come
+    throw UsageError(error.what());
+  }
+  for (const std::string& extra : app.remaining()) {
+    if (extra != "--") throw UsageError(Fill(texts.unknownOption, {extra}));
   }
   if (options.help) return options;
   if (files.size() != 1) throw UsageError(std::string(files.empty() ? texts.noLog : texts.oneLog));
