@@ -70,8 +70,9 @@ Options ParseCommandLine(const std::vector<std::string>& arguments, const Consol
   Options options;
   std::vector<std::string> files;
   CLI::App app;
-  app.set_help_flag();  // --help is a flag of ours, with a text of ours
-  app.allow_extras();   // unknown options are named below, in our words
+  app.set_help_flag();                     // --help is a flag of ours, with a text of ours
+  app.allow_extras();                      // unknown options are named below, in our words
+  app.allow_windows_style_options(false);  // a path such as /home/x/log.adi is a file
   app.option_defaults()
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
       ->disable_flag_override();
