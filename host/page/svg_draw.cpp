@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "host/page/html_text.h"
+#include "host/text/text_encoding.h"
 
 namespace host {
 namespace {
@@ -85,10 +86,7 @@ Fill BandFill(std::string_view hostBand) {
 namespace svg {
 
 int TextWidth(std::string_view utf8, int fontSize) {
-  const auto characters = std::count_if(utf8.begin(), utf8.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0u) != 0x80u;
-  });
-  return static_cast<int>(characters) * fontSize * 64 / 100 + 1;
+  return static_cast<int>(Utf8Length(utf8)) * fontSize * 64 / 100 + 1;
 }
 
 long long TickStep(long long maximum, int parts) {

@@ -23,6 +23,14 @@ std::optional<Utf8Character> Utf8CharacterAt(std::string_view text, std::size_t 
 
 bool IsUtf8(std::string_view text);
 
+// Whether the byte begins a character of UTF-8 text: no continuation byte.
+constexpr bool StartsUtf8Character(char byte) {
+  return (static_cast<unsigned char>(byte) & 0xC0u) != 0x80u;
+}
+
+// How many characters the UTF-8 text holds.
+std::size_t Utf8Length(std::string_view utf8);
+
 void AppendUtf8(std::string& text, char32_t code);
 
 // The character a Windows-1251 byte stands for (U+FFFD for the one byte it
