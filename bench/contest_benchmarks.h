@@ -97,7 +97,7 @@ void GetResults(benchmark::State& state, LoadedContest<Subject>& loaded) {
   if (score <= 0) state.SkipWithError("no score");
 }
 
-// Opening "err.txt" for appending and closing it again, as every AddData0 does.
+// Opening "err.txt" for appending and closing it again, as a refused AddData0 does.
 inline void OpenAndCloseProblemLog(benchmark::State& state) {
   const std::unique_ptr<Platform> platform = MakeSystemPlatform();
   ProblemLog log(*platform);
@@ -105,6 +105,13 @@ inline void OpenAndCloseProblemLog(benchmark::State& state) {
     log.OpenForAppend();
     log.CloseAppend();
   }
+}
+
+// Seeing that "err.txt" is there, as an accepted AddData0 does: one system call.
+inline void SeeProblemLogIsThere(benchmark::State& state) {
+  const std::unique_ptr<Platform> platform = MakeSystemPlatform();
+  ProblemLog log(*platform);
+  for (auto _ : state) log.EnsureExists();
 }
 
 }  // namespace stats::bench

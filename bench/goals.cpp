@@ -59,21 +59,27 @@ void ResultGoals(const SpeedupTable& table, std::ostream& out) {
       << ") -> " << Verdict(perQsoGrowth <= 2.0) << "\n";
 }
 
-// How much of an AddData0 is opening and closing the problem log. The two are
-// measured apart, so on a busy machine the share is only roughly right.
+// An accepted AddData0 under 1 µs at every size: it only sees that the
+// problem log is there, one system call whose cost is the kernel's. A refused
+// one opens and closes the log, which is most of its cost. Each part is
+// measured apart, so on a busy machine the shares are only roughly right.
 void AddGoal(const SpeedupTable& table, std::ostream& out) {
   const std::optional<double> openClose = table.Median(kProblemLogOpenClose, kOurs, 0);
-  out << "- AddData0 cost (opening and closing the problem log alone: "
-      << FormatNanoseconds(openClose) << "):\n";
+  const std::optional<double> there = table.Median(kProblemLogThere, kOurs, 0);
+  out << "- AddData0 accepted under 1 \xC2\xB5s (seeing that the problem log is there alone: "
+      << FormatNanoseconds(there)
+      << "; opening and closing it, as a refused one does: " << FormatNanoseconds(openClose)
+      << "):\n";
   for (const std::size_t size : {kSmall, 10 * kSmall, kLarge}) {
     const std::optional<double> accepted = table.Median(kAddAccepted, kOurs, size);
     const std::optional<double> refused = table.Median(kAddRefused, kOurs, size);
     if (!accepted && !refused) continue;
-    out << "    " << size << " QSOs: accepted " << FormatNanoseconds(accepted) << ", refused "
-        << FormatNanoseconds(refused);
-    if (accepted && openClose) {
-      out << "; open + close is about "
-          << std::min(100.0, std::round(100.0 * *openClose / *accepted)) << "% of an accepted one";
+    out << "    " << size << " QSOs: accepted " << FormatNanoseconds(accepted);
+    if (accepted) out << " -> " << Verdict(*accepted < 1e3);
+    out << "; refused " << FormatNanoseconds(refused);
+    if (refused && openClose) {
+      out << ", of which open + close is about "
+          << std::min(100.0, std::round(100.0 * *openClose / *refused)) << "%";
     }
     out << "\n";
   }

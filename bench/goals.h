@@ -11,6 +11,7 @@ namespace stats::bench {
 inline constexpr const char* kAddAccepted = "AddQsoAccepted";
 inline constexpr const char* kAddRefused = "AddQsoRefused";
 inline constexpr const char* kProblemLogOpenClose = "ProblemLogOpenClose";
+inline constexpr const char* kProblemLogThere = "ProblemLogIsThere";
 inline constexpr const char* kCheckRepeat = "CheckCallRepeat";
 inline constexpr const char* kCheckNewCall = "CheckCallNewCall";
 inline constexpr const char* kRemove = "RemoveQso";

@@ -87,6 +87,8 @@ void RegisterAll() {
 
   Register(BenchmarkName(kProblemLogOpenClose, kOurs, 0), Plan{0, kFixedRepetitions},
            OpenAndCloseProblemLog);
+  Register(BenchmarkName(kProblemLogThere, kOurs, 0), Plan{0, kFixedRepetitions},
+           SeeProblemLogIsThere);
   for (const Loaded& each : loaded) {
     RegisterPair(
         kAddAccepted, each.size, each.ours, each.baseline,

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "crosscheck/check/check_options.h"
-#include "host/report/report_language.h"
+#include "host/page/report_language.h"
 
 namespace crosscheck {
 

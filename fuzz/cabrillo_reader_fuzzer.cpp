@@ -9,7 +9,7 @@
 #include "crosscheck/check/check_contest.h"
 #include "crosscheck/read_log_file.h"
 #include "fuzz/require.h"
-#include "host/adif/text_encoding.h"
+#include "host/text/text_encoding.h"
 
 namespace {
 

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "host/report/report_language.h"
+#include "host/page/report_language.h"
+#include "host/report/console_texts.h"
 #include "host/run/scoring_run.h"
 
 namespace host {
@@ -26,10 +27,16 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The arguments after the program name. Options take their value as the next
-// argument or after "="; "--" ends the options. Throws UsageError.
-Options ParseCommandLine(const std::vector<std::string>& arguments);
+// An argument that names a file: UTF-8 on every system (on Windows stats-host
+// takes its arguments from the UTF-16 command line), as the system's path.
+std::filesystem::path PathOfArgument(const std::string& utf8);
 
-std::string HelpText();
+// The arguments after the program name, in UTF-8. Options take their value as
+// the next argument or after "="; "--" ends the options. Throws UsageError,
+// in the words of `texts`.
+Options ParseCommandLine(const std::vector<std::string>& arguments,
+                         const ConsoleTexts& texts = ConsoleTextsOf(ReportLanguage::kEnglish));
+
+std::string HelpText(ReportLanguage language = ReportLanguage::kEnglish);
 
 }  // namespace host

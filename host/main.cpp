@@ -1,9 +1,11 @@
 // stats-host: scores an ADIF log through the contest plug-in, as the host does.
 
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "host/console/system_console.h"
 #include "host/stats_host.h"
 
 #if defined(_WIN32)
@@ -13,12 +15,40 @@
 #include <cstdio>
 #endif
 
-int main(int argc, char** argv) {
+namespace {
+
+int Main(const std::vector<std::string>& arguments) {
 #if defined(_WIN32)
-  // The plug-in's summary text carries its own CR LF; the report is written with
-  // the same bytes as on other systems.
+  // Written to a file or a pipe, the report has the same bytes as on other
+  // systems; the plug-in's summary text carries its own CR LF.
   _setmode(_fileno(stdout), _O_BINARY);
 #endif
-  const std::vector<std::string> arguments(argv + 1, argv + argc);
-  return host::RunStatsHost(arguments, std::cout, std::cerr);
+  using host::StandardStream;
+  std::optional<host::ConsoleStream> outConsole;
+  std::optional<host::ConsoleStream> errConsole;
+  if (auto writer = host::SystemConsoleWriter(StandardStream::kOutput)) {
+    outConsole.emplace(std::move(*writer));
+  }
+  if (auto writer = host::SystemConsoleWriter(StandardStream::kError)) {
+    errConsole.emplace(std::move(*writer));
+  }
+  const host::Surroundings surroundings{
+      .out = outConsole ? outConsole->Stream() : std::cout,
+      .err = errConsole ? errConsole->Stream() : std::cerr,
+      .outOnConsole = outConsole.has_value(),
+      .errOnConsole = errConsole.has_value(),
+      .userLanguage = host::UserReportLanguage(),
+      .windowOfItsOwn = host::StartedInWindowOfItsOwn(),
+      .openInBrowser = host::OpenInBrowser,
+      .waitForEnter = host::WaitForEnter,
+  };
+  return host::RunStatsHost(arguments, surroundings);
 }
+
+}  // namespace
+
+#if defined(_WIN32)
+int wmain(int argc, wchar_t** argv) { return Main(host::Utf8Arguments(argc, argv)); }
+#else
+int main(int argc, char** argv) { return Main(std::vector<std::string>(argv + 1, argv + argc)); }
+#endif

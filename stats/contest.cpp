@@ -43,15 +43,22 @@ int Contest::Reset(int reportMode, std::string_view contestantCall,
 }
 
 int Contest::AddQso(Qso qso) {
-  const AppendSession session(problemLog_);
+  // A refused QSO opens err.txt, appends its line and closes it; an accepted
+  // one only sees that the file is there, creating it empty when it is not.
+  // The files are the same as with an open and a close in every call, for a
+  // fraction of the cost.
+  std::string_view refusal;
   if (!IsContestMode(qso.mode)) {
-    problemLog_.WriteRejected(kNoContestModeEnding, qso);
+    refusal = kNoContestModeEnding;
+  } else if (!HasBothExchanges(qso.exchangeSent, qso.exchangeReceived)) {
+    refusal = kNoRxNumberEnding;
+  }
+  if (!refusal.empty()) {
+    const AppendSession session(problemLog_);
+    problemLog_.WriteRejected(refusal, qso);
     return 0;
   }
-  if (!HasBothExchanges(qso.exchangeSent, qso.exchangeReceived)) {
-    problemLog_.WriteRejected(kNoRxNumberEnding, qso);
-    return 0;
-  }
+  problemLog_.EnsureExists();
   bands_.AddIfNew(qso.band);
   store_.Add(std::move(qso));
   return 1;

@@ -39,4 +39,6 @@ void ProblemLog::WriteRejected(std::string_view ending, const Qso& qso) {
 
 void ProblemLog::CloseAppend() { appending_.reset(); }
 
+void ProblemLog::EnsureExists() { platform_.EnsureFileExists(std::string(kProblemLogPath)); }
+
 }  // namespace stats

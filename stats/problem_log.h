@@ -28,6 +28,9 @@ class ProblemLog {
   void OpenForAppend();
   void WriteRejected(std::string_view ending, const Qso& qso);
   void CloseAppend();
+  // For a call that writes no line: creates the file empty when it is missing,
+  // and leaves it unopened when it is there.
+  void EnsureExists();
 
  private:
   Platform& platform_;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "crosscheck/input/log_encoding.h"
 #include "crosscheck/input/repair_list.h"
-#include "crosscheck/input/text_encoding.h"
 #include "host/adif/adif_reader.h"
 #include "host/adif/ascii.h"
 #include "host/adif/qso_mapping.h"

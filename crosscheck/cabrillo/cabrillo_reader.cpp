@@ -5,8 +5,8 @@
 #include <map>
 
 #include "crosscheck/cabrillo/qso_line.h"
+#include "crosscheck/input/log_encoding.h"
 #include "crosscheck/input/repair_list.h"
-#include "crosscheck/input/text_encoding.h"
 #include "host/adif/ascii.h"
 
 namespace crosscheck {

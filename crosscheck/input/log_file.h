@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "crosscheck/input/text_encoding.h"
+#include "crosscheck/input/log_encoding.h"
 #include "stats/rules/modes.h"
 
 namespace crosscheck {

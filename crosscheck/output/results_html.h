@@ -9,7 +9,7 @@
 
 #include "crosscheck/check/check_contest.h"
 #include "crosscheck/output/standings.h"
-#include "host/report/report_language.h"
+#include "host/page/report_language.h"
 
 namespace crosscheck {
 

@@ -15,7 +15,7 @@ constexpr CheckTexts kEnglish = {
     .filesNotChecked = "Files not checked",
     .qsoLines = "QSO lines",
     .window = "Time window",
-    .noLogRule = "No-log QSOs count when the call is in at least {1} logs",
+    .noLogRule = "No-log QSOs count when the call is in at least {0} logs",
     .uniquesCounted = "Uniques count",
     .uniquesNotCounted = "Uniques do not count",
     .period = "Contest period (UTC)",
@@ -33,7 +33,7 @@ constexpr CheckTexts kEnglish = {
         "and applied before tours and repeats were judged. Positive: the clock was ahead.",
     .clocksChartTitle = "Logs by clock offset",
     .logs = "Logs",
-    .offsetUnder = "under {1}",
+    .offsetUnder = "under {0}",
     .offsetUnknown = "unknown",
     .clocksListed = "Logs whose clock was off by a minute or more",
     .clockOffset = "Offset",
@@ -52,39 +52,39 @@ constexpr CheckTexts kEnglish = {
     .kvant = "Kvant",
     .file = "File",
     .reason = "Reason",
-    .supersededBy = "another log of the same call counts: {1}",
+    .supersededBy = "another log of the same call counts: {0}",
     .none = "None.",
     .footer = "Written by crosscheck from the participants' logs.",
     .ubnTitle = "UBN report",
     .category = "Category",
-    .scores = "Claimed score {1}, checked score {2}, reduction {3} %",
-    .lineCounts = "QSO lines {1}, counted {2}, Kvant {3}, penalty points {4}",
+    .scores = "Claimed score {0}, checked score {1}, reduction {2} %",
+    .lineCounts = "QSO lines {0}, counted {1}, Kvant {2}, penalty points {3}",
     .clockAhead =
-        "Your clock was {1} ahead (from {2} QSOs); the times were corrected before "
+        "Your clock was {0} ahead (from {1} QSOs); the times were corrected before "
         "tours and repeats were judged",
     .clockBehind =
-        "Your clock was {1} behind (from {2} QSOs); the times were corrected before "
+        "Your clock was {0} behind (from {1} QSOs); the times were corrected before "
         "tours and repeats were judged",
-    .clockRight = "Your clock was right (from {1} QSOs)",
+    .clockRight = "Your clock was right (from {0} QSOs)",
     .clockNotKnown = "Your clock could not be checked (too few QSOs with other logs)",
     .notConfirmedHeading = "QSOs not confirmed",
     .copiedHeading = "How others copied you",
     .repairsHeading = "Repairs made while reading your log",
     .sent = "sent",
     .received = "rcvd",
-    .explainNoLogCounted = "no log: {1} sent no log; counted, being in {2} logs",
-    .explainNoLogNotCounted = "no log: {1} sent no log and is in only {2} logs; not counted",
-    .explainNil = "NIL: not in the log of {1} ({2})",
-    .explainBustedCall = "busted call: the right call is {1} ({2}, line {3})",
-    .explainBustedNumber = "busted number: you copied {1}, {2} sent {3} ({4}, line {5})",
+    .explainNoLogCounted = "no log: {0} sent no log; counted, being in {1} logs",
+    .explainNoLogNotCounted = "no log: {0} sent no log and is in only {1} logs; not counted",
+    .explainNil = "NIL: not in the log of {0} ({1})",
+    .explainBustedCall = "busted call: the right call is {0} ({1}, line {2})",
+    .explainBustedNumber = "busted number: you copied {0}, {1} sent {2} ({3}, line {4})",
     .explainUniqueCounted = "unique: in no other log, and no log from it; counted",
     .explainUniqueNotCounted = "unique: in no other log, and no log from it; not counted",
-    .explainDupe = "repeat within the tour: line {1} counts",
+    .explainDupe = "repeat within the tour: line {0} counts",
     .explainMode = "out of the contest: a mode the contest does not count",
     .explainBand = "out of the contest: a band the contest does not count",
     .explainTime = "out of the contest: outside the contest period",
-    .copiedCall = "{1} logged you as {2} ({3}, line {4}, {5})",
-    .copiedNumber = "{1} copied your number {2} as {3} ({4}, line {5})",
+    .copiedCall = "{0} logged you as {1} ({2}, line {3}, {4})",
+    .copiedNumber = "{0} copied your number {1} as {2} ({3}, line {4})",
 };
 
 constexpr CheckTexts kRussian = {
@@ -96,7 +96,7 @@ constexpr CheckTexts kRussian = {
     .qsoLines = "Строк QSO",
     .window = "Допуск по времени",
     .noLogRule =
-        "QSO с неприславшими отчёт засчитываются, если позывной есть не менее чем в {1} "
+        "QSO с неприславшими отчёт засчитываются, если позывной есть не менее чем в {0} "
         "отчётах",
     .uniquesCounted = "Уникальные позывные засчитываются",
     .uniquesNotCounted = "Уникальные позывные не засчитываются",
@@ -116,7 +116,7 @@ constexpr CheckTexts kRussian = {
         "отчётах; поправка учтена до определения туров и повторов. Плюс: часы спешили.",
     .clocksChartTitle = "Отчёты по расхождению часов",
     .logs = "Отчётов",
-    .offsetUnder = "менее {1}",
+    .offsetUnder = "менее {0}",
     .offsetUnknown = "неизвестно",
     .clocksListed = "Отчёты, в которых часы расходились на минуту и больше",
     .clockOffset = "Расхождение",
@@ -135,20 +135,20 @@ constexpr CheckTexts kRussian = {
     .kvant = "Кванты",
     .file = "Файл",
     .reason = "Причина",
-    .supersededBy = "засчитан другой отчёт того же позывного: {1}",
+    .supersededBy = "засчитан другой отчёт того же позывного: {0}",
     .none = "Нет.",
     .footer = "Составлено программой crosscheck по отчётам участников.",
     .ubnTitle = "Отчёт о проверке (UBN)",
     .category = "Подгруппа",
-    .scores = "Заявлено {1}, после проверки {2}, снижение {3} %",
-    .lineCounts = "Строк QSO {1}, засчитано {2}, квантов {3}, штрафных очков {4}",
+    .scores = "Заявлено {0}, после проверки {1}, снижение {2} %",
+    .lineCounts = "Строк QSO {0}, засчитано {1}, квантов {2}, штрафных очков {3}",
     .clockAhead =
-        "Ваши часы спешили на {1} (по {2} QSO); время исправлено до определения "
+        "Ваши часы спешили на {0} (по {1} QSO); время исправлено до определения "
         "туров и повторов",
     .clockBehind =
-        "Ваши часы отставали на {1} (по {2} QSO); время исправлено до определения "
+        "Ваши часы отставали на {0} (по {1} QSO); время исправлено до определения "
         "туров и повторов",
-    .clockRight = "Ваши часы шли верно (по {1} QSO)",
+    .clockRight = "Ваши часы шли верно (по {0} QSO)",
     .clockNotKnown = "Ваши часы проверить не удалось (мало QSO с другими отчётами)",
     .notConfirmedHeading = "Неподтверждённые QSO",
     .copiedHeading = "Как вас приняли другие",
@@ -156,44 +156,30 @@ constexpr CheckTexts kRussian = {
     .sent = "перед.",
     .received = "прин.",
     .explainNoLogCounted =
-        "нет отчёта: {1} не прислал отчёт; засчитано, позывной есть в {2} "
+        "нет отчёта: {0} не прислал отчёт; засчитано, позывной есть в {1} "
         "отчётах",
     .explainNoLogNotCounted =
-        "нет отчёта: {1} не прислал отчёт и есть только в {2} отчётах; "
+        "нет отчёта: {0} не прислал отчёт и есть только в {1} отчётах; "
         "не засчитано",
-    .explainNil = "NIL: нет в отчёте {1} ({2})",
-    .explainBustedCall = "ошибка в позывном: правильно {1} ({2}, строка {3})",
-    .explainBustedNumber = "ошибка в номере: вы приняли {1}, {2} передал {3} ({4}, строка {5})",
+    .explainNil = "NIL: нет в отчёте {0} ({1})",
+    .explainBustedCall = "ошибка в позывном: правильно {0} ({1}, строка {2})",
+    .explainBustedNumber = "ошибка в номере: вы приняли {0}, {1} передал {2} ({3}, строка {4})",
     .explainUniqueCounted = "уникальный: нет в других отчётах и нет своего отчёта; засчитано",
     .explainUniqueNotCounted =
         "уникальный: нет в других отчётах и нет своего отчёта; не "
         "засчитано",
-    .explainDupe = "повтор в туре: засчитана строка {1}",
+    .explainDupe = "повтор в туре: засчитана строка {0}",
     .explainMode = "вне зачёта: вид работы не засчитывается",
     .explainBand = "вне зачёта: диапазон не засчитывается",
     .explainTime = "вне зачёта: вне времени соревнования",
-    .copiedCall = "{1} записал вас как {2} ({3}, строка {4}, {5})",
-    .copiedNumber = "{1} принял ваш номер {2} как {3} ({4}, строка {5})",
+    .copiedCall = "{0} записал вас как {1} ({2}, строка {3}, {4})",
+    .copiedNumber = "{0} принял ваш номер {1} как {2} ({3}, строка {4})",
 };
 
 }  // namespace
 
 const CheckTexts& CheckTextsOf(host::ReportLanguage language) {
   return language == host::ReportLanguage::kRussian ? kRussian : kEnglish;
-}
-
-std::string Fill(std::string_view text, std::initializer_list<std::string_view> values) {
-  std::string filled;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '{' && i + 2 < text.size() && text[i + 2] == '}' && text[i + 1] >= '1' &&
-        static_cast<std::size_t>(text[i + 1] - '0') <= values.size()) {
-      filled += *(values.begin() + (text[i + 1] - '1'));
-      i += 2;
-    } else {
-      filled += text[i];
-    }
-  }
-  return filled;
 }
 
 }  // namespace crosscheck

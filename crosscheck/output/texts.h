@@ -1,15 +1,14 @@
 #pragma once
 
 // Every word of the results page and the participants' reports, in English and
-// in Russian (UTF-8). Texts with {1}, {2}, ... take values through Fill.
+// in Russian (UTF-8). Texts with {0}, {1}, ... take values through
+// host::Substituted.
 
 #include <array>
-#include <initializer_list>
-#include <string>
 #include <string_view>
 
 #include "crosscheck/check/verdict.h"
-#include "host/report/report_language.h"
+#include "host/page/report_language.h"
 
 namespace crosscheck {
 
@@ -21,8 +20,8 @@ struct CheckTexts {
   std::string_view filesNotRead;
   std::string_view filesNotChecked;  // not read, or superseded
   std::string_view qsoLines;
-  std::string_view window;     // {1}: minutes
-  std::string_view noLogRule;  // {1}: --min-logs
+  std::string_view window;     // {0}: minutes
+  std::string_view noLogRule;  // {0}: --min-logs
   std::string_view uniquesCounted;
   std::string_view uniquesNotCounted;
   std::string_view period;
@@ -37,7 +36,7 @@ struct CheckTexts {
   std::string_view clocksNote;
   std::string_view clocksChartTitle;
   std::string_view logs;
-  std::string_view offsetUnder;  // {1}: the bound
+  std::string_view offsetUnder;  // {0}: the bound
   std::string_view offsetUnknown;
   std::string_view clocksListed;
   std::string_view clockOffset;
@@ -54,41 +53,38 @@ struct CheckTexts {
   std::string_view kvant;
   std::string_view file;
   std::string_view reason;
-  std::string_view supersededBy;  // {1}: the file that counts
+  std::string_view supersededBy;  // {0}: the file that counts
   std::string_view none;
   std::string_view footer;
   // the participants' reports
   std::string_view ubnTitle;
   std::string_view category;
-  std::string_view scores;      // {1} claimed, {2} checked, {3} reduction
-  std::string_view lineCounts;  // {1} lines, {2} counted, {3} Kvant, {4} penalty
-  std::string_view clockAhead;  // {1} offset, {2} matches
+  std::string_view scores;      // {0} claimed, {1} checked, {2} reduction
+  std::string_view lineCounts;  // {0} lines, {1} counted, {2} Kvant, {3} penalty
+  std::string_view clockAhead;  // {0} offset, {1} matches
   std::string_view clockBehind;
-  std::string_view clockRight;  // {1} matches
+  std::string_view clockRight;  // {0} matches
   std::string_view clockNotKnown;
   std::string_view notConfirmedHeading;
   std::string_view copiedHeading;
   std::string_view repairsHeading;
   std::string_view sent;
   std::string_view received;
-  std::string_view explainNoLogCounted;  // {1} call, {2} logs
+  std::string_view explainNoLogCounted;  // {0} call, {1} logs
   std::string_view explainNoLogNotCounted;
-  std::string_view explainNil;           // {1} call, {2} file
-  std::string_view explainBustedCall;    // {1} right call, {2} file, {3} line
-  std::string_view explainBustedNumber;  // {1} copied, {2} call, {3} sent, {4} file, {5} line
+  std::string_view explainNil;           // {0} call, {1} file
+  std::string_view explainBustedCall;    // {0} right call, {1} file, {2} line
+  std::string_view explainBustedNumber;  // {0} copied, {1} call, {2} sent, {3} file, {4} line
   std::string_view explainUniqueCounted;
   std::string_view explainUniqueNotCounted;
-  std::string_view explainDupe;  // {1} line
+  std::string_view explainDupe;  // {0} line
   std::string_view explainMode;
   std::string_view explainBand;
   std::string_view explainTime;
-  std::string_view copiedCall;    // {1} their call, {2} as, {3} file, {4} line, {5} time
-  std::string_view copiedNumber;  // {1} their call, {2} sent, {3} as, {4} file, {5} line
+  std::string_view copiedCall;    // {0} their call, {1} as, {2} file, {3} line, {4} time
+  std::string_view copiedNumber;  // {0} their call, {1} sent, {2} as, {3} file, {4} line
 };
 
 const CheckTexts& CheckTextsOf(host::ReportLanguage language);
-
-// The text with {1}, {2}, ... replaced by the values in order.
-std::string Fill(std::string_view text, std::initializer_list<std::string_view> values);
 
 }  // namespace crosscheck

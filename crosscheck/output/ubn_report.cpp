@@ -5,6 +5,7 @@
 
 #include "crosscheck/output/formats.h"
 #include "crosscheck/output/texts.h"
+#include "host/page/local_forms.h"
 #include "stats/public/plugin_names.h"
 
 namespace crosscheck {
@@ -48,24 +49,27 @@ class Report {
       case Verdict::kOk:
         return {};
       case Verdict::kNoLog:
-        return Fill(judgement.counted ? texts_.explainNoLogCounted : texts_.explainNoLogNotCounted,
-                    {Call(qso.call), logsWith});
+        return host::Substituted(
+            judgement.counted ? texts_.explainNoLogCounted : texts_.explainNoLogNotCounted,
+            {Call(qso.call), logsWith});
       case Verdict::kNil:
-        return Fill(texts_.explainNil,
-                    {Call(qso.call), contest_.logs[result_.calls.logOfCall[qso.call]].file});
+        return host::Substituted(
+            texts_.explainNil,
+            {Call(qso.call), contest_.logs[result_.calls.logOfCall[qso.call]].file});
       case Verdict::kBustedCall:
-        return Fill(texts_.explainBustedCall, {Call(judgement.correctCall), FileOf(evidence),
-                                               std::to_string(Qso(evidence).line)});
+        return host::Substituted(
+            texts_.explainBustedCall,
+            {Call(judgement.correctCall), FileOf(evidence), std::to_string(Qso(evidence).line)});
       case Verdict::kBustedExchange:
-        return Fill(texts_.explainBustedNumber,
-                    {contest_.exchanges.Text(qso.received), Call(qso.call),
-                     contest_.exchanges.Text(Qso(evidence).sent), FileOf(evidence),
-                     std::to_string(Qso(evidence).line)});
+        return host::Substituted(texts_.explainBustedNumber,
+                                 {contest_.exchanges.Text(qso.received), Call(qso.call),
+                                  contest_.exchanges.Text(Qso(evidence).sent), FileOf(evidence),
+                                  std::to_string(Qso(evidence).line)});
       case Verdict::kUnique:
         return std::string(judgement.counted ? texts_.explainUniqueCounted
                                              : texts_.explainUniqueNotCounted);
       case Verdict::kDupe:
-        return Fill(texts_.explainDupe, {std::to_string(Qso(evidence).line)});
+        return host::Substituted(texts_.explainDupe, {std::to_string(Qso(evidence).line)});
       case Verdict::kOutOfContest:
         return std::string(OutOfContestReason(qso));
     }
@@ -77,12 +81,14 @@ class Report {
     const Judgement& judgement = result_.judgements[id];
     const std::string& theirCall = Call(contest_.logs[qso.log].ownCall);
     if (judgement.verdict == Verdict::kBustedCall) {
-      return Fill(texts_.copiedCall, {theirCall, Call(qso.call), FileOf(id),
-                                      std::to_string(qso.line), FormatQsoTime(qso.time)});
+      return host::Substituted(texts_.copiedCall,
+                               {theirCall, Call(qso.call), FileOf(id), std::to_string(qso.line),
+                                FormatQsoTime(qso.time)});
     }
-    return Fill(texts_.copiedNumber,
-                {theirCall, contest_.exchanges.Text(Qso(judgement.evidence).sent),
-                 contest_.exchanges.Text(qso.received), FileOf(id), std::to_string(qso.line)});
+    return host::Substituted(
+        texts_.copiedNumber,
+        {theirCall, contest_.exchanges.Text(Qso(judgement.evidence).sent),
+         contest_.exchanges.Text(qso.received), FileOf(id), std::to_string(qso.line)});
   }
 
   std::string Text() const { return "\xEF\xBB\xBF" + text_; }
@@ -108,9 +114,9 @@ class Report {
 std::string ClockLine(const ClockEstimate& clock, const CheckTexts& texts) {
   if (clock.matches == 0) return std::string(texts.clockNotKnown);
   const std::string matches = std::to_string(clock.matches);
-  if (clock.offset == 0) return Fill(texts.clockRight, {matches});
-  return Fill(clock.offset > 0 ? texts.clockAhead : texts.clockBehind,
-              {FormatDuration(clock.offset), matches});
+  if (clock.offset == 0) return host::Substituted(texts.clockRight, {matches});
+  return host::Substituted(clock.offset > 0 ? texts.clockAhead : texts.clockBehind,
+                           {FormatDuration(clock.offset), matches});
 }
 
 }  // namespace
@@ -144,12 +150,12 @@ std::string UbnReport(const Contest& contest, const CheckResult& result,
   report.Line(std::string(texts.category) + ": " +
               std::string(log.category.empty() ? texts.noCategory : log.category));
   const auto reduction = ReductionTenths(log.claimed, checked.checked);
-  report.Line(Fill(texts.scores,
-                   {log.claimed ? std::to_string(*log.claimed) : "-",
-                    std::to_string(checked.checked), reduction ? TenthsText(*reduction) : "-"}));
-  report.Line(Fill(texts.lineCounts,
-                   {std::to_string(log.endQso - log.firstQso), std::to_string(checked.counted),
-                    std::to_string(checked.kvant), std::to_string(checked.penalty)}));
+  report.Line(host::Substituted(
+      texts.scores, {log.claimed ? std::to_string(*log.claimed) : "-",
+                     std::to_string(checked.checked), reduction ? TenthsText(*reduction) : "-"}));
+  report.Line(host::Substituted(
+      texts.lineCounts, {std::to_string(log.endQso - log.firstQso), std::to_string(checked.counted),
+                         std::to_string(checked.kvant), std::to_string(checked.penalty)}));
   report.Line(ClockLine(checked.clock, texts));
 
   std::vector<QsoId> notConfirmed;

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "crosscheck/check/check_contest.h"
-#include "host/report/report_language.h"
+#include "host/page/report_language.h"
 
 namespace crosscheck {
 

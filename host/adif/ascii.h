@@ -2,6 +2,9 @@
 
 // ASCII-only text helpers: bytes above 127 (Windows-1251, UTF-8) stay as they are.
 
+#include <algorithm>
+#include <cstddef>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -37,6 +40,27 @@ inline std::string_view Trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(kBlanks);
   if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+// One digit 0 to 9 or more, and nothing else.
+inline bool IsDigits(std::string_view text) {
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// GroupedDigits with this never groups.
+inline constexpr std::size_t kUngrouped = std::numeric_limits<std::size_t>::max();
+
+// Digits in groups of three from the right, a blank between them ("10 220"),
+// when there are `shortest` of them or more; any other text as it is.
+inline std::string GroupedDigits(std::string_view text, std::size_t shortest) {
+  if (text.size() < shortest || !IsDigits(text)) return std::string(text);
+  std::string grouped;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (i > 0 && (text.size() - i) % 3 == 0) grouped += ' ';
+    grouped += text[i];
+  }
+  return grouped;
 }
 
 }  // namespace host

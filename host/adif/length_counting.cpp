@@ -1,6 +1,6 @@
 #include "host/adif/length_counting.h"
 
-#include "host/adif/text_encoding.h"
+#include "host/text/text_encoding.h"
 
 namespace host {
 

@@ -5,7 +5,6 @@
 namespace host {
 namespace {
 
-constexpr int kSecondsPerDay = 24 * 60 * 60;
 constexpr long kOleDayOf1970 = 25569;  // 1 January 1970
 
 // The value of `count` decimal digits at the start of `text`, or -1.

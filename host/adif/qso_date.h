@@ -10,6 +10,8 @@
 
 namespace host {
 
+inline constexpr int kSecondsPerDay = 24 * 60 * 60;
+
 struct QsoDate {
   int year = 0;   // 1900..9999
   int month = 0;  // 1..12

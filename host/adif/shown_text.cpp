@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "host/adif/text_encoding.h"
+#include "host/text/text_encoding.h"
 
 namespace host {
 

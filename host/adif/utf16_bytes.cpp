@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "host/adif/text_encoding.h"
+#include "host/text/text_encoding.h"
 
 namespace host {
 namespace {

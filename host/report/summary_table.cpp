@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "host/adif/ascii.h"
+#include "host/text/text_encoding.h"
 #include "host/run/plugin_summary.h"
+#include "stats/public/plugin_names.h"
 
 namespace host {
 namespace {
@@ -27,27 +29,57 @@ std::string JoinFilled(const Cells& cells) {
 }
 
 std::string Padded(const std::string& cell, std::size_t width, bool left) {
-  const std::string fill(width > cell.size() ? width - cell.size() : 0, ' ');
+  const std::size_t columns = Utf8Length(cell);
+  const std::string fill(width > columns ? width - columns : 0, ' ');
   return left ? cell + fill : fill + cell;
+}
+
+// The plug-in's own words in a cell of the table, in `words`.
+std::string TableCell(const std::string& cell, bool first, const SummaryWords& words) {
+  static constexpr std::string_view kHeadings[] = {"QSOs", "Points", "CW", "SSB", "Kvant"};
+  static_assert(std::string_view("QSOs\tPoints\tCW\tSSB\tKvant") == stats::kSummaryColumns);
+  if (first) {
+    if (cell.empty()) return std::string(words.bandHeading);
+    if (cell == stats::kSummaryTotal) return std::string(words.total);
+    return IsDigits(cell) ? cell + std::string(words.metres) : cell;
+  }
+  for (std::size_t i = 0; i < std::size(kHeadings); ++i) {
+    if (cell == kHeadings[i]) return std::string(words.columns[i]);
+  }
+  return GroupedDigits(cell, words.groupedDigits);
+}
+
+// A line of one cell: the contestant and the score get their labels in `words`.
+std::string LabelledLine(const std::string& line, const SummaryWords& words) {
+  if (line.starts_with(stats::kSummaryContestant)) {
+    return std::string(words.contestant) + line.substr(stats::kSummaryContestant.size());
+  }
+  if (line.starts_with(stats::kSummaryScore)) {
+    return std::string(words.score) +
+           GroupedDigits(line.substr(stats::kSummaryScore.size()), words.groupedDigits);
+  }
+  return line;
 }
 
 }  // namespace
 
-std::string FormatSummaryTable(std::string_view summaryText) {
+std::string FormatSummaryTable(std::string_view summaryText, const SummaryWords& words) {
   std::vector<Cells> lines = SummaryCells(summaryText);
 
   std::vector<std::size_t> widths;
   for (Cells& cells : lines) {
     if (FilledCount(cells) < 2) continue;
-    if (cells.front().empty()) cells.front() = "Band";
+    for (std::size_t i = 0; i < cells.size(); ++i) cells[i] = TableCell(cells[i], i == 0, words);
     if (widths.size() < cells.size()) widths.resize(cells.size(), 0);
-    for (std::size_t i = 0; i < cells.size(); ++i) widths[i] = std::max(widths[i], cells[i].size());
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      widths[i] = std::max(widths[i], Utf8Length(cells[i]));
+    }
   }
 
   std::string table;
   for (const Cells& cells : lines) {
     if (FilledCount(cells) < 2) {
-      table += JoinFilled(cells) + "\n";
+      table += LabelledLine(JoinFilled(cells), words) + "\n";
       continue;
     }
     std::string row;

@@ -7,84 +7,101 @@
 namespace host {
 namespace {
 
-std::string RecordLabel(std::size_t record) {
-  char text[32];
-  std::snprintf(text, sizeof text, "  record %4zu  ", record);
+std::string RecordLabel(std::size_t record, const ConsoleTexts& texts) {
+  char number[32];
+  std::snprintf(number, sizeof number, "%4zu", record);
+  return Fill(texts.record, {number});
+}
+
+std::string NotWritten(const WrittenFile& file, const ConsoleTexts& texts) {
+  return Fill(texts.notWritten, {file.name, file.failure});
+}
+
+std::string Date(const QsoDate& date, const ConsoleTexts& texts) {
+  if (!texts.dayFirstDates) return FormatIsoDate(date);
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d.%02d.%04d", date.day, date.month, date.year);
   return text;
 }
 
-std::string NotWritten(const WrittenFile& file) {
-  return "not written (" + file.name + ": " + file.failure + ")";
-}
-
-std::string FormatRefused(const RunResult& result) {
+std::string FormatRefused(const RunResult& result, const ConsoleTexts& texts) {
   const std::size_t count = result.refused.size();
-  std::string text = "Refused by the plug-in: " +
-                     (count == 0 ? std::string("none") : std::to_string(count) + " QSOs") + " (" +
-                     (result.problemLog.written ? result.problemLog.name
-                                                : "err.txt " + NotWritten(result.problemLog)) +
-                     ")\n";
+  std::string text =
+      Fill(texts.refused,
+           {count == 0 ? std::string(texts.refusedNone)
+                       : Fill(texts.refusedCount, {std::to_string(count)}),
+            result.problemLog.written ? result.problemLog.name
+                                      : "err.txt " + NotWritten(result.problemLog, texts)}) +
+      "\n";
   for (const RefusedQso& refused : result.refused) {
-    text += RecordLabel(refused.record) + refused.problemLine.value_or(refused.call) + "\n";
+    text += RecordLabel(refused.record, texts) + refused.problemLine.value_or(refused.call) + "\n";
   }
   return text;
 }
 
-std::string FormatRepeats(const std::vector<TourRepeat>& repeats) {
-  std::string text = "Repeats within one tour (the tour check would have warned): " +
-                     (repeats.empty() ? std::string("none") : std::to_string(repeats.size())) +
+std::string FormatRepeats(const std::vector<TourRepeat>& repeats, const ConsoleTexts& texts) {
+  std::string text = Fill(texts.repeats, {repeats.empty() ? std::string(texts.repeatsNone)
+                                                          : std::to_string(repeats.size())}) +
                      "\n";
   for (const TourRepeat& repeat : repeats) {
-    text += RecordLabel(repeat.record) + FormatIsoDate(repeat.date) + " " +
-            FormatTimeOfDay(repeat.secondOfDay) + "  " + repeat.call + "  " + repeat.band + "  " +
-            repeat.mode + "  as record " + std::to_string(repeat.earlierRecord) + " at " +
-            FormatTimeOfDay(repeat.earlierSecondOfDay) + "\n";
+    text += RecordLabel(repeat.record, texts) +
+            Fill(texts.repeat,
+                 {Date(repeat.date, texts), FormatTimeOfDay(repeat.secondOfDay), repeat.call,
+                  repeat.band, repeat.mode, std::to_string(repeat.earlierRecord),
+                  FormatTimeOfDay(repeat.earlierSecondOfDay)}) +
+            "\n";
   }
   return text;
-}
-
-std::string SkippedCount(const RunResult& result) {
-  return std::to_string(result.skipped) + " of " + std::to_string(result.records) +
-         " records did not reach the plug-in";
 }
 
 // Each skipped record with what was said about it.
-std::string FormatSkipped(const RunResult& result) {
-  std::string text = "\nSkipped: " + SkippedCount(result) + ":\n";
+std::string FormatSkipped(const RunResult& result, const ConsoleTexts& texts) {
+  std::string text =
+      "\n" + Fill(texts.skipped, {std::to_string(result.skipped), std::to_string(result.records)}) +
+      "\n";
   for (const SkippedRecord& skipped : result.skippedRecords) {
-    text += RecordLabel(skipped.record) + "byte " + std::to_string(skipped.offset) + "  ";
+    text += RecordLabel(skipped.record, texts) +
+            Fill(texts.skippedByte, {std::to_string(skipped.offset)}) + "  ";
     for (std::size_t i = 0; i < skipped.warnings.size(); ++i) {
       text += (i > 0 ? "; " : "") + skipped.warnings[i];
     }
     text += "\n";
   }
   if (result.skipped > result.skippedRecords.size()) {
-    text += "  and " + std::to_string(result.skipped - result.skippedRecords.size()) + " more\n";
+    text +=
+        Fill(texts.skippedMore, {std::to_string(result.skipped - result.skippedRecords.size())}) +
+        "\n";
   }
   return text;
 }
 
 }  // namespace
 
-std::string FormatReport(const RunResult& result, const std::vector<TourRepeat>* repeats) {
+std::string FormatReport(const RunResult& result, const std::vector<TourRepeat>* repeats,
+                         const ConsoleTexts& texts) {
   std::string text;
-  if (result.skipped > 0)
-    text = "Not in this result: " + SkippedCount(result) + " (see the end)\n\n";
-  text += FormatSummaryTable(result.summaryText) + "\n" + FormatRefused(result);
-  if (repeats != nullptr) text.append("\n").append(FormatRepeats(*repeats));
+  if (result.skipped > 0) {
+    text =
+        Fill(texts.notInResult, {std::to_string(result.skipped), std::to_string(result.records)}) +
+        "\n\n";
+  }
+  text +=
+      FormatSummaryTable(result.summaryText, texts.summary) + "\n" + FormatRefused(result, texts);
+  if (repeats != nullptr) text.append("\n").append(FormatRepeats(*repeats, texts));
   if (result.cabrilloAsked) {
-    text +=
-        "\nCabrillo log: " +
-        (result.cabrilloLog.written ? result.cabrilloLog.name : NotWritten(result.cabrilloLog)) +
-        "\n";
+    text += "\n" +
+            Fill(texts.cabrilloLog,
+                 {result.cabrilloLog.written ? result.cabrilloLog.name
+                                             : NotWritten(result.cabrilloLog, texts)}) +
+            "\n";
   }
   if (!result.settingsFile.written) {
-    text += "\nSettings file: " + NotWritten(result.settingsFile) + "\n";
+    text += "\n" + Fill(texts.settingsFile, {NotWritten(result.settingsFile, texts)}) + "\n";
   }
   if (result.htmlAsked && !result.htmlPage.written) {
-    text += "\nHTML report: " + NotWritten(result.htmlPage) + "\n";
+    text += "\n" + Fill(texts.htmlReport, {NotWritten(result.htmlPage, texts)}) + "\n";
   }
-  if (result.skipped > 0) text += FormatSkipped(result);
+  if (result.skipped > 0) text += FormatSkipped(result, texts);
   return text;
 }
 

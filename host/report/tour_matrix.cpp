@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "stats/rules/kvant.h"
+#include "stats/rules/score.h"
 #include "stats/rules/tours.h"
 
 namespace host {
@@ -60,6 +61,7 @@ TourTable TourMatrix::Table(const std::vector<std::string>& bandOrder) const {
   for (const long tour : tours) {
     rowOfTour[tour] = table.tours.size();
     TourRow row;
+    row.number = tour;
     row.date = DateOfOleDay(tour / kToursPerDay);
     row.hour = static_cast<int>(tour % kToursPerDay);
     row.bands.resize(table.bands.size());
@@ -87,8 +89,30 @@ TourTable TourMatrix::Table(const std::vector<std::string>& bandOrder) const {
     }
     table.total.qsos += row.total.qsos;
     table.total.kvant += row.total.kvant;
+    row.sinceStart = table.total;
+    row.score =
+        stats::ClampedScore(row.sinceStart.qsos * stats::kPointsPerQso, row.sinceStart.kvant);
   }
   return table;
+}
+
+KvantGrid TourMatrix::Grid(const std::vector<std::string>& bands) const {
+  KvantGrid grid;
+  grid.bands = bands;
+  std::map<std::string, std::vector<long>> byCall;
+  for (std::size_t b = 0; b < bands.size(); ++b) {
+    for (int column = 0; column < 2; ++column) {
+      const auto& marked = column == 0 ? markedCw_ : markedOther_;
+      const auto found = marked.find(bands[b]);
+      if (found == marked.end()) continue;
+      for (const auto& [call, tour] : found->second) {
+        auto& tours = byCall.try_emplace(call, 2 * bands.size(), kNotWorked).first->second;
+        tours[2 * b + column] = tour;
+      }
+    }
+  }
+  for (auto& [call, tours] : byCall) grid.rows.push_back(KvantGridRow{call, std::move(tours)});
+  return grid;
 }
 
 }  // namespace host

@@ -20,10 +20,13 @@ struct TourCell {
 };
 
 struct TourRow {
+  long number = 0;  // clock hours since the OLE epoch
   QsoDate date;
   int hour = 0;
   std::vector<TourCell> bands;  // in the order of TourTable::bands
   TourCell total;
+  TourCell sinceStart;  // this tour and all before it
+  long long score = 0;  // of sinceStart, as the contest's rules score it
 };
 
 struct TourTable {
@@ -35,6 +38,20 @@ struct TourTable {
 
 // Logs that span at most this many clock hours get a row for every hour.
 inline constexpr long kMaxFilledTours = 48;
+
+inline constexpr long kNotWorked = -1;
+
+// Each marked station with the tour of its first Kvant on each band, in CW and
+// in the other modes.
+struct KvantGridRow {
+  std::string call;
+  std::vector<long> firstTours;  // band by band, CW then the other modes: a tour or kNotWorked
+};
+
+struct KvantGrid {
+  std::vector<std::string> bands;
+  std::vector<KvantGridRow> rows;  // by call
+};
 
 // Observes a run: the QSOs that the plug-in stored count.
 class TourMatrix final : public QsoObserver {
@@ -53,6 +70,9 @@ class TourMatrix final : public QsoObserver {
   // order of their first QSO. One row per clock hour from the first QSO to the
   // last when that span is at most kMaxFilledTours, else one per hour with QSOs.
   TourTable Table(const std::vector<std::string>& bandOrder) const;
+
+  // The marked stations on `bands`.
+  KvantGrid Grid(const std::vector<std::string>& bands) const;
 
  private:
   using FirstTours = std::map<std::string, long>;  // marked call -> its earliest tour

@@ -21,6 +21,11 @@ class DetailsAnswer {
   DetailsAnswer(const DetailsAnswer&) = delete;
   DetailsAnswer& operator=(const DetailsAnswer&) = delete;
 
+  // With `confirm`: whether OK was given. False on Windows when no dialog
+  // came up to press it in: one that can not be shown (a service, a task
+  // without a desktop) counts as CANCEL in the plug-in.
+  bool Confirmed() const;
+
  private:
   struct State;
   std::unique_ptr<State> state_;

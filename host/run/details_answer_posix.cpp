@@ -33,12 +33,14 @@ int PipeHolding(const std::string& text) {
 // with nothing of the answers left in the C and C++ input buffers.
 struct DetailsAnswer::State {
   int savedInput = -1;
+  bool confirming = false;
 
   explicit State(bool confirm) {
     if (!confirm && ::isatty(STDIN_FILENO) != 0) return;  // the operator answers
     const int answers = confirm ? PipeHolding(std::string(kConfirmingLines, '\n'))
                                 : ::open("/dev/null", O_RDONLY | O_CLOEXEC);
     if (answers < 0) return;
+    confirming = confirm;
     savedInput = ::dup(STDIN_FILENO);
     ::dup2(answers, STDIN_FILENO);
     ::close(answers);
@@ -56,5 +58,6 @@ struct DetailsAnswer::State {
 
 DetailsAnswer::DetailsAnswer(bool confirm) : state_(std::make_unique<State>(confirm)) {}
 DetailsAnswer::~DetailsAnswer() = default;
+bool DetailsAnswer::Confirmed() const { return state_->confirming; }
 
 }  // namespace host

@@ -43,6 +43,7 @@ HWND FindOwnDialog() {
 // once in each one it finds.
 struct DetailsAnswer::State {
   std::atomic<bool> stop{false};
+  std::atomic<bool> pressed{false};
   std::thread watcher;
 
   explicit State(bool confirm) {
@@ -57,6 +58,7 @@ struct DetailsAnswer::State {
         ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                        reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
         answered = dialog;
+        pressed = true;
       }
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
@@ -70,5 +72,6 @@ struct DetailsAnswer::State {
 
 DetailsAnswer::DetailsAnswer(bool confirm) : state_(std::make_unique<State>(confirm)) {}
 DetailsAnswer::~DetailsAnswer() = default;
+bool DetailsAnswer::Confirmed() const { return state_->pressed.load(); }
 
 }  // namespace host

@@ -9,20 +9,19 @@ void FirstPass::Take(const HostQso& qso) {
 }
 
 std::string FirstPass::ContestantCall(const std::optional<std::string>& ownCall,
-                                      const std::string& logName, std::ostream& warn) const {
+                                      const std::string& logName, const RunTexts& texts,
+                                      std::ostream& warn) const {
   if (ownCall) return *ownCall;
   if (!firstWithOwnCall_) {
-    warn << "warning: " << logName
-         << ": no own call in the log (STATION_CALLSIGN or OPERATOR); give --call\n";
+    warn << Fill(texts.noOwnCall, {logName}) << "\n";
     return {};
   }
   if (firstWithoutOwnCall_) {
-    warn << "warning: " << logName << ": "
-         << PlaceInLog(firstWithoutOwnCall_->record, firstWithoutOwnCall_->offset)
-         << ": no own call (STATION_CALLSIGN or OPERATOR), the first record without one; the "
-            "plug-in gets an empty own call for these, and the contestant is "
-         << firstWithOwnCall_->ownCall << ", of record " << firstWithOwnCall_->record
-         << " (give --call for one own call in all)\n";
+    warn << Fill(texts.firstWithoutOwnCall,
+                 {logName,
+                  PlaceInLog(texts, firstWithoutOwnCall_->record, firstWithoutOwnCall_->offset),
+                  firstWithOwnCall_->ownCall, std::to_string(firstWithOwnCall_->record)})
+         << "\n";
   }
   return firstWithOwnCall_->ownCall;
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "host/adif/qso_mapping.h"
+#include "host/run/run_texts.h"
 
 namespace host {
 
@@ -17,10 +18,10 @@ class FirstPass {
 
   const std::optional<HostQso>& First() const { return first_; }
 
-  // --call, else the first own call of the log; `warn` hears where records
-  // lack one: all of them, or from which record on.
+  // --call, else the first own call of the log; `warn` hears, in the words
+  // of `texts`, where records lack one: all of them, or from which record on.
   std::string ContestantCall(const std::optional<std::string>& ownCall, const std::string& logName,
-                             std::ostream& warn) const;
+                             const RunTexts& texts, std::ostream& warn) const;
 
  private:
   std::optional<HostQso> first_;

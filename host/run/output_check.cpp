@@ -8,9 +8,22 @@
 #include "stats/public/plugin_names.h"
 
 namespace host {
+namespace {
 
-std::string SystemErrorText(int error) {
-  return error == ENOSPC ? "no space left on the device" : std::strerror(error);
+// By the path's own characters: the wide call on Windows, where the narrow
+// one knows only the ANSI code page.
+std::FILE* OpenToAppend(const std::filesystem::path& file) {
+#if defined(_WIN32)
+  return ::_wfopen(file.c_str(), L"ab");
+#else
+  return std::fopen(file.c_str(), "ab");
+#endif
+}
+
+}  // namespace
+
+std::string SystemErrorText(int error, const RunTexts& texts) {
+  return error == ENOSPC ? std::string(texts.noSpaceLeft) : std::strerror(error);
 }
 
 bool DeviceIsFull(const std::filesystem::path& folder) {
@@ -19,27 +32,31 @@ bool DeviceIsFull(const std::filesystem::path& folder) {
   return !error && space.available == 0;
 }
 
-std::optional<std::string> WhyNotWritable(const std::filesystem::path& file) {
+std::optional<std::string> WhyNotWritable(const std::filesystem::path& file,
+                                          const RunTexts& texts) {
   std::error_code ignored;
   const bool existed = std::filesystem::exists(file, ignored);
   errno = 0;
-  std::FILE* opened = std::fopen(file.string().c_str(), "ab");
-  if (opened == nullptr) return errno != 0 ? SystemErrorText(errno) : "can not open it";
+  std::FILE* opened = OpenToAppend(file);
+  if (opened == nullptr) {
+    return errno != 0 ? SystemErrorText(errno, texts) : std::string(texts.cannotOpen);
+  }
   std::fclose(opened);
   if (!existed) std::filesystem::remove(file, ignored);
   return std::nullopt;
 }
 
-std::optional<std::string> WhyNotReplaceable(const std::filesystem::path& file) {
+std::optional<std::string> WhyNotReplaceable(const std::filesystem::path& file,
+                                             const RunTexts& texts) {
   std::error_code ignored;
   if (DeviceIsFull(std::filesystem::absolute(file, ignored).parent_path())) {
-    return SystemErrorText(ENOSPC);
+    return std::string(texts.noSpaceLeft);
   }
-  if (std::filesystem::is_directory(file, ignored)) return std::string("it is a folder");
+  if (std::filesystem::is_directory(file, ignored)) return std::string(texts.isAFolder);
   std::filesystem::path partial = file;
   partial += stats::kPartialFileExtension;
-  if (auto why = WhyNotWritable(partial)) return why;
-  return std::filesystem::exists(file, ignored) ? WhyNotWritable(file) : std::nullopt;
+  if (auto why = WhyNotWritable(partial, texts)) return why;
+  return std::filesystem::exists(file, ignored) ? WhyNotWritable(file, texts) : std::nullopt;
 }
 
 }  // namespace host

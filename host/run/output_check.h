@@ -9,24 +9,27 @@
 #include <optional>
 #include <string>
 
+#include "host/run/run_texts.h"
+
 namespace host {
 
-// The words for a system error (errno): "no space left on the device" for a
-// full device, the system's own for the others.
-std::string SystemErrorText(int error);
+// The words for a system error (errno): "no space left on the device" in the
+// words of `texts` for a full device, the system's own for the others.
+std::string SystemErrorText(int error, const RunTexts& texts);
 
 // Whether the device that holds the folder has no space left.
 bool DeviceIsFull(const std::filesystem::path& folder);
 
 // Why the file can not be written, found by opening it for appending (a file
 // that is missing is created and removed again); nothing when it can.
-std::optional<std::string> WhyNotWritable(const std::filesystem::path& file);
+std::optional<std::string> WhyNotWritable(const std::filesystem::path& file, const RunTexts& texts);
 
 // Why the plug-in may have failed to replace the file the way it does, by a
 // new file written beside it and moved over it: a full device, a folder in its
 // place, a folder that takes no new file, a file that can not be written.
 // Nothing when none of these is in the way.
-std::optional<std::string> WhyNotReplaceable(const std::filesystem::path& file);
+std::optional<std::string> WhyNotReplaceable(const std::filesystem::path& file,
+                                             const RunTexts& texts);
 
 // Which file is at the path, and its size and time, so that a file replaced in
 // the meantime tells from one left alone.

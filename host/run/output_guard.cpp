@@ -54,21 +54,20 @@ const KeptFile* KeptFileAt(const fs::path& output, const std::vector<const KeptF
 }  // namespace
 
 std::optional<std::string> OutputOverAKeptFile(const KeptFiles& kept,
-                                               const std::optional<fs::path>& page) {
+                                               const std::optional<fs::path>& page,
+                                               const RunTexts& texts) {
   if (page) {
     std::vector<const KeptFile*> all = {&kept.log, &kept.plugin};
     for (const auto* files : {&kept.pluginWrites, &kept.pluginReads}) {
       for (const KeptFile& file : *files) all.push_back(&file);
     }
     if (const KeptFile* clash = KeptFileAt(*page, all)) {
-      return "--html " + page->string() + " is " + clash->what +
-             "; choose another file for the page";
+      return Fill(texts.htmlOverKept, {page->string(), clash->what});
     }
   }
   for (const KeptFile& written : kept.pluginWrites) {
     if (const KeptFile* clash = KeptFileAt(written.path, {&kept.log, &kept.plugin})) {
-      return clash->path.string() + ", " + clash->what + ", is " + written.what +
-             ", which the run would overwrite; score a copy of it";
+      return Fill(texts.writtenOverKept, {clash->path.string(), clash->what, written.what});
     }
   }
   return std::nullopt;

@@ -12,11 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "host/run/run_texts.h"
+
 namespace host {
 
 struct KeptFile {
   std::filesystem::path path;
-  std::string what;  // "the log being scored", ...
+  std::string what;  // "the log being scored", ... in the run's words
 };
 
 struct KeptFiles {
@@ -26,10 +28,11 @@ struct KeptFiles {
   std::vector<KeptFile> pluginReads;   // in the working folder: read or run by the plug-in
 };
 
-// Why the run must not start: the HTML page would be one of the kept files,
-// or a file that the plug-in writes would be the log or the plug-in itself.
-// Nothing when no output is a kept file.
+// Why the run must not start, in the words of `texts`: the HTML page would be
+// one of the kept files, or a file that the plug-in writes would be the log or
+// the plug-in itself. Nothing when no output is a kept file.
 std::optional<std::string> OutputOverAKeptFile(const KeptFiles& kept,
-                                               const std::optional<std::filesystem::path>& page);
+                                               const std::optional<std::filesystem::path>& page,
+                                               const RunTexts& texts);
 
 }  // namespace host

@@ -1,5 +1,7 @@
 #include "host/run/plugin_library.h"
 
+#include <utility>
+
 #if defined(_WIN32)
 #include <windows.h>
 #else
@@ -59,20 +61,23 @@ void Close(void* handle) { ::dlclose(handle); }
 
 }  // namespace
 
+PluginLoadError::PluginLoadError(const std::filesystem::path& path, std::string entryPoint,
+                                 std::string reason)
+    : std::runtime_error(path.string() + (entryPoint.empty() ? "" : " " + entryPoint) + ": " +
+                         reason),
+      path_(path),
+      entryPoint_(std::move(entryPoint)),
+      reason_(std::move(reason)) {}
+
 void PluginLibrary::Unloader::operator()(void* handle) const noexcept { Close(handle); }
 
 PluginLibrary::PluginLibrary(const std::filesystem::path& path) : path_(path), handle_(Open(path)) {
-  if (!handle_) {
-    throw PluginLoadError("can not load the plug-in " + path.string() + ": " + LastErrorText());
-  }
+  if (!handle_) throw PluginLoadError(path, "", LastErrorText());
 }
 
 void* PluginLibrary::Symbol(const char* name) const {
   void* const address = Find(handle_.get(), name);
-  if (address == nullptr) {
-    throw PluginLoadError("the plug-in " + path_.string() + " does not export " + name + ": " +
-                          LastErrorText());
-  }
+  if (address == nullptr) throw PluginLoadError(path_, name, LastErrorText());
   return address;
 }
 

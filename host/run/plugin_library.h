@@ -10,9 +10,19 @@
 
 namespace host {
 
+// A plug-in that can not be loaded, or lacks an entry point (`entryPoint` not
+// empty); `reason` is the system's. The run words the message for its reader.
 class PluginLoadError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  PluginLoadError(const std::filesystem::path& path, std::string entryPoint, std::string reason);
+  const std::filesystem::path& Path() const { return path_; }
+  const std::string& EntryPoint() const { return entryPoint_; }
+  const std::string& Reason() const { return reason_; }
+
+ private:
+  std::filesystem::path path_;
+  std::string entryPoint_;
+  std::string reason_;
 };
 
 class PluginLibrary {

@@ -15,9 +15,10 @@ class RefusedList final : public QsoObserver {
  public:
   void OnQso(const HandedQso& handed) override {
     if (handed.stored) return;
-    refused_.push_back(RefusedQso{handed.qso.record, handed.qso.call, std::nullopt,
-                                  handed.qso.exchangeSent.empty(),
-                                  handed.qso.exchangeReceived.empty()});
+    const HostQso& qso = handed.qso;
+    refused_.push_back(RefusedQso{qso.record, qso.call, qso.date, qso.secondOfDay, qso.band,
+                                  qso.mode, std::nullopt, qso.exchangeSent.empty(),
+                                  qso.exchangeReceived.empty()});
   }
   void OnAbandon() noexcept override { std::vector<RefusedQso>().swap(refused_); }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "host/adif/log_warning.h"
+#include "host/adif/qso_date.h"
 
 namespace host {
 
@@ -17,8 +18,12 @@ namespace host {
 inline constexpr std::size_t kListedSkippedRecords = 1000;
 
 struct RefusedQso {
-  std::size_t record = 0;                  // the ADIF record
-  std::string call;                        // as the log has it
+  std::size_t record = 0;  // the ADIF record
+  std::string call;        // as the log has it
+  QsoDate date{};
+  int secondOfDay = 0;
+  std::string band{};
+  std::string mode{};
   std::optional<std::string> problemLine;  // its line in err.txt, when this run wrote err.txt
   bool noSentNumber = false;               // the log gave it none
   bool noReceivedNumber = false;

@@ -1,7 +1,6 @@
 #include "host/run/scoring_run.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -57,7 +56,7 @@ std::string StartOf(const fs::path& path) {
 // One pass over the log file (`path`, absolute: the run changes folders); a
 // file that is no ADIF log stops the run.
 PassCounts ReadLogFile(const fs::path& path, std::optional<Utf16Order> utf16,
-                       const RunRequest& request, const WarningSink& warn,
+                       const RunRequest& request, const RunTexts& texts, const WarningSink& warn,
                        const std::function<void(const HostQso&)>& take) {
   const std::string name = request.adifFile.string();
   try {
@@ -66,19 +65,19 @@ PassCounts ReadLogFile(const fs::path& path, std::optional<Utf16Order> utf16,
     Utf16AsUtf8 converted(bytes, *utf16);
     return ReadQsos(converted, request.ownCall, warn, take);
   } catch (const AdifSyntaxError& error) {
-    throw RunError(kExitBadInput, name + ": " + error.what() + "; nothing was scored");
+    throw RunError(kExitBadInput, Fill(texts.logMalformed, {name, error.what()}));
   } catch (const ReadError& error) {
-    throw RunError(kExitBadInput, "can not read the log " + name + ": " + error.what());
+    throw RunError(kExitBadInput, Fill(texts.logUnreadable, {name, error.what()}));
   }
 }
 
-void EnterWorkingFolder(const fs::path& folder) {
+void EnterWorkingFolder(const fs::path& folder, const RunTexts& texts) {
   std::error_code error;
   fs::create_directories(folder / SettingsFile().parent_path(), error);
   if (!error) fs::current_path(folder, error);
   if (error) {
     throw RunError(kExitFailed,
-                   "can not use the working folder " + folder.string() + ": " + error.message());
+                   Fill(texts.workingFolderUnusable, {folder.string(), error.message()}));
   }
 }
 
@@ -89,7 +88,7 @@ struct OutputsBefore {
   std::optional<FileStamp> cabrillo;
 };
 
-void CheckOutputs(RunResult& result, const OutputsBefore& before) {
+void CheckOutputs(RunResult& result, const OutputsBefore& before, const RunTexts& texts) {
   WrittenFile& problemLog = result.problemLog;
   if (before.problemLogBlocked) {
     problemLog.failure = *before.problemLogBlocked;
@@ -103,8 +102,7 @@ void CheckOutputs(RunResult& result, const OutputsBefore& before) {
         result.refused[i].problemLine = std::move((*lines)[i]);
       }
     } else {
-      problemLog.failure = DeviceIsFull(".") ? SystemErrorText(ENOSPC)
-                                             : "it does not hold one line for each refused QSO";
+      problemLog.failure = DeviceIsFull(".") ? texts.noSpaceLeft : texts.problemLinesMissing;
     }
   }
 
@@ -115,9 +113,9 @@ void CheckOutputs(RunResult& result, const OutputsBefore& before) {
   if (score && HoldsClaimedScore(settings.name, *score)) {
     settings.written = true;
   } else {
-    settings.failure = WhyNotReplaceable(settings.name)
-                           .value_or("it does not hold Claimed=" +
-                                     (score ? std::to_string(*score) : std::string("?")));
+    settings.failure =
+        WhyNotReplaceable(settings.name, texts)
+            .value_or(Fill(texts.claimedMissing, {score ? std::to_string(*score) : "?"}));
   }
 
   if (result.cabrilloAsked) {
@@ -125,9 +123,9 @@ void CheckOutputs(RunResult& result, const OutputsBefore& before) {
     const auto after = StampOf(cabrillo.name);
     if (!after || after == before.cabrillo) {
       cabrillo.failure =
-          WhyNotReplaceable(cabrillo.name).value_or("the plug-in did not replace it");
+          WhyNotReplaceable(cabrillo.name, texts).value_or(std::string(texts.notReplaced));
     } else if (!HoldsWholeCabrilloLog(cabrillo.name)) {
-      cabrillo.failure = "it does not hold a whole Cabrillo log";
+      cabrillo.failure = texts.cabrilloNotWhole;
     } else {
       cabrillo.written = true;
     }
@@ -164,11 +162,11 @@ class PluginFailure : public std::runtime_error {
 
 // What err.txt holds after the plug-in was reset: its banner, unless the
 // device took none.
-std::string ProblemLogAfterReset() {
-  if (ProblemLinesFor(stats::kProblemLogPath, {})) return "err.txt holds only its banner";
+std::string_view ProblemLogAfterReset(const RunTexts& texts) {
+  if (ProblemLinesFor(stats::kProblemLogPath, {})) return texts.problemLogBannerOnly;
   std::error_code error;
-  if (fs::file_size(stats::kProblemLogPath, error) == 0 && !error) return "err.txt is empty";
-  return "err.txt could not be started afresh";
+  if (fs::file_size(stats::kProblemLogPath, error) == 0 && !error) return texts.problemLogEmpty;
+  return texts.problemLogNotAfresh;
 }
 
 // Second pass: each QSO goes to the plug-in as soon as it is read, and then to
@@ -177,62 +175,59 @@ std::string ProblemLogAfterReset() {
 // its store is freed and err.txt holds only its banner: no file is left with a
 // part of the log.
 void HandOver(const fs::path& logFile, std::optional<Utf16Order> utf16, const RunRequest& request,
-              LoadedPlugin& plugin, bool problemLogWritable,
+              const RunTexts& texts, LoadedPlugin& plugin, bool problemLogWritable,
               const std::vector<QsoObserver*>& observers, RunResult& result) {
   std::string failure;
   try {
     RefusalWatch refusals(problemLogWritable);
     ReadLogFile(
-        logFile, utf16, request, [](const LogWarning&) {},
+        logFile, utf16, request, texts, [](const LogWarning&) {},
         [&](const HostQso& qso) {
           const bool stored = plugin.Add(qso);
           if (!stored && !refusals.LineWritten()) {
             throw PluginFailure(
-                "the plug-in could not take record " + std::to_string(qso.record) +
-                ": it neither stored it nor wrote its line in err.txt (" +
-                (DeviceIsFull(".") ? SystemErrorText(ENOSPC) : "out of memory, or a full disk") +
-                ")");
+                Fill(texts.pluginTookNothing,
+                     {std::to_string(qso.record),
+                      DeviceIsFull(".") ? texts.noSpaceLeft : texts.outOfMemoryOrFullDisk}));
           }
           ++result.qsos;
           for (QsoObserver* observer : observers) observer->OnQso(HandedQso{qso, stored});
         });
     return;
   } catch (const RunError& changed) {
-    throw RunError(kExitFailed,
-                   std::string("the log changed while it was scored: ") + changed.what());
+    throw RunError(kExitFailed, Fill(texts.logChanged, {changed.what()}));
   } catch (const std::bad_alloc&) {
-    failure = "out of memory after " + std::to_string(result.qsos) + " QSOs";
+    failure = Fill(texts.outOfMemoryAfter, {std::to_string(result.qsos)});
   } catch (const std::exception& stop) {  // PluginFailure, or a table that can not grow
     failure = stop.what();
   }
   for (QsoObserver* observer : observers) observer->OnAbandon();
   plugin.Reset(false, "", std::nullopt);
-  throw RunError(kExitFailed, failure + "; nothing was scored: " + ProblemLogAfterReset() +
-                                  ", and neither the claimed score nor the Cabrillo log was "
-                                  "written");
+  throw RunError(kExitFailed, Fill(texts.nothingScored, {failure, ProblemLogAfterReset(texts)}));
 }
 
 // The files that no output of the run may be.
 KeptFiles KeptFilesOfRun(const fs::path& logFile, const fs::path& plugin,
-                         const std::string& cabrilloName, const fs::path& workingFolder) {
+                         const std::string& cabrilloName, const fs::path& workingFolder,
+                         const RunTexts& texts) {
   std::error_code error;
   const fs::path folder = fs::absolute(workingFolder, error);
   const std::string settings = SettingsFile().generic_string();
   const std::string companion = InFolder(stats::kCompanionCommandLine).generic_string();
   const std::string problemLog(stats::kProblemLogPath);
   const std::string cabrilloLines(stats::kCabrilloIncludePath);
-  return {{logFile, "the log being scored"},
-          {plugin, "the plug-in"},
-          {{folder / problemLog, "the plug-in's " + problemLog + " in the working folder"},
-           {folder / settings, "the plug-in's settings file " + settings},
-           {folder / cabrilloName, "the Cabrillo log " + cabrilloName}},
-          {{folder / cabrilloLines, "the operator's Cabrillo header lines, " + cabrilloLines},
-           {folder / companion, "the companion " + companion}}};
+  return {{logFile, std::string(texts.keptLog)},
+          {plugin, std::string(texts.keptPlugin)},
+          {{folder / problemLog, Fill(texts.keptProblemLog, {problemLog})},
+           {folder / settings, Fill(texts.keptSettings, {settings})},
+           {folder / cabrilloName, Fill(texts.keptCabrillo, {cabrilloName})}},
+          {{folder / cabrilloLines, Fill(texts.keptCabrilloLines, {cabrilloLines})},
+           {folder / companion, Fill(texts.keptCompanion, {companion})}}};
 }
 
 }  // namespace
 
-RunResult ScoreLog(const RunRequest& request, std::ostream& err,
+RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostream& err,
                    const std::vector<QsoObserver*>& observers) {
   RunResult result;
   result.logName = request.adifFile.string();
@@ -240,17 +235,14 @@ RunResult ScoreLog(const RunRequest& request, std::ostream& err,
   std::error_code error;
   const fs::path logFile = fs::absolute(request.adifFile, error);
   if (error || !fs::is_regular_file(logFile, error)) {
-    throw RunError(kExitBadInput, "the log " + name + " is not a file that can be read");
+    throw RunError(kExitBadInput, Fill(texts.logNotAFile, {name}));
   }
 
   // First pass: the whole log is checked, and every warning given, before
   // anything is written.
   const std::optional<Utf16Order> utf16 = Utf16OrderOf(StartOf(logFile));
-  if (utf16) {
-    err << "warning: " << name
-        << ": the log is UTF-16; it is read as UTF-8, and byte offsets count the UTF-8 bytes\n";
-  }
-  WarningPrinter printer(err, name);
+  if (utf16) err << Fill(texts.logIsUtf16, {name}) << "\n";
+  WarningPrinter printer(err, name, texts);
   SkippedRecord said;  // about the record being read
   const WarningSink keep = [&](LogWarning warning) {
     printer.Print(warning);
@@ -268,64 +260,76 @@ RunResult ScoreLog(const RunRequest& request, std::ostream& err,
   FirstPass pass;
   PassCounts counts;
   try {
-    counts =
-        ReadLogFile(logFile, utf16, request, keep, [&](const HostQso& qso) { pass.Take(qso); });
+    counts = ReadLogFile(logFile, utf16, request, texts, keep,
+                         [&](const HostQso& qso) { pass.Take(qso); });
   } catch (const std::bad_alloc&) {
-    throw RunError(kExitFailed, "out of memory while reading the log; no file was written");
+    throw RunError(kExitFailed, std::string(texts.outOfMemoryReading));
   }
   printer.PrintCounts();
   result.records = counts.records;
   if (!pass.First()) {
     throw RunError(kExitNothingToScore,
-                   name + ": " +
-                       (counts.records == 0 ? std::string("the log holds no QSO record")
-                                            : "none of its " + std::to_string(counts.records) +
-                                                  " records is a QSO that can be scored") +
-                       "; the plug-in was not called and no file was written");
+                   counts.records == 0
+                       ? Fill(texts.noQsoRecord, {name})
+                       : Fill(texts.noScorableRecord, {name, std::to_string(counts.records)}));
   }
 
-  const std::string contestantCall = pass.ContestantCall(request.ownCall, name, err);
+  const std::string contestantCall = pass.ContestantCall(request.ownCall, name, texts, err);
   const QsoDate contestDate = request.contestDate ? *request.contestDate : pass.First()->date;
   const fs::path pluginFile = fs::absolute(request.plugin ? *request.plugin : DefaultPluginPath());
   result.cabrilloLog.name =
       stats::FileBaseName(contestantCall) + std::string(stats::kCabrilloExtension);
-  if (const auto clash = OutputOverAKeptFile(
-          KeptFilesOfRun(logFile, pluginFile, result.cabrilloLog.name, request.workingFolder),
-          request.htmlFile)) {
-    throw RunError(kExitBadInput, *clash + "; nothing was written");
+  if (const auto clash =
+          OutputOverAKeptFile(KeptFilesOfRun(logFile, pluginFile, result.cabrilloLog.name,
+                                             request.workingFolder, texts),
+                              request.htmlFile, texts)) {
+    throw RunError(kExitBadInput, Fill(texts.outputClash, {*clash}));
   }
 
   std::optional<LoadedPlugin> plugin;
   try {
     plugin.emplace(pluginFile);
   } catch (const PluginLoadError& loadError) {
-    throw RunError(kExitBadInput, loadError.what());
+    throw RunError(
+        kExitBadInput,
+        loadError.EntryPoint().empty()
+            ? Fill(texts.pluginNotLoaded, {loadError.Path().string(), loadError.Reason()})
+            : Fill(texts.pluginLacksEntryPoint,
+                   {loadError.Path().string(), loadError.EntryPoint(), loadError.Reason()}));
   }
 
-  EnterWorkingFolder(request.workingFolder);
+  EnterWorkingFolder(request.workingFolder, texts);
   result.problemLog.name = std::string(stats::kProblemLogPath);
   result.settingsFile.name = SettingsFile().generic_string();
   result.cabrilloAsked = request.cabrillo;
-  const OutputsBefore before{WhyNotWritable(result.problemLog.name),
+  const OutputsBefore before{WhyNotWritable(result.problemLog.name, texts),
                              StampOf(result.cabrilloLog.name)};
+  bool detailsConfirmed = true;
   {
     std::optional<DetailsAnswer> answer;  // the station-details question comes with --cabrillo
     if (request.cabrillo) answer.emplace(request.confirmDetails);
     plugin->Reset(request.cabrillo, contestantCall, contestDate);
+    if (answer && request.confirmDetails) detailsConfirmed = answer->Confirmed();
   }
 
   RefusedList refused;
   std::vector<QsoObserver*> all{&refused};
   all.insert(all.end(), observers.begin(), observers.end());
-  HandOver(logFile, utf16, request, *plugin, !before.problemLogBlocked, all, result);
+  HandOver(logFile, utf16, request, texts, *plugin, !before.problemLogBlocked, all, result);
   result.refused = refused.Take();
   const PluginResult contest = plugin->Result();
   if (contest.summaryText.empty()) {
-    throw RunError(kExitFailed, "the plug-in gave no result (it may have run out of memory)");
+    throw RunError(kExitFailed, std::string(texts.noResult));
   }
   result.summaryText = contest.summaryText;
   result.score = contest.score;
-  CheckOutputs(result, before);
+  CheckOutputs(result, before, texts);
+  if (!detailsConfirmed) {
+    // The dialog could not be shown (no desktop), which the plug-in takes as
+    // CANCEL: the details asked to be saved were not.
+    result.settingsFile.written = false;
+    result.settingsFile.failure = texts.detailsNotShown;
+  }
   return result;
 }
 

@@ -14,6 +14,7 @@
 #include "host/adif/qso_date.h"
 #include "host/run/qso_observer.h"
 #include "host/run/run_result.h"
+#include "host/run/run_texts.h"
 
 namespace host {
 
@@ -48,10 +49,12 @@ class RunError : public std::runtime_error {
   int exitStatus_;
 };
 
-// Warnings go to `err` as they come; each `observer` sees every QSO handed
-// over. Nothing is written to disk before the whole log has been read, it
-// holds a QSO to score and the plug-in has been loaded. Throws RunError.
-RunResult ScoreLog(const RunRequest& request, std::ostream& err,
+// Warnings go to `err` as they come, in the words of `texts`, which also word
+// the RunError thrown and the reasons why a file was not written; each
+// `observer` sees every QSO handed over. Nothing is written to disk before the
+// whole log has been read, it holds a QSO to score and the plug-in has been
+// loaded. Throws RunError.
+RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostream& err,
                    const std::vector<QsoObserver*>& observers);
 
 }  // namespace host

@@ -12,18 +12,17 @@
 #include <vector>
 
 #include "host/adif/log_warning.h"
+#include "host/run/run_texts.h"
 
 namespace host {
 
 inline constexpr std::size_t kShownOfAKind = 10;
 
-// 2367 as "2 367".
-std::string GroupedDigits(std::size_t number);
-
 class WarningPrinter {
  public:
-  WarningPrinter(std::ostream& err, std::string logName)
-      : err_(err), logName_(std::move(logName)) {}
+  // In the words of `texts`, which must outlive the printer.
+  WarningPrinter(std::ostream& err, std::string logName, const RunTexts& texts)
+      : err_(err), logName_(std::move(logName)), texts_(texts) {}
 
   void Print(const LogWarning& warning);
 
@@ -38,6 +37,7 @@ class WarningPrinter {
 
   std::ostream& err_;
   std::string logName_;
+  const RunTexts& texts_;
   std::unordered_map<std::string, std::size_t> kindIndex_;
   std::vector<Kind> kinds_;  // in the order first seen
 };

@@ -87,8 +87,8 @@ class Platform {
   virtual bool WriteWholeFile(const std::string& path, std::string_view contents) = 0;
   // Everything the file holds; nothing when it can not be read.
   virtual std::optional<std::string> ReadWholeFile(const std::string& path) = 0;
-  // Creates an empty file when there is none and leaves a file that is there
-  // as it is; true when a file is there afterwards.
+  // Creates an empty file when nothing is there and leaves whatever is there
+  // as it is, without opening it; true when something is there afterwards.
   virtual bool EnsureFileExists(const std::string& path) = 0;
   virtual bool RemoveFile(const std::string& path) = 0;
   // Moves `from` over `to`, replacing `to` if it exists, as one step where the

@@ -150,6 +150,9 @@ class PosixPlatform final : public StdioFilePlatform {
   std::string SystemPath(const std::string& path) const override {
     return WithForwardSlashes(path);
   }
+  bool Exists(const std::string& path) const override {
+    return ::access(SystemPath(path).c_str(), F_OK) == 0;
+  }
 };
 
 }  // namespace

@@ -50,7 +50,8 @@ std::optional<std::string> StdioFilePlatform::ReadWholeFile(const std::string& p
 }
 
 bool StdioFilePlatform::EnsureFileExists(const std::string& path) {
-  // Appending creates a missing file and leaves an existing one as it is.
+  if (Exists(path)) return true;
+  // Appending creates a missing file and leaves one made meanwhile as it is.
   return UniqueFile(std::fopen(SystemPath(path).c_str(), "ab")) != nullptr;
 }
 

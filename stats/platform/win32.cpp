@@ -57,6 +57,11 @@ class Win32Platform final : public StdioFilePlatform {
   bool MoveFileOver(const std::string& from, const std::string& to) override {
     return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
   }
+
+ protected:
+  bool Exists(const std::string& path) const override {
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  }
 };
 
 }  // namespace

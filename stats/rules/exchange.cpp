@@ -1,5 +1,7 @@
 #include "stats/rules/exchange.h"
 
+#include "stats/rules/kvant.h"
+
 namespace stats {
 
 bool IsValidExchange(std::string_view exchange) noexcept {
@@ -8,6 +10,11 @@ bool IsValidExchange(std::string_view exchange) noexcept {
     if (c < '0' || c > '9') return false;
   }
   return true;
+}
+
+bool IsValidReceivedExchange(std::string_view exchangeReceived) noexcept {
+  if (IsKvantExchange(exchangeReceived)) exchangeReceived.remove_prefix(1);
+  return IsValidExchange(exchangeReceived);
 }
 
 }  // namespace stats

@@ -15,4 +15,9 @@ constexpr bool HasBothExchanges(std::string_view sent, std::string_view received
 // Whether the operator's entry is a valid exchange.
 bool IsValidExchange(std::string_view exchange) noexcept;
 
+// Whether an exchange received in a QSO holds a valid number: a marked
+// station's number follows its Kvant mark (kvant.h), everyone else's stands
+// alone.
+bool IsValidReceivedExchange(std::string_view exchangeReceived) noexcept;
+
 }  // namespace stats

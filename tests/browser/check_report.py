@@ -1,23 +1,32 @@
 #!/usr/bin/env python3
-"""The HTML report of the sample log in a real browser.
+"""The HTML report in a real browser.
 
-Scores examples/sample.adi with stats-host (--raw --html, once per language),
-opens each page in headless Chromium over the DevTools protocol (through a pipe,
-so nothing but the standard library is needed) and checks that:
+Scores two logs with stats-host (--raw --html, once per language): the sample
+log examples/sample.adi, and a made-up 3 000-QSO log of 24 hours on two dates
+with 200 refused QSOs (contest_log.py). Opens each page in headless Chromium
+over the DevTools protocol (through a pipe, so nothing but the standard library
+is needed) and checks that:
   - the page loads with no console error, no script error and no request other
     than the page itself;
-  - the rendered DOM shows the claimed score, the per-band rows and totals of
-    the plug-in's summary text, the tour table's totals per band agree with them,
-    and the number of refused QSOs equals the lines of this run's err.txt;
+  - the rendered DOM shows the claimed score, the per-band rows (QSOs = CW +
+    SSB + digital) and totals of the plug-in's summary text; the tour table's
+    totals per band, the Kvant grid's count per band and the last score on the
+    progress chart agree with them; the number of refused QSOs equals the lines
+    of this run's err.txt, and their reasons add up to it;
+  - the tour chart names every day of the log;
   - no chart label overlaps another or leaves its chart;
-  - printed on A4 the page is no wider than the paper;
-and saves a screenshot (report-LANG.png) and the printed PDF (report-LANG.pdf).
+  - the page needs no sideways scrolling on a 420-pixel phone;
+  - printed on A4 the page is no wider than the paper, and the summary (all
+    but the appendix) takes at most two pages;
+and saves screenshots (LOG/report-LANG.png, and report-LANG-phone.png) and the
+printed PDF (LOG/report-LANG.pdf).
 """
 
 import argparse
 import base64
 import json
 import os
+import re
 import select
 import shutil
 import subprocess
@@ -25,12 +34,17 @@ import sys
 import tempfile
 import time
 
+import contest_log
+
 CHROMIUM_FLAGS = [
     "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
     "--disable-background-networking", "--disable-component-update", "--disable-sync",
     "--disable-extensions", "--hide-scrollbars", "--mute-audio", "--remote-debugging-pipe",
 ]
 SCREEN_WIDTH = 800
+PHONE_WIDTH = 420
+SUMMARY_PAGES = 2
+DAY_LOG_QSOS = 3000
 A4_PRINTABLE_WIDTH = round((210 - 2 * 12) / 25.4 * 96)  # 12 mm margins of the page's @page
 
 
@@ -102,6 +116,22 @@ class Browser:
                 return answer["result"]
             self.events.append(answer)
 
+    def open(self, url, width, timeout=30):
+        """A new tab `width` pixels wide showing `url`, once it has loaded: its
+        target and session. The events from then on are in `events`."""
+        target = self.call("Target.createTarget", {"url": "about:blank"})["targetId"]
+        session = self.call("Target.attachToTarget", {"targetId": target, "flatten": True})[
+            "sessionId"]
+        for domain in ("Page", "Runtime", "Log", "Network"):
+            self.call(domain + ".enable", session=session)
+        self.call("Emulation.setDeviceMetricsOverride",
+                  {"width": width, "height": 1000, "deviceScaleFactor": 1, "mobile": False},
+                  session)
+        self.events.clear()
+        self.call("Page.navigate", {"url": url}, session)
+        self.wait_for("Page.loadEventFired", timeout)
+        return target, session
+
     def wait_for(self, method, timeout=30):
         deadline = time.monotonic() + timeout
         while True:
@@ -111,7 +141,7 @@ class Browser:
             self.events.append(self._receive(deadline))
 
 
-def run_stats_host(stats_host, source, work, language):
+def run_stats_host(stats_host, source, work, log, language):
     folder = os.path.join(work, language)
     shutil.rmtree(folder, ignore_errors=True)
     os.makedirs(folder)
@@ -119,7 +149,7 @@ def run_stats_host(stats_host, source, work, language):
     page = os.path.join(work, f"report-{language}.html")
     run = subprocess.run(
         [stats_host, "--dir", folder, "--cabrillo", "--confirm-details", "--raw", "--html", page,
-         "--lang", language, os.path.join(source, "examples", "sample.adi")],
+         "--lang", language, log],
         stdin=subprocess.DEVNULL, capture_output=True)
     if run.returncode != 0:
         raise Failure(f"stats-host ended with {run.returncode}: {run.stderr.decode(errors='replace')}")
@@ -147,16 +177,29 @@ DOM_QUERY = """(() => {
       row => [...row.cells].map(cell => cell.innerText.trim()));
   const text = (selector) => {
     const element = document.querySelector(selector);
-    return element ? element.innerText.trim() : null;
+    return element ? (element.innerText ?? element.textContent).trim() : null;
   };
+  // Kvant per band: the filled cells of its two columns in the grid.
+  const grid = document.querySelector('#kvant-grid');
+  const gridBands = grid ? [...grid.querySelectorAll('thead th[data-band]')] : [];
+  const gridCounts = gridBands.map((_, band) => grid ? [...grid.querySelectorAll('tbody tr')]
+      .map(row => [...row.querySelectorAll('td')].slice(2 * band, 2 * band + 2)
+           .filter(cell => cell.textContent.trim() !== '').length)
+      .reduce((a, b) => a + b, 0) : 0);
   return JSON.stringify({
     language: document.documentElement.lang,
     score: text('#claimed-score'),
     bands: cells('#band-table tbody tr'),
     total: cells('#band-table tfoot tr'),
     tourTotal: cells('#tour-table tfoot tr'),
+    tourDays: document.querySelectorAll('#tour-table tr.day').length,
+    chartDays: document.querySelectorAll('#tour-chart text.date').length,
+    gridBands: gridBands.map(th => th.dataset.band),
+    gridCounts: gridCounts,
+    finalScore: text('#progress-score text.final'),
     refusedCount: text('#refused-count'),
     refusedRows: document.querySelectorAll('#refused-table tbody tr').length,
+    reasons: cells('#refused-reasons tbody tr'),
     charts: document.querySelectorAll('figure svg').length,
   });
 })()"""
@@ -195,6 +238,19 @@ def evaluate(browser, session, expression):
     return json.loads(result["result"]["value"])
 
 
+def number(text):
+    """A number as the page writes it: digits grouped by commas (English) or
+    narrow no-break spaces (Russian)."""
+    digits = re.sub(r"[,\u202f]", "", text)
+    if not re.fullmatch(r"-?\d+", digits):
+        raise Failure(f"{text!r} is not a number")
+    return int(digits)
+
+
+def band_label(band, language):
+    return band + ("\u00a0м" if language == "ru" else "\u00a0m")
+
+
 def check_dom(dom, language, summary, refused):
     bands, total, score = summary
     errors = []
@@ -203,41 +259,48 @@ def check_dom(dom, language, summary, refused):
         if seen != wanted:
             errors.append(f"{what}: the page shows {seen!r}, the plug-in says {wanted!r}")
 
+    def with_digital(row):  # QSOs, points, CW, SSB, digital, Kvant
+        return row[1:5] + [row[1] - row[3] - row[4], row[5]]
+
     expect("language", dom["language"], language)
-    expect("claimed score", dom["score"], str(score))
-    expect("band rows", dom["bands"], [[row[0]] + [str(n) for n in row[1:]] for row in bands])
-    expect("total row", [row[1:] for row in dom["total"]], [[str(n) for n in total[1:]]])
+    expect("claimed score", number(dom["score"]), score)
+    expect("band rows", [[row[0]] + [number(n) for n in row[1:]] for row in dom["bands"]],
+           [[band_label(row[0], language)] + with_digital(row) for row in bands])
+    expect("total row", [[number(n) for n in row[1:]] for row in dom["total"]],
+           [with_digital(total)])
     # A tour table cell reads "QSOs +Kvant", or "QSOs" when no Kvant was new.
-    tour_total = [tuple(int(n) for n in (cell.replace("+", "") + " 0").split()[:2])
-                  for cell in (dom["tourTotal"][0][1:] if dom["tourTotal"] else [])]
+    tour_total = [tuple(number(n) for n in (cell.replace("+", "") + " 0").split(" ")[:2])
+                  for cell in (dom["tourTotal"][0][1:len(bands) + 2] if dom["tourTotal"] else [])]
     expect("tour table totals (QSOs, Kvant per band, then all)", tour_total,
            [(row[1], row[5]) for row in bands] + [(total[1], total[5])])
-    expect("refused QSOs", (dom["refusedCount"], dom["refusedRows"]), (str(refused), refused))
-    expect("charts", dom["charts"], 2)
+    expect("Kvant grid per band", list(zip(dom["gridBands"], dom["gridCounts"])),
+           [(row[0], row[5]) for row in bands if row[1] > 0])
+    expect("last score on the progress chart", number(dom["finalScore"] or "?"), score)
+    expect("days named on the tour chart", dom["chartDays"], dom["tourDays"])
+    expect("refused QSOs", (number(dom["refusedCount"]), dom["refusedRows"]),
+           (refused, min(refused, 500)))
+    expect("refused QSOs by reason", sum(number(row[1]) for row in dom["reasons"]), refused)
+    expect("charts", dom["charts"], 5)
     return errors
+
+
+def pdf_pages(pdf):
+    return len(re.findall(rb"/Type\s*/Page\b", pdf))
 
 
 def open_page(browser, page):
     """Opens the page in a new tab of screen width; returns the tab, its session and the URL."""
-    target = browser.call("Target.createTarget", {"url": "about:blank"})["targetId"]
-    session = browser.call("Target.attachToTarget", {"targetId": target, "flatten": True})[
-        "sessionId"]
-    for domain in ("Page", "Runtime", "Log", "Network"):
-        browser.call(domain + ".enable", session=session)
-    browser.call("Emulation.setDeviceMetricsOverride",
-                 {"width": SCREEN_WIDTH, "height": 1000, "deviceScaleFactor": 1, "mobile": False},
-                 session)
-    browser.events.clear()
     url = "file://" + os.path.abspath(page)
-    browser.call("Page.navigate", {"url": url}, session)
-    browser.wait_for("Page.loadEventFired")
+    target, session = browser.open(url, SCREEN_WIDTH)
     return target, session, url
 
 
-def close_page(browser, target, session, url, out_dir, name):
-    """Saves the screenshot (NAME.png) and the printed page (NAME.pdf), checks that the page
-    fits A4, closes the tab and returns the errors seen: console and script errors, and
-    requests beyond the page."""
+def close_page(browser, target, session, url, out_dir, name, phone_shot=False,
+               summary_pages=None):
+    """Saves the screenshot (NAME.png, and NAME-phone.png if asked) and the printed page
+    (NAME.pdf), checks that the page fits a phone and A4 (and that all but its appendix takes at
+    most `summary_pages` pages), closes the tab and returns the errors seen: those and console
+    and script errors, and requests beyond the page."""
     errors = []
     height = browser.call("Page.getLayoutMetrics", session=session)["cssContentSize"]["height"]
     browser.call("Emulation.setDeviceMetricsOverride",
@@ -247,6 +310,17 @@ def close_page(browser, target, session, url, out_dir, name):
                         session)
     with open(os.path.join(out_dir, f"{name}.png"), "wb") as file:
         file.write(base64.b64decode(shot["data"]))
+
+    browser.call("Emulation.setDeviceMetricsOverride",
+                 {"width": PHONE_WIDTH, "height": 900, "deviceScaleFactor": 1, "mobile": True},
+                 session)
+    width = evaluate(browser, session, "JSON.stringify(document.documentElement.scrollWidth)")
+    if width > PHONE_WIDTH:
+        errors.append(f"on a {PHONE_WIDTH}-pixel phone the page is {width} px wide")
+    if phone_shot:
+        shot = browser.call("Page.captureScreenshot", {"format": "png"}, session)
+        with open(os.path.join(out_dir, f"{name}-phone.png"), "wb") as file:
+            file.write(base64.b64decode(shot["data"]))
 
     browser.call("Emulation.setEmulatedMedia", {"media": "print"}, session)
     browser.call("Emulation.setDeviceMetricsOverride",
@@ -259,6 +333,15 @@ def close_page(browser, target, session, url, out_dir, name):
                        session, timeout=60)
     with open(os.path.join(out_dir, f"{name}.pdf"), "wb") as file:
         file.write(base64.b64decode(pdf["data"]))
+    if summary_pages is not None:
+        evaluate(browser, session, """JSON.stringify((() => {
+            for (const part of document.querySelectorAll('#appendix, footer')) part.remove();
+            return true; })())""")
+        summary_pdf = base64.b64decode(browser.call(
+            "Page.printToPDF", {"preferCSSPageSize": True, "printBackground": True}, session,
+            timeout=60)["data"])
+        if pdf_pages(summary_pdf) > summary_pages:
+            errors.append(f"printed, the summary takes {pdf_pages(summary_pdf)} A4 pages")
 
     for event in browser.events:
         method, params = event.get("method"), event.get("params", {})
@@ -276,11 +359,12 @@ def close_page(browser, target, session, url, out_dir, name):
     return errors
 
 
-def check_page(browser, page, language, summary, refused, out_dir):
+def check_page(browser, page, language, summary, refused, out_dir, phone_shot):
     target, session, url = open_page(browser, page)
     errors = check_dom(evaluate(browser, session, DOM_QUERY), language, summary, refused)
     errors += evaluate(browser, session, LABEL_QUERY)
-    return errors + close_page(browser, target, session, url, out_dir, f"report-{language}")
+    return errors + close_page(browser, target, session, url, out_dir, f"report-{language}",
+                               phone_shot, SUMMARY_PAGES)
 
 
 def check_both_languages(chromium, work, check_language):
@@ -314,13 +398,23 @@ def main():
     parser.add_argument("--chromium", default="/usr/bin/chromium")
     arguments = parser.parse_args()
 
+    os.makedirs(arguments.work, exist_ok=True)
+    day_log = os.path.join(arguments.work, "day.adi")
+    contest_log.write_log(day_log, DAY_LOG_QSOS)
+    logs = {"sample": os.path.join(arguments.source, "examples", "sample.adi"), "day": day_log}
+
     def check_language(browser, language):
-        page, summary_text, refused = run_stats_host(
-            arguments.stats_host, arguments.source, arguments.work, language)
-        summary = parse_summary(summary_text)
-        errors = check_page(browser, page, language, summary, refused, arguments.work)
-        print(f"{language}: score {summary[2]}, {len(summary[0])} bands, {refused} refused;"
-              f" screenshot {os.path.join(arguments.work, f'report-{language}.png')}")
+        errors = []
+        for name, adif in logs.items():
+            work = os.path.join(arguments.work, name)
+            os.makedirs(work, exist_ok=True)
+            page, summary_text, refused = run_stats_host(
+                arguments.stats_host, arguments.source, work, adif, language)
+            summary = parse_summary(summary_text)
+            errors += [f"{name}: {error}" for error in check_page(
+                browser, page, language, summary, refused, work, phone_shot=name == "sample")]
+            print(f"{name} {language}: score {summary[2]}, {len(summary[0])} bands, "
+                  f"{refused} refused; screenshot {os.path.join(work, f'report-{language}.png')}")
         return errors
 
     return check_both_languages(arguments.chromium, arguments.work, check_language)

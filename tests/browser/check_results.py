@@ -9,8 +9,9 @@ whose browser driver it uses) and checks that:
   - the rows of the results tables are those of results.csv, in its order, and
     the verdict table's counts are the sums of logs.jsonl's;
   - the clock table lists every log whose offset is a minute or more;
-  - no chart label overlaps another or leaves its chart, and printed on A4 the
-    page is no wider than the paper;
+  - no chart label overlaps another or leaves its chart, the page needs no
+    sideways scrolling on a 420-pixel phone, and printed on A4 it is no wider
+    than the paper;
 and saves a screenshot (results-LANG.png) and the printed page (results-LANG.pdf).
 """
 
@@ -23,7 +24,7 @@ import subprocess
 import sys
 
 from check_report import (LABEL_QUERY, Failure, check_both_languages, close_page, evaluate,
-                          open_page)
+                          number, open_page)
 
 DOM_QUERY = """(() => {
   const cells = (selector) => [...document.querySelectorAll(selector)].map(
@@ -64,11 +65,16 @@ def check_dom(dom, language, rows, verdicts, listed):
             errors.append(f"{what}: the page shows {seen!r}, the outputs say {wanted!r}")
 
     expect("language", dom["language"], language)
+    def count(text):  # grouped as the language writes numbers, or a dash for none
+        return text if text == "\u2014" else number(text)
+
     expect("results rows (place, call, claimed, checked, reduction, QSOs, Kvant)",
-           dom["results"],
-           [[row["place"], row["call"], row["claimed"] or "\u2014", row["checked"],
-             row["reduction_percent"] or "\u2014", row["points"], row["kvant"]] for row in rows])
-    expect("verdict counts", {row[1]: int(row[2]) for row in dom["verdicts"]}, verdicts)
+           [[count(row[0]), row[1], count(row[2]), count(row[3]), row[4]] +
+            [count(n) for n in row[5:]] for row in dom["results"]],
+           [[int(row["place"]), row["call"], int(row["claimed"]) if row["claimed"] else "\u2014",
+             int(row["checked"]), row["reduction_percent"] or "\u2014", int(row["points"]),
+             int(row["kvant"])] for row in rows])
+    expect("verdict counts", {row[1]: number(row[2]) for row in dom["verdicts"]}, verdicts)
     expect("logs listed with their clocks", dom["clocksListed"], listed)
     expect("charts", dom["charts"], 1)
     return errors

@@ -51,6 +51,20 @@ TEST(CommandLine, MistakesAreUsageErrors) {
   }
 }
 
+TEST(CommandLine, MistakesThatTheLibraryFindsAreInOurWords) {
+  const auto said = [](const std::vector<std::string>& arguments, ReportLanguage language) {
+    try {
+      ParseCommandLine(arguments, ConsoleTextsOf(language));
+    } catch (const UsageError& error) {
+      return std::string(error.what());
+    }
+    return std::string("no UsageError");
+  };
+  EXPECT_EQ(said({"a.adi", "--html="}, ReportLanguage::kEnglish), "--html needs a value");
+  EXPECT_EQ(said({"--raw=yes", "a.adi"}, ReportLanguage::kEnglish), "unknown option --raw=yes");
+  EXPECT_EQ(said({"a.adi", "--dir"}, ReportLanguage::kRussian), "параметру --dir нужно значение");
+}
+
 TEST(CommandLine, HelpNamesThisBuildsPlugin) {
   const std::string help = HelpText();
   EXPECT_EQ(help.find("@PLUGIN@"), std::string::npos);

@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "host/report/html_text.h"
-#include "host/run/plugin_summary.h"
-#include "host/report/report_language.h"
-#include "host/stats_host.h"
-#include "host/report/svg_chart.h"
+#include "host/page/column_chart.h"
+#include "host/page/html_text.h"
+#include "host/page/report_language.h"
 #include "host/report/tour_matrix.h"
+#include "host/run/plugin_summary.h"
+#include "host/stats_host.h"
 #include "tests/support/plugin_library.h"
 #include "tests/support/temp_dir.h"
 
@@ -102,6 +102,17 @@ TEST(TourMatrix, KvantCountsInTheTourOfTheMarkedStationsEarliestQso) {
   EXPECT_EQ(table.bandTotals[1].kvant, 2);
   EXPECT_EQ(table.total.qsos, 6);
   EXPECT_EQ(table.total.kvant, 3);
+  EXPECT_EQ(table.tours[1].sinceStart.qsos, 3);
+  EXPECT_EQ(table.tours[1].score, 3 * 2);
+  EXPECT_EQ(table.tours[2].score, 6 * 3);
+
+  // The grid: UA1 on 160 m in CW from 17:00, on 80 m in CW from 15:00 and in
+  // the other modes from 16:00.
+  const long day = DaysSinceOleEpoch(QsoDate{2024, 2, 18}) * 24;
+  const KvantGrid grid = matrix.Grid({"160", "80"});
+  ASSERT_EQ(grid.rows.size(), 1u);
+  EXPECT_EQ(grid.rows[0].call, "UA1");
+  EXPECT_EQ(grid.rows[0].firstTours, (std::vector<long>{day + 17, kNotWorked, day + 15, day + 16}));
 }
 
 TEST(TourMatrix, EmptyHoursAreRowsUnlessTheLogSpansMoreThanTwoDays) {
@@ -161,19 +172,21 @@ std::vector<int> TextPositions(const std::string& svg, const std::string& part) 
   return positions;
 }
 
-TEST(SvgChart, ColumnLabelsThinOutSoThatTheyNeverTouch) {
+TEST(SvgChart, ColumnLabelsThinOutSoThatTheyNeverTouchAndTotalsStandUpright) {
   StackedColumns chart;
   chart.id = "c";
-  chart.series = {{"80", {}}};
+  chart.series = {{"80", BandFill("80"), {}}};
   for (int hour = 0; hour < 48; ++hour) {
     chart.columns.push_back((hour % 24 < 10 ? "0" : "") + std::to_string(hour % 24) + ":00");
     chart.series[0].values.push_back(1000 + hour);
   }
-  const std::string svg = StackedColumnSvg(chart, ChartPalette::kBands);
+  const std::string svg = StackedColumnSvg(chart);
   const std::vector<int> labels = TextPositions(svg, ":00");
   ASSERT_GE(labels.size(), 8u);
   for (std::size_t i = 1; i < labels.size(); ++i) EXPECT_GE(labels[i] - labels[i - 1], 40);
-  EXPECT_TRUE(TextPositions(svg, "1047").empty());  // a total wider than its column is left out
+  // A total wider than its column turns upright rather than vanish.
+  EXPECT_EQ(TextPositions(svg, "1,047").size(), 1u);
+  EXPECT_NE(svg.find("transform=\"rotate(-90"), std::string::npos);
 }
 
 TEST(HtmlReport, PlugInTextsAreEscapedAndNothingIsFetched) {
@@ -182,15 +195,28 @@ TEST(HtmlReport, PlugInTextsAreEscapedAndNothingIsFetched) {
       "\t   Kesdra Velk Test 18.02.2024\r\n\t\tContestant: <R3KV>\r\n"
       "\tQSOs\tPoints\tCW\tSSB\tKvant\r\n\xC4\xC2\t 1\t 1\t 1\t 0\t 0\r\n"
       "Total\t 1\t 1\t 1\t 0\t 0\r\n\r\nScore: = 0";
-  input.refused = {{7, "X", std::string("QSO:  7012  FM  \xCF\xF0\xE8\xE2\xE5\xF2 & co")}};
+  input.refused = {
+      {.record = 7, .call = "X", .problemLine = "QSO:  7012  FM  \xCF\xF0\xE8\xE2\xE5\xF2 & co"}};
   const std::string page = HtmlReport(input, ReportLanguage::kEnglish);
   EXPECT_NE(page.find("&lt;R3KV&gt;"), std::string::npos);
   EXPECT_NE(page.find("<th scope=\"row\">ДВ</th>"), std::string::npos);
   EXPECT_NE(page.find("Привет &amp; co"), std::string::npos);
-  EXPECT_NE(page.find("not written by this run"), std::string::npos);
+  EXPECT_NE(page.find("not written in this run"), std::string::npos);
   for (const char* external : {"src=", "href=\"http", "<script", "@import", "url(http"}) {
     EXPECT_EQ(page.find(external), std::string::npos) << external;
   }
+}
+
+TEST(HtmlReport, ALogWithNoCountedQsoSaysSoAndDrawsNoEmptyAxes) {
+  HtmlReportInput input;
+  input.summaryText =
+      "\t   Kesdra Velk Test 18.02.2024\r\n\t\tContestant: R3KV\r\n"
+      "\tQSOs\tPoints\tCW\tSSB\tKvant\r\nTotal\t 0\t 0\t 0\t 0\t 0\r\n\r\nScore: = 0";
+  input.refused = {{.record = 1, .call = "UA1A", .problemLine = "QSO: UA1A   No contest mode !!!"}};
+  const std::string page = HtmlReport(input, ReportLanguage::kRussian);
+  EXPECT_NE(page.find("id=\"nothing-counted\""), std::string::npos);
+  EXPECT_EQ(page.find("<svg"), std::string::npos);
+  EXPECT_NE(page.find("id=\"refused-table\""), std::string::npos);
 }
 
 TEST(HtmlReportFile, APageThatCanNotBeWrittenIsNamedInTheReportAndTheStatus) {

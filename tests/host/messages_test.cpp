@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "host/adif/text_encoding.h"
 #include "host/stats_host.h"
+#include "host/text/text_encoding.h"
 #include "tests/host/stats_host_runs.h"
 #include "tests/support/plugin_library.h"
 

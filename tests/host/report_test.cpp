@@ -48,7 +48,8 @@ RunResult Written() {
 
 TEST(Report, RefusedQsosWithTheirProblemLines) {
   RunResult result = Written();
-  result.refused = {RefusedQso{2, "B2", "QSO: line of B2"}, RefusedQso{5, "D4", "QSO: D4"}};
+  result.refused = {RefusedQso{.record = 2, .call = "B2", .problemLine = "QSO: line of B2"},
+                    RefusedQso{.record = 5, .call = "D4", .problemLine = "QSO: D4"}};
   EXPECT_EQ(FormatReport(result, nullptr),
             "Score: = 5\n\n"
             "Refused by the plug-in: 2 QSOs (err.txt)\n"

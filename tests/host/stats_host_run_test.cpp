@@ -13,6 +13,10 @@
 #include "tests/host/stats_host_runs.h"
 #include "tests/support/plugin_library.h"
 
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
 namespace host {
 namespace {
 
@@ -201,6 +205,25 @@ TEST(StatsHostStationDetails, WithoutATerminalOnlyConfirmDetailsConfirms) {
       << "cancelled: only the claimed score";
   ASSERT_EQ(Score(scratch, log, {"--cabrillo", "--confirm-details"}).status, kExitScored);
   EXPECT_TRUE(Holds(scratch.Read("work/Plugins/ZORVA.ini"), "Operators=R3KV\r\n"));
+}
+#endif
+
+#if defined(_WIN32)
+// Every window this thread makes is refused, as where there is no desktop (a
+// service, a scheduled task): the plug-in's dialog can not be shown.
+LRESULT CALLBACK RefuseWindows(int code, WPARAM wParam, LPARAM lParam) {
+  return code == HCBT_CREATEWND ? 1 : ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(StatsHostStationDetails, ConfirmingADialogThatCanNotBeShownIsNoSuccess) {
+  const ScratchFolder scratch;
+  const HHOOK hook = ::SetWindowsHookExW(WH_CBT, RefuseWindows, nullptr, ::GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  const Outcome run =
+      Score(scratch, Qso("UA3AA", "CW", "123"), {"--cabrillo", "--confirm-details"});
+  ::UnhookWindowsHookEx(hook);
+  EXPECT_EQ(run.status, kExitIncomplete);
+  EXPECT_TRUE(Holds(run.err, "the station-details dialog could not be shown")) << run.err;
 }
 #endif
 

@@ -1,7 +1,9 @@
 #pragma once
 
-// The encodings that log texts come in: UTF-8, checked one character at a
-// time, and Windows-1251, the host's code page for Russian.
+// The encodings that the texts of logs and of the plug-in's files come in:
+// UTF-8, checked one character at a time, and Windows-1251, the host's code
+// page for Russian. The one place that knows them, for the ADIF reader and the
+// pages alike.
 
 #include <cstddef>
 #include <optional>
@@ -20,6 +22,14 @@ struct Utf8Character {
 std::optional<Utf8Character> Utf8CharacterAt(std::string_view text, std::size_t at);
 
 bool IsUtf8(std::string_view text);
+
+// Whether the byte begins a character of UTF-8 text: no continuation byte.
+constexpr bool StartsUtf8Character(char byte) {
+  return (static_cast<unsigned char>(byte) & 0xC0u) != 0x80u;
+}
+
+// How many characters the UTF-8 text holds.
+std::size_t Utf8Length(std::string_view utf8);
 
 void AppendUtf8(std::string& text, char32_t code);
 

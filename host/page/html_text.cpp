@@ -1,6 +1,6 @@
-#include "host/report/html_text.h"
+#include "host/page/html_text.h"
 
-#include "host/adif/text_encoding.h"
+#include "host/text/text_encoding.h"
 
 namespace host {
 namespace {
@@ -14,16 +14,21 @@ void AppendShown(std::string& text, char32_t c) {
 }  // namespace
 
 std::string DisplayUtf8(std::string_view bytes) {
+  if (IsUtf8(bytes)) return MixedToUtf8(bytes);
   std::string text;
   text.reserve(bytes.size());
-  if (IsUtf8(bytes)) {
-    for (std::size_t i = 0; i < bytes.size();) {
-      const Utf8Character character = *Utf8CharacterAt(bytes, i);
-      AppendShown(text, character.code);
-      i += character.bytes;
-    }
-  } else {
-    for (const char byte : bytes) AppendShown(text, FromCp1251(static_cast<unsigned char>(byte)));
+  for (const char byte : bytes) AppendShown(text, FromCp1251(static_cast<unsigned char>(byte)));
+  return text;
+}
+
+std::string MixedToUtf8(std::string_view bytes) {
+  std::string text;
+  text.reserve(bytes.size());
+  for (std::size_t i = 0; i < bytes.size();) {
+    const std::optional<Utf8Character> character = Utf8CharacterAt(bytes, i);
+    AppendShown(text,
+                character ? character->code : FromCp1251(static_cast<unsigned char>(bytes[i])));
+    i += character ? character->bytes : 1;
   }
   return text;
 }

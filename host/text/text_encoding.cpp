@@ -1,4 +1,6 @@
-#include "host/adif/text_encoding.h"
+#include "host/text/text_encoding.h"
+
+#include <algorithm>
 
 namespace host {
 namespace {
@@ -50,6 +52,10 @@ bool IsUtf8(std::string_view text) {
     i += character->bytes;
   }
   return true;
+}
+
+std::size_t Utf8Length(std::string_view utf8) {
+  return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), StartsUtf8Character));
 }
 
 void AppendUtf8(std::string& text, char32_t c) {

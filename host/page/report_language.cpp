@@ -1,4 +1,4 @@
-#include "host/report/report_language.h"
+#include "host/page/report_language.h"
 
 #include <cstdlib>
 

@@ -1,10 +1,10 @@
-#include "crosscheck/input/text_encoding.h"
+#include "crosscheck/input/log_encoding.h"
 
 #include <algorithm>
 #include <array>
 
-#include "host/adif/text_encoding.h"
-#include "host/report/html_text.h"
+#include "host/page/html_text.h"
+#include "host/text/text_encoding.h"
 
 namespace crosscheck {
 namespace {
