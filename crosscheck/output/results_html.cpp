@@ -38,6 +38,13 @@ struct Page {
     return host::GroupedNumber(static_cast<long long>(value), language);
   }
   std::string NumberCell(long long value) const { return host::NumberCell(value, language); }
+  // A figure with a decimal point ("-12.5 %") as the language writes it:
+  // Russian with a decimal comma and a true minus sign.
+  std::string Decimal(std::string text) const {
+    if (language != host::ReportLanguage::kRussian) return text;
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text.starts_with('-') ? "\u2212" + text.substr(1) : text;
+  }
   std::string Section(std::string_view id, std::string_view heading,
                       const std::string& body) const {
     return host::HtmlSection(id, Text(heading), body);
@@ -71,11 +78,12 @@ std::string FiguresSection(const ContestTotals& totals, const Page& page) {
     rows += "<tr id=\"verdict-" + std::string(kVerdictNames[v]) + "\">" +
             TextCell(texts.verdictNames[v]) + "<td><code>" + std::string(kVerdictNames[v]) +
             "</code></td>" + page.NumberCell(static_cast<long long>(totals.verdicts[v])) +
-            "<td class=\"n\">" + Percent(totals.verdicts[v], totals.lines) + "</td></tr>\n";
+            "<td class=\"n\">" + page.Decimal(Percent(totals.verdicts[v], totals.lines)) +
+            "</td></tr>\n";
   }
   rows += "</tbody>\n<tfoot><tr class=\"total\"><th scope=\"row\" colspan=\"2\"></th>" +
-          page.NumberCell(static_cast<long long>(totals.lines)) +
-          "<td class=\"n\">100.0 %</td></tr></tfoot>\n";
+          page.NumberCell(static_cast<long long>(totals.lines)) + "<td class=\"n\">" +
+          page.Decimal("100.0 %") + "</td></tr></tfoot>\n";
   return page.Section("figures", texts.figuresHeading,
                       Note(texts.figuresNote) + Table("id=\"verdict-table\"", rows));
 }
@@ -147,7 +155,7 @@ std::string ResultsSection(const Contest& contest, const CheckResult& result,
               TextCell(contest.calls.Text(log.ownCall)) +
               (log.claimed ? page.NumberCell(*log.claimed) : "<td class=\"n\">&#8212;</td>") +
               page.NumberCell(checked.checked) + "<td class=\"n\">" +
-              (reduction ? TenthsText(*reduction) : "&#8212;") + "</td>" +
+              (reduction ? page.Decimal(TenthsText(*reduction)) : "&#8212;") + "</td>" +
               page.NumberCell(checked.counted) + page.NumberCell(checked.kvant) + "</tr>\n";
     }
     body += "<h3>" +

@@ -69,7 +69,8 @@ def check_dom(dom, language, rows, verdicts, listed):
         return text if text == "\u2014" else number(text)
 
     expect("results rows (place, call, claimed, checked, reduction, QSOs, Kvant)",
-           [[count(row[0]), row[1], count(row[2]), count(row[3]), row[4]] +
+           [[count(row[0]), row[1], count(row[2]), count(row[3]),
+             row[4].replace(",", ".").replace("\u2212", "-")] +
             [count(n) for n in row[5:]] for row in dom["results"]],
            [[int(row["place"]), row["call"], int(row["claimed"]) if row["claimed"] else "\u2014",
              int(row["checked"]), row["reduction_percent"] or "\u2014", int(row["points"]),
