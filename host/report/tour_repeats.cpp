@@ -58,8 +58,15 @@ std::optional<TourRepeat> TourRepeatFinder::Next(const HostQso& qso, bool stored
     }
     return std::nullopt;
   }
-  return TourRepeat{qso.record, qso.date,     qso.secondOfDay,         qso.call,         qso.band,
-                    qso.mode,   entry.record, DateOfOleDay(entry.day), entry.secondOfDay};
+  return TourRepeat{qso.record,
+                    qso.date,
+                    qso.secondOfDay,
+                    qso.call,
+                    qso.band,
+                    qso.mode,
+                    static_cast<std::size_t>(entry.record),
+                    DateOfOleDay(entry.day),
+                    entry.secondOfDay};
 }
 
 void TourRepeatFinder::OnQso(const HandedQso& handed) {
