@@ -37,7 +37,7 @@ std::optional<std::int64_t> ParseMoment(const std::string& text) {
   if (time.size() == 5 && time[2] == ':') time.erase(2, 1);
   const auto second = host::ParseAdifTime(time);
   if (!second || time.size() != 4) return std::nullopt;
-  return host::DaysSinceOleEpoch(*date) * std::int64_t{86400} + *second;
+  return host::SecondsSinceOleEpoch(*date, *second);
 }
 
 std::string ParsePenalties(const std::string& text, CheckOptions& check) {

@@ -6,6 +6,7 @@
 #include "crosscheck/input/repair_list.h"
 #include "host/adif/adif_reader.h"
 #include "host/adif/ascii.h"
+#include "host/adif/qso_date.h"
 #include "host/adif/qso_mapping.h"
 
 namespace crosscheck {
@@ -41,7 +42,7 @@ LoggedQso QsoOf(const host::AdifRecord& record, const host::HostQso& qso, std::u
   logged.band = qso.band;
   logged.mode = qso.mode;
   logged.contestMode = stats::FindContestMode(qso.mode);
-  logged.time = host::DaysSinceOleEpoch(qso.date) * std::int64_t{86400} + qso.secondOfDay;
+  logged.time = host::SecondsSinceOleEpoch(qso.date, qso.secondOfDay);
   logged.sent = host::UpperCopy(host::Trimmed(qso.exchangeSent));
   logged.received = host::UpperCopy(host::Trimmed(qso.exchangeReceived));
   return logged;

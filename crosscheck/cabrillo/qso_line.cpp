@@ -201,7 +201,7 @@ QsoLineReading ReadQsoLine(std::string_view line, std::uint32_t number) {
     reading.refusal = "a QSO line without the worked call";
     return reading;
   }
-  reading.qso.time = host::DaysSinceOleEpoch(*date) * std::int64_t{86400} + *second;
+  reading.qso.time = host::SecondsSinceOleEpoch(*date, *second);
   ReadBand(c[kFreq], reading);
   ReadMode(c[kMode], reading);
   reading.ownCall = CallOf(c[kOwnCall], reading);

@@ -78,6 +78,10 @@ QsoDate DateOfOleDay(long days) {
   return QsoDate{year, month, day};
 }
 
+std::int64_t SecondsSinceOleEpoch(const QsoDate& date, int secondOfDay) {
+  return std::int64_t{DaysSinceOleEpoch(date)} * kSecondsPerDay + secondOfDay;
+}
+
 double ToOleDate(const QsoDate& date, int secondOfDay) {
   return static_cast<double>(DaysSinceOleEpoch(date)) +
          static_cast<double>(secondOfDay) / kSecondsPerDay;

@@ -4,6 +4,7 @@
 // host passes for it (days since 30 December 1899 00:00, the fraction being the
 // time of day).
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,6 +37,10 @@ long DaysSinceOleEpoch(const QsoDate& date);
 
 // The civil date of a day counted as DaysSinceOleEpoch counts it (1900 on).
 QsoDate DateOfOleDay(long days);
+
+// The moment as seconds since 30 December 1899 00:00, so that moments of
+// different dates compare and subtract.
+std::int64_t SecondsSinceOleEpoch(const QsoDate& date, int secondOfDay);
 
 // "YYYY-MM-DD" and "HH:MM:SS", as the reports show a QSO's time.
 std::string FormatIsoDate(const QsoDate& date);

@@ -24,13 +24,9 @@ RateWindow BusiestWindow(const Moments& moments, long long length) {
 
 }  // namespace
 
-long long MomentOf(const QsoDate& date, int secondOfDay) {
-  return static_cast<long long>(DaysSinceOleEpoch(date)) * kSecondsPerDay + secondOfDay;
-}
-
 void QsoTimeline::Add(const HostQso& qso) {
-  moments_.push_back(
-      Moment{MomentOf(qso.date, qso.secondOfDay), bands_.IdOf(qso.band), modes_.IdOf(qso.mode)});
+  moments_.push_back(Moment{SecondsSinceOleEpoch(qso.date, qso.secondOfDay), bands_.IdOf(qso.band),
+                            modes_.IdOf(qso.mode)});
 }
 
 void QsoTimeline::OnAbandon() noexcept { *this = QsoTimeline(); }

@@ -48,9 +48,6 @@ struct Timeline {
   std::map<long, TourActivity> tours;  // by tour number, only tours with QSOs
 };
 
-// The moment of a QSO in seconds since the OLE epoch.
-long long MomentOf(const QsoDate& date, int secondOfDay);
-
 // Observes a run: the QSOs that the plug-in stored count, taken in the order
 // of time (QSOs at the same second in the order of the log).
 class QsoTimeline final : public QsoObserver {

@@ -50,10 +50,12 @@ TEST(ReportFacts, TimelineAgreesWithAPlainModelOnRandomLogs) {
     const Timeline found = timeline.Summary();
 
     std::stable_sort(log.begin(), log.end(), [](const HostQso& a, const HostQso& b) {
-      return MomentOf(a.date, a.secondOfDay) < MomentOf(b.date, b.secondOfDay);
+      return SecondsSinceOleEpoch(a.date, a.secondOfDay) <
+             SecondsSinceOleEpoch(b.date, b.secondOfDay);
     });
     std::vector<long long> seconds;
-    for (const HostQso& qso : log) seconds.push_back(MomentOf(qso.date, qso.secondOfDay));
+    for (const HostQso& qso : log)
+      seconds.push_back(SecondsSinceOleEpoch(qso.date, qso.secondOfDay));
     long long operating = 0, offTime = 0;
     int breaks = 0;
     std::map<long, TourActivity> tours;

@@ -95,8 +95,7 @@ class Simulator {
   explicit Simulator(const Settings& settings) : settings_(settings), random_(settings.seed) {}
 
   SimulatedContest Run() {
-    contest_.start =
-        host::DaysSinceOleEpoch(host::QsoDate{2024, 2, 18}) * std::int64_t{86400} + 15 * 3600;
+    contest_.start = host::SecondsSinceOleEpoch(host::QsoDate{2024, 2, 18}, 15 * 3600);
     MakeStations();
     MakeContacts();
     MakeLines();
