@@ -36,16 +36,6 @@ char Cp1251OfKoi8(char c) {
   return static_cast<char>(base + kKoi8Alphabetical[byte & 0x1F]);
 }
 
-// Windows-1251 bytes as UTF-8; control characters stay (DisplayUtf8 shows them
-// as spaces).
-std::string Utf8OfCp1251(std::string_view bytes) {
-  std::string text;
-  text.reserve(bytes.size());
-  for (const char byte : bytes)
-    host::AppendUtf8(text, host::FromCp1251(static_cast<unsigned char>(byte)));
-  return text;
-}
-
 long RussianLikeness(std::string_view bytes, bool koi8) {
   long score = 0;
   for (const char c : bytes) {
@@ -89,11 +79,11 @@ std::string ToUtf8(std::string_view bytes, TextEncoding encoding) {
     case TextEncoding::kUtf8:
       return host::DisplayUtf8(bytes);
     case TextEncoding::kCp1251:
-      return host::DisplayUtf8(Utf8OfCp1251(bytes));
+      return host::DisplayCp1251(bytes);
     case TextEncoding::kKoi8r: {
       std::string cp1251(bytes);
       std::transform(cp1251.begin(), cp1251.end(), cp1251.begin(), Cp1251OfKoi8);
-      return host::DisplayUtf8(Utf8OfCp1251(cp1251));
+      return host::DisplayCp1251(cp1251);
     }
   }
   return host::DisplayUtf8(bytes);

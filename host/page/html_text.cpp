@@ -14,7 +14,10 @@ void AppendShown(std::string& text, char32_t c) {
 }  // namespace
 
 std::string DisplayUtf8(std::string_view bytes) {
-  if (IsUtf8(bytes)) return MixedToUtf8(bytes);
+  return IsUtf8(bytes) ? MixedToUtf8(bytes) : DisplayCp1251(bytes);
+}
+
+std::string DisplayCp1251(std::string_view bytes) {
   std::string text;
   text.reserve(bytes.size());
   for (const char byte : bytes) AppendShown(text, FromCp1251(static_cast<unsigned char>(byte)));

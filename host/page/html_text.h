@@ -14,6 +14,10 @@ namespace host {
 // break a line or a table of the page.
 std::string DisplayUtf8(std::string_view bytes);
 
+// Windows-1251 bytes as UTF-8, whatever they look like; control characters
+// become spaces.
+std::string DisplayCp1251(std::string_view bytes);
+
 // A line that may join texts of both kinds (our own words in UTF-8 and a call
 // in Windows-1251), as UTF-8: each well-formed UTF-8 sequence as it stands,
 // every other byte read as Windows-1251. Control characters become spaces.
