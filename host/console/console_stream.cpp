@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "host/text/text_encoding.h"
 #include "host/page/html_text.h"
+#include "host/text/text_encoding.h"
 
 namespace host {
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "host/adif/ascii.h"
-#include "host/text/text_encoding.h"
 #include "host/run/plugin_summary.h"
+#include "host/text/text_encoding.h"
 #include "stats/public/plugin_names.h"
 
 namespace host {

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "stats/public/exports.h"
 #include "stats/ole_date.h"
+#include "stats/public/exports.h"
 
 namespace stats::testing {
 
