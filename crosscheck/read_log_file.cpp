@@ -1,6 +1,7 @@
 #include "crosscheck/read_log_file.h"
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 #include <string_view>
 #include <system_error>
@@ -9,6 +10,8 @@
 #include "crosscheck/cabrillo/cabrillo_reader.h"
 #include "crosscheck/input/utf8_path.h"
 #include "host/adif/ascii.h"
+#include "host/adif/byte_source.h"
+#include "host/adif/utf16_bytes.h"
 
 namespace crosscheck {
 namespace {
@@ -57,6 +60,23 @@ Format FormatOf(std::string_view bytes) {
   return Format::kUnknown;
 }
 
+// A log saved as UTF-16, as the UTF-8 it holds, read as stats-host reads it;
+// why not where a character breaks off.
+std::optional<std::string> Utf8OfUtf16(std::string_view bytes, host::Utf16Order order,
+                                       std::string& utf8) {
+  host::MemoryBytes raw(bytes);
+  host::Utf16AsUtf8 converted(raw, order);
+  std::array<char, 1 << 16> block;
+  try {
+    for (std::size_t count; (count = converted.Read(block.data(), block.size())) > 0;) {
+      utf8.append(block.data(), count);
+    }
+  } catch (const host::ReadError& error) {
+    return std::string("can not be read: ") + error.what();
+  }
+  return std::nullopt;
+}
+
 // Every text of the log in UTF-8, as the outputs want them.
 void InUtf8(LogFile& log) {
   const auto convert = [&](std::string& text) {
@@ -90,6 +110,12 @@ LogFile ReadLogBytes(const std::filesystem::path& path, std::string_view bytes) 
   LogFile log;
   log.path = path;
   std::string_view text = bytes;
+  std::string fromUtf16;
+  if (const auto order = host::Utf16OrderOf(bytes)) {
+    log.repairs.push_back("the file: UTF-16, read as the UTF-8 it holds");
+    if ((log.failure = Utf8OfUtf16(bytes, *order, fromUtf16))) return log;
+    text = fromUtf16;
+  }
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   if (host::Trimmed(text).empty()) {
     log.failure = "an empty file";

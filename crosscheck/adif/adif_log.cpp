@@ -73,7 +73,8 @@ void ReadAdif(std::string_view bytes, LogFile& log) {
   } catch (const host::AdifSyntaxError& error) {
     log.failure = std::string("not a readable ADIF file: ") + error.what();
   }
-  log.repairs = repairs.Lines();
+  const std::vector<std::string> repaired = repairs.Lines();
+  log.repairs.insert(log.repairs.end(), repaired.begin(), repaired.end());
 }
 
 }  // namespace crosscheck

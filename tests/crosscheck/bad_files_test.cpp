@@ -19,6 +19,13 @@ using stats::testing::WriteFileBytes;
 const std::string kHeader = "START-OF-LOG: 3.0\nCALLSIGN: RA3A\n";
 const std::string kQso = "QSO: 3550 CW 2024-02-18 1000 RA3A 599 001 RA3B 599 002\n";
 
+// ASCII text as UTF-16LE with its byte-order mark.
+std::string Utf16Le(std::string_view ascii) {
+  std::string bytes = "\xFF\xFE";
+  for (const char c : ascii) bytes += std::string{c, '\0'};
+  return bytes;
+}
+
 struct FileCase {
   std::string name;
   std::string bytes;
@@ -51,6 +58,11 @@ const FileCase kFiles[] = {
     {"FixedColumnsWithAnEmptyReport",
      kHeader + "QSO:  3550 CW 2024-02-18 1000 RA3A              001    RA3B          599 002\n", "",
      1, "read by the fixed columns"},
+    {"AdifInUtf16",
+     Utf16Le("<CALL:4>RA3B<QSO_DATE:8>20240218<TIME_ON:4>1000<BAND:3>80m<MODE:2>CW"
+             "<STX:3>001<SRX:3>002<STATION_CALLSIGN:4>RA3A<EOR>\r\n"),
+     "", 1, "UTF-16"},
+    {"BrokenUtf16", Utf16Le("<CALL:4>RA3B<EOR>") + "<", "can not be read"},
     {"NameInUtf8", kHeader + "NAME: Иван Петров\n" + kQso, "", 1, "", "Иван Петров"},
     {"NameInWindows1251", kHeader + "NAME: \xC8\xE2\xE0\xED \xCF\xE5\xF2\xF0\xEE\xE2\n" + kQso, "",
      1, "", "Иван Петров"},
