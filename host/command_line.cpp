@@ -7,6 +7,7 @@
 
 #include "host/adif/ascii.h"
 #include "host/run/plugin_location.h"
+#include "host/text/text_pattern.h"
 
 namespace host {
 namespace {
@@ -30,10 +31,10 @@ void Apply(Options& options, std::string_view name, const std::string& value,
     options.run.htmlFile = PathOfArgument(value);
   } else if (name == "--lang") {
     options.language = ParseReportLanguage(value);
-    if (!options.language) throw UsageError(Fill(texts.langValue, {value}));
+    if (!options.language) throw UsageError(Substituted(texts.langValue, {value}));
   } else if (name == "--date") {
     options.run.contestDate = ParseIsoDate(value);
-    if (!options.run.contestDate) throw UsageError(Fill(texts.dateValue, {value}));
+    if (!options.run.contestDate) throw UsageError(Substituted(texts.dateValue, {value}));
   }
 }
 
@@ -49,7 +50,7 @@ std::string MismatchWords(const std::vector<std::string>& arguments, const Conso
   const std::string& last = arguments.back();
   const std::string lastName = last.substr(0, last.find('='));
   if (IsValueOption(lastName) && last.size() <= lastName.size() + 1) {
-    return Fill(texts.needsValue, {lastName});
+    return Substituted(texts.needsValue, {lastName});
   }
   const auto flagWithValue =
       std::find_if(arguments.begin(), arguments.end(), [](const std::string& argument) {
@@ -57,7 +58,8 @@ std::string MismatchWords(const std::vector<std::string>& arguments, const Conso
         return argument.starts_with('-') && equals != std::string::npos &&
                !IsValueOption(std::string_view(argument).substr(0, equals));
       });
-  return Fill(texts.unknownOption, {flagWithValue != arguments.end() ? *flagWithValue : last});
+  return Substituted(texts.unknownOption,
+                     {flagWithValue != arguments.end() ? *flagWithValue : last});
 }
 
 }  // namespace
@@ -99,7 +101,7 @@ Options ParseCommandLine(const std::vector<std::string>& arguments, const Consol
     throw UsageError(error.what());
   }
   for (const std::string& extra : app.remaining()) {
-    if (extra != "--") throw UsageError(Fill(texts.unknownOption, {extra}));
+    if (extra != "--") throw UsageError(Substituted(texts.unknownOption, {extra}));
   }
   if (options.help) return options;
   if (files.size() != 1) throw UsageError(std::string(files.empty() ? texts.noLog : texts.oneLog));

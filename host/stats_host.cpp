@@ -13,6 +13,7 @@
 #include "host/report/text_report.h"
 #include "host/report/tour_repeats.h"
 #include "host/run/output_check.h"
+#include "host/text/text_pattern.h"
 
 namespace host {
 namespace {
@@ -30,11 +31,12 @@ void SayWhatWasNotWritten(const RunResult& result, const ConsoleTexts& texts, st
        {&result.problemLog, &result.settingsFile, &result.cabrilloLog, &result.htmlPage}) {
     if (file == &result.cabrilloLog && !result.cabrilloAsked) continue;
     if (file == &result.htmlPage && !result.htmlAsked) continue;
-    if (!file->written) err << Fill(texts.fileNotWritten, {file->name, file->failure}) << "\n";
+    if (!file->written)
+      err << Substituted(texts.fileNotWritten, {file->name, file->failure}) << "\n";
   }
   if (result.skipped > 0) {
-    err << Fill(texts.recordsSkipped,
-                {std::to_string(result.skipped), std::to_string(result.records)})
+    err << Substituted(texts.recordsSkipped,
+                       {std::to_string(result.skipped), std::to_string(result.records)})
         << "\n";
   }
 }
@@ -80,7 +82,7 @@ int Run(const Options& options, ReportLanguage language, const Surroundings& sur
     out << FormatReport(result, options.repeats ? &repeats.Repeats() : nullptr, outTexts);
   }
   if (surroundings.outOnConsole && !options.raw && result.htmlAsked && result.htmlPage.written) {
-    out << "\n" << Fill(outTexts.htmlWritten, {result.htmlPage.name}) << "\n";
+    out << "\n" << Substituted(outTexts.htmlWritten, {result.htmlPage.name}) << "\n";
   }
   out.flush();
   SayWhatWasNotWritten(result, errTexts, surroundings.err);

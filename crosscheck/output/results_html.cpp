@@ -10,6 +10,7 @@
 #include "host/page/html_page.h"
 #include "host/page/html_text.h"
 #include "host/page/local_forms.h"
+#include "host/text/text_pattern.h"
 #include "stats/public/plugin_names.h"
 
 namespace crosscheck {

@@ -6,6 +6,7 @@
 #include "crosscheck/output/formats.h"
 #include "crosscheck/output/texts.h"
 #include "host/page/local_forms.h"
+#include "host/text/text_pattern.h"
 #include "stats/public/plugin_names.h"
 
 namespace crosscheck {

@@ -3,7 +3,6 @@
 #include "host/page/local_forms.h"
 
 #include <cstdio>
-#include <vector>
 
 #include "host/page/html_text.h"
 
@@ -63,21 +62,6 @@ std::string BandLabel(std::string_view hostBand, ReportLanguage language) {
     return name.substr(0, name.size() - 2) + (russian ? "\u00A0см" : "\u00A0cm");
   }
   return name;
-}
-
-std::string Substituted(std::string_view pattern, std::initializer_list<std::string_view> values) {
-  const std::vector<std::string_view> list(values);
-  std::string text;
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    if (pattern[i] == '{' && i + 2 < pattern.size() && pattern[i + 2] == '}' &&
-        pattern[i + 1] >= '0' && static_cast<std::size_t>(pattern[i + 1] - '0') < list.size()) {
-      text += list[pattern[i + 1] - '0'];
-      i += 2;
-    } else {
-      text += pattern[i];
-    }
-  }
-  return text;
 }
 
 }  // namespace host

@@ -6,7 +6,6 @@
 // ("10 220"), English with a comma ("10,220"). Russian writes dates as
 // 18.02.2024, English as 2024-02-18. Results are UTF-8, not yet escaped.
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -26,8 +25,5 @@ std::string LocalDuration(long long seconds, ReportLanguage language);
 // "160 м" or "160 m", "70cm" as "70 см" or "70 cm"; any other name as it is. The name is bytes of
 // the plug-in's world (see DisplayUtf8).
 std::string BandLabel(std::string_view hostBand, ReportLanguage language);
-
-// `pattern` with "{0}", "{1}"... replaced by the values.
-std::string Substituted(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 }  // namespace host

@@ -4,6 +4,7 @@
 #include "host/page/html_text.h"
 #include "host/page/local_forms.h"
 #include "host/report/report_sections.h"
+#include "host/text/text_pattern.h"
 
 namespace host {
 namespace {

@@ -2,6 +2,7 @@
 #include "host/page/line_chart.h"
 #include "host/page/local_forms.h"
 #include "host/report/report_sections.h"
+#include "host/text/text_pattern.h"
 
 namespace host {
 namespace {

@@ -5,6 +5,7 @@
 #include "host/page/html_page.h"
 #include "host/page/html_text.h"
 #include "host/page/local_forms.h"
+#include "host/text/text_pattern.h"
 
 namespace host {
 

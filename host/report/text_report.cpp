@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "host/report/summary_table.h"
+#include "host/text/text_pattern.h"
 
 namespace host {
 namespace {
@@ -10,11 +11,11 @@ namespace {
 std::string RecordLabel(std::size_t record, const ConsoleTexts& texts) {
   char number[32];
   std::snprintf(number, sizeof number, "%4zu", record);
-  return Fill(texts.record, {number});
+  return Substituted(texts.record, {number});
 }
 
 std::string NotWritten(const WrittenFile& file, const ConsoleTexts& texts) {
-  return Fill(texts.notWritten, {file.name, file.failure});
+  return Substituted(texts.notWritten, {file.name, file.failure});
 }
 
 std::string Date(const QsoDate& date, const ConsoleTexts& texts) {
@@ -27,11 +28,11 @@ std::string Date(const QsoDate& date, const ConsoleTexts& texts) {
 std::string FormatRefused(const RunResult& result, const ConsoleTexts& texts) {
   const std::size_t count = result.refused.size();
   std::string text =
-      Fill(texts.refused,
-           {count == 0 ? std::string(texts.refusedNone)
-                       : Fill(texts.refusedCount, {std::to_string(count)}),
-            result.problemLog.written ? result.problemLog.name
-                                      : "err.txt " + NotWritten(result.problemLog, texts)}) +
+      Substituted(texts.refused,
+                  {count == 0 ? std::string(texts.refusedNone)
+                              : Substituted(texts.refusedCount, {std::to_string(count)}),
+                   result.problemLog.written ? result.problemLog.name
+                                             : "err.txt " + NotWritten(result.problemLog, texts)}) +
       "\n";
   for (const RefusedQso& refused : result.refused) {
     text += RecordLabel(refused.record, texts) + refused.problemLine.value_or(refused.call) + "\n";
@@ -40,15 +41,16 @@ std::string FormatRefused(const RunResult& result, const ConsoleTexts& texts) {
 }
 
 std::string FormatRepeats(const std::vector<TourRepeat>& repeats, const ConsoleTexts& texts) {
-  std::string text = Fill(texts.repeats, {repeats.empty() ? std::string(texts.repeatsNone)
-                                                          : std::to_string(repeats.size())}) +
-                     "\n";
+  std::string text =
+      Substituted(texts.repeats, {repeats.empty() ? std::string(texts.repeatsNone)
+                                                  : std::to_string(repeats.size())}) +
+      "\n";
   for (const TourRepeat& repeat : repeats) {
     text += RecordLabel(repeat.record, texts) +
-            Fill(texts.repeat,
-                 {Date(repeat.date, texts), FormatTimeOfDay(repeat.secondOfDay), repeat.call,
-                  repeat.band, repeat.mode, std::to_string(repeat.earlierRecord),
-                  FormatTimeOfDay(repeat.earlierSecondOfDay)}) +
+            Substituted(texts.repeat,
+                        {Date(repeat.date, texts), FormatTimeOfDay(repeat.secondOfDay), repeat.call,
+                         repeat.band, repeat.mode, std::to_string(repeat.earlierRecord),
+                         FormatTimeOfDay(repeat.earlierSecondOfDay)}) +
             "\n";
   }
   return text;
@@ -57,20 +59,21 @@ std::string FormatRepeats(const std::vector<TourRepeat>& repeats, const ConsoleT
 // Each skipped record with what was said about it.
 std::string FormatSkipped(const RunResult& result, const ConsoleTexts& texts) {
   std::string text =
-      "\n" + Fill(texts.skipped, {std::to_string(result.skipped), std::to_string(result.records)}) +
+      "\n" +
+      Substituted(texts.skipped, {std::to_string(result.skipped), std::to_string(result.records)}) +
       "\n";
   for (const SkippedRecord& skipped : result.skippedRecords) {
     text += RecordLabel(skipped.record, texts) +
-            Fill(texts.skippedByte, {std::to_string(skipped.offset)}) + "  ";
+            Substituted(texts.skippedByte, {std::to_string(skipped.offset)}) + "  ";
     for (std::size_t i = 0; i < skipped.warnings.size(); ++i) {
       text += (i > 0 ? "; " : "") + skipped.warnings[i];
     }
     text += "\n";
   }
   if (result.skipped > result.skippedRecords.size()) {
-    text +=
-        Fill(texts.skippedMore, {std::to_string(result.skipped - result.skippedRecords.size())}) +
-        "\n";
+    text += Substituted(texts.skippedMore,
+                        {std::to_string(result.skipped - result.skippedRecords.size())}) +
+            "\n";
   }
   return text;
 }
@@ -81,25 +84,25 @@ std::string FormatReport(const RunResult& result, const std::vector<TourRepeat>*
                          const ConsoleTexts& texts) {
   std::string text;
   if (result.skipped > 0) {
-    text =
-        Fill(texts.notInResult, {std::to_string(result.skipped), std::to_string(result.records)}) +
-        "\n\n";
+    text = Substituted(texts.notInResult,
+                       {std::to_string(result.skipped), std::to_string(result.records)}) +
+           "\n\n";
   }
   text +=
       FormatSummaryTable(result.summaryText, texts.summary) + "\n" + FormatRefused(result, texts);
   if (repeats != nullptr) text.append("\n").append(FormatRepeats(*repeats, texts));
   if (result.cabrilloAsked) {
     text += "\n" +
-            Fill(texts.cabrilloLog,
-                 {result.cabrilloLog.written ? result.cabrilloLog.name
-                                             : NotWritten(result.cabrilloLog, texts)}) +
+            Substituted(texts.cabrilloLog,
+                        {result.cabrilloLog.written ? result.cabrilloLog.name
+                                                    : NotWritten(result.cabrilloLog, texts)}) +
             "\n";
   }
   if (!result.settingsFile.written) {
-    text += "\n" + Fill(texts.settingsFile, {NotWritten(result.settingsFile, texts)}) + "\n";
+    text += "\n" + Substituted(texts.settingsFile, {NotWritten(result.settingsFile, texts)}) + "\n";
   }
   if (result.htmlAsked && !result.htmlPage.written) {
-    text += "\n" + Fill(texts.htmlReport, {NotWritten(result.htmlPage, texts)}) + "\n";
+    text += "\n" + Substituted(texts.htmlReport, {NotWritten(result.htmlPage, texts)}) + "\n";
   }
   if (result.skipped > 0) text += FormatSkipped(result, texts);
   return text;

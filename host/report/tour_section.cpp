@@ -4,6 +4,7 @@
 #include "host/page/local_forms.h"
 #include "host/page/spark_bars.h"
 #include "host/report/report_sections.h"
+#include "host/text/text_pattern.h"
 
 namespace host {
 namespace {

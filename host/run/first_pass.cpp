@@ -1,5 +1,7 @@
 #include "host/run/first_pass.h"
 
+#include "host/text/text_pattern.h"
+
 namespace host {
 
 void FirstPass::Take(const HostQso& qso) {
@@ -13,14 +15,15 @@ std::string FirstPass::ContestantCall(const std::optional<std::string>& ownCall,
                                       std::ostream& warn) const {
   if (ownCall) return *ownCall;
   if (!firstWithOwnCall_) {
-    warn << Fill(texts.noOwnCall, {logName}) << "\n";
+    warn << Substituted(texts.noOwnCall, {logName}) << "\n";
     return {};
   }
   if (firstWithoutOwnCall_) {
-    warn << Fill(texts.firstWithoutOwnCall,
-                 {logName,
-                  PlaceInLog(texts, firstWithoutOwnCall_->record, firstWithoutOwnCall_->offset),
-                  firstWithOwnCall_->ownCall, std::to_string(firstWithOwnCall_->record)})
+    warn << Substituted(
+                texts.firstWithoutOwnCall,
+                {logName,
+                 PlaceInLog(texts, firstWithoutOwnCall_->record, firstWithoutOwnCall_->offset),
+                 firstWithOwnCall_->ownCall, std::to_string(firstWithOwnCall_->record)})
          << "\n";
   }
   return firstWithOwnCall_->ownCall;

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "host/run/output_check.h"
+#include "host/text/text_pattern.h"
 
 namespace host {
 namespace {
@@ -62,12 +63,12 @@ std::optional<std::string> OutputOverAKeptFile(const KeptFiles& kept,
       for (const KeptFile& file : *files) all.push_back(&file);
     }
     if (const KeptFile* clash = KeptFileAt(*page, all)) {
-      return Fill(texts.htmlOverKept, {page->string(), clash->what});
+      return Substituted(texts.htmlOverKept, {page->string(), clash->what});
     }
   }
   for (const KeptFile& written : kept.pluginWrites) {
     if (const KeptFile* clash = KeptFileAt(written.path, {&kept.log, &kept.plugin})) {
-      return Fill(texts.writtenOverKept, {clash->path.string(), clash->what, written.what});
+      return Substituted(texts.writtenOverKept, {clash->path.string(), clash->what, written.what});
     }
   }
   return std::nullopt;

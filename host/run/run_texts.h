@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "host/text/text_pattern.h"
+
 namespace host {
 
 struct RunTexts {
@@ -67,25 +69,11 @@ struct RunTexts {
   std::string_view detailsNotShown;
 };
 
-// `pattern` with each "{}" replaced by the next of `values`.
-inline std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values) {
-  std::string text;
-  const auto* value = values.begin();
-  for (std::size_t at = 0;;) {
-    const std::size_t hole = pattern.find("{}", at);
-    if (hole == std::string_view::npos || value == values.end()) {
-      text.append(pattern.substr(at));
-      return text;
-    }
-    text.append(pattern.substr(at, hole - at)).append(*value++);
-    at = hole + 2;
-  }
-}
-
 // "record 12, byte 3456", or "header, byte 78", in the words of `texts`.
 inline std::string PlaceInLog(const RunTexts& texts, std::size_t record, std::uint64_t offset) {
-  return record == 0 ? Fill(texts.headerPlace, {std::to_string(offset)})
-                     : Fill(texts.recordPlace, {std::to_string(record), std::to_string(offset)});
+  return record == 0
+             ? Substituted(texts.headerPlace, {std::to_string(offset)})
+             : Substituted(texts.recordPlace, {std::to_string(record), std::to_string(offset)});
 }
 
 }  // namespace host

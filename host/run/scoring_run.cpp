@@ -24,6 +24,7 @@
 #include "host/run/plugin_summary.h"
 #include "host/run/refused_list.h"
 #include "host/run/warning_printer.h"
+#include "host/text/text_pattern.h"
 #include "stats/public/plugin_names.h"
 #include "stats/rules/file_base_name.h"
 
@@ -65,9 +66,9 @@ PassCounts ReadLogFile(const fs::path& path, std::optional<Utf16Order> utf16,
     Utf16AsUtf8 converted(bytes, *utf16);
     return ReadQsos(converted, request.ownCall, warn, take);
   } catch (const AdifSyntaxError& error) {
-    throw RunError(kExitBadInput, Fill(texts.logMalformed, {name, error.what()}));
+    throw RunError(kExitBadInput, Substituted(texts.logMalformed, {name, error.what()}));
   } catch (const ReadError& error) {
-    throw RunError(kExitBadInput, Fill(texts.logUnreadable, {name, error.what()}));
+    throw RunError(kExitBadInput, Substituted(texts.logUnreadable, {name, error.what()}));
   }
 }
 
@@ -77,7 +78,7 @@ void EnterWorkingFolder(const fs::path& folder, const RunTexts& texts) {
   if (!error) fs::current_path(folder, error);
   if (error) {
     throw RunError(kExitFailed,
-                   Fill(texts.workingFolderUnusable, {folder.string(), error.message()}));
+                   Substituted(texts.workingFolderUnusable, {folder.string(), error.message()}));
   }
 }
 
@@ -115,7 +116,7 @@ void CheckOutputs(RunResult& result, const OutputsBefore& before, const RunTexts
   } else {
     settings.failure =
         WhyNotReplaceable(settings.name, texts)
-            .value_or(Fill(texts.claimedMissing, {score ? std::to_string(*score) : "?"}));
+            .value_or(Substituted(texts.claimedMissing, {score ? std::to_string(*score) : "?"}));
   }
 
   if (result.cabrilloAsked) {
@@ -186,24 +187,25 @@ void HandOver(const fs::path& logFile, std::optional<Utf16Order> utf16, const Ru
           const bool stored = plugin.Add(qso);
           if (!stored && !refusals.LineWritten()) {
             throw PluginFailure(
-                Fill(texts.pluginTookNothing,
-                     {std::to_string(qso.record),
-                      DeviceIsFull(".") ? texts.noSpaceLeft : texts.outOfMemoryOrFullDisk}));
+                Substituted(texts.pluginTookNothing,
+                            {std::to_string(qso.record),
+                             DeviceIsFull(".") ? texts.noSpaceLeft : texts.outOfMemoryOrFullDisk}));
           }
           ++result.qsos;
           for (QsoObserver* observer : observers) observer->OnQso(HandedQso{qso, stored});
         });
     return;
   } catch (const RunError& changed) {
-    throw RunError(kExitFailed, Fill(texts.logChanged, {changed.what()}));
+    throw RunError(kExitFailed, Substituted(texts.logChanged, {changed.what()}));
   } catch (const std::bad_alloc&) {
-    failure = Fill(texts.outOfMemoryAfter, {std::to_string(result.qsos)});
+    failure = Substituted(texts.outOfMemoryAfter, {std::to_string(result.qsos)});
   } catch (const std::exception& stop) {  // PluginFailure, or a table that can not grow
     failure = stop.what();
   }
   for (QsoObserver* observer : observers) observer->OnAbandon();
   plugin.Reset(false, "", std::nullopt);
-  throw RunError(kExitFailed, Fill(texts.nothingScored, {failure, ProblemLogAfterReset(texts)}));
+  throw RunError(kExitFailed,
+                 Substituted(texts.nothingScored, {failure, ProblemLogAfterReset(texts)}));
 }
 
 // The files that no output of the run may be.
@@ -218,11 +220,11 @@ KeptFiles KeptFilesOfRun(const fs::path& logFile, const fs::path& plugin,
   const std::string cabrilloLines(stats::kCabrilloIncludePath);
   return {{logFile, std::string(texts.keptLog)},
           {plugin, std::string(texts.keptPlugin)},
-          {{folder / problemLog, Fill(texts.keptProblemLog, {problemLog})},
-           {folder / settings, Fill(texts.keptSettings, {settings})},
-           {folder / cabrilloName, Fill(texts.keptCabrillo, {cabrilloName})}},
-          {{folder / cabrilloLines, Fill(texts.keptCabrilloLines, {cabrilloLines})},
-           {folder / companion, Fill(texts.keptCompanion, {companion})}}};
+          {{folder / problemLog, Substituted(texts.keptProblemLog, {problemLog})},
+           {folder / settings, Substituted(texts.keptSettings, {settings})},
+           {folder / cabrilloName, Substituted(texts.keptCabrillo, {cabrilloName})}},
+          {{folder / cabrilloLines, Substituted(texts.keptCabrilloLines, {cabrilloLines})},
+           {folder / companion, Substituted(texts.keptCompanion, {companion})}}};
 }
 
 }  // namespace
@@ -235,13 +237,13 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
   std::error_code error;
   const fs::path logFile = fs::absolute(request.adifFile, error);
   if (error || !fs::is_regular_file(logFile, error)) {
-    throw RunError(kExitBadInput, Fill(texts.logNotAFile, {name}));
+    throw RunError(kExitBadInput, Substituted(texts.logNotAFile, {name}));
   }
 
   // First pass: the whole log is checked, and every warning given, before
   // anything is written.
   const std::optional<Utf16Order> utf16 = Utf16OrderOf(StartOf(logFile));
-  if (utf16) err << Fill(texts.logIsUtf16, {name}) << "\n";
+  if (utf16) err << Substituted(texts.logIsUtf16, {name}) << "\n";
   WarningPrinter printer(err, name, texts);
   SkippedRecord said;  // about the record being read
   const WarningSink keep = [&](LogWarning warning) {
@@ -268,10 +270,10 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
   printer.PrintCounts();
   result.records = counts.records;
   if (!pass.First()) {
-    throw RunError(kExitNothingToScore,
-                   counts.records == 0
-                       ? Fill(texts.noQsoRecord, {name})
-                       : Fill(texts.noScorableRecord, {name, std::to_string(counts.records)}));
+    throw RunError(kExitNothingToScore, counts.records == 0
+                                            ? Substituted(texts.noQsoRecord, {name})
+                                            : Substituted(texts.noScorableRecord,
+                                                          {name, std::to_string(counts.records)}));
   }
 
   const std::string contestantCall = pass.ContestantCall(request.ownCall, name, texts, err);
@@ -283,7 +285,7 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
           OutputOverAKeptFile(KeptFilesOfRun(logFile, pluginFile, result.cabrilloLog.name,
                                              request.workingFolder, texts),
                               request.htmlFile, texts)) {
-    throw RunError(kExitBadInput, Fill(texts.outputClash, {*clash}));
+    throw RunError(kExitBadInput, Substituted(texts.outputClash, {*clash}));
   }
 
   std::optional<LoadedPlugin> plugin;
@@ -293,9 +295,9 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
     throw RunError(
         kExitBadInput,
         loadError.EntryPoint().empty()
-            ? Fill(texts.pluginNotLoaded, {loadError.Path().string(), loadError.Reason()})
-            : Fill(texts.pluginLacksEntryPoint,
-                   {loadError.Path().string(), loadError.EntryPoint(), loadError.Reason()}));
+            ? Substituted(texts.pluginNotLoaded, {loadError.Path().string(), loadError.Reason()})
+            : Substituted(texts.pluginLacksEntryPoint,
+                          {loadError.Path().string(), loadError.EntryPoint(), loadError.Reason()}));
   }
 
   EnterWorkingFolder(request.workingFolder, texts);

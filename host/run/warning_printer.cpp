@@ -1,6 +1,7 @@
 #include "host/run/warning_printer.h"
 
 #include "host/adif/ascii.h"
+#include "host/text/text_pattern.h"
 
 namespace host {
 namespace {
@@ -27,18 +28,19 @@ void WarningPrinter::Print(const LogWarning& warning) {
   Kind& kind = kinds_[at->second];
   if (++kind.count > kShownOfAKind) return;
   kind.last = warning.text + std::string(warning.skipped ? texts_.skippedEnding : "");
-  err_ << Fill(texts_.warning,
-               {logName_, PlaceInLog(texts_, warning.record, warning.offset), kind.last})
+  err_ << Substituted(texts_.warning,
+                      {logName_, PlaceInLog(texts_, warning.record, warning.offset), kind.last})
        << "\n";
 }
 
 void WarningPrinter::PrintCounts() {
   for (const Kind& kind : kinds_) {
     if (kind.count <= kShownOfAKind) continue;
-    err_ << Fill(texts_.moreLikeIt,
-                 {logName_,
-                  GroupedDigits(std::to_string(kind.count - kShownOfAKind), texts_.groupedDigits),
-                  kind.last})
+    err_ << Substituted(
+                texts_.moreLikeIt,
+                {logName_,
+                 GroupedDigits(std::to_string(kind.count - kShownOfAKind), texts_.groupedDigits),
+                 kind.last})
          << "\n";
   }
 }
