@@ -1,11 +1,11 @@
-#include "host/console/console_stream.h"
+#include "console/console_stream.h"
 
 #include <algorithm>
 
-#include "host/page/html_text.h"
-#include "host/text/text_encoding.h"
+#include "logs/text/display_text.h"
+#include "logs/text/text_encoding.h"
 
-namespace host {
+namespace console {
 
 std::vector<std::string> WrapLine(std::string_view utf8, std::size_t columns) {
   const std::size_t indent = std::min(utf8.find_first_not_of(' '), utf8.size());
@@ -22,7 +22,7 @@ std::vector<std::string> WrapLine(std::string_view utf8, std::size_t columns) {
     std::size_t blanks = 0;
     std::size_t wideBlanks = 0;
     for (; end < rest.size(); ++end) {
-      if (!StartsUtf8Character(rest[end])) continue;
+      if (!logs::StartsUtf8Character(rest[end])) continue;
       if (rest[end] == ' ' && end > leading && rest[end - 1] != ' ') {
         blanks = end;
         if (end + 1 < rest.size() && rest[end + 1] == ' ' && 2 * width >= columns) {
@@ -58,7 +58,7 @@ std::streamsize ConsoleStream::LineBuffer::xsputn(const char* bytes, std::stream
 
 int ConsoleStream::LineBuffer::sync() {
   if (WriteCompleteLines() && !pending_.empty()) {
-    failed_ = !writer_(MixedToUtf8(pending_)) || failed_;
+    failed_ = !writer_(logs::MixedToUtf8(pending_)) || failed_;
     pending_.clear();
   }
   return failed_ ? -1 : 0;
@@ -67,8 +67,9 @@ int ConsoleStream::LineBuffer::sync() {
 bool ConsoleStream::LineBuffer::WriteCompleteLines() {
   std::size_t start = 0;
   for (std::size_t end; (end = pending_.find('\n', start)) != std::string::npos; start = end + 1) {
-    for (const std::string& line : WrapLine(
-             MixedToUtf8(std::string_view(pending_).substr(start, end - start)), kConsoleColumns)) {
+    for (const std::string& line :
+         WrapLine(logs::MixedToUtf8(std::string_view(pending_).substr(start, end - start)),
+                  kConsoleColumns)) {
       failed_ = !writer_(line + "\n") || failed_;
     }
   }
@@ -76,4 +77,4 @@ bool ConsoleStream::LineBuffer::WriteCompleteLines() {
   return !failed_;
 }
 
-}  // namespace host
+}  // namespace console

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace host {
+namespace console {
 
 // Shows UTF-8 text on the console; false when it could not.
 using ConsoleWriter = std::function<bool(std::string_view utf8)>;
@@ -60,4 +60,4 @@ class ConsoleStream {
   std::ostream stream_{&buffer_};
 };
 
-}  // namespace host
+}  // namespace console

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "host/console/console_stream.h"
+#include "console/console_stream.h"
 
-namespace host {
+namespace console {
 
 enum class StandardStream { kOutput, kError };
 
@@ -41,4 +41,4 @@ inline void WaitForEnter() {
 std::vector<std::string> Utf8Arguments(int argc, wchar_t** argv);
 #endif
 
-}  // namespace host
+}  // namespace console

@@ -3,9 +3,9 @@
 #include <cerrno>
 #include <string>
 
-#include "host/console/system_console.h"
+#include "console/system_console.h"
 
-namespace host {
+namespace console {
 
 std::optional<ConsoleWriter> SystemConsoleWriter(StandardStream stream) {
   const int fd = stream == StandardStream::kOutput ? STDOUT_FILENO : STDERR_FILENO;
@@ -25,4 +25,4 @@ bool StartedInWindowOfItsOwn() { return false; }
 
 bool OpenInBrowser(const std::filesystem::path&) { return false; }
 
-}  // namespace host
+}  // namespace console

@@ -7,9 +7,9 @@
 #include <string>
 #include <utility>
 
-#include "host/console/system_console.h"
+#include "console/system_console.h"
 
-namespace host {
+namespace console {
 namespace {
 
 HANDLE HandleOf(StandardStream stream) {
@@ -75,4 +75,4 @@ bool OpenInBrowser(const std::filesystem::path& page) {
   return result > 32;
 }
 
-}  // namespace host
+}  // namespace console

@@ -1,8 +1,8 @@
-#include "crosscheck/output/output_file.h"
+#include "files/output_file.h"
 
 #include <system_error>
 
-namespace crosscheck {
+namespace files {
 namespace {
 
 constexpr std::size_t kBufferBytes = std::size_t{1} << 20;
@@ -45,4 +45,4 @@ std::optional<std::string> WriteWholeFile(const std::filesystem::path& path,
   return file.Commit();
 }
 
-}  // namespace crosscheck
+}  // namespace files

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace crosscheck {
+namespace files {
 
 class OutputFile {
  public:
@@ -38,4 +38,4 @@ class OutputFile {
 std::optional<std::string> WriteWholeFile(const std::filesystem::path& path,
                                           std::string_view bytes);
 
-}  // namespace crosscheck
+}  // namespace files

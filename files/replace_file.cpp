@@ -1,11 +1,11 @@
-#include "host/replace_file.h"
+#include "files/replace_file.h"
 
 #include <fstream>
 #include <system_error>
 
 #include "stats/public/plugin_names.h"
 
-namespace host {
+namespace files {
 
 bool ReplaceFile(const std::filesystem::path& file, std::string_view contents) {
   std::filesystem::path partial = file;
@@ -21,4 +21,4 @@ bool ReplaceFile(const std::filesystem::path& file, std::string_view contents) {
   return false;
 }
 
-}  // namespace host
+}  // namespace files

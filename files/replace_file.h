@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string_view>
 
-namespace host {
+namespace files {
 
 // Writes `contents` into a partial file beside `file` (its name with the
 // plug-in's partial-file extension added) and moves it over `file` only when
@@ -15,4 +15,4 @@ namespace host {
 // now holds `contents`.
 bool ReplaceFile(const std::filesystem::path& file, std::string_view contents);
 
-}  // namespace host
+}  // namespace files

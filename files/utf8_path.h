@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-namespace crosscheck {
+namespace files {
 
 inline std::filesystem::path PathOfUtf8(const std::string& text) {
   return std::filesystem::path(std::u8string(text.begin(), text.end()));
@@ -17,4 +17,4 @@ inline std::string Utf8OfPath(const std::filesystem::path& path) {
   return std::string(text.begin(), text.end());
 }
 
-}  // namespace crosscheck
+}  // namespace files

@@ -1,10 +1,10 @@
-#include "host/page/bar_chart.h"
+#include "pages/bar_chart.h"
 
 #include <algorithm>
 
-#include "host/page/local_forms.h"
+#include "pages/local_forms.h"
 
-namespace host {
+namespace pages {
 namespace {
 
 using svg::TextWidth;
@@ -59,4 +59,4 @@ std::string GroupedBarSvg(const GroupedBars& chart) {
   return canvas.Finish(y);
 }
 
-}  // namespace host
+}  // namespace pages

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "host/page/column_chart.h"
+#include "pages/column_chart.h"
 
-namespace host {
+namespace pages {
 
 struct GroupedBars {
   std::string id;
@@ -17,9 +17,9 @@ struct GroupedBars {
   int width = 360;
   std::vector<std::string> rows;    // the label left of each group
   std::vector<ChartSeries> series;  // a bar each within a group
-  ReportLanguage language = ReportLanguage::kEnglish;
+  logs::ReportLanguage language = logs::ReportLanguage::kEnglish;
 };
 
 std::string GroupedBarSvg(const GroupedBars& chart);
 
-}  // namespace host
+}  // namespace pages

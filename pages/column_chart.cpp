@@ -1,10 +1,10 @@
-#include "host/page/column_chart.h"
+#include "pages/column_chart.h"
 
 #include <algorithm>
 
-#include "host/page/local_forms.h"
+#include "pages/local_forms.h"
 
-namespace host {
+namespace pages {
 namespace {
 
 using svg::kFontSize;
@@ -121,4 +121,4 @@ std::string StackedColumnSvg(const StackedColumns& chart) {
   return canvas.Finish(plotBottom + 20 + dateLines * kDateLine);
 }
 
-}  // namespace host
+}  // namespace pages

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "host/page/report_language.h"
-#include "host/page/svg_draw.h"
+#include "logs/text/report_language.h"
+#include "pages/svg_draw.h"
 
-namespace host {
+namespace pages {
 
 struct ChartSeries {
   std::string label;
@@ -18,13 +18,13 @@ struct ChartSeries {
 };
 
 struct StackedColumns {
-  std::string id;                                      // unique in the page: the picture's id
-  std::string title;                                   // what a screen reader says
-  std::string legendTitle;                             // before the legend, e.g. "Band"
-  std::vector<std::string> columns;                    // the label under each column
-  std::vector<std::string> dates;                      // the day of each column, "" for none
-  std::vector<ChartSeries> series;                     // stacked from the bottom up
-  ReportLanguage language = ReportLanguage::kEnglish;  // of the numbers
+  std::string id;                    // unique in the page: the picture's id
+  std::string title;                 // what a screen reader says
+  std::string legendTitle;           // before the legend, e.g. "Band"
+  std::vector<std::string> columns;  // the label under each column
+  std::vector<std::string> dates;    // the day of each column, "" for none
+  std::vector<ChartSeries> series;   // stacked from the bottom up
+  logs::ReportLanguage language = logs::ReportLanguage::kEnglish;  // of the numbers
 };
 
 // Column labels thin out so that they never touch. Totals stand on their
@@ -33,4 +33,4 @@ struct StackedColumns {
 // leaves no room.
 std::string StackedColumnSvg(const StackedColumns& chart);
 
-}  // namespace host
+}  // namespace pages

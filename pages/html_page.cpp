@@ -1,9 +1,9 @@
-#include "host/page/html_page.h"
+#include "pages/html_page.h"
 
-#include "host/page/html_text.h"
-#include "host/page/local_forms.h"
+#include "pages/html_text.h"
+#include "pages/local_forms.h"
 
-namespace host {
+namespace pages {
 namespace {
 
 // Screen, from a 420-pixel phone up, and A4 print, where the colours are kept
@@ -130,12 +130,12 @@ std::string Note(std::string_view utf8) {
   return "<p class=\"note\">" + EscapeHtml(utf8) + "</p>\n";
 }
 
-std::string NumberCell(long long value, ReportLanguage language) {
+std::string NumberCell(long long value, logs::ReportLanguage language) {
   return "<td class=\"n\">" + GroupedNumber(value, language) + "</td>";
 }
 
 std::string NumberRow(const std::string& headingHtml, const std::vector<long long>& values,
-                      bool total, ReportLanguage language) {
+                      bool total, logs::ReportLanguage language) {
   std::string row = std::string(total ? "<tr class=\"total\">" : "<tr>") + "<th scope=\"row\">" +
                     headingHtml + "</th>";
   for (const long long value : values) row += NumberCell(value, language);
@@ -144,4 +144,4 @@ std::string NumberRow(const std::string& headingHtml, const std::vector<long lon
 
 std::string Footer(std::string_view utf8) { return "<footer>" + EscapeHtml(utf8) + "</footer>\n"; }
 
-}  // namespace host
+}  // namespace pages

@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "host/page/report_language.h"
+#include "logs/text/report_language.h"
 
-namespace host {
+namespace pages {
 
 // The whole page: `language` as the html element's lang, `titleHtml` and the
 // body's HTML.
@@ -53,13 +53,13 @@ std::string HeadRow(std::initializer_list<std::string_view> labelsUtf8);
 std::string Note(std::string_view utf8);
 
 // A table cell with a number in the language's form, right-aligned.
-std::string NumberCell(long long value, ReportLanguage language);
+std::string NumberCell(long long value, logs::ReportLanguage language);
 
 // A table row of numbers after its heading cell; a total row stands out.
 std::string NumberRow(const std::string& headingHtml, const std::vector<long long>& values,
-                      bool total, ReportLanguage language);
+                      bool total, logs::ReportLanguage language);
 
 // The page's closing line.
 std::string Footer(std::string_view utf8);
 
-}  // namespace host
+}  // namespace pages

@@ -1,32 +1,18 @@
 #pragma once
 
-// Texts of the plug-in's world put into a UTF-8 HTML page. The plug-in and its
-// files keep the bytes the log had: Windows-1251 as the host writes them, or
-// UTF-8 where an ADIF file was written so.
+// Texts of the plug-in's world put into a UTF-8 HTML page.
 
 #include <string>
 #include <string_view>
 
-namespace host {
+#include "logs/text/display_text.h"
 
-// The bytes as UTF-8: a text that is valid UTF-8 is taken as such, any other is
-// read as Windows-1251. Control characters become spaces, so that no value can
-// break a line or a table of the page.
-std::string DisplayUtf8(std::string_view bytes);
-
-// Windows-1251 bytes as UTF-8, whatever they look like; control characters
-// become spaces.
-std::string DisplayCp1251(std::string_view bytes);
-
-// A line that may join texts of both kinds (our own words in UTF-8 and a call
-// in Windows-1251), as UTF-8: each well-formed UTF-8 sequence as it stands,
-// every other byte read as Windows-1251. Control characters become spaces.
-std::string MixedToUtf8(std::string_view bytes);
+namespace pages {
 
 // UTF-8 text with &, <, >, " and ' written as character references.
 std::string EscapeHtml(std::string_view utf8);
 
 // Bytes from the plug-in's world as HTML text.
-inline std::string HtmlText(std::string_view bytes) { return EscapeHtml(DisplayUtf8(bytes)); }
+inline std::string HtmlText(std::string_view bytes) { return EscapeHtml(logs::DisplayUtf8(bytes)); }
 
-}  // namespace host
+}  // namespace pages

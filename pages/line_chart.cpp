@@ -1,11 +1,11 @@
-#include "host/page/line_chart.h"
+#include "pages/line_chart.h"
 
 #include <algorithm>
 
-#include "host/page/local_forms.h"
-#include "host/page/svg_draw.h"
+#include "pages/local_forms.h"
+#include "pages/svg_draw.h"
 
-namespace host {
+namespace pages {
 namespace {
 
 constexpr int kFontSize = 11;
@@ -72,4 +72,4 @@ std::string LineChartSvg(const LineChart& chart) {
   return canvas.Finish(chart.height);
 }
 
-}  // namespace host
+}  // namespace pages

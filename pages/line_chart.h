@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "host/page/report_language.h"
+#include "logs/text/report_language.h"
 
-namespace host {
+namespace pages {
 
 struct LineChart {
   std::string id;
@@ -18,10 +18,10 @@ struct LineChart {
   int height = 150;
   std::vector<std::string> columns;  // the label of each point
   std::vector<long long> values;     // one per column
-  ReportLanguage language = ReportLanguage::kEnglish;
+  logs::ReportLanguage language = logs::ReportLanguage::kEnglish;
 };
 
 // The last value is the text of class "final".
 std::string LineChartSvg(const LineChart& chart);
 
-}  // namespace host
+}  // namespace pages

@@ -1,12 +1,12 @@
 // This file is UTF-8: the Russian units go into the page as they stand here.
 
-#include "host/page/local_forms.h"
+#include "pages/local_forms.h"
 
 #include <cstdio>
 
-#include "host/page/html_text.h"
+#include "logs/text/display_text.h"
 
-namespace host {
+namespace pages {
 namespace {
 
 constexpr std::string_view kNarrowNoBreakSpace = "\u202F";
@@ -21,8 +21,8 @@ bool IsMetreBand(std::string_view name) {
 
 }  // namespace
 
-std::string GroupedNumber(long long value, ReportLanguage language) {
-  const bool russian = language == ReportLanguage::kRussian;
+std::string GroupedNumber(long long value, logs::ReportLanguage language) {
+  const bool russian = language == logs::ReportLanguage::kRussian;
   const std::string digits = std::to_string(value < 0 ? -(value + 1) + 1ULL : value + 0ULL);
   std::string text = value < 0 ? "\u2212" : "";
   for (std::size_t i = 0; i < digits.size(); ++i) {
@@ -34,9 +34,9 @@ std::string GroupedNumber(long long value, ReportLanguage language) {
   return text;
 }
 
-std::string LocalDate(int year, int month, int day, ReportLanguage language) {
+std::string LocalDate(int year, int month, int day, logs::ReportLanguage language) {
   char text[32];
-  if (language == ReportLanguage::kRussian) {
+  if (language == logs::ReportLanguage::kRussian) {
     std::snprintf(text, sizeof text, "%02d.%02d.%04d", day, month, year);
   } else {
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
@@ -44,8 +44,8 @@ std::string LocalDate(int year, int month, int day, ReportLanguage language) {
   return text;
 }
 
-std::string LocalDuration(long long seconds, ReportLanguage language) {
-  const bool russian = language == ReportLanguage::kRussian;
+std::string LocalDuration(long long seconds, logs::ReportLanguage language) {
+  const bool russian = language == logs::ReportLanguage::kRussian;
   const long long minutes = seconds / 60;
   const std::string minuteUnit = russian ? " мин" : " min";
   if (minutes < 60) return std::to_string(minutes) + minuteUnit;
@@ -54,9 +54,9 @@ std::string LocalDuration(long long seconds, ReportLanguage language) {
   return GroupedNumber(minutes / 60, language) + (russian ? " ч " : " h ") + text + minuteUnit;
 }
 
-std::string BandLabel(std::string_view hostBand, ReportLanguage language) {
-  const bool russian = language == ReportLanguage::kRussian;
-  const std::string name = DisplayUtf8(hostBand);
+std::string BandLabel(std::string_view hostBand, logs::ReportLanguage language) {
+  const bool russian = language == logs::ReportLanguage::kRussian;
+  const std::string name = logs::DisplayUtf8(hostBand);
   if (IsMetreBand(name)) return name + (russian ? "\u00A0м" : "\u00A0m");
   if (name.size() > 2 && name.ends_with("cm") && IsMetreBand(name.substr(0, name.size() - 2))) {
     return name.substr(0, name.size() - 2) + (russian ? "\u00A0см" : "\u00A0cm");
@@ -64,4 +64,4 @@ std::string BandLabel(std::string_view hostBand, ReportLanguage language) {
   return name;
 }
 
-}  // namespace host
+}  // namespace pages

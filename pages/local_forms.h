@@ -9,21 +9,21 @@
 #include <string>
 #include <string_view>
 
-#include "host/page/report_language.h"
+#include "logs/text/report_language.h"
 
-namespace host {
+namespace pages {
 
-std::string GroupedNumber(long long value, ReportLanguage language);
+std::string GroupedNumber(long long value, logs::ReportLanguage language);
 
 // The date of the calendar day given by its year, month (1..12) and day.
-std::string LocalDate(int year, int month, int day, ReportLanguage language);
+std::string LocalDate(int year, int month, int day, logs::ReportLanguage language);
 
 // A length of time in whole minutes: "3 ч 07 мин", "3 h 07 min", "25 min".
-std::string LocalDuration(long long seconds, ReportLanguage language);
+std::string LocalDuration(long long seconds, logs::ReportLanguage language);
 
 // A band as the host names it, with its unit after a no-break space: "160" as
 // "160 м" or "160 m", "70cm" as "70 см" or "70 cm"; any other name as it is. The name is bytes of
 // the plug-in's world (see DisplayUtf8).
-std::string BandLabel(std::string_view hostBand, ReportLanguage language);
+std::string BandLabel(std::string_view hostBand, logs::ReportLanguage language);
 
-}  // namespace host
+}  // namespace pages

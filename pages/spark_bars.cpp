@@ -1,10 +1,10 @@
-#include "host/page/spark_bars.h"
+#include "pages/spark_bars.h"
 
 #include <algorithm>
 
-#include "host/page/html_text.h"
+#include "pages/html_text.h"
 
-namespace host {
+namespace pages {
 namespace {
 
 constexpr int kBarWidth = 6;
@@ -34,4 +34,4 @@ std::string SparkBarSvg(const std::vector<int>& values, long long highest,
          "\" y2=\"16\" stroke=\"#888\"/></svg>";
 }
 
-}  // namespace host
+}  // namespace pages

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace host {
+namespace pages {
 
 std::string SparkBarSvg(const std::vector<int>& values, long long highest,
                         const std::string& title);
 
-}  // namespace host
+}  // namespace pages

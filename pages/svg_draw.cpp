@@ -1,12 +1,12 @@
-#include "host/page/svg_draw.h"
+#include "pages/svg_draw.h"
 
 #include <algorithm>
 #include <iterator>
 
-#include "host/page/html_text.h"
-#include "host/text/text_encoding.h"
+#include "logs/text/text_encoding.h"
+#include "pages/html_text.h"
 
-namespace host {
+namespace pages {
 namespace {
 
 struct BandFillEntry {
@@ -86,7 +86,7 @@ Fill BandFill(std::string_view hostBand) {
 namespace svg {
 
 int TextWidth(std::string_view utf8, int fontSize) {
-  return static_cast<int>(Utf8Length(utf8)) * fontSize * 64 / 100 + 1;
+  return static_cast<int>(logs::Utf8Length(utf8)) * fontSize * 64 / 100 + 1;
 }
 
 long long TickStep(long long maximum, int parts) {
@@ -182,4 +182,4 @@ std::string SvgCanvas::Finish(int height) const {
   return svg + body_ + "</svg>\n";
 }
 
-}  // namespace host
+}  // namespace pages

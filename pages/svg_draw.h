@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace host {
+namespace pages {
 
 enum class Pattern {
   kSolid,
@@ -106,4 +106,4 @@ class SvgCanvas {
   std::string body_;
 };
 
-}  // namespace host
+}  // namespace pages

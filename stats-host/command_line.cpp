@@ -1,15 +1,15 @@
-#include "host/command_line.h"
+#include "stats-host/command_line.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <iterator>
 #include <string_view>
 
-#include "host/adif/ascii.h"
-#include "host/run/plugin_location.h"
-#include "host/text/text_pattern.h"
+#include "logs/text/ascii.h"
+#include "logs/text/text_pattern.h"
+#include "stats-host/run/plugin_location.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 constexpr std::string_view kValueOptions[] = {"--dir",    "--call", "--date",
@@ -20,7 +20,7 @@ void Apply(Options& options, std::string_view name, const std::string& value,
   if (name == "--dir") {
     options.run.workingFolder = PathOfArgument(value);
   } else if (name == "--call") {
-    if (std::any_of(value.begin(), value.end(), IsControlByte)) {
+    if (std::any_of(value.begin(), value.end(), logs::IsControlByte)) {
       throw UsageError(std::string(texts.callControl));
     }
     options.run.ownCall = value;
@@ -30,11 +30,11 @@ void Apply(Options& options, std::string_view name, const std::string& value,
     if (value.empty()) throw UsageError(std::string(texts.htmlNeedsFile));
     options.run.htmlFile = PathOfArgument(value);
   } else if (name == "--lang") {
-    options.language = ParseReportLanguage(value);
-    if (!options.language) throw UsageError(Substituted(texts.langValue, {value}));
+    options.language = logs::ParseReportLanguage(value);
+    if (!options.language) throw UsageError(logs::Substituted(texts.langValue, {value}));
   } else if (name == "--date") {
-    options.run.contestDate = ParseIsoDate(value);
-    if (!options.run.contestDate) throw UsageError(Substituted(texts.dateValue, {value}));
+    options.run.contestDate = logs::ParseIsoDate(value);
+    if (!options.run.contestDate) throw UsageError(logs::Substituted(texts.dateValue, {value}));
   }
 }
 
@@ -50,7 +50,7 @@ std::string MismatchWords(const std::vector<std::string>& arguments, const Conso
   const std::string& last = arguments.back();
   const std::string lastName = last.substr(0, last.find('='));
   if (IsValueOption(lastName) && last.size() <= lastName.size() + 1) {
-    return Substituted(texts.needsValue, {lastName});
+    return logs::Substituted(texts.needsValue, {lastName});
   }
   const auto flagWithValue =
       std::find_if(arguments.begin(), arguments.end(), [](const std::string& argument) {
@@ -58,8 +58,8 @@ std::string MismatchWords(const std::vector<std::string>& arguments, const Conso
         return argument.starts_with('-') && equals != std::string::npos &&
                !IsValueOption(std::string_view(argument).substr(0, equals));
       });
-  return Substituted(texts.unknownOption,
-                     {flagWithValue != arguments.end() ? *flagWithValue : last});
+  return logs::Substituted(texts.unknownOption,
+                           {flagWithValue != arguments.end() ? *flagWithValue : last});
 }
 
 }  // namespace
@@ -101,7 +101,7 @@ Options ParseCommandLine(const std::vector<std::string>& arguments, const Consol
     throw UsageError(error.what());
   }
   for (const std::string& extra : app.remaining()) {
-    if (extra != "--") throw UsageError(Substituted(texts.unknownOption, {extra}));
+    if (extra != "--") throw UsageError(logs::Substituted(texts.unknownOption, {extra}));
   }
   if (options.help) return options;
   if (files.size() != 1) throw UsageError(std::string(files.empty() ? texts.noLog : texts.oneLog));
@@ -109,11 +109,11 @@ Options ParseCommandLine(const std::vector<std::string>& arguments, const Consol
   return options;
 }
 
-std::string HelpText(ReportLanguage language) {
+std::string HelpText(logs::ReportLanguage language) {
   std::string text(HelpOf(language));
   const std::string_view placeholder = "@PLUGIN@";
   text.replace(text.find(placeholder), placeholder.size(), kPluginFileName);
   return text;
 }
 
-}  // namespace host
+}  // namespace stats_host

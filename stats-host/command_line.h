@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "host/page/report_language.h"
-#include "host/report/console_texts.h"
-#include "host/run/scoring_run.h"
+#include "logs/text/report_language.h"
+#include "stats-host/report/console_texts.h"
+#include "stats-host/run/scoring_run.h"
 
-namespace host {
+namespace stats_host {
 
 struct Options {
   RunRequest run;
-  std::optional<ReportLanguage> language;  // default: the user's
+  std::optional<logs::ReportLanguage> language;  // default: the user's
   bool repeats = false;
   bool raw = false;
   bool help = false;
@@ -34,9 +34,10 @@ std::filesystem::path PathOfArgument(const std::string& utf8);
 // The arguments after the program name, in UTF-8. Options take their value as
 // the next argument or after "="; "--" ends the options. Throws UsageError,
 // in the words of `texts`.
-Options ParseCommandLine(const std::vector<std::string>& arguments,
-                         const ConsoleTexts& texts = ConsoleTextsOf(ReportLanguage::kEnglish));
+Options ParseCommandLine(
+    const std::vector<std::string>& arguments,
+    const ConsoleTexts& texts = ConsoleTextsOf(logs::ReportLanguage::kEnglish));
 
-std::string HelpText(ReportLanguage language = ReportLanguage::kEnglish);
+std::string HelpText(logs::ReportLanguage language = logs::ReportLanguage::kEnglish);
 
-}  // namespace host
+}  // namespace stats_host

@@ -1,9 +1,9 @@
-#include "host/dropped_log.h"
+#include "stats-host/dropped_log.h"
 
 #include <string>
 #include <system_error>
 
-namespace host {
+namespace stats_host {
 namespace {
 
 constexpr int kMostFolders = 1000;
@@ -35,4 +35,4 @@ Options DroppedLogOptions(const std::filesystem::path& log) {
   return options;
 }
 
-}  // namespace host
+}  // namespace stats_host

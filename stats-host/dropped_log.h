@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
-#include "host/command_line.h"
+#include "stats-host/command_line.h"
 
-namespace host {
+namespace stats_host {
 
 // The first of LOG, "LOG (2)", "LOG (3)"... beside the log that does not
 // exist yet, LOG being the log's name without its extension.
@@ -17,4 +17,4 @@ std::filesystem::path NewFolderBeside(const std::filesystem::path& log);
 // LOG.html in it.
 Options DroppedLogOptions(const std::filesystem::path& log);
 
-}  // namespace host
+}  // namespace stats_host

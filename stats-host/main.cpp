@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "host/console/system_console.h"
-#include "host/stats_host.h"
+#include "console/system_console.h"
+#include "stats-host/stats_host.h"
 
 #if defined(_WIN32)
 #include <fcntl.h>
@@ -23,32 +23,32 @@ int Main(const std::vector<std::string>& arguments) {
   // systems; the plug-in's summary text carries its own CR LF.
   _setmode(_fileno(stdout), _O_BINARY);
 #endif
-  using host::StandardStream;
-  std::optional<host::ConsoleStream> outConsole;
-  std::optional<host::ConsoleStream> errConsole;
-  if (auto writer = host::SystemConsoleWriter(StandardStream::kOutput)) {
+  using console::StandardStream;
+  std::optional<console::ConsoleStream> outConsole;
+  std::optional<console::ConsoleStream> errConsole;
+  if (auto writer = console::SystemConsoleWriter(StandardStream::kOutput)) {
     outConsole.emplace(std::move(*writer));
   }
-  if (auto writer = host::SystemConsoleWriter(StandardStream::kError)) {
+  if (auto writer = console::SystemConsoleWriter(StandardStream::kError)) {
     errConsole.emplace(std::move(*writer));
   }
-  const host::Surroundings surroundings{
+  const stats_host::Surroundings surroundings{
       .out = outConsole ? outConsole->Stream() : std::cout,
       .err = errConsole ? errConsole->Stream() : std::cerr,
       .outOnConsole = outConsole.has_value(),
       .errOnConsole = errConsole.has_value(),
-      .userLanguage = host::UserReportLanguage(),
-      .windowOfItsOwn = host::StartedInWindowOfItsOwn(),
-      .openInBrowser = host::OpenInBrowser,
-      .waitForEnter = host::WaitForEnter,
+      .userLanguage = logs::UserReportLanguage(),
+      .windowOfItsOwn = console::StartedInWindowOfItsOwn(),
+      .openInBrowser = console::OpenInBrowser,
+      .waitForEnter = console::WaitForEnter,
   };
-  return host::RunStatsHost(arguments, surroundings);
+  return stats_host::RunStatsHost(arguments, surroundings);
 }
 
 }  // namespace
 
 #if defined(_WIN32)
-int wmain(int argc, wchar_t** argv) { return Main(host::Utf8Arguments(argc, argv)); }
+int wmain(int argc, wchar_t** argv) { return Main(console::Utf8Arguments(argc, argv)); }
 #else
 int main(int argc, char** argv) { return Main(std::vector<std::string>(argv + 1, argv + argc)); }
 #endif

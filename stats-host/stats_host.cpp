@@ -1,29 +1,29 @@
-#include "host/stats_host.h"
+#include "stats-host/stats_host.h"
 
 #include <cerrno>
 #include <filesystem>
 #include <new>
 #include <optional>
 
-#include "host/command_line.h"
-#include "host/dropped_log.h"
-#include "host/replace_file.h"
-#include "host/report/console_texts.h"
-#include "host/report/html_report.h"
-#include "host/report/text_report.h"
-#include "host/report/tour_repeats.h"
-#include "host/run/output_check.h"
-#include "host/text/text_pattern.h"
+#include "files/replace_file.h"
+#include "logs/text/text_pattern.h"
+#include "stats-host/command_line.h"
+#include "stats-host/dropped_log.h"
+#include "stats-host/report/console_texts.h"
+#include "stats-host/report/html_report.h"
+#include "stats-host/report/text_report.h"
+#include "stats-host/report/tour_repeats.h"
+#include "stats-host/run/output_check.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 namespace fs = std::filesystem;
 
 // The words for a stream: the chosen language where a person reads it,
 // English for scripts.
-const ConsoleTexts& TextsFor(bool onConsole, ReportLanguage language) {
-  return ConsoleTextsOf(onConsole ? language : ReportLanguage::kEnglish);
+const ConsoleTexts& TextsFor(bool onConsole, logs::ReportLanguage language) {
+  return ConsoleTextsOf(onConsole ? language : logs::ReportLanguage::kEnglish);
 }
 
 void SayWhatWasNotWritten(const RunResult& result, const ConsoleTexts& texts, std::ostream& err) {
@@ -32,23 +32,23 @@ void SayWhatWasNotWritten(const RunResult& result, const ConsoleTexts& texts, st
     if (file == &result.cabrilloLog && !result.cabrilloAsked) continue;
     if (file == &result.htmlPage && !result.htmlAsked) continue;
     if (!file->written)
-      err << Substituted(texts.fileNotWritten, {file->name, file->failure}) << "\n";
+      err << logs::Substituted(texts.fileNotWritten, {file->name, file->failure}) << "\n";
   }
   if (result.skipped > 0) {
-    err << Substituted(texts.recordsSkipped,
-                       {std::to_string(result.skipped), std::to_string(result.records)})
+    err << logs::Substituted(texts.recordsSkipped,
+                             {std::to_string(result.skipped), std::to_string(result.records)})
         << "\n";
   }
 }
 
-void WriteHtmlReport(const fs::path& file, ReportLanguage language, PageObservers& pageObservers,
-                     const TourRepeatFinder& repeats, const ConsoleTexts& texts,
-                     RunResult& result) {
+void WriteHtmlReport(const fs::path& file, logs::ReportLanguage language,
+                     PageObservers& pageObservers, const TourRepeatFinder& repeats,
+                     const ConsoleTexts& texts, RunResult& result) {
   result.htmlAsked = true;
   result.htmlPage.name = file.string();
   const std::string page =
       HtmlReport(ReportInputOfRun(result, pageObservers, repeats.Repeats()), language);
-  result.htmlPage.written = ReplaceFile(file, page);
+  result.htmlPage.written = files::ReplaceFile(file, page);
   if (!result.htmlPage.written) {
     result.htmlPage.failure =
         WhyNotReplaceable(file, texts.run).value_or(std::string(texts.htmlNotReplaced));
@@ -57,7 +57,7 @@ void WriteHtmlReport(const fs::path& file, ReportLanguage language, PageObserver
 
 // One run of the plug-in over the log, and its report; with `openPage` the
 // HTML page is opened in the browser once it is written.
-int Run(const Options& options, ReportLanguage language, const Surroundings& surroundings,
+int Run(const Options& options, logs::ReportLanguage language, const Surroundings& surroundings,
         bool openPage) {
   const ConsoleTexts& outTexts = TextsFor(surroundings.outOnConsole, language);
   const ConsoleTexts& errTexts = TextsFor(surroundings.errOnConsole, language);
@@ -82,7 +82,7 @@ int Run(const Options& options, ReportLanguage language, const Surroundings& sur
     out << FormatReport(result, options.repeats ? &repeats.Repeats() : nullptr, outTexts);
   }
   if (surroundings.outOnConsole && !options.raw && result.htmlAsked && result.htmlPage.written) {
-    out << "\n" << Substituted(outTexts.htmlWritten, {result.htmlPage.name}) << "\n";
+    out << "\n" << logs::Substituted(outTexts.htmlWritten, {result.htmlPage.name}) << "\n";
   }
   out.flush();
   SayWhatWasNotWritten(result, errTexts, surroundings.err);
@@ -106,7 +106,7 @@ bool StartedByDrop(const std::vector<std::string>& arguments, const Surroundings
 
 // Everything but the wait for Enter; `language` becomes the one chosen.
 int RunAndReport(const std::vector<std::string>& arguments, const Surroundings& surroundings,
-                 ReportLanguage& language) {
+                 logs::ReportLanguage& language) {
   std::ostream& out = surroundings.out;
   std::ostream& err = surroundings.err;
   int status = kExitScored;
@@ -121,7 +121,7 @@ int RunAndReport(const std::vector<std::string>& arguments, const Surroundings& 
                 : ParseCommandLine(arguments, TextsFor(surroundings.errOnConsole, language));
     if (options.language) language = *options.language;
     if (options.help) {
-      out << HelpText(surroundings.outOnConsole ? language : ReportLanguage::kEnglish);
+      out << HelpText(surroundings.outOnConsole ? language : logs::ReportLanguage::kEnglish);
     } else {
       status = Run(options, language, surroundings, dropped);
     }
@@ -151,7 +151,7 @@ int RunAndReport(const std::vector<std::string>& arguments, const Surroundings& 
 }  // namespace
 
 int RunStatsHost(const std::vector<std::string>& arguments, const Surroundings& surroundings) {
-  ReportLanguage language = surroundings.userLanguage;
+  logs::ReportLanguage language = surroundings.userLanguage;
   const int status = RunAndReport(arguments, surroundings, language);
   if (StartedByDoubleClick(arguments, surroundings) || StartedByDrop(arguments, surroundings)) {
     surroundings.out << "\n"
@@ -162,8 +162,8 @@ int RunStatsHost(const std::vector<std::string>& arguments, const Surroundings& 
 }
 
 int RunStatsHost(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  return RunStatsHost(arguments,
-                      Surroundings{.out = out, .err = err, .userLanguage = UserReportLanguage()});
+  return RunStatsHost(
+      arguments, Surroundings{.out = out, .err = err, .userLanguage = logs::UserReportLanguage()});
 }
 
-}  // namespace host
+}  // namespace stats_host

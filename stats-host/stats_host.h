@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "host/page/report_language.h"
-#include "host/run/scoring_run.h"
+#include "logs/text/report_language.h"
+#include "stats-host/run/scoring_run.h"
 
-namespace host {
+namespace stats_host {
 
 // Where stats-host meets the person who started it: main gives the system's,
 // tests their own.
@@ -22,7 +22,7 @@ struct Surroundings {
   // Otherwise it goes to a file or a pipe and speaks English, for scripts.
   bool outOnConsole = false;
   bool errOnConsole = false;
-  ReportLanguage userLanguage = ReportLanguage::kEnglish;  // without --lang
+  logs::ReportLanguage userLanguage = logs::ReportLanguage::kEnglish;  // without --lang
   // In a console window of its own that closes when the program ends. Then,
   // started without arguments it shows a short usage, and a log dropped onto
   // it (the only argument) is scored beside the log; both wait for Enter
@@ -46,4 +46,4 @@ int RunStatsHost(const std::vector<std::string>& arguments, const Surroundings& 
 // user's language unless --lang says otherwise.
 int RunStatsHost(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
-}  // namespace host
+}  // namespace stats_host

@@ -1,15 +1,15 @@
-#include "crosscheck/adif/adif_log.h"
+#include "logs/adif/adif_log.h"
 
 #include <algorithm>
 
-#include "crosscheck/input/log_encoding.h"
-#include "crosscheck/input/repair_list.h"
-#include "host/adif/adif_reader.h"
-#include "host/adif/ascii.h"
-#include "host/adif/qso_date.h"
-#include "host/adif/qso_mapping.h"
+#include "logs/adif/adif_reader.h"
+#include "logs/adif/qso_mapping.h"
+#include "logs/file/repair_list.h"
+#include "logs/text/ascii.h"
+#include "logs/text/log_encoding.h"
+#include "logs/time/qso_date.h"
 
-namespace crosscheck {
+namespace logs {
 namespace {
 
 // Line numbers of byte offsets that only grow.
@@ -33,18 +33,18 @@ class LineCounter {
   std::uint32_t line_ = 1;
 };
 
-LoggedQso QsoOf(const host::AdifRecord& record, const host::HostQso& qso, std::uint32_t line) {
+LoggedQso QsoOf(const AdifRecord& record, const HostQso& qso, std::uint32_t line) {
   LoggedQso logged;
   logged.line = line;
-  const host::AdifField* const timeOn = record.Find("TIME_ON");
+  const AdifField* const timeOn = record.Find("TIME_ON");
   logged.toTheMinute = timeOn == nullptr || timeOn->value.size() == 4;
-  logged.call = host::UpperCopy(host::Trimmed(qso.call));
+  logged.call = UpperCopy(Trimmed(qso.call));
   logged.band = qso.band;
   logged.mode = qso.mode;
   logged.contestMode = stats::FindContestMode(qso.mode);
-  logged.time = host::SecondsSinceOleEpoch(qso.date, qso.secondOfDay);
-  logged.sent = host::UpperCopy(host::Trimmed(qso.exchangeSent));
-  logged.received = host::UpperCopy(host::Trimmed(qso.exchangeReceived));
+  logged.time = SecondsSinceOleEpoch(qso.date, qso.secondOfDay);
+  logged.sent = UpperCopy(Trimmed(qso.exchangeSent));
+  logged.received = UpperCopy(Trimmed(qso.exchangeReceived));
   return logged;
 }
 
@@ -55,26 +55,26 @@ void ReadAdif(std::string_view bytes, LogFile& log) {
   log.encoding = DetectEncoding(bytes);
   RepairList repairs;
   LineCounter lines(bytes);
-  const auto warn = [&](host::LogWarning warning) {
+  const auto warn = [&](LogWarning warning) {
     repairs.Add("record " + std::to_string(warning.record), std::move(warning.text));
   };
   try {
-    host::MemoryBytes source(bytes);
-    host::AdifReader reader(source, warn);
-    host::HostQso qso;
-    while (const host::AdifRecord* record = reader.Next()) {
-      if (auto reason = host::MapRecord(*record, std::nullopt, qso, warn)) {
+    MemoryBytes source(bytes);
+    AdifReader reader(source, warn);
+    HostQso qso;
+    while (const AdifRecord* record = reader.Next()) {
+      if (auto reason = MapRecord(*record, std::nullopt, qso, warn)) {
         repairs.Add("record " + std::to_string(record->number), *reason + ", not read");
         continue;
       }
-      if (log.ownCall.empty()) log.ownCall = host::UpperCopy(host::Trimmed(qso.ownCall));
+      if (log.ownCall.empty()) log.ownCall = UpperCopy(Trimmed(qso.ownCall));
       log.qsos.push_back(QsoOf(*record, qso, lines.LineOf(record->offset)));
     }
-  } catch (const host::AdifSyntaxError& error) {
+  } catch (const AdifSyntaxError& error) {
     log.failure = std::string("not a readable ADIF file: ") + error.what();
   }
   const std::vector<std::string> repaired = repairs.Lines();
   log.repairs.insert(log.repairs.end(), repaired.begin(), repaired.end());
 }
 
-}  // namespace crosscheck
+}  // namespace logs

@@ -6,12 +6,12 @@
 
 #include <string_view>
 
-#include "crosscheck/input/log_file.h"
+#include "logs/file/log_file.h"
 
-namespace crosscheck {
+namespace logs {
 
 // Fills `log` (whose path is set) from the file's bytes. A file that breaks
 // the ADIF syntax gets a failure instead.
 void ReadAdif(std::string_view bytes, LogFile& log);
 
-}  // namespace crosscheck
+}  // namespace logs

@@ -1,4 +1,4 @@
-#include "host/adif/adif_reader.h"
+#include "logs/adif/adif_reader.h"
 
 #include <algorithm>
 #include <cstring>
@@ -6,11 +6,11 @@
 #include <memory>
 #include <optional>
 
-#include "host/adif/ascii.h"
-#include "host/adif/length_counting.h"
-#include "host/adif/shown_text.h"
+#include "logs/adif/length_counting.h"
+#include "logs/text/ascii.h"
+#include "logs/text/shown_text.h"
 
-namespace host {
+namespace logs {
 namespace {
 
 constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
@@ -597,4 +597,4 @@ AdifReader::~AdifReader() = default;
 
 const AdifRecord* AdifReader::Next() { return parser_->Next(); }
 
-}  // namespace host
+}  // namespace logs

@@ -33,10 +33,10 @@
 #include <string_view>
 #include <vector>
 
-#include "host/adif/byte_source.h"
-#include "host/adif/log_warning.h"
+#include "logs/adif/log_warning.h"
+#include "logs/bytes/byte_source.h"
 
-namespace host {
+namespace logs {
 
 struct AdifField {
   std::string_view name;     // in capitals
@@ -95,4 +95,4 @@ class AdifReader {
   std::unique_ptr<Parser> parser_;
 };
 
-}  // namespace host
+}  // namespace logs

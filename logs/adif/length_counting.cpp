@@ -1,8 +1,8 @@
-#include "host/adif/length_counting.h"
+#include "logs/adif/length_counting.h"
 
-#include "host/text/text_encoding.h"
+#include "logs/text/text_encoding.h"
 
-namespace host {
+namespace logs {
 
 std::optional<std::string_view> OtherCounting(std::string_view value, std::uint64_t length) {
   std::uint64_t loneLineFeeds = 0;
@@ -34,4 +34,4 @@ std::optional<std::size_t> Utf8CharactersSize(std::string_view text, std::uint64
   return size;
 }
 
-}  // namespace host
+}  // namespace logs

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string_view>
 
-namespace host {
+namespace logs {
 
 // How `value` (the bytes up to a tag that the stated length swallowed) came
 // to be counted as `length` bytes: its line feeds counted as CR LF (in a file
@@ -22,4 +22,4 @@ std::optional<std::string_view> OtherCounting(std::string_view value, std::uint6
 // where a writer counted characters, not bytes. Nothing otherwise.
 std::optional<std::size_t> Utf8CharactersSize(std::string_view text, std::uint64_t count);
 
-}  // namespace host
+}  // namespace logs

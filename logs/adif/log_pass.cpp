@@ -1,8 +1,8 @@
-#include "host/adif/log_pass.h"
+#include "logs/adif/log_pass.h"
 
-#include "host/adif/adif_reader.h"
+#include "logs/adif/adif_reader.h"
 
-namespace host {
+namespace logs {
 
 PassCounts ReadQsos(ByteSource& source, const std::optional<std::string>& ownCall,
                     const WarningSink& warn, const std::function<void(const HostQso&)>& take) {
@@ -24,4 +24,4 @@ PassCounts ReadQsos(ByteSource& source, const std::optional<std::string>& ownCal
   return counts;
 }
 
-}  // namespace host
+}  // namespace logs

@@ -8,11 +8,11 @@
 #include <optional>
 #include <string>
 
-#include "host/adif/byte_source.h"
-#include "host/adif/log_warning.h"
-#include "host/adif/qso_mapping.h"
+#include "logs/adif/log_warning.h"
+#include "logs/adif/qso_mapping.h"
+#include "logs/bytes/byte_source.h"
 
-namespace host {
+namespace logs {
 
 struct PassCounts {
   std::size_t records = 0;  // records read
@@ -26,4 +26,4 @@ struct PassCounts {
 PassCounts ReadQsos(ByteSource& source, const std::optional<std::string>& ownCall,
                     const WarningSink& warn, const std::function<void(const HostQso&)>& take);
 
-}  // namespace host
+}  // namespace logs

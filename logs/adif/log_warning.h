@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-namespace host {
+namespace logs {
 
 struct LogWarning {
   std::size_t record = 0;    // from 1; 0 for the header
@@ -25,4 +25,4 @@ inline std::string PlaceInLog(std::size_t record, std::uint64_t offset) {
          std::to_string(offset);
 }
 
-}  // namespace host
+}  // namespace logs

@@ -1,4 +1,4 @@
-#include "host/adif/qso_mapping.h"
+#include "logs/adif/qso_mapping.h"
 
 #include <algorithm>
 #include <array>
@@ -6,12 +6,12 @@
 #include <span>
 #include <string_view>
 
-#include "host/adif/ascii.h"
-#include "host/adif/frequency.h"
-#include "host/adif/mode.h"
-#include "host/adif/shown_text.h"
+#include "logs/radio/frequency.h"
+#include "logs/radio/mode.h"
+#include "logs/text/ascii.h"
+#include "logs/text/shown_text.h"
 
-namespace host {
+namespace logs {
 namespace {
 
 // The fields the mapping reads, found in one pass over the record.
@@ -162,4 +162,4 @@ std::optional<std::string> MapRecord(const AdifRecord& record,
   return std::nullopt;
 }
 
-}  // namespace host
+}  // namespace logs

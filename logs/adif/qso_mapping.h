@@ -8,11 +8,11 @@
 #include <optional>
 #include <string>
 
-#include "host/adif/adif_reader.h"
-#include "host/adif/log_warning.h"
-#include "host/adif/qso_date.h"
+#include "logs/adif/adif_reader.h"
+#include "logs/adif/log_warning.h"
+#include "logs/time/qso_date.h"
 
-namespace host {
+namespace logs {
 
 struct HostQso {
   std::size_t record = 0;    // the ADIF record it came from
@@ -42,4 +42,4 @@ std::optional<std::string> MapRecord(const AdifRecord& record,
                                      const std::optional<std::string>& ownCall, HostQso& qso,
                                      const WarningSink& warn);
 
-}  // namespace host
+}  // namespace logs

@@ -1,9 +1,9 @@
-#include "host/adif/byte_source.h"
+#include "logs/bytes/byte_source.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace host {
+namespace logs {
 
 std::size_t MemoryBytes::Read(char* buffer, std::size_t size) {
   const std::size_t count = std::min(size, rest_.size());
@@ -24,4 +24,4 @@ std::size_t FileBytes::Read(char* buffer, std::size_t size) {
   return static_cast<std::size_t>(file_.gcount());
 }
 
-}  // namespace host
+}  // namespace logs

@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <string_view>
 
-namespace host {
+namespace logs {
 
 class ByteSource {
  public:
@@ -45,4 +45,4 @@ class FileBytes final : public ByteSource {
   std::ifstream file_;
 };
 
-}  // namespace host
+}  // namespace logs

@@ -1,11 +1,11 @@
-#include "host/adif/utf16_bytes.h"
+#include "logs/bytes/utf16_bytes.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "host/text/text_encoding.h"
+#include "logs/text/text_encoding.h"
 
-namespace host {
+namespace logs {
 namespace {
 
 constexpr std::size_t kBlockBytes = std::size_t{64} << 10;
@@ -74,4 +74,4 @@ void Utf16AsUtf8::Broken() const {
                   "; save it again as UTF-8 or Windows-1251");
 }
 
-}  // namespace host
+}  // namespace logs

@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "host/adif/byte_source.h"
+#include "logs/bytes/byte_source.h"
 
-namespace host {
+namespace logs {
 
 enum class Utf16Order { kLittleEndian, kBigEndian };
 
@@ -42,4 +42,4 @@ class Utf16AsUtf8 final : public ByteSource {
   bool atEnd_ = false;
 };
 
-}  // namespace host
+}  // namespace logs

@@ -1,15 +1,15 @@
-#include "crosscheck/cabrillo/cabrillo_reader.h"
+#include "logs/cabrillo/cabrillo_reader.h"
 
 #include <array>
 #include <charconv>
 #include <map>
 
-#include "crosscheck/cabrillo/qso_line.h"
-#include "crosscheck/input/log_encoding.h"
-#include "crosscheck/input/repair_list.h"
-#include "host/adif/ascii.h"
+#include "logs/cabrillo/qso_line.h"
+#include "logs/file/repair_list.h"
+#include "logs/text/ascii.h"
+#include "logs/text/log_encoding.h"
 
-namespace crosscheck {
+namespace logs {
 namespace {
 
 // The CATEGORY-* tags of Cabrillo 3.0, in the order they make up a category.
@@ -32,13 +32,12 @@ class CabrilloReading {
                                       " characters, not read");
       return;
     }
-    const std::string_view text = host::Trimmed(line);
+    const std::string_view text = Trimmed(line);
     if (text.empty()) return;
     const std::size_t colon = text.find(':');
-    const std::string tag = host::UpperCopy(text.substr(0, colon));
-    const std::string_view value = colon == std::string_view::npos
-                                       ? std::string_view{}
-                                       : host::Trimmed(text.substr(colon + 1));
+    const std::string tag = UpperCopy(text.substr(0, colon));
+    const std::string_view value =
+        colon == std::string_view::npos ? std::string_view{} : Trimmed(text.substr(colon + 1));
     if (colon == std::string_view::npos || tag.find(' ') != std::string::npos) {
       repairs_.Add(Where(number), "a line that is not a Cabrillo tag, passed over");
     } else if (tag == "QSO") {
@@ -72,7 +71,7 @@ class CabrilloReading {
     } else if (tag == "END-OF-LOG") {
       ended_ = true;
     } else if (tag == "CALLSIGN") {
-      log_.ownCall = host::UpperCopy(value);
+      log_.ownCall = UpperCopy(value);
     } else if (tag == "CATEGORY") {
       log_.category = ToUtf8(value, encoding_);
     } else if (tag == "NAME") {
@@ -156,4 +155,4 @@ void ReadCabrillo(std::string_view bytes, LogFile& log) {
   reading.Finish();
 }
 
-}  // namespace crosscheck
+}  // namespace logs

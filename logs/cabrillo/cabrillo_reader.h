@@ -9,9 +9,9 @@
 
 #include <string_view>
 
-#include "crosscheck/input/log_file.h"
+#include "logs/file/log_file.h"
 
-namespace crosscheck {
+namespace logs {
 
 // Lines longer than this are not read (and listed).
 inline constexpr std::size_t kMaxCabrilloLine = 4096;
@@ -19,4 +19,4 @@ inline constexpr std::size_t kMaxCabrilloLine = 4096;
 // Fills `log` (whose path is set) from the file's bytes.
 void ReadCabrillo(std::string_view bytes, LogFile& log);
 
-}  // namespace crosscheck
+}  // namespace logs

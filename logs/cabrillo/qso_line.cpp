@@ -1,14 +1,14 @@
-#include "crosscheck/cabrillo/qso_line.h"
+#include "logs/cabrillo/qso_line.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 
-#include "host/adif/ascii.h"
-#include "host/adif/band.h"
-#include "host/adif/qso_date.h"
+#include "logs/radio/band.h"
+#include "logs/text/ascii.h"
+#include "logs/time/qso_date.h"
 
-namespace crosscheck {
+namespace logs {
 namespace {
 
 enum Column { kFreq, kMode, kDate, kTime, kOwnCall, kRstSent, kSent, kCall, kRstRcvd, kReceived };
@@ -58,7 +58,7 @@ std::optional<Columns> FixedColumns(std::string_view line) {
   for (std::size_t c = 0; c < kColumns; ++c) {
     const auto [begin, width] = kFixedColumns[c];
     if (line[begin - 1] != ' ') return std::nullopt;
-    columns[c] = host::Trimmed(line.substr(begin, width));
+    columns[c] = Trimmed(line.substr(begin, width));
   }
   return columns;
 }
@@ -71,7 +71,7 @@ std::optional<std::uint32_t> Number(std::string_view text) {
 }
 
 void ReadBand(std::string_view text, QsoLineReading& reading) {
-  const std::string upper = host::UpperCopy(text);
+  const std::string upper = UpperCopy(text);
   for (const auto& [designator, band] : kDesignators) {
     if (upper == designator) {
       reading.qso.band = band;
@@ -79,13 +79,13 @@ void ReadBand(std::string_view text, QsoLineReading& reading) {
     }
   }
   if (const auto kilohertz = Number(text); kilohertz && *kilohertz <= UINT32_MAX / 1000) {
-    if (auto band = host::BandForFrequency(*kilohertz * 1000)) {
+    if (auto band = BandForFrequency(*kilohertz * 1000)) {
       reading.qso.band = std::move(*band);
       return;
     }
   }
-  const std::string named = host::HostBandName(text);
-  if (host::EdgesOfBand(named)) {
+  const std::string named = HostBandName(text);
+  if (EdgesOfBand(named)) {
     reading.qso.band = named;
     reading.repairs.push_back("a band name instead of the frequency, taken as the band");
     return;
@@ -100,7 +100,7 @@ void ReadBand(std::string_view text, QsoLineReading& reading) {
     const std::uint64_t hertz =
         whole && thousandths ? (std::uint64_t{*whole} * 1000 + *thousandths) * 1000 : UINT64_MAX;
     if (hertz <= UINT32_MAX) {
-      if (auto band = host::BandForFrequency(static_cast<std::uint32_t>(hertz))) {
+      if (auto band = BandForFrequency(static_cast<std::uint32_t>(hertz))) {
         reading.qso.band = std::move(*band);
         reading.repairs.push_back("the frequency in MHz, not kHz");
         return;
@@ -111,7 +111,7 @@ void ReadBand(std::string_view text, QsoLineReading& reading) {
 }
 
 void ReadMode(std::string_view text, QsoLineReading& reading) {
-  std::string mode = host::UpperCopy(text);
+  std::string mode = UpperCopy(text);
   if (mode == "SSB" || mode == "USB" || mode == "LSB") {
     reading.repairs.push_back("the mode SSB written for PH");
     mode = "PH";
@@ -120,16 +120,16 @@ void ReadMode(std::string_view text, QsoLineReading& reading) {
   reading.qso.mode = std::move(mode);
 }
 
-std::optional<host::QsoDate> ReadDate(std::string_view text, QsoLineReading& reading) {
-  if (auto date = host::ParseIsoDate(text)) return date;
-  if (auto date = host::ParseAdifDate(text)) {
+std::optional<QsoDate> ReadDate(std::string_view text, QsoLineReading& reading) {
+  if (auto date = ParseIsoDate(text)) return date;
+  if (auto date = ParseAdifDate(text)) {
     reading.repairs.push_back("dates written YYYYMMDD");
     return date;
   }
   if (text.size() == 10 && text[2] == '.' && text[5] == '.') {
     const std::string iso = std::string(text.substr(6, 4)) + "-" + std::string(text.substr(3, 2)) +
                             "-" + std::string(text.substr(0, 2));
-    if (auto date = host::ParseIsoDate(iso)) {
+    if (auto date = ParseIsoDate(iso)) {
       reading.repairs.push_back("dates written DD.MM.YYYY");
       return date;
     }
@@ -138,21 +138,21 @@ std::optional<host::QsoDate> ReadDate(std::string_view text, QsoLineReading& rea
 }
 
 std::optional<int> ReadTime(std::string_view text, QsoLineReading& reading) {
-  if (text.size() == 4) return host::ParseAdifTime(text);
+  if (text.size() == 4) return ParseAdifTime(text);
   if (text.size() == 5 && text[2] == ':') {
     reading.repairs.push_back("times written HH:MM");
-    return host::ParseAdifTime(std::string(text.substr(0, 2)) + std::string(text.substr(3, 2)));
+    return ParseAdifTime(std::string(text.substr(0, 2)) + std::string(text.substr(3, 2)));
   }
   if (text.size() == 6) {
     reading.repairs.push_back("times with seconds");
     reading.qso.toTheMinute = false;
-    return host::ParseAdifTime(text);
+    return ParseAdifTime(text);
   }
   return std::nullopt;
 }
 
 std::string CallOf(std::string_view text, QsoLineReading& reading) {
-  std::string call = host::UpperCopy(text);
+  std::string call = UpperCopy(text);
   if (call != text) reading.repairs.push_back("calls in small letters, taken in capitals");
   return call;
 }
@@ -201,14 +201,14 @@ QsoLineReading ReadQsoLine(std::string_view line, std::uint32_t number) {
     reading.refusal = "a QSO line without the worked call";
     return reading;
   }
-  reading.qso.time = host::SecondsSinceOleEpoch(*date, *second);
+  reading.qso.time = SecondsSinceOleEpoch(*date, *second);
   ReadBand(c[kFreq], reading);
   ReadMode(c[kMode], reading);
   reading.ownCall = CallOf(c[kOwnCall], reading);
   reading.qso.call = CallOf(c[kCall], reading);
-  reading.qso.sent = host::UpperCopy(c[kSent]);
-  reading.qso.received = host::UpperCopy(c[kReceived]);
+  reading.qso.sent = UpperCopy(c[kSent]);
+  reading.qso.received = UpperCopy(c[kReceived]);
   return reading;
 }
 
-}  // namespace crosscheck
+}  // namespace logs

@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "crosscheck/input/log_file.h"
+#include "logs/file/log_file.h"
 
-namespace crosscheck {
+namespace logs {
 
 struct QsoLineReading {
   LoggedQso qso;
@@ -25,4 +25,4 @@ struct QsoLineReading {
 // its place in the file.
 QsoLineReading ReadQsoLine(std::string_view line, std::uint32_t number);
 
-}  // namespace crosscheck
+}  // namespace logs

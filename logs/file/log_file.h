@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "crosscheck/input/log_encoding.h"
+#include "logs/text/log_encoding.h"
 #include "stats/rules/modes.h"
 
-namespace crosscheck {
+namespace logs {
 
 struct LoggedQso {
   std::uint32_t line = 0;  // in the file, from 1
@@ -40,4 +40,4 @@ struct LogFile {
   std::optional<std::string> failure;  // why the file could not be read
 };
 
-}  // namespace crosscheck
+}  // namespace logs

@@ -1,4 +1,4 @@
-#include "crosscheck/read_log_file.h"
+#include "logs/file/read_log_file.h"
 
 #include <algorithm>
 #include <array>
@@ -6,14 +6,14 @@
 #include <string_view>
 #include <system_error>
 
-#include "crosscheck/adif/adif_log.h"
-#include "crosscheck/cabrillo/cabrillo_reader.h"
-#include "crosscheck/input/utf8_path.h"
-#include "host/adif/ascii.h"
-#include "host/adif/byte_source.h"
-#include "host/adif/utf16_bytes.h"
+#include "files/utf8_path.h"
+#include "logs/adif/adif_log.h"
+#include "logs/bytes/byte_source.h"
+#include "logs/bytes/utf16_bytes.h"
+#include "logs/cabrillo/cabrillo_reader.h"
+#include "logs/text/ascii.h"
 
-namespace crosscheck {
+namespace logs {
 namespace {
 
 enum class Format { kCabrillo, kAdif, kUnknown };
@@ -37,19 +37,19 @@ bool LooksBinary(std::string_view bytes) {
   std::size_t control = 0;
   for (const char c : start) {
     if (c == '\0') return true;
-    if (host::IsControlByte(c) && c != '\t' && c != '\r' && c != '\n' && c != '\x1A') ++control;
+    if (IsControlByte(c) && c != '\t' && c != '\r' && c != '\n' && c != '\x1A') ++control;
   }
   return control * 20 > start.size();
 }
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() && host::UpperCopy(text.substr(0, prefix.size())) == prefix;
+  return text.size() >= prefix.size() && UpperCopy(text.substr(0, prefix.size())) == prefix;
 }
 
 Format FormatOf(std::string_view bytes) {
-  const std::string_view text = host::Trimmed(bytes);
+  const std::string_view text = Trimmed(bytes);
   if (StartsWithNoCase(text, "START-OF-LOG")) return Format::kCabrillo;
-  const std::string upper = host::UpperCopy(bytes.substr(0, 1 << 16));
+  const std::string upper = UpperCopy(bytes.substr(0, 1 << 16));
   if (text.starts_with('<') || upper.find("<EOH>") != std::string::npos ||
       upper.find("<EOR>") != std::string::npos) {
     return Format::kAdif;
@@ -62,16 +62,16 @@ Format FormatOf(std::string_view bytes) {
 
 // A log saved as UTF-16, as the UTF-8 it holds, read as stats-host reads it;
 // why not where a character breaks off.
-std::optional<std::string> Utf8OfUtf16(std::string_view bytes, host::Utf16Order order,
+std::optional<std::string> Utf8OfUtf16(std::string_view bytes, Utf16Order order,
                                        std::string& utf8) {
-  host::MemoryBytes raw(bytes);
-  host::Utf16AsUtf8 converted(raw, order);
+  MemoryBytes raw(bytes);
+  Utf16AsUtf8 converted(raw, order);
   std::array<char, 1 << 16> block;
   try {
     for (std::size_t count; (count = converted.Read(block.data(), block.size())) > 0;) {
       utf8.append(block.data(), count);
     }
-  } catch (const host::ReadError& error) {
+  } catch (const ReadError& error) {
     return std::string("can not be read: ") + error.what();
   }
   return std::nullopt;
@@ -111,13 +111,13 @@ LogFile ReadLogBytes(const std::filesystem::path& path, std::string_view bytes) 
   log.path = path;
   std::string_view text = bytes;
   std::string fromUtf16;
-  if (const auto order = host::Utf16OrderOf(bytes)) {
+  if (const auto order = Utf16OrderOf(bytes)) {
     log.repairs.push_back("the file: UTF-16, read as the UTF-8 it holds");
     if ((log.failure = Utf8OfUtf16(bytes, *order, fromUtf16))) return log;
     text = fromUtf16;
   }
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-  if (host::Trimmed(text).empty()) {
+  if (Trimmed(text).empty()) {
     log.failure = "an empty file";
   } else if (LooksBinary(text)) {
     log.failure = "not a text file";
@@ -142,10 +142,10 @@ LogFile ReadLogBytes(const std::filesystem::path& path, std::string_view bytes) 
     log.failure = refused ? "no QSO line could be read (see the repairs)" : "no QSO lines";
   }
   if (!log.failure && log.ownCall.empty()) {
-    log.ownCall = host::UpperCopy(Utf8OfPath(path.stem()));
+    log.ownCall = UpperCopy(files::Utf8OfPath(path.stem()));
     log.repairs.push_back("the file: no own call in the log, the file's name taken");
   }
   return log;
 }
 
-}  // namespace crosscheck
+}  // namespace logs

@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <string_view>
 
-#include "crosscheck/input/log_file.h"
+#include "logs/file/log_file.h"
 
-namespace crosscheck {
+namespace logs {
 
 // Logs larger than this are not read.
 inline constexpr std::uintmax_t kMaxLogBytes = std::uintmax_t{256} << 20;
@@ -20,4 +20,4 @@ LogFile ReadLogFile(const std::filesystem::path& path);
 // The same for bytes already read.
 LogFile ReadLogBytes(const std::filesystem::path& path, std::string_view bytes);
 
-}  // namespace crosscheck
+}  // namespace logs

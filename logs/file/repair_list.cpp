@@ -1,8 +1,8 @@
-#include "crosscheck/input/repair_list.h"
+#include "logs/file/repair_list.h"
 
 #include <algorithm>
 
-namespace crosscheck {
+namespace logs {
 
 void RepairList::Add(std::string where, std::string what) {
   const auto known = std::find_if(kinds_.begin(), kinds_.end(),
@@ -27,4 +27,4 @@ std::vector<std::string> RepairList::Lines() const {
   return lines;
 }
 
-}  // namespace crosscheck
+}  // namespace logs

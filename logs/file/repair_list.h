@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace crosscheck {
+namespace logs {
 
 class RepairList {
  public:
@@ -33,4 +33,4 @@ class RepairList {
   std::size_t otherKinds_ = 0;
 };
 
-}  // namespace crosscheck
+}  // namespace logs

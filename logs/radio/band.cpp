@@ -1,11 +1,11 @@
-#include "host/adif/band.h"
+#include "logs/radio/band.h"
 
 #include <algorithm>
 #include <iterator>
 
-#include "host/adif/ascii.h"
+#include "logs/text/ascii.h"
 
-namespace host {
+namespace logs {
 namespace {
 
 struct NamedBand {
@@ -82,4 +82,4 @@ std::optional<std::string> BandForFrequency(std::uint64_t hertz) {
   return std::string(found->name);
 }
 
-}  // namespace host
+}  // namespace logs

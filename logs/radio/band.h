@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace host {
+namespace logs {
 
 struct BandEdges {
   std::uint64_t lowestHz;
@@ -31,4 +31,4 @@ std::optional<BandEdges> EdgesOfBand(std::string_view hostBand);
 // table (edges included), or nothing outside every band.
 std::optional<std::string> BandForFrequency(std::uint64_t hertz);
 
-}  // namespace host
+}  // namespace logs

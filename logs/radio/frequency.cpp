@@ -1,12 +1,12 @@
-#include "host/adif/frequency.h"
+#include "logs/radio/frequency.h"
 
 #include <limits>
 
-#include "host/adif/ascii.h"
-#include "host/adif/band.h"
-#include "host/adif/shown_text.h"
+#include "logs/radio/band.h"
+#include "logs/text/ascii.h"
+#include "logs/text/shown_text.h"
 
-namespace host {
+namespace logs {
 namespace {
 
 constexpr std::uint64_t kMaxHertz = std::numeric_limits<std::uint32_t>::max();
@@ -218,4 +218,4 @@ FrequencyChoice ChooseFrequency(std::string_view adifFrequency, std::string_view
   return choice;
 }
 
-}  // namespace host
+}  // namespace logs

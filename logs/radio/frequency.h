@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace host {
+namespace logs {
 
 // A FREQ text read as a decimal number and rounded to whole hertz (half a
 // hertz up), as megahertz, as kilohertz and as hertz; each of these is missing
@@ -50,4 +50,4 @@ struct FrequencyChoice {
 // unusable or outside the amateur bands refuses the record.
 FrequencyChoice ChooseFrequency(std::string_view adifFrequency, std::string_view adifBand);
 
-}  // namespace host
+}  // namespace logs

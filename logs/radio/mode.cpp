@@ -1,11 +1,11 @@
-#include "host/adif/mode.h"
+#include "logs/radio/mode.h"
 
 #include <algorithm>
 #include <iterator>
 
-#include "host/adif/ascii.h"
+#include "logs/text/ascii.h"
 
-namespace host {
+namespace logs {
 namespace {
 
 // Mode and submode (capitals, "*" for any submode) to the host's name.
@@ -35,4 +35,4 @@ std::string HostModeName(std::string_view adifMode, std::string_view adifSubmode
   return submode.empty() ? mode : submode;
 }
 
-}  // namespace host
+}  // namespace logs

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace host {
+namespace logs {
 
 // MODE (and SUBMODE) in the host's name: "CW"; "SSB" whatever the submode,
 // and for the older modes USB and LSB that some loggers still write;
@@ -16,4 +16,4 @@ namespace host {
 // ADIF names are case-insensitive.
 std::string HostModeName(std::string_view adifMode, std::string_view adifSubmode);
 
-}  // namespace host
+}  // namespace logs

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace host {
+namespace logs {
 
 constexpr char ToUpper(char c) {
   return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
@@ -63,4 +63,4 @@ inline std::string GroupedDigits(std::string_view text, std::size_t shortest) {
   return grouped;
 }
 
-}  // namespace host
+}  // namespace logs

@@ -1,12 +1,12 @@
-#include "crosscheck/input/log_encoding.h"
+#include "logs/text/log_encoding.h"
 
 #include <algorithm>
 #include <array>
 
-#include "host/page/html_text.h"
-#include "host/text/text_encoding.h"
+#include "logs/text/display_text.h"
+#include "logs/text/text_encoding.h"
 
-namespace crosscheck {
+namespace logs {
 namespace {
 
 // How often each Russian letter occurs, per mille, in alphabetical order
@@ -68,7 +68,7 @@ TextEncoding DetectEncoding(std::string_view bytes) {
   if (first == bytes.end()) return TextEncoding::kAscii;
   const auto last = std::find_if(bytes.rbegin(), bytes.rend(), IsHigh).base();
   const std::string_view high(&*first, static_cast<std::size_t>(last - first));
-  if (host::IsUtf8(high)) return TextEncoding::kUtf8;
+  if (IsUtf8(high)) return TextEncoding::kUtf8;
   return RussianLikeness(high, true) > RussianLikeness(high, false) ? TextEncoding::kKoi8r
                                                                     : TextEncoding::kCp1251;
 }
@@ -77,16 +77,16 @@ std::string ToUtf8(std::string_view bytes, TextEncoding encoding) {
   switch (encoding) {
     case TextEncoding::kAscii:
     case TextEncoding::kUtf8:
-      return host::DisplayUtf8(bytes);
+      return DisplayUtf8(bytes);
     case TextEncoding::kCp1251:
-      return host::DisplayCp1251(bytes);
+      return DisplayCp1251(bytes);
     case TextEncoding::kKoi8r: {
       std::string cp1251(bytes);
       std::transform(cp1251.begin(), cp1251.end(), cp1251.begin(), Cp1251OfKoi8);
-      return host::DisplayCp1251(cp1251);
+      return DisplayCp1251(cp1251);
     }
   }
-  return host::DisplayUtf8(bytes);
+  return DisplayUtf8(bytes);
 }
 
-}  // namespace crosscheck
+}  // namespace logs

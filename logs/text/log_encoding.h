@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace crosscheck {
+namespace logs {
 
 enum class TextEncoding { kAscii, kUtf8, kCp1251, kKoi8r };
 
@@ -21,4 +21,4 @@ TextEncoding DetectEncoding(std::string_view bytes);
 // The bytes as UTF-8; control characters become spaces.
 std::string ToUtf8(std::string_view bytes, TextEncoding encoding);
 
-}  // namespace crosscheck
+}  // namespace logs

@@ -1,4 +1,4 @@
-#include "host/page/report_language.h"
+#include "logs/text/report_language.h"
 
 #include <cstdlib>
 
@@ -6,7 +6,7 @@
 #include <windows.h>
 #endif
 
-namespace host {
+namespace logs {
 
 std::optional<ReportLanguage> ParseReportLanguage(std::string_view name) {
   if (name == "en") return ReportLanguage::kEnglish;
@@ -33,4 +33,4 @@ ReportLanguage UserReportLanguage() {
 #endif
 }
 
-}  // namespace host
+}  // namespace logs

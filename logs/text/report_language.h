@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-namespace host {
+namespace logs {
 
 enum class ReportLanguage { kEnglish, kRussian };
 
@@ -21,4 +21,4 @@ ReportLanguage LanguageOfEnvironment(const std::function<const char*(const char*
 // Windows: the user's interface language; elsewhere LanguageOfEnvironment.
 ReportLanguage UserReportLanguage();
 
-}  // namespace host
+}  // namespace logs

@@ -1,10 +1,10 @@
-#include "host/adif/shown_text.h"
+#include "logs/text/shown_text.h"
 
 #include <cstdio>
 
-#include "host/text/text_encoding.h"
+#include "logs/text/text_encoding.h"
 
-namespace host {
+namespace logs {
 
 std::string Quoted(std::string_view bytes, std::size_t limit) {
   std::string shown(1, '"');
@@ -31,4 +31,4 @@ std::string Quoted(std::string_view bytes, std::size_t limit) {
   return shown + '"';
 }
 
-}  // namespace host
+}  // namespace logs

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace host {
+namespace logs {
 
 // How much of a text from the log a message quotes, in bytes of the log.
 inline constexpr std::size_t kQuotedBytes = 24;
@@ -17,4 +17,4 @@ inline constexpr std::size_t kQuotedBytes = 24;
 // whole character and ends in "…".
 std::string Quoted(std::string_view bytes, std::size_t limit = kQuotedBytes);
 
-}  // namespace host
+}  // namespace logs

@@ -1,8 +1,8 @@
-#include "host/text/text_encoding.h"
+#include "logs/text/text_encoding.h"
 
 #include <algorithm>
 
-namespace host {
+namespace logs {
 namespace {
 
 // Windows-1251 bytes 0x80..0xBF; 0xC0..0xFF are U+0410..U+044F in order.
@@ -82,4 +82,4 @@ char32_t FromCp1251(unsigned char byte) {
   return 0x0410 + (byte - 0xC0);
 }
 
-}  // namespace host
+}  // namespace logs

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace host {
+namespace logs {
 
 struct Utf8Character {
   char32_t code = 0;
@@ -37,4 +37,4 @@ void AppendUtf8(std::string& text, char32_t code);
 // leaves undefined).
 char32_t FromCp1251(unsigned char byte);
 
-}  // namespace host
+}  // namespace logs

@@ -1,6 +1,6 @@
-#include "host/text/text_pattern.h"
+#include "logs/text/text_pattern.h"
 
-namespace host {
+namespace logs {
 
 std::string Substituted(std::string_view pattern, std::initializer_list<std::string_view> values) {
   const std::string_view* const value = values.begin();
@@ -23,4 +23,4 @@ std::string Substituted(std::string_view pattern, std::initializer_list<std::str
   return text;
 }
 
-}  // namespace host
+}  // namespace logs

@@ -1,8 +1,8 @@
-#include "host/adif/qso_date.h"
+#include "logs/time/qso_date.h"
 
 #include <cstdio>
 
-namespace host {
+namespace logs {
 namespace {
 
 constexpr long kOleDayOf1970 = 25569;  // 1 January 1970
@@ -100,4 +100,4 @@ std::string FormatTimeOfDay(int secondOfDay) {
   return text;
 }
 
-}  // namespace host
+}  // namespace logs

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace host {
+namespace logs {
 
 inline constexpr int kSecondsPerDay = 24 * 60 * 60;
 
@@ -49,4 +49,4 @@ std::string FormatTimeOfDay(int secondOfDay);
 // The OLE date of the moment: whole days plus the second of the day / 86400.
 double ToOleDate(const QsoDate& date, int secondOfDay);
 
-}  // namespace host
+}  // namespace logs

@@ -1,36 +1,37 @@
 #include <algorithm>
 
-#include "host/page/bar_chart.h"
-#include "host/page/html_page.h"
-#include "host/page/local_forms.h"
-#include "host/report/report_sections.h"
+#include "pages/bar_chart.h"
+#include "pages/html_page.h"
+#include "pages/local_forms.h"
+#include "stats-host/report/report_sections.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 long long Digital(const SummaryRow& row) { return std::max(row.qsos - row.cw - row.ssb, 0LL); }
 
 std::string BandRow(const SummaryRow& row, const std::string& labelHtml, bool total,
                     const ReportLocale& locale) {
-  return NumberRow(labelHtml, {row.qsos, row.points, row.cw, row.ssb, Digital(row), row.kvant},
-                   total, locale.language);
+  return pages::NumberRow(labelHtml,
+                          {row.qsos, row.points, row.cw, row.ssb, Digital(row), row.kvant}, total,
+                          locale.language);
 }
 
 std::string ModeChart(const PluginSummary& summary, const ReportLocale& locale) {
-  GroupedBars chart;
+  pages::GroupedBars chart;
   chart.id = "mode-chart";
   chart.title = std::string(locale.texts.modesChartTitle);
   chart.language = locale.language;
-  chart.series = {{"CW", kModeFills[0], {}},
-                  {"SSB", kModeFills[1], {}},
-                  {std::string(locale.texts.digital), kModeFills[2], {}}};
+  chart.series = {{"CW", pages::kModeFills[0], {}},
+                  {"SSB", pages::kModeFills[1], {}},
+                  {std::string(locale.texts.digital), pages::kModeFills[2], {}}};
   for (const SummaryRow& row : summary.bands) {
-    chart.rows.push_back(BandLabel(row.band, locale.language));
+    chart.rows.push_back(pages::BandLabel(row.band, locale.language));
     chart.series[0].values.push_back(row.cw);
     chart.series[1].values.push_back(row.ssb);
     chart.series[2].values.push_back(Digital(row));
   }
-  return Figure(locale.texts.modesChartTitle, GroupedBarSvg(chart));
+  return pages::Figure(locale.texts.modesChartTitle, pages::GroupedBarSvg(chart));
 }
 
 }  // namespace
@@ -53,9 +54,10 @@ std::string BandsSection(const PluginSummary& summary, const ReportLocale& local
              "</tfoot>\n";
   }
   table += "</table>\n";
-  return HtmlSection("bands", locale.Text(texts.bandsHeading),
-                     "<div class=\"side\">\n" + Scrolling(table) + ModeChart(summary, locale) +
-                         "</div>\n" + Note(texts.scoreRule));
+  return pages::HtmlSection("bands", locale.Text(texts.bandsHeading),
+                            "<div class=\"side\">\n" + pages::Scrolling(table) +
+                                ModeChart(summary, locale) + "</div>\n" +
+                                pages::Note(texts.scoreRule));
 }
 
-}  // namespace host
+}  // namespace stats_host

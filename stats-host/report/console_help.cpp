@@ -2,9 +2,9 @@
 // in English and in Russian (UTF-8). Lines stay within 79 columns, so that a
 // console of 80 never breaks them.
 
-#include "host/report/console_texts.h"
+#include "stats-host/report/console_texts.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 constexpr std::string_view kEnglishHelp = R"(Usage: stats-host [OPTIONS] LOG.adi
@@ -294,12 +294,12 @@ constexpr std::string_view kRussianShortUsage =
 
 }  // namespace
 
-std::string_view HelpOf(ReportLanguage language) {
-  return language == ReportLanguage::kRussian ? kRussianHelp : kEnglishHelp;
+std::string_view HelpOf(logs::ReportLanguage language) {
+  return language == logs::ReportLanguage::kRussian ? kRussianHelp : kEnglishHelp;
 }
 
-std::string_view ShortUsageOf(ReportLanguage language) {
-  return language == ReportLanguage::kRussian ? kRussianShortUsage : kEnglishShortUsage;
+std::string_view ShortUsageOf(logs::ReportLanguage language) {
+  return language == logs::ReportLanguage::kRussian ? kRussianShortUsage : kEnglishShortUsage;
 }
 
-}  // namespace host
+}  // namespace stats_host

@@ -1,8 +1,8 @@
 // This file is UTF-8: the Russian texts go out as they stand here.
 
-#include "host/report/console_texts.h"
+#include "stats-host/report/console_texts.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 static_assert(sizeof("Ж") == 3, "narrow string literals must be UTF-8");
@@ -74,7 +74,7 @@ constexpr ConsoleTexts kEnglish = {
             .contestant = "Contestant: ",
             .score = "Score: = ",
             .metres = "",
-            .groupedDigits = kUngrouped,
+            .groupedDigits = logs::kUngrouped,
         },
     .refused = "Refused by the plug-in: {} ({})",
     .refusedNone = "none",
@@ -219,8 +219,8 @@ constexpr ConsoleTexts kRussian = {
 
 }  // namespace
 
-const ConsoleTexts& ConsoleTextsOf(ReportLanguage language) {
-  return language == ReportLanguage::kRussian ? kRussian : kEnglish;
+const ConsoleTexts& ConsoleTextsOf(logs::ReportLanguage language) {
+  return language == logs::ReportLanguage::kRussian ? kRussian : kEnglish;
 }
 
-}  // namespace host
+}  // namespace stats_host

@@ -9,11 +9,11 @@
 #include <array>
 #include <string_view>
 
-#include "host/adif/ascii.h"
-#include "host/page/report_language.h"
-#include "host/run/run_texts.h"
+#include "logs/text/ascii.h"
+#include "logs/text/report_language.h"
+#include "stats-host/run/run_texts.h"
 
-namespace host {
+namespace stats_host {
 
 // The labels of the plug-in's summary as the report shows them.
 struct SummaryWords {
@@ -24,7 +24,7 @@ struct SummaryWords {
   std::string_view score;       // before the score
   std::string_view metres;      // after a band named by its wavelength in metres
   // Numbers of this many digits or more are grouped: 10 220 rather than 10220.
-  std::size_t groupedDigits = kUngrouped;
+  std::size_t groupedDigits = logs::kUngrouped;
 };
 
 struct ConsoleTexts {
@@ -71,12 +71,12 @@ struct ConsoleTexts {
   std::string_view dateValue;  // the value given
 };
 
-const ConsoleTexts& ConsoleTextsOf(ReportLanguage language);
+const ConsoleTexts& ConsoleTextsOf(logs::ReportLanguage language);
 
 // --help; "@PLUGIN@" stands for the plug-in's file name.
-std::string_view HelpOf(ReportLanguage language);
+std::string_view HelpOf(logs::ReportLanguage language);
 
 // What a window of its own shows when stats-host is started without a log.
-std::string_view ShortUsageOf(ReportLanguage language);
+std::string_view ShortUsageOf(logs::ReportLanguage language);
 
-}  // namespace host
+}  // namespace stats_host

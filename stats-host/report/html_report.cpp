@@ -1,38 +1,40 @@
-#include "host/report/html_report.h"
+#include "stats-host/report/html_report.h"
 
 #include <cstdio>
 
-#include "host/page/html_page.h"
-#include "host/page/html_text.h"
-#include "host/report/report_locale.h"
-#include "host/report/report_sections.h"
-#include "host/run/plugin_summary.h"
+#include "pages/html_page.h"
+#include "pages/html_text.h"
+#include "stats-host/report/report_locale.h"
+#include "stats-host/report/report_sections.h"
+#include "stats-host/run/plugin_summary.h"
 #include "stats/public/plugin_names.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 // The plug-in writes the contest date as 18.02.2024; each language writes it
 // its own way. Any other text stays as it is.
 std::string ContestDate(const std::string& text, const ReportLocale& locale) {
-  QsoDate date;
+  logs::QsoDate date;
   if (text.size() == 10 &&
       std::sscanf(text.c_str(), "%2d.%2d.%4d", &date.day, &date.month, &date.year) == 3) {
-    if (const auto checked = ParseIsoDate(FormatIsoDate(date))) return locale.Date(*checked);
+    if (const auto checked = logs::ParseIsoDate(logs::FormatIsoDate(date)))
+      return locale.Date(*checked);
   }
-  return HtmlText(text);
+  return pages::HtmlText(text);
 }
 
 std::string Header(const PluginSummary& summary, const HtmlReportInput& input,
                    const ReportLocale& locale) {
   const ReportTexts& texts = locale.texts;
-  std::vector<Fact> facts = {
-      {"contestant", std::string(texts.contestant), HtmlText(summary.contestant)},
+  std::vector<pages::Fact> facts = {
+      {"contestant", std::string(texts.contestant), pages::HtmlText(summary.contestant)},
       {"contest-date", std::string(texts.contestDate), ContestDate(summary.contestDate, locale)},
       {"claimed-score", std::string(texts.claimedScore),
        summary.score ? locale.Number(*summary.score) : std::string("&#8212;")},
       {"cabrillo-file", std::string(texts.cabrilloFile),
-       input.cabrilloFile ? HtmlText(*input.cabrilloFile) : locale.Text(texts.noCabrilloFile)},
+       input.cabrilloFile ? pages::HtmlText(*input.cabrilloFile)
+                          : locale.Text(texts.noCabrilloFile)},
   };
   if (input.skipped > 0) {
     facts.push_back({"skipped-count", std::string(texts.skippedHeading),
@@ -40,8 +42,8 @@ std::string Header(const PluginSummary& summary, const HtmlReportInput& input,
                          locale.Text(texts.of) + " " +
                          locale.Number(static_cast<long long>(input.records))});
   }
-  return PageHeader(HtmlText(stats::kSummaryTitle) + "&#8212; " + locale.Text(texts.reportTitle),
-                    facts);
+  return pages::PageHeader(
+      pages::HtmlText(stats::kSummaryTitle) + "&#8212; " + locale.Text(texts.reportTitle), facts);
 }
 
 // The bands with QSOs, in the table's order.
@@ -73,7 +75,7 @@ HtmlReportInput ReportInputOfRun(const RunResult& result, PageObservers& observe
   return input;
 }
 
-std::string HtmlReport(const HtmlReportInput& input, ReportLanguage language) {
+std::string HtmlReport(const HtmlReportInput& input, logs::ReportLanguage language) {
   const ReportLocale locale(language);
   const ReportTexts& texts = locale.texts;
   const PluginSummary summary = ParsePluginSummary(input.summaryText);
@@ -94,12 +96,13 @@ std::string HtmlReport(const HtmlReportInput& input, ReportLanguage language) {
   if (input.skipped > 0) appendix += SkippedSection(input.skipped, input.skippedRecords, locale);
   appendix += RepeatsSection(input.repeats, locale) + NumbersSection(input.numbers, locale);
   if (!grid.rows.empty()) appendix += KvantGridSection(summary, grid, locale);
-  body += Appendix(locale.Text(texts.appendixHeading), appendix) + Footer(texts.footer);
+  body +=
+      pages::Appendix(locale.Text(texts.appendixHeading), appendix) + pages::Footer(texts.footer);
 
-  const std::string title = HtmlText(stats::kSummaryTitle) +
+  const std::string title = pages::HtmlText(stats::kSummaryTitle) +
                             ContestDate(summary.contestDate, locale) + " &#8212; " +
-                            HtmlText(summary.contestant);
-  return HtmlDocument(texts.htmlLanguage, title, body);
+                            pages::HtmlText(summary.contestant);
+  return pages::HtmlDocument(texts.htmlLanguage, title, body);
 }
 
-}  // namespace host
+}  // namespace stats_host

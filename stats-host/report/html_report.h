@@ -11,14 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "host/page/report_language.h"
-#include "host/report/number_check.h"
-#include "host/report/qso_timeline.h"
-#include "host/report/tour_matrix.h"
-#include "host/report/tour_repeats.h"
-#include "host/run/run_result.h"
+#include "logs/text/report_language.h"
+#include "stats-host/report/number_check.h"
+#include "stats-host/report/qso_timeline.h"
+#include "stats-host/report/tour_matrix.h"
+#include "stats-host/report/tour_repeats.h"
+#include "stats-host/run/run_result.h"
 
-namespace host {
+namespace stats_host {
 
 // The observers of a run that gather what the page shows beside the plug-in's
 // answers and the repeats.
@@ -47,6 +47,6 @@ struct HtmlReportInput {
 HtmlReportInput ReportInputOfRun(const RunResult& result, PageObservers& observers,
                                  const std::vector<TourRepeat>& repeats);
 
-std::string HtmlReport(const HtmlReportInput& input, ReportLanguage language);
+std::string HtmlReport(const HtmlReportInput& input, logs::ReportLanguage language);
 
-}  // namespace host
+}  // namespace stats_host

@@ -1,14 +1,14 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "host/page/html_page.h"
-#include "host/page/html_text.h"
-#include "host/page/local_forms.h"
-#include "host/report/report_sections.h"
-#include "host/text/text_pattern.h"
+#include "logs/text/text_pattern.h"
+#include "pages/html_page.h"
+#include "pages/html_text.h"
+#include "pages/local_forms.h"
+#include "stats-host/report/report_sections.h"
 #include "stats/rules/tours.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 // The marked stations of one band by what they lack there.
@@ -38,7 +38,7 @@ std::string CallList(const std::vector<const std::string*>& calls, const ReportL
   std::string html;
   for (const std::string* call : calls) {
     if (!html.empty()) html += ", ";
-    html += HtmlText(*call);
+    html += pages::HtmlText(*call);
   }
   return "<td class=\"calls\">" + (html.empty() ? locale.Text("—") : html) + "</td>";
 }
@@ -47,7 +47,7 @@ std::string OneMoreKvant(const PluginSummary& summary, const ReportLocale& local
   if (!summary.total) return "";
   const long long points = summary.total->points;
   const long long kvant = summary.total->kvant;
-  return Note(Substituted(
+  return pages::Note(logs::Substituted(
       locale.texts.oneMoreKvant,
       {locale.Number(points + kvant + 1), locale.Number(points), locale.Number(kvant)}));
 }
@@ -86,13 +86,14 @@ std::string KvantSection(const PluginSummary& summary, const KvantGrid& grid,
         static_cast<long long>(missing.cwOnly.size() + missing.otherOnly.size()),
         static_cast<long long>(missing.notWorked.size())};
     for (std::size_t i = 0; i < values.size(); ++i) totals[i] += values[i];
-    table += NumberRow(locale.Band(grid.bands[b]), values, false, locale.language);
+    table += pages::NumberRow(locale.Band(grid.bands[b]), values, false, locale.language);
   }
   table += "</tbody>\n<tfoot>\n" +
-           NumberRow(locale.Text(texts.total), totals, true, locale.language) +
+           pages::NumberRow(locale.Text(texts.total), totals, true, locale.language) +
            "</tfoot>\n</table>\n";
-  return HtmlSection("kvant", locale.Text(texts.kvantHeading),
-                     Scrolling(table) + OneMoreKvant(summary, locale) + Note(texts.kvantNote));
+  return pages::HtmlSection(
+      "kvant", locale.Text(texts.kvantHeading),
+      pages::Scrolling(table) + OneMoreKvant(summary, locale) + pages::Note(texts.kvantNote));
 }
 
 std::string KvantGridSection(const PluginSummary& summary, const KvantGrid& grid,
@@ -116,13 +117,13 @@ std::string KvantGridSection(const PluginSummary& summary, const KvantGrid& grid
                       locale.Text(texts.call) + "</th>";
   std::string columns;
   for (const std::string& band : grid.bands) {
-    table +=
-        "<th colspan=\"2\" data-band=\"" + HtmlText(band) + "\">" + locale.Band(band) + "</th>";
+    table += "<th colspan=\"2\" data-band=\"" + pages::HtmlText(band) + "\">" + locale.Band(band) +
+             "</th>";
     columns += "<th>CW</th><th>" + locale.Text(texts.otherModesShort) + "</th>";
   }
   table += "</tr>\n<tr>" + columns + "</tr></thead>\n<tbody>\n";
   for (const KvantGridRow& row : grid.rows) {
-    table += "<tr><th class=\"call\">" + HtmlText(row.call) + "</th>";
+    table += "<tr><th class=\"call\">" + pages::HtmlText(row.call) + "</th>";
     for (const long tour : row.firstTours) table += GridCell(tour, firstDay, withDay);
     table += "</tr>\n";
   }
@@ -140,10 +141,11 @@ std::string KvantGridSection(const PluginSummary& summary, const KvantGrid& grid
   }
   missing += "</tbody>\n</table>\n";
 
-  return HtmlSection("all-kvant", locale.Text(texts.gridHeading),
-                     Note(texts.gridNote) + (withDay ? Note(texts.gridNoteDays) : "") +
-                         Scrolling(table) + "<h3>" + locale.Text(texts.missedHeading) + "</h3>\n" +
-                         Scrolling(missing) + OneMoreKvant(summary, locale));
+  return pages::HtmlSection(
+      "all-kvant", locale.Text(texts.gridHeading),
+      pages::Note(texts.gridNote) + (withDay ? pages::Note(texts.gridNoteDays) : "") +
+          pages::Scrolling(table) + "<h3>" + locale.Text(texts.missedHeading) + "</h3>\n" +
+          pages::Scrolling(missing) + OneMoreKvant(summary, locale));
 }
 
-}  // namespace host
+}  // namespace stats_host

@@ -1,11 +1,11 @@
-#include "host/report/number_check.h"
+#include "stats-host/report/number_check.h"
 
 #include <algorithm>
 #include <optional>
 
 #include "stats/rules/exchange.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 constexpr std::size_t kMostDigits = 18;  // fits in 64 bits
@@ -23,7 +23,7 @@ std::optional<std::uint64_t> SerialNumber(std::string_view text) {
 }  // namespace
 
 void NumberCheck::OnQso(const HandedQso& handed) {
-  const HostQso& qso = handed.qso;
+  const logs::HostQso& qso = handed.qso;
   if (const auto number = SerialNumber(qso.exchangeSent)) sent_.push_back({*number, qso.record});
   if (!handed.stored || stats::IsValidReceivedExchange(qso.exchangeReceived)) return;
   if (findings_.badReceived.size() < kMostListedNumbers) {
@@ -65,4 +65,4 @@ NumberFindings NumberCheck::Findings() {
   return findings;
 }
 
-}  // namespace host
+}  // namespace stats_host

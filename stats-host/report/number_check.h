@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "host/adif/qso_mapping.h"
-#include "host/run/qso_observer.h"
+#include "logs/adif/qso_mapping.h"
+#include "stats-host/run/qso_observer.h"
 
-namespace host {
+namespace stats_host {
 
 // How many entries of each list are kept; all of them are counted.
 inline constexpr std::size_t kMostListedNumbers = 500;
@@ -31,7 +31,7 @@ struct RepeatedNumber {
 struct BadReceivedNumber {
   std::size_t record = 0;
   std::string call;
-  QsoDate date;
+  logs::QsoDate date;
   int secondOfDay = 0;
   std::string band;
   std::string mode;
@@ -69,4 +69,4 @@ class NumberCheck final : public QsoObserver {
   NumberFindings findings_;
 };
 
-}  // namespace host
+}  // namespace stats_host

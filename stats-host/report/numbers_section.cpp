@@ -1,12 +1,12 @@
 #include <algorithm>
 
-#include "host/page/html_page.h"
-#include "host/page/html_text.h"
-#include "host/page/local_forms.h"
-#include "host/report/report_sections.h"
-#include "host/text/text_pattern.h"
+#include "logs/text/text_pattern.h"
+#include "pages/html_page.h"
+#include "pages/html_text.h"
+#include "pages/local_forms.h"
+#include "stats-host/report/report_sections.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 // How many records of one repeated number are named.
@@ -24,7 +24,7 @@ std::string Repeated(const RepeatedNumber& repeated, const ReportLocale& locale)
     records += std::to_string(repeated.records[i]);
   }
   if (repeated.records.size() > kMostRecordsNamed) records += ", …";
-  return Substituted(locale.texts.records, {std::to_string(repeated.number), records});
+  return logs::Substituted(locale.texts.records, {std::to_string(repeated.number), records});
 }
 
 std::string Heading(std::string_view text, std::string_view id, long long count,
@@ -55,7 +55,7 @@ std::string SentNumbers(const NumberFindings& numbers, const ReportLocale& local
          list(gaps) +
          Heading(texts.sentRepeats, "sent-repeated",
                  static_cast<long long>(numbers.repeatedSentCount), locale) +
-         list(repeats) + Note(texts.sentNote);
+         list(repeats) + pages::Note(texts.sentNote);
 }
 
 std::string ReceivedNumbers(const NumberFindings& numbers, const ReportLocale& locale) {
@@ -71,22 +71,22 @@ std::string ReceivedNumbers(const NumberFindings& numbers, const ReportLocale& l
     table += "</tr></thead>\n<tbody>\n";
     for (const BadReceivedNumber& bad : numbers.badReceived) {
       table += "<tr>" + locale.PositionCell(bad.record) + "<td class=\"call\">" +
-               HtmlText(bad.call) + "</td><td class=\"time\">" + locale.Date(bad.date) + " " +
-               locale.Time(bad.secondOfDay) + "</td><td>" + locale.Band(bad.band) + "</td><td>" +
-               HtmlText(bad.mode) + "</td><td class=\"call\">" + HtmlText(bad.received) +
-               "</td></tr>\n";
+               pages::HtmlText(bad.call) + "</td><td class=\"time\">" + locale.Date(bad.date) +
+               " " + locale.Time(bad.secondOfDay) + "</td><td>" + locale.Band(bad.band) +
+               "</td><td>" + pages::HtmlText(bad.mode) + "</td><td class=\"call\">" +
+               pages::HtmlText(bad.received) + "</td></tr>\n";
     }
-    html += Scrolling(table + "</tbody>\n</table>\n") +
+    html += pages::Scrolling(table + "</tbody>\n</table>\n") +
             locale.ShownNote(numbers.badReceived.size(), numbers.badReceivedCount);
   }
-  return html + Note(texts.receivedNote);
+  return html + pages::Note(texts.receivedNote);
 }
 
 }  // namespace
 
 std::string NumbersSection(const NumberFindings& numbers, const ReportLocale& locale) {
-  return HtmlSection("numbers", locale.Text(locale.texts.numbersHeading),
-                     SentNumbers(numbers, locale) + ReceivedNumbers(numbers, locale));
+  return pages::HtmlSection("numbers", locale.Text(locale.texts.numbersHeading),
+                            SentNumbers(numbers, locale) + ReceivedNumbers(numbers, locale));
 }
 
-}  // namespace host
+}  // namespace stats_host

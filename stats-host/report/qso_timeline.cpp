@@ -1,10 +1,10 @@
-#include "host/report/qso_timeline.h"
+#include "stats-host/report/qso_timeline.h"
 
 #include <algorithm>
 
 #include "stats/rules/tours.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 constexpr long long kSlotSeconds = stats::kSecondsPerTour / kSlotsPerTour;
@@ -24,9 +24,9 @@ RateWindow BusiestWindow(const Moments& moments, long long length) {
 
 }  // namespace
 
-void QsoTimeline::Add(const HostQso& qso) {
-  moments_.push_back(Moment{SecondsSinceOleEpoch(qso.date, qso.secondOfDay), bands_.IdOf(qso.band),
-                            modes_.IdOf(qso.mode)});
+void QsoTimeline::Add(const logs::HostQso& qso) {
+  moments_.push_back(Moment{logs::SecondsSinceOleEpoch(qso.date, qso.secondOfDay),
+                            bands_.IdOf(qso.band), modes_.IdOf(qso.mode)});
 }
 
 void QsoTimeline::OnAbandon() noexcept { *this = QsoTimeline(); }
@@ -61,4 +61,4 @@ Timeline QsoTimeline::Summary() {
   return timeline;
 }
 
-}  // namespace host
+}  // namespace stats_host

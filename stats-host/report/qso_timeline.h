@@ -11,11 +11,11 @@
 #include <map>
 #include <vector>
 
-#include "host/adif/qso_mapping.h"
-#include "host/report/text_ids.h"
-#include "host/run/qso_observer.h"
+#include "logs/adif/qso_mapping.h"
+#include "stats-host/report/text_ids.h"
+#include "stats-host/run/qso_observer.h"
 
-namespace host {
+namespace stats_host {
 
 // A gap between two QSOs of at least this is off time, not operating time.
 inline constexpr long long kOffTimeSeconds = 30 * 60;
@@ -57,7 +57,7 @@ class QsoTimeline final : public QsoObserver {
   }
   void OnAbandon() noexcept override;
 
-  void Add(const HostQso& qso);
+  void Add(const logs::HostQso& qso);
   Timeline Summary();
 
  private:
@@ -72,4 +72,4 @@ class QsoTimeline final : public QsoObserver {
   std::vector<Moment> moments_;
 };
 
-}  // namespace host
+}  // namespace stats_host

@@ -1,11 +1,11 @@
 #include <map>
 
-#include "host/page/html_page.h"
-#include "host/page/html_text.h"
-#include "host/report/report_sections.h"
+#include "pages/html_page.h"
+#include "pages/html_text.h"
+#include "stats-host/report/report_sections.h"
 #include "stats/public/plugin_names.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 std::string_view Reason(const RefusedQso& qso, const ReportTexts& texts) {
@@ -33,7 +33,7 @@ std::string ReasonCounts(const std::vector<RefusedQso>& refused, const ReportLoc
     const auto found = counts.find(reason);
     if (found == counts.end()) continue;
     table += "<tr><td>" + locale.Text(reason) + "</td>" +
-             NumberCell(found->second, locale.language) + "</tr>\n";
+             pages::NumberCell(found->second, locale.language) + "</tr>\n";
   }
   return table + "</tbody>\n</table>\n";
 }
@@ -45,7 +45,7 @@ std::string RefusedSection(const std::vector<RefusedQso>& refused, const ReportL
   const std::string heading = locale.Text(texts.refusedHeading) + ": <span id=\"refused-count\">" +
                               locale.Number(static_cast<long long>(refused.size())) + "</span>";
   if (refused.empty()) {
-    return HtmlSection("refused", heading, "<p>" + locale.Text(texts.none) + "</p>\n");
+    return pages::HtmlSection("refused", heading, "<p>" + locale.Text(texts.none) + "</p>\n");
   }
   std::string table = "<table id=\"refused-table\">\n<thead><tr>";
   for (const std::string_view column :
@@ -56,17 +56,17 @@ std::string RefusedSection(const std::vector<RefusedQso>& refused, const ReportL
   const std::size_t shown = std::min(refused.size(), kMostListedRows);
   for (std::size_t i = 0; i < shown; ++i) {
     const RefusedQso& qso = refused[i];
-    table += "<tr>" + locale.PositionCell(qso.record) + "<td class=\"call\">" + HtmlText(qso.call) +
-             "</td><td>" + locale.Date(qso.date) + " " + locale.Time(qso.secondOfDay) +
-             "</td><td>" + locale.Band(qso.band) + "</td><td>" + HtmlText(qso.mode) +
-             "</td><td class=\"line\"><code class=\"line\">" +
-             HtmlText(qso.problemLine.value_or("")) + "</code><small>" +
+    table += "<tr>" + locale.PositionCell(qso.record) + "<td class=\"call\">" +
+             pages::HtmlText(qso.call) + "</td><td>" + locale.Date(qso.date) + " " +
+             locale.Time(qso.secondOfDay) + "</td><td>" + locale.Band(qso.band) + "</td><td>" +
+             pages::HtmlText(qso.mode) + "</td><td class=\"line\"><code class=\"line\">" +
+             pages::HtmlText(qso.problemLine.value_or("")) + "</code><small>" +
              locale.Text(Reason(qso, texts)) + "</small></td></tr>\n";
   }
   table += "</tbody>\n</table>\n";
-  return HtmlSection("refused", heading,
-                     ReasonCounts(refused, locale) + Note(texts.refusedNote) + Scrolling(table) +
-                         locale.ShownNote(shown, refused.size()));
+  return pages::HtmlSection("refused", heading,
+                            ReasonCounts(refused, locale) + pages::Note(texts.refusedNote) +
+                                pages::Scrolling(table) + locale.ShownNote(shown, refused.size()));
 }
 
-}  // namespace host
+}  // namespace stats_host

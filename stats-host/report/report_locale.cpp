@@ -1,31 +1,33 @@
-#include "host/report/report_locale.h"
+#include "stats-host/report/report_locale.h"
 
 #include <cstdio>
 
-#include "host/page/html_page.h"
-#include "host/page/html_text.h"
-#include "host/page/local_forms.h"
-#include "host/text/text_pattern.h"
+#include "logs/text/text_pattern.h"
+#include "pages/html_page.h"
+#include "pages/html_text.h"
+#include "pages/local_forms.h"
 
-namespace host {
+namespace stats_host {
 
-std::string ReportLocale::Text(std::string_view utf8) const { return EscapeHtml(utf8); }
+std::string ReportLocale::Text(std::string_view utf8) const { return pages::EscapeHtml(utf8); }
 
-std::string ReportLocale::Number(long long value) const { return GroupedNumber(value, language); }
-
-std::string ReportLocale::Date(const QsoDate& date) const {
-  return LocalDate(date.year, date.month, date.day, language);
+std::string ReportLocale::Number(long long value) const {
+  return pages::GroupedNumber(value, language);
 }
 
-std::string ReportLocale::Time(int secondOfDay) const { return FormatTimeOfDay(secondOfDay); }
+std::string ReportLocale::Date(const logs::QsoDate& date) const {
+  return pages::LocalDate(date.year, date.month, date.day, language);
+}
+
+std::string ReportLocale::Time(int secondOfDay) const { return logs::FormatTimeOfDay(secondOfDay); }
 
 std::string ReportLocale::Moment(long long second) const {
-  return Date(DateOfOleDay(static_cast<long>(second / kSecondsPerDay))) + " " +
-         Time(static_cast<int>(second % kSecondsPerDay));
+  return Date(logs::DateOfOleDay(static_cast<long>(second / logs::kSecondsPerDay))) + " " +
+         Time(static_cast<int>(second % logs::kSecondsPerDay));
 }
 
 std::string ReportLocale::Band(std::string_view hostBand) const {
-  return EscapeHtml(BandLabel(hostBand, language));
+  return pages::EscapeHtml(pages::BandLabel(hostBand, language));
 }
 
 std::string ReportLocale::Tour(int hour) const {
@@ -40,8 +42,8 @@ std::string ReportLocale::PositionCell(std::uint64_t position) const {
 
 std::string ReportLocale::ShownNote(std::size_t shown, std::size_t all) const {
   if (shown >= all) return "";
-  return Note(Substituted(texts.firstRowsOnly, {Number(static_cast<long long>(shown)),
-                                                Number(static_cast<long long>(all))}));
+  return pages::Note(logs::Substituted(texts.firstRowsOnly, {Number(static_cast<long long>(shown)),
+                                                             Number(static_cast<long long>(all))}));
 }
 
-}  // namespace host
+}  // namespace stats_host

@@ -8,22 +8,22 @@
 #include <string>
 #include <string_view>
 
-#include "host/adif/qso_date.h"
-#include "host/page/report_language.h"
-#include "host/report/report_texts.h"
+#include "logs/text/report_language.h"
+#include "logs/time/qso_date.h"
+#include "stats-host/report/report_texts.h"
 
-namespace host {
+namespace stats_host {
 
 // How many rows a long table of the appendix shows; a note says how many more
 // there are.
 inline constexpr std::size_t kMostListedRows = 500;
 
 struct ReportLocale {
-  explicit ReportLocale(ReportLanguage chosen) : language(chosen), texts(TextsOf(chosen)) {}
+  explicit ReportLocale(logs::ReportLanguage chosen) : language(chosen), texts(TextsOf(chosen)) {}
 
   std::string Text(std::string_view utf8) const;
   std::string Number(long long value) const;
-  std::string Date(const QsoDate& date) const;
+  std::string Date(const logs::QsoDate& date) const;
   // "15:34:19"
   std::string Time(int secondOfDay) const;
   // The date and time of a moment in seconds since the OLE epoch.
@@ -39,8 +39,8 @@ struct ReportLocale {
   // nothing where it shows them all.
   std::string ShownNote(std::size_t shown, std::size_t all) const;
 
-  ReportLanguage language;
+  logs::ReportLanguage language;
   const ReportTexts& texts;
 };
 
-}  // namespace host
+}  // namespace stats_host

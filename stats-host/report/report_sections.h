@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "host/report/number_check.h"
-#include "host/report/qso_timeline.h"
-#include "host/report/report_locale.h"
-#include "host/report/tour_matrix.h"
-#include "host/report/tour_repeats.h"
-#include "host/run/plugin_summary.h"
-#include "host/run/run_result.h"
+#include "stats-host/report/number_check.h"
+#include "stats-host/report/qso_timeline.h"
+#include "stats-host/report/report_locale.h"
+#include "stats-host/report/tour_matrix.h"
+#include "stats-host/report/tour_repeats.h"
+#include "stats-host/run/plugin_summary.h"
+#include "stats-host/run/run_result.h"
 
-namespace host {
+namespace stats_host {
 
 // The plug-in's rows with a digital column, the modes drawn beside them.
 std::string BandsSection(const PluginSummary& summary, const ReportLocale& locale);
@@ -49,4 +49,4 @@ std::string NumbersSection(const NumberFindings& numbers, const ReportLocale& lo
 std::string KvantGridSection(const PluginSummary& summary, const KvantGrid& grid,
                              const ReportLocale& locale);
 
-}  // namespace host
+}  // namespace stats_host

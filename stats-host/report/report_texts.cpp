@@ -1,8 +1,8 @@
 // This file is UTF-8: the Russian texts go into the page as they stand here.
 
-#include "host/report/report_texts.h"
+#include "stats-host/report/report_texts.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 static_assert(sizeof("Ж") == 3, "narrow string literals must be UTF-8");
@@ -261,8 +261,8 @@ constexpr ReportTexts kRussian = {
 
 }  // namespace
 
-const ReportTexts& TextsOf(ReportLanguage language) {
-  return language == ReportLanguage::kRussian ? kRussian : kEnglish;
+const ReportTexts& TextsOf(logs::ReportLanguage language) {
+  return language == logs::ReportLanguage::kRussian ? kRussian : kEnglish;
 }
 
-}  // namespace host
+}  // namespace stats_host

@@ -5,9 +5,9 @@
 
 #include <string_view>
 
-#include "host/page/report_language.h"
+#include "logs/text/report_language.h"
 
-namespace host {
+namespace stats_host {
 
 struct ReportTexts {
   std::string_view htmlLanguage;
@@ -109,6 +109,6 @@ struct ReportTexts {
   std::string_view footer;
 };
 
-const ReportTexts& TextsOf(ReportLanguage language);
+const ReportTexts& TextsOf(logs::ReportLanguage language);
 
-}  // namespace host
+}  // namespace stats_host

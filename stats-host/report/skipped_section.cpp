@@ -1,10 +1,10 @@
 #include <algorithm>
 
-#include "host/page/html_page.h"
-#include "host/page/html_text.h"
-#include "host/report/report_sections.h"
+#include "pages/html_page.h"
+#include "pages/html_text.h"
+#include "stats-host/report/report_sections.h"
 
-namespace host {
+namespace stats_host {
 
 std::string SkippedSection(std::size_t skipped, const std::vector<SkippedRecord>& listed,
                            const ReportLocale& locale) {
@@ -18,15 +18,15 @@ std::string SkippedSection(std::size_t skipped, const std::vector<SkippedRecord>
     table +=
         "<tr>" + locale.PositionCell(record.record) + locale.PositionCell(record.offset) + "<td>";
     for (std::size_t w = 0; w < record.warnings.size(); ++w) {
-      table += (w > 0 ? "<br>" : "") + HtmlText(record.warnings[w]);
+      table += (w > 0 ? "<br>" : "") + pages::HtmlText(record.warnings[w]);
     }
     table += "</td></tr>\n";
   }
   table += "</tbody>\n</table>\n";
-  return HtmlSection(
+  return pages::HtmlSection(
       "skipped",
       locale.Text(texts.skippedHeading) + ": " + locale.Number(static_cast<long long>(skipped)),
-      Note(texts.skippedNote) + Scrolling(table) + locale.ShownNote(shown, skipped));
+      pages::Note(texts.skippedNote) + pages::Scrolling(table) + locale.ShownNote(shown, skipped));
 }
 
-}  // namespace host
+}  // namespace stats_host

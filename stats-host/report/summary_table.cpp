@@ -1,14 +1,14 @@
-#include "host/report/summary_table.h"
+#include "stats-host/report/summary_table.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "host/adif/ascii.h"
-#include "host/run/plugin_summary.h"
-#include "host/text/text_encoding.h"
+#include "logs/text/ascii.h"
+#include "logs/text/text_encoding.h"
+#include "stats-host/run/plugin_summary.h"
 #include "stats/public/plugin_names.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 using Cells = std::vector<std::string>;
@@ -29,7 +29,7 @@ std::string JoinFilled(const Cells& cells) {
 }
 
 std::string Padded(const std::string& cell, std::size_t width, bool left) {
-  const std::size_t columns = Utf8Length(cell);
+  const std::size_t columns = logs::Utf8Length(cell);
   const std::string fill(width > columns ? width - columns : 0, ' ');
   return left ? cell + fill : fill + cell;
 }
@@ -41,12 +41,12 @@ std::string TableCell(const std::string& cell, bool first, const SummaryWords& w
   if (first) {
     if (cell.empty()) return std::string(words.bandHeading);
     if (cell == stats::kSummaryTotal) return std::string(words.total);
-    return IsDigits(cell) ? cell + std::string(words.metres) : cell;
+    return logs::IsDigits(cell) ? cell + std::string(words.metres) : cell;
   }
   for (std::size_t i = 0; i < std::size(kHeadings); ++i) {
     if (cell == kHeadings[i]) return std::string(words.columns[i]);
   }
-  return GroupedDigits(cell, words.groupedDigits);
+  return logs::GroupedDigits(cell, words.groupedDigits);
 }
 
 // A line of one cell: the contestant and the score get their labels in `words`.
@@ -56,7 +56,7 @@ std::string LabelledLine(const std::string& line, const SummaryWords& words) {
   }
   if (line.starts_with(stats::kSummaryScore)) {
     return std::string(words.score) +
-           GroupedDigits(line.substr(stats::kSummaryScore.size()), words.groupedDigits);
+           logs::GroupedDigits(line.substr(stats::kSummaryScore.size()), words.groupedDigits);
   }
   return line;
 }
@@ -72,7 +72,7 @@ std::string FormatSummaryTable(std::string_view summaryText, const SummaryWords&
     for (std::size_t i = 0; i < cells.size(); ++i) cells[i] = TableCell(cells[i], i == 0, words);
     if (widths.size() < cells.size()) widths.resize(cells.size(), 0);
     for (std::size_t i = 0; i < cells.size(); ++i) {
-      widths[i] = std::max(widths[i], Utf8Length(cells[i]));
+      widths[i] = std::max(widths[i], logs::Utf8Length(cells[i]));
     }
   }
 
@@ -87,9 +87,9 @@ std::string FormatSummaryTable(std::string_view summaryText, const SummaryWords&
       if (i > 0) row += "  ";
       row += Padded(cells[i], widths[i], i == 0);
     }
-    table += std::string(Trimmed(row)) + "\n";
+    table += std::string(logs::Trimmed(row)) + "\n";
   }
   return table;
 }
 
-}  // namespace host
+}  // namespace stats_host

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "host/report/console_texts.h"
+#include "stats-host/report/console_texts.h"
 
-namespace host {
+namespace stats_host {
 
 // Lines with two or more filled cells become rows of one table: the first column
 // left-aligned, the others right-aligned, two spaces apart, by the characters
@@ -17,6 +17,6 @@ namespace host {
 // are shown in the words given; lines end with "\n".
 std::string FormatSummaryTable(
     std::string_view summaryText,
-    const SummaryWords& words = ConsoleTextsOf(ReportLanguage::kEnglish).summary);
+    const SummaryWords& words = ConsoleTextsOf(logs::ReportLanguage::kEnglish).summary);
 
-}  // namespace host
+}  // namespace stats_host

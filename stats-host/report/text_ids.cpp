@@ -1,9 +1,9 @@
-#include "host/report/text_ids.h"
+#include "stats-host/report/text_ids.h"
 
 #include <functional>
 #include <stdexcept>
 
-namespace host {
+namespace stats_host {
 namespace {
 
 std::size_t Hash(std::string_view text) { return std::hash<std::string_view>{}(text); }
@@ -43,4 +43,4 @@ void TextIds::Grow() {
   slots_ = std::move(slots);
 }
 
-}  // namespace host
+}  // namespace stats_host

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace host {
+namespace stats_host {
 
 class TextIds {
  public:
@@ -28,4 +28,4 @@ class TextIds {
   std::vector<std::uint32_t> slots_;  // open addressing by hash: id + 1, or 0 for none
 };
 
-}  // namespace host
+}  // namespace stats_host

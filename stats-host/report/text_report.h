@@ -6,16 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "host/report/console_texts.h"
-#include "host/report/tour_repeats.h"
-#include "host/run/run_result.h"
+#include "stats-host/report/console_texts.h"
+#include "stats-host/report/tour_repeats.h"
+#include "stats-host/run/run_result.h"
 
-namespace host {
+namespace stats_host {
 
 // The whole report, with the repeats when they were asked for (not null), in
 // the words of `texts`. Only what this run wrote shows: a file the plug-in
 // could not write is named with the reason.
-std::string FormatReport(const RunResult& result, const std::vector<TourRepeat>* repeats,
-                         const ConsoleTexts& texts = ConsoleTextsOf(ReportLanguage::kEnglish));
+std::string FormatReport(
+    const RunResult& result, const std::vector<TourRepeat>* repeats,
+    const ConsoleTexts& texts = ConsoleTextsOf(logs::ReportLanguage::kEnglish));
 
-}  // namespace host
+}  // namespace stats_host

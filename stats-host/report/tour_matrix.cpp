@@ -1,4 +1,4 @@
-#include "host/report/tour_matrix.h"
+#include "stats-host/report/tour_matrix.h"
 
 #include <algorithm>
 
@@ -6,14 +6,15 @@
 #include "stats/rules/score.h"
 #include "stats/rules/tours.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 using stats::kToursPerDay;
 
 // The clock hour of the log: the tour and its day.
-long TourNumber(const HostQso& qso) {
-  return DaysSinceOleEpoch(qso.date) * kToursPerDay + stats::TourOfSecondOfDay(qso.secondOfDay);
+long TourNumber(const logs::HostQso& qso) {
+  return logs::DaysSinceOleEpoch(qso.date) * kToursPerDay +
+         stats::TourOfSecondOfDay(qso.secondOfDay);
 }
 
 void RememberEarliest(std::map<std::string, long>& firstTours, const std::string& call, long tour) {
@@ -27,7 +28,7 @@ bool Contains(const std::vector<std::string>& list, const std::string& text) {
 
 }  // namespace
 
-void TourMatrix::Add(const HostQso& qso) {
+void TourMatrix::Add(const logs::HostQso& qso) {
   const long tour = TourNumber(qso);
   ++qsos_[tour][qso.band];
   if (!Contains(bandsSeen_, qso.band)) bandsSeen_.push_back(qso.band);
@@ -62,7 +63,7 @@ TourTable TourMatrix::Table(const std::vector<std::string>& bandOrder) const {
     rowOfTour[tour] = table.tours.size();
     TourRow row;
     row.number = tour;
-    row.date = DateOfOleDay(tour / kToursPerDay);
+    row.date = logs::DateOfOleDay(tour / kToursPerDay);
     row.hour = static_cast<int>(tour % kToursPerDay);
     row.bands.resize(table.bands.size());
     table.tours.push_back(std::move(row));
@@ -115,4 +116,4 @@ KvantGrid TourMatrix::Grid(const std::vector<std::string>& bands) const {
   return grid;
 }
 
-}  // namespace host
+}  // namespace stats_host

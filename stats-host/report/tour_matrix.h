@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "host/adif/qso_date.h"
-#include "host/adif/qso_mapping.h"
-#include "host/run/qso_observer.h"
+#include "logs/adif/qso_mapping.h"
+#include "logs/time/qso_date.h"
+#include "stats-host/run/qso_observer.h"
 
-namespace host {
+namespace stats_host {
 
 struct TourCell {
   int qsos = 0;
@@ -21,7 +21,7 @@ struct TourCell {
 
 struct TourRow {
   long number = 0;  // clock hours since the OLE epoch
-  QsoDate date;
+  logs::QsoDate date;
   int hour = 0;
   std::vector<TourCell> bands;  // in the order of TourTable::bands
   TourCell total;
@@ -64,7 +64,7 @@ class TourMatrix final : public QsoObserver {
   // A QSO that the plug-in stored. It counts in its tour and band, and a
   // station it marks counts as Kvant (stats/rules/kvant.h) in the tour of its
   // earliest such QSO.
-  void Add(const HostQso& qso);
+  void Add(const logs::HostQso& qso);
 
   // Bands in `bandOrder` (the plug-in's order) first, then the others in the
   // order of their first QSO. One row per clock hour from the first QSO to the
@@ -83,4 +83,4 @@ class TourMatrix final : public QsoObserver {
   std::map<std::string, FirstTours> markedOther_;  // by band
 };
 
-}  // namespace host
+}  // namespace stats_host

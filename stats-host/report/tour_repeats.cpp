@@ -1,10 +1,10 @@
-#include "host/report/tour_repeats.h"
+#include "stats-host/report/tour_repeats.h"
 
 #include <stdexcept>
 
 #include "stats/rules/tours.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 constexpr std::uint64_t kFree = UINT64_MAX;  // no key: an hour is below 24
@@ -19,7 +19,7 @@ std::uint64_t Mixed(std::uint64_t key) {
 
 }  // namespace
 
-std::uint64_t TourRepeatFinder::KeyOf(const HostQso& qso) {
+std::uint64_t TourRepeatFinder::KeyOf(const logs::HostQso& qso) {
   // A zero byte between band and mode: no text handed to the plug-in holds one.
   bandAndMode_.assign(qso.band).push_back('\0');
   bandAndMode_.append(qso.mode);
@@ -46,13 +46,13 @@ void TourRepeatFinder::Grow() {
   }
 }
 
-std::optional<TourRepeat> TourRepeatFinder::Next(const HostQso& qso, bool stored) {
+std::optional<TourRepeat> TourRepeatFinder::Next(const logs::HostQso& qso, bool stored) {
   if (4 * (used_ + 1) > 3 * entries_.size()) Grow();
   const std::uint64_t key = KeyOf(qso);
   Entry& entry = SlotFor(key);
   if (entry.key == kFree) {
     if (stored) {
-      entry = Entry{key, qso.record, static_cast<std::int32_t>(DaysSinceOleEpoch(qso.date)),
+      entry = Entry{key, qso.record, static_cast<std::int32_t>(logs::DaysSinceOleEpoch(qso.date)),
                     qso.secondOfDay};
       ++used_;
     }
@@ -65,7 +65,7 @@ std::optional<TourRepeat> TourRepeatFinder::Next(const HostQso& qso, bool stored
                     qso.band,
                     qso.mode,
                     static_cast<std::size_t>(entry.record),
-                    DateOfOleDay(entry.day),
+                    logs::DateOfOleDay(entry.day),
                     entry.secondOfDay};
 }
 
@@ -75,4 +75,4 @@ void TourRepeatFinder::OnQso(const HandedQso& handed) {
 
 void TourRepeatFinder::OnAbandon() noexcept { *this = TourRepeatFinder(); }
 
-}  // namespace host
+}  // namespace stats_host

@@ -15,22 +15,22 @@
 #include <string>
 #include <vector>
 
-#include "host/adif/qso_date.h"
-#include "host/adif/qso_mapping.h"
-#include "host/report/text_ids.h"
-#include "host/run/qso_observer.h"
+#include "logs/adif/qso_mapping.h"
+#include "logs/time/qso_date.h"
+#include "stats-host/report/text_ids.h"
+#include "stats-host/run/qso_observer.h"
 
-namespace host {
+namespace stats_host {
 
 struct TourRepeat {
   std::size_t record = 0;  // the repeating QSO
-  QsoDate date;
+  logs::QsoDate date;
   int secondOfDay = 0;
   std::string call;
   std::string band;
   std::string mode;
   std::size_t earlierRecord = 0;  // the first stored QSO it repeats
-  QsoDate earlierDate;
+  logs::QsoDate earlierDate;
   int earlierSecondOfDay = 0;
 };
 
@@ -40,7 +40,7 @@ struct TourRepeat {
 class TourRepeatFinder final : public QsoObserver {
  public:
   // The next QSO, and whether the plug-in stored it: the repeat it is, if any.
-  std::optional<TourRepeat> Next(const HostQso& qso, bool stored);
+  std::optional<TourRepeat> Next(const logs::HostQso& qso, bool stored);
 
   // Observes a run: every repeat is kept, in the order of the log.
   void OnQso(const HandedQso& handed) override;
@@ -57,7 +57,7 @@ class TourRepeatFinder final : public QsoObserver {
     std::int32_t secondOfDay;
   };
 
-  std::uint64_t KeyOf(const HostQso& qso);
+  std::uint64_t KeyOf(const logs::HostQso& qso);
   Entry& SlotFor(std::uint64_t key);
   void Grow();
 
@@ -69,4 +69,4 @@ class TourRepeatFinder final : public QsoObserver {
   std::vector<TourRepeat> repeats_;
 };
 
-}  // namespace host
+}  // namespace stats_host

@@ -1,21 +1,21 @@
-#include "host/page/column_chart.h"
-#include "host/page/html_page.h"
-#include "host/page/html_text.h"
-#include "host/page/local_forms.h"
-#include "host/page/spark_bars.h"
-#include "host/report/report_sections.h"
-#include "host/text/text_pattern.h"
+#include "logs/text/text_pattern.h"
+#include "pages/column_chart.h"
+#include "pages/html_page.h"
+#include "pages/html_text.h"
+#include "pages/local_forms.h"
+#include "pages/spark_bars.h"
+#include "stats-host/report/report_sections.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 bool SeveralDays(const TourTable& table) {
-  return !table.tours.empty() &&
-         DaysSinceOleEpoch(table.tours.front().date) != DaysSinceOleEpoch(table.tours.back().date);
+  return !table.tours.empty() && logs::DaysSinceOleEpoch(table.tours.front().date) !=
+                                     logs::DaysSinceOleEpoch(table.tours.back().date);
 }
 
 std::string ToursChart(const TourTable& table, const ReportLocale& locale) {
-  StackedColumns chart;
+  pages::StackedColumns chart;
   chart.id = "tour-chart";
   chart.title = std::string(locale.texts.toursChartTitle);
   chart.legendTitle = std::string(locale.texts.band);
@@ -26,11 +26,12 @@ std::string ToursChart(const TourTable& table, const ReportLocale& locale) {
     if (severalDays) chart.dates.push_back(locale.Date(row.date));
   }
   for (std::size_t b = 0; b < table.bands.size(); ++b) {
-    ChartSeries series{BandLabel(table.bands[b], locale.language), BandFill(table.bands[b]), {}};
+    pages::ChartSeries series{
+        pages::BandLabel(table.bands[b], locale.language), pages::BandFill(table.bands[b]), {}};
     for (const TourRow& row : table.tours) series.values.push_back(row.bands[b].qsos);
     chart.series.push_back(std::move(series));
   }
-  return Figure(locale.texts.toursChartTitle, StackedColumnSvg(chart));
+  return pages::Figure(locale.texts.toursChartTitle, pages::StackedColumnSvg(chart));
 }
 
 // QSOs, and "+N" for the Kvant first counted in the tour; a tour's cell
@@ -52,15 +53,17 @@ std::string ActivityCells(const TourActivity* activity, int busiestSlot,
     counts += locale.Number(count);
   }
   return "<td>" +
-         SparkBarSvg(slots, busiestSlot, Substituted(locale.texts.tenMinutesTitle, {counts})) +
+         pages::SparkBarSvg(slots, busiestSlot,
+                            logs::Substituted(locale.texts.tenMinutesTitle, {counts})) +
          "</td><td class=\"n\">" + locale.Number(activity->bandChanges) + " / " +
          locale.Number(activity->modeChanges) + "</td>";
 }
 
 std::string SinceStartCells(const TourCell& sinceStart, long long score,
                             const ReportLocale& locale) {
-  return NumberCell(sinceStart.qsos, locale.language) +
-         NumberCell(sinceStart.kvant, locale.language) + NumberCell(score, locale.language);
+  return pages::NumberCell(sinceStart.qsos, locale.language) +
+         pages::NumberCell(sinceStart.kvant, locale.language) +
+         pages::NumberCell(score, locale.language);
 }
 
 std::string TourTableHtml(const TourTable& table, const Timeline& timeline,
@@ -82,7 +85,7 @@ std::string TourTableHtml(const TourTable& table, const Timeline& timeline,
   long previousDay = -1;
   TourActivity all;
   for (const TourRow& row : table.tours) {
-    const long day = DaysSinceOleEpoch(row.date);
+    const long day = logs::DaysSinceOleEpoch(row.date);
     if (severalDays && day != previousDay) {
       html += "<tr class=\"day\"><th colspan=\"" + width + "\">" + locale.Date(row.date) +
               "</th></tr>\n";
@@ -116,9 +119,10 @@ std::string TourTableHtml(const TourTable& table, const Timeline& timeline,
 
 std::string ToursSection(const TourTable& tours, const Timeline& timeline,
                          const ReportLocale& locale) {
-  return HtmlSection("tours", locale.Text(locale.texts.toursHeading),
-                     ToursChart(tours, locale) + Scrolling(TourTableHtml(tours, timeline, locale)) +
-                         Note(locale.texts.toursNote));
+  return pages::HtmlSection("tours", locale.Text(locale.texts.toursHeading),
+                            ToursChart(tours, locale) +
+                                pages::Scrolling(TourTableHtml(tours, timeline, locale)) +
+                                pages::Note(locale.texts.toursNote));
 }
 
-}  // namespace host
+}  // namespace stats_host

@@ -12,7 +12,7 @@
 
 #include <memory>
 
-namespace host {
+namespace stats_host {
 
 class DetailsAnswer {
  public:
@@ -31,4 +31,4 @@ class DetailsAnswer {
   std::unique_ptr<State> state_;
 };
 
-}  // namespace host
+}  // namespace stats_host

@@ -6,9 +6,9 @@
 #include <iostream>
 #include <string>
 
-#include "host/run/details_answer.h"
+#include "stats-host/run/details_answer.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 // More empty lines than the stand-in asks questions: each keeps a value, the
@@ -60,4 +60,4 @@ DetailsAnswer::DetailsAnswer(bool confirm) : state_(std::make_unique<State>(conf
 DetailsAnswer::~DetailsAnswer() = default;
 bool DetailsAnswer::Confirmed() const { return state_->confirming; }
 
-}  // namespace host
+}  // namespace stats_host

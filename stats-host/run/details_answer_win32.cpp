@@ -5,9 +5,9 @@
 #include <string_view>
 #include <thread>
 
-#include "host/run/details_answer.h"
+#include "stats-host/run/details_answer.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 constexpr char kDialogClass[] = "#32770";
@@ -74,4 +74,4 @@ DetailsAnswer::DetailsAnswer(bool confirm) : state_(std::make_unique<State>(conf
 DetailsAnswer::~DetailsAnswer() = default;
 bool DetailsAnswer::Confirmed() const { return state_->pressed.load(); }
 
-}  // namespace host
+}  // namespace stats_host

@@ -1,8 +1,8 @@
 #include <sys/stat.h>
 
-#include "host/run/output_check.h"
+#include "stats-host/run/output_check.h"
 
-namespace host {
+namespace stats_host {
 
 std::optional<FileStamp> StampOf(const std::filesystem::path& file) {
   struct stat status {};
@@ -13,4 +13,4 @@ std::optional<FileStamp> StampOf(const std::filesystem::path& file) {
       static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec};
 }
 
-}  // namespace host
+}  // namespace stats_host

@@ -1,8 +1,8 @@
 #include <windows.h>
 
-#include "host/run/output_check.h"
+#include "stats-host/run/output_check.h"
 
-namespace host {
+namespace stats_host {
 
 std::optional<FileStamp> StampOf(const std::filesystem::path& file) {
   const HANDLE handle =
@@ -23,4 +23,4 @@ std::optional<FileStamp> StampOf(const std::filesystem::path& file) {
                                                   information.ftLastWriteTime.dwLowDateTime))};
 }
 
-}  // namespace host
+}  // namespace stats_host

@@ -1,10 +1,10 @@
-#include "host/run/first_pass.h"
+#include "stats-host/run/first_pass.h"
 
-#include "host/text/text_pattern.h"
+#include "logs/text/text_pattern.h"
 
-namespace host {
+namespace stats_host {
 
-void FirstPass::Take(const HostQso& qso) {
+void FirstPass::Take(const logs::HostQso& qso) {
   if (!first_) first_ = qso;
   auto& kept = qso.ownCall.empty() ? firstWithoutOwnCall_ : firstWithOwnCall_;
   if (!kept) kept = qso;
@@ -15,11 +15,11 @@ std::string FirstPass::ContestantCall(const std::optional<std::string>& ownCall,
                                       std::ostream& warn) const {
   if (ownCall) return *ownCall;
   if (!firstWithOwnCall_) {
-    warn << Substituted(texts.noOwnCall, {logName}) << "\n";
+    warn << logs::Substituted(texts.noOwnCall, {logName}) << "\n";
     return {};
   }
   if (firstWithoutOwnCall_) {
-    warn << Substituted(
+    warn << logs::Substituted(
                 texts.firstWithoutOwnCall,
                 {logName,
                  PlaceInLog(texts, firstWithoutOwnCall_->record, firstWithoutOwnCall_->offset),
@@ -29,4 +29,4 @@ std::string FirstPass::ContestantCall(const std::optional<std::string>& ownCall,
   return firstWithOwnCall_->ownCall;
 }
 
-}  // namespace host
+}  // namespace stats_host

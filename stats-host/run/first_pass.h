@@ -7,16 +7,16 @@
 #include <ostream>
 #include <string>
 
-#include "host/adif/qso_mapping.h"
-#include "host/run/run_texts.h"
+#include "logs/adif/qso_mapping.h"
+#include "stats-host/run/run_texts.h"
 
-namespace host {
+namespace stats_host {
 
 class FirstPass {
  public:
-  void Take(const HostQso& qso);
+  void Take(const logs::HostQso& qso);
 
-  const std::optional<HostQso>& First() const { return first_; }
+  const std::optional<logs::HostQso>& First() const { return first_; }
 
   // --call, else the first own call of the log; `warn` hears, in the words
   // of `texts`, where records lack one: all of them, or from which record on.
@@ -24,9 +24,9 @@ class FirstPass {
                              const RunTexts& texts, std::ostream& warn) const;
 
  private:
-  std::optional<HostQso> first_;
-  std::optional<HostQso> firstWithOwnCall_;
-  std::optional<HostQso> firstWithoutOwnCall_;
+  std::optional<logs::HostQso> first_;
+  std::optional<logs::HostQso> firstWithOwnCall_;
+  std::optional<logs::HostQso> firstWithoutOwnCall_;
 };
 
-}  // namespace host
+}  // namespace stats_host

@@ -1,6 +1,6 @@
-#include "host/run/loaded_plugin.h"
+#include "stats-host/run/loaded_plugin.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 constexpr const char* kNone = "";
@@ -16,16 +16,16 @@ LoadedPlugin::LoadedPlugin(const std::filesystem::path& path)
       getResult_(EntryPoint<GetResult0Fn>(library_, "GetResult0")) {}
 
 void LoadedPlugin::Reset(bool writeCabrillo, const std::string& contestantCall,
-                         const std::optional<QsoDate>& contestDate) {
+                         const std::optional<logs::QsoDate>& contestDate) {
   const StatsDateTime none{0.0, kStatsDateNull, 0};
-  const StatsDateTime contestDay = contestDate ? ValidDate(ToOleDate(*contestDate, 0)) : none;
+  const StatsDateTime contestDay = contestDate ? ValidDate(logs::ToOleDate(*contestDate, 0)) : none;
   resetStats_(kNone, writeCabrillo ? 1 : 0, contestantCall.c_str(), &none, &contestDay, kNone,
               kNone, kNone, kNone, kNone, kNone, kNone, kNone, kNone, kNone, 0, 0, 0, 0.0, 0.0,
               kNone, kNone, kNone);
 }
 
-bool LoadedPlugin::Add(const HostQso& qso) {
-  const StatsDateTime qsoTime = ValidDate(ToOleDate(qso.date, qso.secondOfDay));
+bool LoadedPlugin::Add(const logs::HostQso& qso) {
+  const StatsDateTime qsoTime = ValidDate(logs::ToOleDate(qso.date, qso.secondOfDay));
   const StatsDateTime none{0.0, kStatsDateNull, 0};
   return addData_(qso.ownCall.c_str(), qso.call.c_str(), &qsoTime, &none, &none, &none, 0,
                   qso.frequencyHz, qso.mode.c_str(), qso.rstSent.c_str(), qso.rstReceived.c_str(),
@@ -41,4 +41,4 @@ PluginResult LoadedPlugin::Result() {
   return result;
 }
 
-}  // namespace host
+}  // namespace stats_host

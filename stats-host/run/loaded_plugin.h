@@ -9,12 +9,12 @@
 #include <optional>
 #include <string>
 
-#include "host/adif/qso_date.h"
-#include "host/adif/qso_mapping.h"
-#include "host/run/plugin_library.h"
+#include "logs/adif/qso_mapping.h"
+#include "logs/time/qso_date.h"
+#include "stats-host/run/plugin_library.h"
 #include "stats/public/exports.h"
 
-namespace host {
+namespace stats_host {
 
 struct PluginResult {
   std::string summaryText;  // a copy of the text GetResult0 returns
@@ -30,10 +30,10 @@ class LoadedPlugin {
   // ResetStats0 with the own call and the contest date (at 00:00; a null
   // date-time when there is none).
   void Reset(bool writeCabrillo, const std::string& contestantCall,
-             const std::optional<QsoDate>& contestDate);
+             const std::optional<logs::QsoDate>& contestDate);
 
   // AddData0: whether the plug-in stored the QSO.
-  bool Add(const HostQso& qso);
+  bool Add(const logs::HostQso& qso);
 
   PluginResult Result();
 
@@ -44,4 +44,4 @@ class LoadedPlugin {
   GetResult0Fn getResult_;
 };
 
-}  // namespace host
+}  // namespace stats_host

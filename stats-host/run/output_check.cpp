@@ -1,4 +1,4 @@
-#include "host/run/output_check.h"
+#include "stats-host/run/output_check.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -7,7 +7,7 @@
 
 #include "stats/public/plugin_names.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 // By the path's own characters: the wide call on Windows, where the narrow
@@ -59,4 +59,4 @@ std::optional<std::string> WhyNotReplaceable(const std::filesystem::path& file,
   return std::filesystem::exists(file, ignored) ? WhyNotWritable(file, texts) : std::nullopt;
 }
 
-}  // namespace host
+}  // namespace stats_host

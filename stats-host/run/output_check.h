@@ -9,9 +9,9 @@
 #include <optional>
 #include <string>
 
-#include "host/run/run_texts.h"
+#include "stats-host/run/run_texts.h"
 
-namespace host {
+namespace stats_host {
 
 // The words for a system error (errno): "no space left on the device" in the
 // words of `texts` for a full device, the system's own for the others.
@@ -44,4 +44,4 @@ struct FileStamp {
 // Nothing when there is no file there.
 std::optional<FileStamp> StampOf(const std::filesystem::path& file);
 
-}  // namespace host
+}  // namespace stats_host

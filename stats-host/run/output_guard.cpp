@@ -1,12 +1,12 @@
-#include "host/run/output_guard.h"
+#include "stats-host/run/output_guard.h"
 
 #include <cstdint>
 #include <system_error>
 
-#include "host/run/output_check.h"
-#include "host/text/text_pattern.h"
+#include "logs/text/text_pattern.h"
+#include "stats-host/run/output_check.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 namespace fs = std::filesystem;
@@ -63,15 +63,16 @@ std::optional<std::string> OutputOverAKeptFile(const KeptFiles& kept,
       for (const KeptFile& file : *files) all.push_back(&file);
     }
     if (const KeptFile* clash = KeptFileAt(*page, all)) {
-      return Substituted(texts.htmlOverKept, {page->string(), clash->what});
+      return logs::Substituted(texts.htmlOverKept, {page->string(), clash->what});
     }
   }
   for (const KeptFile& written : kept.pluginWrites) {
     if (const KeptFile* clash = KeptFileAt(written.path, {&kept.log, &kept.plugin})) {
-      return Substituted(texts.writtenOverKept, {clash->path.string(), clash->what, written.what});
+      return logs::Substituted(texts.writtenOverKept,
+                               {clash->path.string(), clash->what, written.what});
     }
   }
   return std::nullopt;
 }
 
-}  // namespace host
+}  // namespace stats_host

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "host/run/run_texts.h"
+#include "stats-host/run/run_texts.h"
 
-namespace host {
+namespace stats_host {
 
 struct KeptFile {
   std::filesystem::path path;
@@ -35,4 +35,4 @@ std::optional<std::string> OutputOverAKeptFile(const KeptFiles& kept,
                                                const std::optional<std::filesystem::path>& page,
                                                const RunTexts& texts);
 
-}  // namespace host
+}  // namespace stats_host

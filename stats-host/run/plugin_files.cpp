@@ -1,13 +1,13 @@
-#include "host/run/plugin_files.h"
+#include "stats-host/run/plugin_files.h"
 
 #include <fstream>
 #include <string_view>
 #include <system_error>
 
-#include "host/adif/ascii.h"
+#include "logs/text/ascii.h"
 #include "stats/public/plugin_names.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 bool ReadLine(std::istream& in, std::string& line) {
@@ -21,7 +21,9 @@ bool IsPlainFile(const std::filesystem::path& file) {
   return std::filesystem::is_regular_file(file, ignored);
 }
 
-bool SameName(std::string_view a, std::string_view b) { return LowerCopy(a) == LowerCopy(b); }
+bool SameName(std::string_view a, std::string_view b) {
+  return logs::LowerCopy(a) == logs::LowerCopy(b);
+}
 
 }  // namespace
 
@@ -48,17 +50,17 @@ bool HoldsClaimedScore(const std::filesystem::path& settingsFile, long long scor
   bool inSection = false;
   std::string line;
   while (ReadLine(file, line)) {
-    const std::string_view text = Trimmed(line);
+    const std::string_view text = logs::Trimmed(line);
     if (text.starts_with('[')) {
       const auto close = text.find(']');
       inSection = close != std::string_view::npos &&
-                  SameName(Trimmed(text.substr(1, close - 1)), stats::kSettingsSection);
+                  SameName(logs::Trimmed(text.substr(1, close - 1)), stats::kSettingsSection);
       continue;
     }
     const auto equals = text.find('=');
     if (!inSection || text.starts_with(';') || equals == std::string_view::npos) continue;
-    if (SameName(Trimmed(text.substr(0, equals)), stats::kClaimedKey)) {
-      return Trimmed(text.substr(equals + 1)) == std::to_string(score);
+    if (SameName(logs::Trimmed(text.substr(0, equals)), stats::kClaimedKey)) {
+      return logs::Trimmed(text.substr(equals + 1)) == std::to_string(score);
     }
   }
   return false;
@@ -76,4 +78,4 @@ bool HoldsWholeCabrilloLog(const std::filesystem::path& cabrilloLog) {
   return file.read(tail.data(), static_cast<std::streamsize>(tail.size())) && tail == ending;
 }
 
-}  // namespace host
+}  // namespace stats_host

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace host {
+namespace stats_host {
 
 // The lines of a problem log after its banner, one per refused QSO, in order;
 // `calls` are the refused QSOs' calls, each of which its line must hold.
@@ -27,4 +27,4 @@ bool HoldsClaimedScore(const std::filesystem::path& settingsFile, long long scor
 // its last line closes it.
 bool HoldsWholeCabrilloLog(const std::filesystem::path& cabrilloLog);
 
-}  // namespace host
+}  // namespace stats_host

@@ -1,4 +1,4 @@
-#include "host/run/plugin_library.h"
+#include "stats-host/run/plugin_library.h"
 
 #include <utility>
 
@@ -8,7 +8,7 @@
 #include <dlfcn.h>
 #endif
 
-namespace host {
+namespace stats_host {
 namespace {
 
 #if defined(_WIN32)
@@ -81,4 +81,4 @@ void* PluginLibrary::Symbol(const char* name) const {
   return address;
 }
 
-}  // namespace host
+}  // namespace stats_host

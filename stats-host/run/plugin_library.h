@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace host {
+namespace stats_host {
 
 // A plug-in that can not be loaded, or lacks an entry point (`entryPoint` not
 // empty); `reason` is the system's. The run words the message for its reader.
@@ -50,4 +50,4 @@ Function EntryPoint(const PluginLibrary& library, const char* name) {
   return reinterpret_cast<Function>(library.Symbol(name));
 }
 
-}  // namespace host
+}  // namespace stats_host

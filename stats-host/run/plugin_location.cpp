@@ -1,4 +1,4 @@
-#include "host/run/plugin_location.h"
+#include "stats-host/run/plugin_location.h"
 
 #include <system_error>
 
@@ -6,7 +6,7 @@
 #include <windows.h>
 #endif
 
-namespace host {
+namespace stats_host {
 
 std::filesystem::path ProgramPath() {
 #if defined(_WIN32)
@@ -38,4 +38,4 @@ std::filesystem::path DefaultPluginPath() {
   return candidates.front();
 }
 
-}  // namespace host
+}  // namespace stats_host

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <vector>
 
-namespace host {
+namespace stats_host {
 
 #if defined(_WIN32)
 inline constexpr char kPluginFileName[] = "Stats.dll";
@@ -24,4 +24,4 @@ std::vector<std::filesystem::path> PluginCandidates(const std::filesystem::path&
 // load error names it).
 std::filesystem::path DefaultPluginPath();
 
-}  // namespace host
+}  // namespace stats_host

@@ -1,11 +1,11 @@
-#include "host/run/plugin_summary.h"
+#include "stats-host/run/plugin_summary.h"
 
 #include <charconv>
 
-#include "host/adif/ascii.h"
+#include "logs/text/ascii.h"
 #include "stats/public/plugin_names.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 std::optional<long long> WholeNumber(std::string_view text) {
@@ -52,7 +52,7 @@ std::vector<std::vector<std::string>> SummaryCells(std::string_view summaryText)
     std::size_t cellStart = 0;
     while (true) {
       const std::size_t tab = line.find('\t', cellStart);
-      cells.emplace_back(Trimmed(line.substr(cellStart, tab - cellStart)));
+      cells.emplace_back(logs::Trimmed(line.substr(cellStart, tab - cellStart)));
       if (tab == std::string_view::npos) break;
       cellStart = tab + 1;
     }
@@ -82,4 +82,4 @@ PluginSummary ParsePluginSummary(std::string_view summaryText) {
   return summary;
 }
 
-}  // namespace host
+}  // namespace stats_host

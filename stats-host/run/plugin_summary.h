@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace host {
+namespace stats_host {
 
 // Each line of the text (CR LF or LF ends a line; a last line end adds no line)
 // as its tab-separated cells, each without the blanks around it.
@@ -35,4 +35,4 @@ struct PluginSummary {
 // total. What the text lacks stays empty.
 PluginSummary ParsePluginSummary(std::string_view summaryText);
 
-}  // namespace host
+}  // namespace stats_host

@@ -4,12 +4,12 @@
 // in the order of the log, with what the plug-in made of it. A new output of
 // the run is one observer, registered where the run is started.
 
-#include "host/adif/qso_mapping.h"
+#include "logs/adif/qso_mapping.h"
 
-namespace host {
+namespace stats_host {
 
 struct HandedQso {
-  const HostQso& qso;
+  const logs::HostQso& qso;
   bool stored = false;  // false: the contest rules refused it, and err.txt has its line
 };
 
@@ -22,4 +22,4 @@ class QsoObserver {
   virtual void OnAbandon() noexcept = 0;
 };
 
-}  // namespace host
+}  // namespace stats_host

@@ -6,16 +6,16 @@
 #include <utility>
 #include <vector>
 
-#include "host/run/qso_observer.h"
-#include "host/run/run_result.h"
+#include "stats-host/run/qso_observer.h"
+#include "stats-host/run/run_result.h"
 
-namespace host {
+namespace stats_host {
 
 class RefusedList final : public QsoObserver {
  public:
   void OnQso(const HandedQso& handed) override {
     if (handed.stored) return;
-    const HostQso& qso = handed.qso;
+    const logs::HostQso& qso = handed.qso;
     refused_.push_back(RefusedQso{qso.record, qso.call, qso.date, qso.secondOfDay, qso.band,
                                   qso.mode, std::nullopt, qso.exchangeSent.empty(),
                                   qso.exchangeReceived.empty()});
@@ -28,4 +28,4 @@ class RefusedList final : public QsoObserver {
   std::vector<RefusedQso> refused_;
 };
 
-}  // namespace host
+}  // namespace stats_host

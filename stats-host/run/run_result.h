@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "host/adif/log_warning.h"
-#include "host/adif/qso_date.h"
+#include "logs/adif/log_warning.h"
+#include "logs/time/qso_date.h"
 
-namespace host {
+namespace stats_host {
 
 // How many skipped records a run lists; all of them are counted.
 inline constexpr std::size_t kListedSkippedRecords = 1000;
@@ -20,7 +20,7 @@ inline constexpr std::size_t kListedSkippedRecords = 1000;
 struct RefusedQso {
   std::size_t record = 0;  // the ADIF record
   std::string call;        // as the log has it
-  QsoDate date{};
+  logs::QsoDate date{};
   int secondOfDay = 0;
   std::string band{};
   std::string mode{};
@@ -68,4 +68,4 @@ struct RunResult {
   }
 };
 
-}  // namespace host
+}  // namespace stats_host

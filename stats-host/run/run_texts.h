@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "host/text/text_pattern.h"
+#include "logs/text/text_pattern.h"
 
-namespace host {
+namespace stats_host {
 
 struct RunTexts {
   // The log: the name, and what else the comment says.
@@ -71,9 +71,9 @@ struct RunTexts {
 
 // "record 12, byte 3456", or "header, byte 78", in the words of `texts`.
 inline std::string PlaceInLog(const RunTexts& texts, std::size_t record, std::uint64_t offset) {
-  return record == 0
-             ? Substituted(texts.headerPlace, {std::to_string(offset)})
-             : Substituted(texts.recordPlace, {std::to_string(record), std::to_string(offset)});
+  return record == 0 ? logs::Substituted(texts.headerPlace, {std::to_string(offset)})
+                     : logs::Substituted(texts.recordPlace,
+                                         {std::to_string(record), std::to_string(offset)});
 }
 
-}  // namespace host
+}  // namespace stats_host

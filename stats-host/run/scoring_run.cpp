@@ -1,4 +1,4 @@
-#include "host/run/scoring_run.h"
+#include "stats-host/run/scoring_run.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -10,25 +10,25 @@
 #include <system_error>
 #include <utility>
 
-#include "host/adif/adif_reader.h"
-#include "host/adif/byte_source.h"
-#include "host/adif/log_pass.h"
-#include "host/adif/utf16_bytes.h"
-#include "host/run/details_answer.h"
-#include "host/run/first_pass.h"
-#include "host/run/loaded_plugin.h"
-#include "host/run/output_check.h"
-#include "host/run/output_guard.h"
-#include "host/run/plugin_files.h"
-#include "host/run/plugin_location.h"
-#include "host/run/plugin_summary.h"
-#include "host/run/refused_list.h"
-#include "host/run/warning_printer.h"
-#include "host/text/text_pattern.h"
+#include "logs/adif/adif_reader.h"
+#include "logs/adif/log_pass.h"
+#include "logs/bytes/byte_source.h"
+#include "logs/bytes/utf16_bytes.h"
+#include "logs/text/text_pattern.h"
+#include "stats-host/run/details_answer.h"
+#include "stats-host/run/first_pass.h"
+#include "stats-host/run/loaded_plugin.h"
+#include "stats-host/run/output_check.h"
+#include "stats-host/run/output_guard.h"
+#include "stats-host/run/plugin_files.h"
+#include "stats-host/run/plugin_location.h"
+#include "stats-host/run/plugin_summary.h"
+#include "stats-host/run/refused_list.h"
+#include "stats-host/run/warning_printer.h"
 #include "stats/public/plugin_names.h"
 #include "stats/rules/file_base_name.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 namespace fs = std::filesystem;
@@ -56,19 +56,20 @@ std::string StartOf(const fs::path& path) {
 
 // One pass over the log file (`path`, absolute: the run changes folders); a
 // file that is no ADIF log stops the run.
-PassCounts ReadLogFile(const fs::path& path, std::optional<Utf16Order> utf16,
-                       const RunRequest& request, const RunTexts& texts, const WarningSink& warn,
-                       const std::function<void(const HostQso&)>& take) {
+logs::PassCounts ReadLogFile(const fs::path& path, std::optional<logs::Utf16Order> utf16,
+                             const RunRequest& request, const RunTexts& texts,
+                             const logs::WarningSink& warn,
+                             const std::function<void(const logs::HostQso&)>& take) {
   const std::string name = request.adifFile.string();
   try {
-    FileBytes bytes(path);
-    if (!utf16) return ReadQsos(bytes, request.ownCall, warn, take);
-    Utf16AsUtf8 converted(bytes, *utf16);
-    return ReadQsos(converted, request.ownCall, warn, take);
-  } catch (const AdifSyntaxError& error) {
-    throw RunError(kExitBadInput, Substituted(texts.logMalformed, {name, error.what()}));
-  } catch (const ReadError& error) {
-    throw RunError(kExitBadInput, Substituted(texts.logUnreadable, {name, error.what()}));
+    logs::FileBytes bytes(path);
+    if (!utf16) return logs::ReadQsos(bytes, request.ownCall, warn, take);
+    logs::Utf16AsUtf8 converted(bytes, *utf16);
+    return logs::ReadQsos(converted, request.ownCall, warn, take);
+  } catch (const logs::AdifSyntaxError& error) {
+    throw RunError(kExitBadInput, logs::Substituted(texts.logMalformed, {name, error.what()}));
+  } catch (const logs::ReadError& error) {
+    throw RunError(kExitBadInput, logs::Substituted(texts.logUnreadable, {name, error.what()}));
   }
 }
 
@@ -77,8 +78,8 @@ void EnterWorkingFolder(const fs::path& folder, const RunTexts& texts) {
   fs::create_directories(folder / SettingsFile().parent_path(), error);
   if (!error) fs::current_path(folder, error);
   if (error) {
-    throw RunError(kExitFailed,
-                   Substituted(texts.workingFolderUnusable, {folder.string(), error.message()}));
+    throw RunError(kExitFailed, logs::Substituted(texts.workingFolderUnusable,
+                                                  {folder.string(), error.message()}));
   }
 }
 
@@ -114,9 +115,9 @@ void CheckOutputs(RunResult& result, const OutputsBefore& before, const RunTexts
   if (score && HoldsClaimedScore(settings.name, *score)) {
     settings.written = true;
   } else {
-    settings.failure =
-        WhyNotReplaceable(settings.name, texts)
-            .value_or(Substituted(texts.claimedMissing, {score ? std::to_string(*score) : "?"}));
+    settings.failure = WhyNotReplaceable(settings.name, texts)
+                           .value_or(logs::Substituted(texts.claimedMissing,
+                                                       {score ? std::to_string(*score) : "?"}));
   }
 
   if (result.cabrilloAsked) {
@@ -175,37 +176,38 @@ std::string_view ProblemLogAfterReset(const RunTexts& texts) {
 // observers let go of what they hold and the plug-in is reset again, so that
 // its store is freed and err.txt holds only its banner: no file is left with a
 // part of the log.
-void HandOver(const fs::path& logFile, std::optional<Utf16Order> utf16, const RunRequest& request,
-              const RunTexts& texts, LoadedPlugin& plugin, bool problemLogWritable,
-              const std::vector<QsoObserver*>& observers, RunResult& result) {
+void HandOver(const fs::path& logFile, std::optional<logs::Utf16Order> utf16,
+              const RunRequest& request, const RunTexts& texts, LoadedPlugin& plugin,
+              bool problemLogWritable, const std::vector<QsoObserver*>& observers,
+              RunResult& result) {
   std::string failure;
   try {
     RefusalWatch refusals(problemLogWritable);
     ReadLogFile(
-        logFile, utf16, request, texts, [](const LogWarning&) {},
-        [&](const HostQso& qso) {
+        logFile, utf16, request, texts, [](const logs::LogWarning&) {},
+        [&](const logs::HostQso& qso) {
           const bool stored = plugin.Add(qso);
           if (!stored && !refusals.LineWritten()) {
-            throw PluginFailure(
-                Substituted(texts.pluginTookNothing,
-                            {std::to_string(qso.record),
-                             DeviceIsFull(".") ? texts.noSpaceLeft : texts.outOfMemoryOrFullDisk}));
+            throw PluginFailure(logs::Substituted(
+                texts.pluginTookNothing,
+                {std::to_string(qso.record),
+                 DeviceIsFull(".") ? texts.noSpaceLeft : texts.outOfMemoryOrFullDisk}));
           }
           ++result.qsos;
           for (QsoObserver* observer : observers) observer->OnQso(HandedQso{qso, stored});
         });
     return;
   } catch (const RunError& changed) {
-    throw RunError(kExitFailed, Substituted(texts.logChanged, {changed.what()}));
+    throw RunError(kExitFailed, logs::Substituted(texts.logChanged, {changed.what()}));
   } catch (const std::bad_alloc&) {
-    failure = Substituted(texts.outOfMemoryAfter, {std::to_string(result.qsos)});
+    failure = logs::Substituted(texts.outOfMemoryAfter, {std::to_string(result.qsos)});
   } catch (const std::exception& stop) {  // PluginFailure, or a table that can not grow
     failure = stop.what();
   }
   for (QsoObserver* observer : observers) observer->OnAbandon();
   plugin.Reset(false, "", std::nullopt);
   throw RunError(kExitFailed,
-                 Substituted(texts.nothingScored, {failure, ProblemLogAfterReset(texts)}));
+                 logs::Substituted(texts.nothingScored, {failure, ProblemLogAfterReset(texts)}));
 }
 
 // The files that no output of the run may be.
@@ -220,11 +222,11 @@ KeptFiles KeptFilesOfRun(const fs::path& logFile, const fs::path& plugin,
   const std::string cabrilloLines(stats::kCabrilloIncludePath);
   return {{logFile, std::string(texts.keptLog)},
           {plugin, std::string(texts.keptPlugin)},
-          {{folder / problemLog, Substituted(texts.keptProblemLog, {problemLog})},
-           {folder / settings, Substituted(texts.keptSettings, {settings})},
-           {folder / cabrilloName, Substituted(texts.keptCabrillo, {cabrilloName})}},
-          {{folder / cabrilloLines, Substituted(texts.keptCabrilloLines, {cabrilloLines})},
-           {folder / companion, Substituted(texts.keptCompanion, {companion})}}};
+          {{folder / problemLog, logs::Substituted(texts.keptProblemLog, {problemLog})},
+           {folder / settings, logs::Substituted(texts.keptSettings, {settings})},
+           {folder / cabrilloName, logs::Substituted(texts.keptCabrillo, {cabrilloName})}},
+          {{folder / cabrilloLines, logs::Substituted(texts.keptCabrilloLines, {cabrilloLines})},
+           {folder / companion, logs::Substituted(texts.keptCompanion, {companion})}}};
 }
 
 }  // namespace
@@ -237,16 +239,16 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
   std::error_code error;
   const fs::path logFile = fs::absolute(request.adifFile, error);
   if (error || !fs::is_regular_file(logFile, error)) {
-    throw RunError(kExitBadInput, Substituted(texts.logNotAFile, {name}));
+    throw RunError(kExitBadInput, logs::Substituted(texts.logNotAFile, {name}));
   }
 
   // First pass: the whole log is checked, and every warning given, before
   // anything is written.
-  const std::optional<Utf16Order> utf16 = Utf16OrderOf(StartOf(logFile));
-  if (utf16) err << Substituted(texts.logIsUtf16, {name}) << "\n";
+  const std::optional<logs::Utf16Order> utf16 = logs::Utf16OrderOf(StartOf(logFile));
+  if (utf16) err << logs::Substituted(texts.logIsUtf16, {name}) << "\n";
   WarningPrinter printer(err, name, texts);
   SkippedRecord said;  // about the record being read
-  const WarningSink keep = [&](LogWarning warning) {
+  const logs::WarningSink keep = [&](logs::LogWarning warning) {
     printer.Print(warning);
     ++result.warningCount;
     if (warning.record != said.record) said = SkippedRecord{warning.record, warning.offset, {}};
@@ -260,24 +262,24 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
     said = {};
   };
   FirstPass pass;
-  PassCounts counts;
+  logs::PassCounts counts;
   try {
     counts = ReadLogFile(logFile, utf16, request, texts, keep,
-                         [&](const HostQso& qso) { pass.Take(qso); });
+                         [&](const logs::HostQso& qso) { pass.Take(qso); });
   } catch (const std::bad_alloc&) {
     throw RunError(kExitFailed, std::string(texts.outOfMemoryReading));
   }
   printer.PrintCounts();
   result.records = counts.records;
   if (!pass.First()) {
-    throw RunError(kExitNothingToScore, counts.records == 0
-                                            ? Substituted(texts.noQsoRecord, {name})
-                                            : Substituted(texts.noScorableRecord,
-                                                          {name, std::to_string(counts.records)}));
+    throw RunError(kExitNothingToScore,
+                   counts.records == 0 ? logs::Substituted(texts.noQsoRecord, {name})
+                                       : logs::Substituted(texts.noScorableRecord,
+                                                           {name, std::to_string(counts.records)}));
   }
 
   const std::string contestantCall = pass.ContestantCall(request.ownCall, name, texts, err);
-  const QsoDate contestDate = request.contestDate ? *request.contestDate : pass.First()->date;
+  const logs::QsoDate contestDate = request.contestDate ? *request.contestDate : pass.First()->date;
   const fs::path pluginFile = fs::absolute(request.plugin ? *request.plugin : DefaultPluginPath());
   result.cabrilloLog.name =
       stats::FileBaseName(contestantCall) + std::string(stats::kCabrilloExtension);
@@ -285,19 +287,20 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
           OutputOverAKeptFile(KeptFilesOfRun(logFile, pluginFile, result.cabrilloLog.name,
                                              request.workingFolder, texts),
                               request.htmlFile, texts)) {
-    throw RunError(kExitBadInput, Substituted(texts.outputClash, {*clash}));
+    throw RunError(kExitBadInput, logs::Substituted(texts.outputClash, {*clash}));
   }
 
   std::optional<LoadedPlugin> plugin;
   try {
     plugin.emplace(pluginFile);
   } catch (const PluginLoadError& loadError) {
-    throw RunError(
-        kExitBadInput,
-        loadError.EntryPoint().empty()
-            ? Substituted(texts.pluginNotLoaded, {loadError.Path().string(), loadError.Reason()})
-            : Substituted(texts.pluginLacksEntryPoint,
-                          {loadError.Path().string(), loadError.EntryPoint(), loadError.Reason()}));
+    throw RunError(kExitBadInput,
+                   loadError.EntryPoint().empty()
+                       ? logs::Substituted(texts.pluginNotLoaded,
+                                           {loadError.Path().string(), loadError.Reason()})
+                       : logs::Substituted(texts.pluginLacksEntryPoint,
+                                           {loadError.Path().string(), loadError.EntryPoint(),
+                                            loadError.Reason()}));
   }
 
   EnterWorkingFolder(request.workingFolder, texts);
@@ -335,4 +338,4 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
   return result;
 }
 
-}  // namespace host
+}  // namespace stats_host

@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "host/adif/qso_date.h"
-#include "host/run/qso_observer.h"
-#include "host/run/run_result.h"
-#include "host/run/run_texts.h"
+#include "logs/time/qso_date.h"
+#include "stats-host/run/qso_observer.h"
+#include "stats-host/run/run_result.h"
+#include "stats-host/run/run_texts.h"
 
-namespace host {
+namespace stats_host {
 
 inline constexpr int kExitScored = 0;
 inline constexpr int kExitFailed = 1;
@@ -30,7 +30,7 @@ struct RunRequest {
   std::optional<std::filesystem::path> plugin;  // default: the one built or shipped beside us
   std::filesystem::path workingFolder = ".";
   std::optional<std::string> ownCall;
-  std::optional<QsoDate> contestDate;
+  std::optional<logs::QsoDate> contestDate;
   bool cabrillo = false;
   bool confirmDetails = false;
   // The HTML page that the program writes after the run (--html): the run does
@@ -57,4 +57,4 @@ class RunError : public std::runtime_error {
 RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostream& err,
                    const std::vector<QsoObserver*>& observers);
 
-}  // namespace host
+}  // namespace stats_host

@@ -11,10 +11,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "host/adif/log_warning.h"
-#include "host/run/run_texts.h"
+#include "logs/adif/log_warning.h"
+#include "stats-host/run/run_texts.h"
 
-namespace host {
+namespace stats_host {
 
 inline constexpr std::size_t kShownOfAKind = 10;
 
@@ -24,7 +24,7 @@ class WarningPrinter {
   WarningPrinter(std::ostream& err, std::string logName, const RunTexts& texts)
       : err_(err), logName_(std::move(logName)), texts_(texts) {}
 
-  void Print(const LogWarning& warning);
+  void Print(const logs::LogWarning& warning);
 
   // How many more of each kind there were than were shown.
   void PrintCounts();
@@ -42,4 +42,4 @@ class WarningPrinter {
   std::vector<Kind> kinds_;  // in the order first seen
 };
 
-}  // namespace host
+}  // namespace stats_host

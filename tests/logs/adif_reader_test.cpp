@@ -1,7 +1,7 @@
 // The reader's syntax: records, headers, offsets, and the malformed files that
 // stop a run.
 
-#include "host/adif/adif_reader.h"
+#include "logs/adif/adif_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -11,13 +11,13 @@
 
 #include "tests/support/adif_records.h"
 
-namespace host {
+namespace logs {
 namespace {
 
-using host_test::OwnedRecord;
+using logs_test::OwnedRecord;
 
 std::vector<OwnedRecord> ParseAdif(std::string_view bytes) {
-  return host_test::ReadAll(bytes).records;
+  return logs_test::ReadAll(bytes).records;
 }
 
 std::string ValueOr(const OwnedRecord& record, const char* name) { return record.ValueOr(name); }
@@ -35,7 +35,7 @@ TEST(AdifReader, ReadsAnotherLoggersConventions) {
       "\n"
       "<CALL:5>UA3AA <QSO_DATE:8>20130205 <TIME_ON:6>091000 <EoR>\r\n";
 
-  const host_test::ReadLog log = host_test::ReadAll(file);
+  const logs_test::ReadLog log = logs_test::ReadAll(file);
   const auto& records = log.records;
 
   ASSERT_EQ(records.size(), 2u);
@@ -133,7 +133,7 @@ TEST(AdifReader, ReadsTheSameHoweverTheBytesArrive) {
   const std::string file =
       "header <with> text\r\n<EOH>\n<CALL:4>K1AB<NOTES:12>two\nlines<EOR>\n"
       "<call:4>K2CD <Mode:2:S>CW junk <CALL:4>K3EF<eor><CALL:4>K4GH";
-  const host_test::ReadLog whole = host_test::ReadAll(file);
+  const logs_test::ReadLog whole = logs_test::ReadAll(file);
   std::vector<std::string> seen;
   Trickle trickle(file);
   std::size_t warnings = 0;
@@ -171,7 +171,7 @@ class AdifReaderMalformed : public testing::TestWithParam<Malformed> {};
 // reason why the file ends inside a record.
 TEST_P(AdifReaderMalformed, IsNamedWithRecordAndOffset) {
   const Malformed& c = GetParam();
-  const host_test::ReadLog log = host_test::ReadAll(c.file);
+  const logs_test::ReadLog log = logs_test::ReadAll(c.file);
   std::vector<LogWarning> said = log.warnings;
   for (const OwnedRecord& record : log.records) {
     if (!record.cutShort.empty()) said.push_back({record.number, record.offset, record.cutShort});
@@ -188,7 +188,7 @@ TEST(AdifReader, RecordsAndHeadersHaveALimit) {
   ASSERT_EQ(records.size(), 2u);
   EXPECT_EQ(records[1].cutShort, "the file ends inside the value of <NOTES:20000000>");
   try {
-    host_test::ReadAll(huge + "<CALL:4>K1AB<EOR>");
+    logs_test::ReadAll(huge + "<CALL:4>K1AB<EOR>");
     FAIL() << "a header over 16 MiB was read";
   } catch (const AdifSyntaxError& error) {
     EXPECT_EQ(error.what(), std::string("header, byte 0: no <EOH> or <EOR> in the first 16 MiB"));
@@ -223,4 +223,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Malformed>& info) { return std::string(info.param.name); });
 
 }  // namespace
-}  // namespace host
+}  // namespace logs

@@ -10,11 +10,11 @@
 
 #include "tests/support/adif_records.h"
 
-namespace host {
+namespace logs {
 namespace {
 
-using host_test::ReadAll;
-using host_test::ReadLog;
+using logs_test::ReadAll;
+using logs_test::ReadLog;
 
 std::vector<std::string> Calls(const ReadLog& log) {
   std::vector<std::string> calls;
@@ -135,4 +135,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<TrustedLength>& info) { return std::string(info.param.name); });
 
 }  // namespace
-}  // namespace host
+}  // namespace logs

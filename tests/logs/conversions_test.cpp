@@ -8,12 +8,12 @@
 #include <ostream>
 #include <string>
 
-#include "host/adif/band.h"
-#include "host/adif/mode.h"
-#include "host/adif/qso_date.h"
+#include "logs/radio/band.h"
+#include "logs/radio/mode.h"
+#include "logs/time/qso_date.h"
 #include "stats/ole_date.h"
 
-namespace host {
+namespace logs {
 namespace {
 
 TEST(QsoDateTime, AdifDatesAreCheckedCalendarDays) {
@@ -150,4 +150,4 @@ TEST(Band, DerivedFromFrequencyWithTheEdgesIncluded) {
 }
 
 }  // namespace
-}  // namespace host
+}  // namespace logs

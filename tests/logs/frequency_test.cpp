@@ -1,7 +1,7 @@
 // FREQ and BAND as the host's hertz and band: exact decimals rounded to the
 // hertz, and the repairs for the ways real logs get FREQ wrong.
 
-#include "host/adif/frequency.h"
+#include "logs/radio/frequency.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <ostream>
 #include <string>
 
-namespace host {
+namespace logs {
 namespace {
 
 TEST(Frequency, DecimalMegahertzBecomeHertzRoundedToTheNearest) {
@@ -112,4 +112,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<FrequencyCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
-}  // namespace host
+}  // namespace logs

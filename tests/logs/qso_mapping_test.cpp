@@ -2,7 +2,7 @@
 // is repaired with a word, which records are skipped and why, and what stray
 // bytes between records cost.
 
-#include "host/adif/qso_mapping.h"
+#include "logs/adif/qso_mapping.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "host/adif/adif_reader.h"
-#include "host/adif/byte_source.h"
-#include "host/adif/log_pass.h"
+#include "logs/adif/adif_reader.h"
+#include "logs/adif/log_pass.h"
+#include "logs/bytes/byte_source.h"
 
-namespace host {
+namespace logs {
 namespace {
 
 struct MappedLog {
@@ -265,4 +265,4 @@ INSTANTIATE_TEST_SUITE_P(
     kCaseName);
 
 }  // namespace
-}  // namespace host
+}  // namespace logs

@@ -1,11 +1,11 @@
-#include "host/command_line.h"
+#include "stats-host/command_line.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-namespace host {
+namespace stats_host {
 namespace {
 
 TEST(CommandLine, ReadsEveryOption) {
@@ -19,7 +19,7 @@ TEST(CommandLine, ReadsEveryOption) {
   EXPECT_EQ(options.run.contestDate->day, 18);
   EXPECT_EQ(options.run.plugin, "x/Stats.dll");
   EXPECT_EQ(options.run.htmlFile, "r.html");
-  EXPECT_EQ(options.language, ReportLanguage::kRussian);
+  EXPECT_EQ(options.language, logs::ReportLanguage::kRussian);
   EXPECT_TRUE(options.run.cabrillo && options.repeats && options.raw && options.run.confirmDetails);
 }
 
@@ -52,7 +52,7 @@ TEST(CommandLine, MistakesAreUsageErrors) {
 }
 
 TEST(CommandLine, MistakesThatTheLibraryFindsAreInOurWords) {
-  const auto said = [](const std::vector<std::string>& arguments, ReportLanguage language) {
+  const auto said = [](const std::vector<std::string>& arguments, logs::ReportLanguage language) {
     try {
       ParseCommandLine(arguments, ConsoleTextsOf(language));
     } catch (const UsageError& error) {
@@ -60,9 +60,11 @@ TEST(CommandLine, MistakesThatTheLibraryFindsAreInOurWords) {
     }
     return std::string("no UsageError");
   };
-  EXPECT_EQ(said({"a.adi", "--html="}, ReportLanguage::kEnglish), "--html needs a value");
-  EXPECT_EQ(said({"--raw=yes", "a.adi"}, ReportLanguage::kEnglish), "unknown option --raw=yes");
-  EXPECT_EQ(said({"a.adi", "--dir"}, ReportLanguage::kRussian), "параметру --dir нужно значение");
+  EXPECT_EQ(said({"a.adi", "--html="}, logs::ReportLanguage::kEnglish), "--html needs a value");
+  EXPECT_EQ(said({"--raw=yes", "a.adi"}, logs::ReportLanguage::kEnglish),
+            "unknown option --raw=yes");
+  EXPECT_EQ(said({"a.adi", "--dir"}, logs::ReportLanguage::kRussian),
+            "параметру --dir нужно значение");
 }
 
 TEST(CommandLine, HelpNamesThisBuildsPlugin) {
@@ -72,4 +74,4 @@ TEST(CommandLine, HelpNamesThisBuildsPlugin) {
 }
 
 }  // namespace
-}  // namespace host
+}  // namespace stats_host

@@ -10,22 +10,22 @@
 #include <string>
 #include <vector>
 
-#include "host/command_line.h"
-#include "host/console/console_stream.h"
-#include "host/stats_host.h"
-#include "tests/host/stats_host_runs.h"
+#include "console/console_stream.h"
+#include "stats-host/command_line.h"
+#include "stats-host/stats_host.h"
+#include "tests/stats-host/stats_host_runs.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 namespace fs = std::filesystem;
-using host_test::Holds;
-using host_test::ScratchFolder;
+using stats_host_test::Holds;
+using stats_host_test::ScratchFolder;
 
 TEST(Console, LinesAreConvertedAndWrappedAtTheWriter) {
   std::vector<std::string> shown;
   {
-    ConsoleStream console([&](std::string_view utf8) {
+    console::ConsoleStream console([&](std::string_view utf8) {
       shown.emplace_back(utf8);
       return true;
     });
@@ -41,7 +41,7 @@ TEST(Console, LinesAreConvertedAndWrappedAtTheWriter) {
                        "    " + std::string(21, 'e') + "\n",
                        "no line end",
                    }));
-  ConsoleStream broken([](std::string_view) { return false; });
+  console::ConsoleStream broken([](std::string_view) { return false; });
   EXPECT_FALSE(broken.Stream() << "lost\n" << std::flush);
 }
 
@@ -52,7 +52,7 @@ constexpr char kLog[] =
 // A window of stats-host's own on a console that a person reads in Russian.
 struct Window {
   std::string shown;
-  ConsoleStream console{[this](std::string_view utf8) {
+  console::ConsoleStream console{[this](std::string_view utf8) {
     shown += utf8;
     return true;
   }};
@@ -66,7 +66,7 @@ struct Window {
                                              .err = err,
                                              .outOnConsole = true,
                                              .errOnConsole = true,
-                                             .userLanguage = ReportLanguage::kRussian,
+                                             .userLanguage = logs::ReportLanguage::kRussian,
                                              .windowOfItsOwn = ofItsOwn,
                                              .openInBrowser =
                                                  [this](const fs::path& page) {
@@ -143,4 +143,4 @@ TEST(Console, StartedWithoutALogItExplainsItselfAndWaits) {
 }
 
 }  // namespace
-}  // namespace host
+}  // namespace stats_host

@@ -1,7 +1,7 @@
 // The station-details question answered with OK: on Windows a modal dialog of
 // this process is closed with OK, elsewhere standard input holds empty lines.
 
-#include "host/run/details_answer.h"
+#include "stats-host/run/details_answer.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@
 #include <string>
 #endif
 
-namespace host {
+namespace stats_host {
 namespace {
 
 #if defined(_WIN32)
@@ -113,4 +113,4 @@ TEST(DetailsAnswer, ConfirmingGivesEmptyLinesAndNoOperatorGivesNothing) {
 #endif
 
 }  // namespace
-}  // namespace host
+}  // namespace stats_host

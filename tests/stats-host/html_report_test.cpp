@@ -3,7 +3,7 @@
 // spacing, and the page's answer to a file it can not write. The whole page of
 // the sample log is pinned by the golden files, its rendering by the browser test.
 
-#include "host/report/html_report.h"
+#include "stats-host/report/html_report.h"
 
 #include <gtest/gtest.h>
 
@@ -12,16 +12,16 @@
 #include <string>
 #include <vector>
 
-#include "host/page/column_chart.h"
-#include "host/page/html_text.h"
-#include "host/page/report_language.h"
-#include "host/report/tour_matrix.h"
-#include "host/run/plugin_summary.h"
-#include "host/stats_host.h"
+#include "logs/text/report_language.h"
+#include "pages/column_chart.h"
+#include "pages/html_text.h"
+#include "stats-host/report/tour_matrix.h"
+#include "stats-host/run/plugin_summary.h"
+#include "stats-host/stats_host.h"
 #include "tests/support/plugin_library.h"
 #include "tests/support/temp_dir.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 TEST(HtmlText, Windows1251OrUtf8BecomeEscapedUtf8) {
@@ -37,7 +37,7 @@ TEST(HtmlText, Windows1251OrUtf8BecomeEscapedUtf8) {
       {"a\tb\r\nc\x7F", "a b  c "},    // no control character reaches the page
       {"<b>&\"'", "&lt;b&gt;&amp;&quot;&#39;"},
   };
-  for (const auto& [bytes, html] : cases) EXPECT_EQ(HtmlText(bytes), html) << bytes;
+  for (const auto& [bytes, html] : cases) EXPECT_EQ(pages::HtmlText(bytes), html) << bytes;
 }
 
 TEST(PluginSummary, ReadsRowsTotalAndScoreBack) {
@@ -61,11 +61,11 @@ TEST(PluginSummary, ReadsRowsTotalAndScoreBack) {
   EXPECT_FALSE(nothing.total || nothing.score);
 }
 
-HostQso Qso(const std::string& call, int day, int hour, const std::string& band,
-            const std::string& mode, const std::string& received = "001") {
-  HostQso qso;
+logs::HostQso Qso(const std::string& call, int day, int hour, const std::string& band,
+                  const std::string& mode, const std::string& received = "001") {
+  logs::HostQso qso;
   qso.call = call;
-  qso.date = QsoDate{2024, 2, day};
+  qso.date = logs::QsoDate{2024, 2, day};
   qso.secondOfDay = hour * 3600 + 1234;
   qso.band = band;
   qso.mode = mode;
@@ -108,7 +108,7 @@ TEST(TourMatrix, KvantCountsInTheTourOfTheMarkedStationsEarliestQso) {
 
   // The grid: UA1 on 160 m in CW from 17:00, on 80 m in CW from 15:00 and in
   // the other modes from 16:00.
-  const long day = DaysSinceOleEpoch(QsoDate{2024, 2, 18}) * 24;
+  const long day = logs::DaysSinceOleEpoch(logs::QsoDate{2024, 2, 18}) * 24;
   const KvantGrid grid = matrix.Grid({"160", "80"});
   ASSERT_EQ(grid.rows.size(), 1u);
   EXPECT_EQ(grid.rows[0].call, "UA1");
@@ -140,23 +140,23 @@ TEST(ReportLanguage, LocaleVariablesInPosixOrder) {
     const char* lcAll;
     const char* lcMessages;
     const char* lang;
-    ReportLanguage expected;
+    logs::ReportLanguage expected;
   } cases[] = {
-      {nullptr, nullptr, nullptr, ReportLanguage::kEnglish},
-      {nullptr, nullptr, "ru_RU.UTF-8", ReportLanguage::kRussian},
-      {"", "ru_UA", "en_GB.UTF-8", ReportLanguage::kRussian},
-      {"C", "ru_RU", "ru_RU", ReportLanguage::kEnglish},
-      {nullptr, nullptr, "de_DE", ReportLanguage::kEnglish},
+      {nullptr, nullptr, nullptr, logs::ReportLanguage::kEnglish},
+      {nullptr, nullptr, "ru_RU.UTF-8", logs::ReportLanguage::kRussian},
+      {"", "ru_UA", "en_GB.UTF-8", logs::ReportLanguage::kRussian},
+      {"C", "ru_RU", "ru_RU", logs::ReportLanguage::kEnglish},
+      {nullptr, nullptr, "de_DE", logs::ReportLanguage::kEnglish},
   };
   for (const auto& c : cases) {
     const auto variable = [&](const char* name) {
       const std::string n = name;
       return n == "LC_ALL" ? c.lcAll : n == "LC_MESSAGES" ? c.lcMessages : c.lang;
     };
-    EXPECT_EQ(LanguageOfEnvironment(variable), c.expected) << (c.lang ? c.lang : "-");
+    EXPECT_EQ(logs::LanguageOfEnvironment(variable), c.expected) << (c.lang ? c.lang : "-");
   }
-  EXPECT_EQ(ParseReportLanguage("ru"), ReportLanguage::kRussian);
-  EXPECT_EQ(ParseReportLanguage("RU"), std::nullopt);
+  EXPECT_EQ(logs::ParseReportLanguage("ru"), logs::ReportLanguage::kRussian);
+  EXPECT_EQ(logs::ParseReportLanguage("RU"), std::nullopt);
 }
 
 // The x coordinates of the texts that contain `part`.
@@ -173,14 +173,14 @@ std::vector<int> TextPositions(const std::string& svg, const std::string& part) 
 }
 
 TEST(SvgChart, ColumnLabelsThinOutSoThatTheyNeverTouchAndTotalsStandUpright) {
-  StackedColumns chart;
+  pages::StackedColumns chart;
   chart.id = "c";
-  chart.series = {{"80", BandFill("80"), {}}};
+  chart.series = {{"80", pages::BandFill("80"), {}}};
   for (int hour = 0; hour < 48; ++hour) {
     chart.columns.push_back((hour % 24 < 10 ? "0" : "") + std::to_string(hour % 24) + ":00");
     chart.series[0].values.push_back(1000 + hour);
   }
-  const std::string svg = StackedColumnSvg(chart);
+  const std::string svg = pages::StackedColumnSvg(chart);
   const std::vector<int> labels = TextPositions(svg, ":00");
   ASSERT_GE(labels.size(), 8u);
   for (std::size_t i = 1; i < labels.size(); ++i) EXPECT_GE(labels[i] - labels[i - 1], 40);
@@ -197,7 +197,7 @@ TEST(HtmlReport, PlugInTextsAreEscapedAndNothingIsFetched) {
       "Total\t 1\t 1\t 1\t 0\t 0\r\n\r\nScore: = 0";
   input.refused = {
       {.record = 7, .call = "X", .problemLine = "QSO:  7012  FM  \xCF\xF0\xE8\xE2\xE5\xF2 & co"}};
-  const std::string page = HtmlReport(input, ReportLanguage::kEnglish);
+  const std::string page = HtmlReport(input, logs::ReportLanguage::kEnglish);
   EXPECT_NE(page.find("&lt;R3KV&gt;"), std::string::npos);
   EXPECT_NE(page.find("<th scope=\"row\">ДВ</th>"), std::string::npos);
   EXPECT_NE(page.find("Привет &amp; co"), std::string::npos);
@@ -213,7 +213,7 @@ TEST(HtmlReport, ALogWithNoCountedQsoSaysSoAndDrawsNoEmptyAxes) {
       "\t   Kesdra Velk Test 18.02.2024\r\n\t\tContestant: R3KV\r\n"
       "\tQSOs\tPoints\tCW\tSSB\tKvant\r\nTotal\t 0\t 0\t 0\t 0\t 0\r\n\r\nScore: = 0";
   input.refused = {{.record = 1, .call = "UA1A", .problemLine = "QSO: UA1A   No contest mode !!!"}};
-  const std::string page = HtmlReport(input, ReportLanguage::kRussian);
+  const std::string page = HtmlReport(input, logs::ReportLanguage::kRussian);
   EXPECT_NE(page.find("id=\"nothing-counted\""), std::string::npos);
   EXPECT_EQ(page.find("<svg"), std::string::npos);
   EXPECT_NE(page.find("id=\"refused-table\""), std::string::npos);
@@ -241,4 +241,4 @@ TEST(HtmlReportFile, APageThatCanNotBeWrittenIsNamedInTheReportAndTheStatus) {
 }
 
 }  // namespace
-}  // namespace host
+}  // namespace stats_host

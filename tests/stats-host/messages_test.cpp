@@ -12,21 +12,21 @@
 #include <string>
 #include <vector>
 
-#include "host/stats_host.h"
-#include "host/text/text_encoding.h"
-#include "tests/host/stats_host_runs.h"
+#include "logs/text/text_encoding.h"
+#include "stats-host/stats_host.h"
+#include "tests/stats-host/stats_host_runs.h"
 #include "tests/support/plugin_library.h"
 
 #if !defined(_WIN32)
 #include "tests/faults/file_size_limit.h"
 #endif
 
-namespace host {
+namespace stats_host {
 namespace {
 
-using host_test::Holds;
-using host_test::Outcome;
-using host_test::ScratchFolder;
+using stats_host_test::Holds;
+using stats_host_test::Outcome;
+using stats_host_test::ScratchFolder;
 
 std::string Record(const std::string& fields) {
   return "<CALL:5>UA3AA<QSO_DATE:8>20240218<TIME_ON:4>1500<STX_STRING:3>001<SRX_STRING:3>123" +
@@ -78,12 +78,12 @@ TEST_P(Messages, TellTheTruthInUtf8) {
     std::optional<stats::testing::FileSizeLimit> limit;
     if (c.setting == Setting::kNoFileCanGrow) limit.emplace(0);
 #endif
-    run = host_test::StatsHost(arguments);
+    run = stats_host_test::StatsHost(arguments);
   }
   EXPECT_EQ(run.status, c.status) << run.err;
   EXPECT_TRUE(Holds(run.err, c.said)) << run.err;
   EXPECT_FALSE(Holds(run.err, c.notSaid)) << run.err;
-  EXPECT_TRUE(IsUtf8(run.err)) << run.err;
+  EXPECT_TRUE(logs::IsUtf8(run.err)) << run.err;
   EXPECT_LT(std::count(run.err.begin(), run.err.end(), '\n'), 20) << run.err;
 }
 
@@ -119,4 +119,4 @@ INSTANTIATE_TEST_SUITE_P(AllCases, Messages, testing::ValuesIn(Cases()),
                          });
 
 }  // namespace
-}  // namespace host
+}  // namespace stats_host

@@ -9,17 +9,17 @@
 #include <string>
 #include <vector>
 
-#include "host/run/scoring_run.h"
-#include "tests/host/stats_host_runs.h"
+#include "stats-host/run/scoring_run.h"
+#include "tests/stats-host/stats_host_runs.h"
 #include "tests/support/plugin_library.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 namespace fs = std::filesystem;
-using host_test::Holds;
-using host_test::Outcome;
-using host_test::ScratchFolder;
+using stats_host_test::Holds;
+using stats_host_test::Outcome;
+using stats_host_test::ScratchFolder;
 
 struct Clash {
   const char* name;
@@ -40,7 +40,7 @@ TEST_P(OutputClash, IsRefusedBeforeAnythingIsWritten) {
                            "work/Plugins/Zarnik.exe"}) {
     scratch.Write(file, std::string("kept ") + file);
   }
-  scratch.Write(c.log, host_test::Qso("UA3AA", "CW", "123"));
+  scratch.Write(c.log, stats_host_test::Qso("UA3AA", "CW", "123"));
   fs::copy_file(stats::testing::BuiltPluginPath(), scratch.Path("plugin.bin"));
   fs::create_hard_link(scratch.Path(c.log), scratch.Path("hard-link.adi"));
 #if !defined(_WIN32)
@@ -53,7 +53,7 @@ TEST_P(OutputClash, IsRefusedBeforeAnythingIsWritten) {
   if (*c.html != '\0') arguments.insert(arguments.end(), {"--html", c.html});
   arguments.push_back(c.log);
   fs::current_path(scratch.Path());
-  const Outcome run = host_test::StatsHost(arguments);
+  const Outcome run = stats_host_test::StatsHost(arguments);
 
   EXPECT_EQ(run.status, kExitBadInput) << run.err;
   EXPECT_TRUE(Holds(run.err, "nothing was written")) << run.err;
@@ -88,4 +88,4 @@ INSTANTIATE_TEST_SUITE_P(AllCases, OutputClash, testing::ValuesIn(Clashes()),
                          });
 
 }  // namespace
-}  // namespace host
+}  // namespace stats_host

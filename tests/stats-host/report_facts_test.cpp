@@ -9,18 +9,18 @@
 #include <random>
 #include <set>
 
-#include "host/report/number_check.h"
-#include "host/report/qso_timeline.h"
+#include "stats-host/report/number_check.h"
+#include "stats-host/report/qso_timeline.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
-std::vector<HostQso> RandomLog(std::mt19937& random, int size) {
-  std::vector<HostQso> log(static_cast<std::size_t>(size));
+std::vector<logs::HostQso> RandomLog(std::mt19937& random, int size) {
+  std::vector<logs::HostQso> log(static_cast<std::size_t>(size));
   for (std::size_t i = 0; i < log.size(); ++i) {
-    HostQso& qso = log[i];
+    logs::HostQso& qso = log[i];
     qso.record = i + 1;
-    qso.date = QsoDate{2024, 2, 17 + static_cast<int>(random() % 2)};
+    qso.date = logs::QsoDate{2024, 2, 17 + static_cast<int>(random() % 2)};
     qso.secondOfDay = static_cast<int>(random() % (random() % 2 ? 86400 : 5400));
     qso.band = std::to_string(10 << (random() % 3));
     qso.mode = random() % 3 ? "CW" : "SSB";
@@ -44,18 +44,18 @@ RateWindow BusiestModel(const std::vector<long long>& seconds, long long length)
 TEST(ReportFacts, TimelineAgreesWithAPlainModelOnRandomLogs) {
   std::mt19937 random(20240218);
   for (int round = 0; round < 200; ++round) {
-    std::vector<HostQso> log = RandomLog(random, 1 + static_cast<int>(random() % 60));
+    std::vector<logs::HostQso> log = RandomLog(random, 1 + static_cast<int>(random() % 60));
     QsoTimeline timeline;
-    for (const HostQso& qso : log) timeline.Add(qso);
+    for (const logs::HostQso& qso : log) timeline.Add(qso);
     const Timeline found = timeline.Summary();
 
-    std::stable_sort(log.begin(), log.end(), [](const HostQso& a, const HostQso& b) {
-      return SecondsSinceOleEpoch(a.date, a.secondOfDay) <
-             SecondsSinceOleEpoch(b.date, b.secondOfDay);
+    std::stable_sort(log.begin(), log.end(), [](const logs::HostQso& a, const logs::HostQso& b) {
+      return logs::SecondsSinceOleEpoch(a.date, a.secondOfDay) <
+             logs::SecondsSinceOleEpoch(b.date, b.secondOfDay);
     });
     std::vector<long long> seconds;
-    for (const HostQso& qso : log)
-      seconds.push_back(SecondsSinceOleEpoch(qso.date, qso.secondOfDay));
+    for (const logs::HostQso& qso : log)
+      seconds.push_back(logs::SecondsSinceOleEpoch(qso.date, qso.secondOfDay));
     long long operating = 0, offTime = 0;
     int breaks = 0;
     std::map<long, TourActivity> tours;
@@ -91,13 +91,14 @@ TEST(ReportFacts, TimelineAgreesWithAPlainModelOnRandomLogs) {
 TEST(ReportFacts, SentNumberGapsAndRepeatsAgreeWithAPlainModelOnRandomLogs) {
   std::mt19937 random(17);
   for (int round = 0; round < 200; ++round) {
-    const std::vector<HostQso> log = RandomLog(random, 1 + static_cast<int>(random() % 60));
+    const std::vector<logs::HostQso> log = RandomLog(random, 1 + static_cast<int>(random() % 60));
     NumberCheck check;
-    for (const HostQso& qso : log) check.OnQso(HandedQso{qso, random() % 4 != 0});
+    for (const logs::HostQso& qso : log) check.OnQso(HandedQso{qso, random() % 4 != 0});
     const NumberFindings found = check.Findings();
 
     std::map<std::uint64_t, std::vector<std::size_t>> records;
-    for (const HostQso& qso : log) records[std::stoull(qso.exchangeSent)].push_back(qso.record);
+    for (const logs::HostQso& qso : log)
+      records[std::stoull(qso.exchangeSent)].push_back(qso.record);
     std::uint64_t missing = 0;
     std::vector<std::uint64_t> gapStarts;
     for (std::uint64_t n = 1; n <= records.rbegin()->first; ++n) {
@@ -123,4 +124,4 @@ TEST(ReportFacts, SentNumberGapsAndRepeatsAgreeWithAPlainModelOnRandomLogs) {
 }
 
 }  // namespace
-}  // namespace host
+}  // namespace stats_host

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "host/report/summary_table.h"
-#include "host/report/text_report.h"
+#include "stats-host/report/summary_table.h"
+#include "stats-host/report/text_report.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 TEST(SummaryTable, LaysOutThePluginsTabSeparatedText) {
@@ -63,8 +63,8 @@ TEST(Report, RefusedQsosWithTheirProblemLines) {
 TEST(Report, RepeatsNameBothQsos) {
   RunResult result = Written();
   const std::vector<TourRepeat> repeats = {
-      TourRepeat{57, QsoDate{2024, 2, 18}, 15 * 3600 + 34 * 60 + 50, "R3AF", "80", "CW", 56,
-                 QsoDate{2024, 2, 18}, 15 * 3600 + 34 * 60 + 19}};
+      TourRepeat{57, logs::QsoDate{2024, 2, 18}, 15 * 3600 + 34 * 60 + 50, "R3AF", "80", "CW", 56,
+                 logs::QsoDate{2024, 2, 18}, 15 * 3600 + 34 * 60 + 19}};
   EXPECT_NE(
       FormatReport(result, &repeats)
           .find("\nRepeats within one tour (the tour check would have warned): 1\n"
@@ -93,4 +93,4 @@ TEST(Report, FilesNotWrittenAndSkippedRecordsAreNamed) {
 }
 
 }  // namespace
-}  // namespace host
+}  // namespace stats_host

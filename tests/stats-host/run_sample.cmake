@@ -13,7 +13,7 @@
 # UPDATE=ON writes the results into golden/ instead of comparing.
 cmake_minimum_required(VERSION 3.25)
 
-set(golden_dir "${SOURCE_DIR}/tests/host/golden")
+set(golden_dir "${SOURCE_DIR}/tests/stats-host/golden")
 set(stdout_file "${WORK_DIR}.stdout")
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(REMOVE "${stdout_file}")

@@ -8,24 +8,24 @@
 #include <string>
 #include <vector>
 
-#include "host/stats_host.h"
+#include "stats-host/stats_host.h"
 #include "tests/faults/no_operator.h"
-#include "tests/host/stats_host_runs.h"
+#include "tests/stats-host/stats_host_runs.h"
 #include "tests/support/plugin_library.h"
 
 #if defined(_WIN32)
 #include <windows.h>
 #endif
 
-namespace host {
+namespace stats_host {
 namespace {
 
 namespace fs = std::filesystem;
-using host_test::Holds;
-using host_test::Outcome;
-using host_test::Qso;
-using host_test::ScratchFolder;
-using host_test::StatsHost;
+using stats_host_test::Holds;
+using stats_host_test::Outcome;
+using stats_host_test::Qso;
+using stats_host_test::ScratchFolder;
+using stats_host_test::StatsHost;
 
 // A run with the plug-in of this build in the working folder `work`, started
 // in the scratch folder with the log's name relative to it.
@@ -54,7 +54,7 @@ TEST(StatsHostOutputs, FilesThatCanNotBeWrittenAreNamedWithTheReason) {
 }
 
 #if !defined(_WIN32)
-using host_test::Unwritable;
+using stats_host_test::Unwritable;
 
 TEST(StatsHostOutputs, FilesOfAnEarlierRunAreNotShownAsThisRunsOwn) {
   const ScratchFolder scratch;
@@ -228,4 +228,4 @@ TEST(StatsHostStationDetails, ConfirmingADialogThatCanNotBeShownIsNoSuccess) {
 #endif
 
 }  // namespace
-}  // namespace host
+}  // namespace stats_host

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/stats_host.h"
+#include "stats-host/stats_host.h"
 #include "tests/support/temp_dir.h"
 
 #if !defined(_WIN32)
@@ -18,7 +18,7 @@
 #include <unistd.h>
 #endif
 
-namespace host_test {
+namespace stats_host_test {
 
 #if !defined(_WIN32)
 // Sets or clears the immutable flag, which stops even root from writing.
@@ -98,7 +98,7 @@ struct Outcome {
 inline Outcome StatsHost(const std::vector<std::string>& arguments) {
   std::ostringstream out;
   std::ostringstream err;
-  const int status = host::RunStatsHost(arguments, out, err);
+  const int status = stats_host::RunStatsHost(arguments, out, err);
   return {status, out.str(), err.str()};
 }
 
@@ -115,4 +115,4 @@ inline bool Holds(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
-}  // namespace host_test
+}  // namespace stats_host_test

@@ -1,22 +1,22 @@
 // stats-host's answers to bad input: one clear message, exit status 2, and
 // nothing written, because the log is read and the plug-in loaded first.
 
-#include "host/stats_host.h"
+#include "stats-host/stats_host.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 
-#include "tests/host/stats_host_runs.h"
+#include "tests/stats-host/stats_host_runs.h"
 
-namespace host {
+namespace stats_host {
 namespace {
 
 namespace fs = std::filesystem;
-using host_test::Outcome;
-using host_test::ScratchFolder;
-using host_test::StatsHost;
+using stats_host_test::Outcome;
+using stats_host_test::ScratchFolder;
+using stats_host_test::StatsHost;
 
 constexpr char kGoodLog[] =
     "<CALL:5>UA3AA<QSO_DATE:8>20240218<TIME_ON:4>1500<BAND:3>80m<MODE:2>CW"
@@ -93,4 +93,4 @@ TEST(StatsHostHelp, ExplainsTheProgram) {
 }
 
 }  // namespace
-}  // namespace host
+}  // namespace stats_host
