@@ -9,6 +9,8 @@
 namespace pages {
 namespace {
 
+using logs::ReportLanguage;
+
 constexpr std::string_view kNarrowNoBreakSpace = "\u202F";
 
 bool IsMetreBand(std::string_view name) {
@@ -21,8 +23,8 @@ bool IsMetreBand(std::string_view name) {
 
 }  // namespace
 
-std::string GroupedNumber(long long value, logs::ReportLanguage language) {
-  const bool russian = language == logs::ReportLanguage::kRussian;
+std::string GroupedNumber(long long value, ReportLanguage language) {
+  const bool russian = language == ReportLanguage::kRussian;
   const std::string digits = std::to_string(value < 0 ? -(value + 1) + 1ULL : value + 0ULL);
   std::string text = value < 0 ? "\u2212" : "";
   for (std::size_t i = 0; i < digits.size(); ++i) {
@@ -34,9 +36,9 @@ std::string GroupedNumber(long long value, logs::ReportLanguage language) {
   return text;
 }
 
-std::string LocalDate(int year, int month, int day, logs::ReportLanguage language) {
+std::string LocalDate(int year, int month, int day, ReportLanguage language) {
   char text[32];
-  if (language == logs::ReportLanguage::kRussian) {
+  if (language == ReportLanguage::kRussian) {
     std::snprintf(text, sizeof text, "%02d.%02d.%04d", day, month, year);
   } else {
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
@@ -44,8 +46,8 @@ std::string LocalDate(int year, int month, int day, logs::ReportLanguage languag
   return text;
 }
 
-std::string LocalDuration(long long seconds, logs::ReportLanguage language) {
-  const bool russian = language == logs::ReportLanguage::kRussian;
+std::string LocalDuration(long long seconds, ReportLanguage language) {
+  const bool russian = language == ReportLanguage::kRussian;
   const long long minutes = seconds / 60;
   const std::string minuteUnit = russian ? " мин" : " min";
   if (minutes < 60) return std::to_string(minutes) + minuteUnit;
@@ -54,8 +56,8 @@ std::string LocalDuration(long long seconds, logs::ReportLanguage language) {
   return GroupedNumber(minutes / 60, language) + (russian ? " ч " : " h ") + text + minuteUnit;
 }
 
-std::string BandLabel(std::string_view hostBand, logs::ReportLanguage language) {
-  const bool russian = language == logs::ReportLanguage::kRussian;
+std::string BandLabel(std::string_view hostBand, ReportLanguage language) {
+  const bool russian = language == ReportLanguage::kRussian;
   const std::string name = logs::DisplayUtf8(hostBand);
   if (IsMetreBand(name)) return name + (russian ? "\u00A0м" : "\u00A0m");
   if (name.size() > 2 && name.ends_with("cm") && IsMetreBand(name.substr(0, name.size() - 2))) {

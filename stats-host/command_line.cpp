@@ -12,6 +12,8 @@
 namespace stats_host {
 namespace {
 
+using logs::Substituted;
+
 constexpr std::string_view kValueOptions[] = {"--dir",    "--call", "--date",
                                               "--plugin", "--html", "--lang"};
 
@@ -31,10 +33,10 @@ void Apply(Options& options, std::string_view name, const std::string& value,
     options.run.htmlFile = PathOfArgument(value);
   } else if (name == "--lang") {
     options.language = logs::ParseReportLanguage(value);
-    if (!options.language) throw UsageError(logs::Substituted(texts.langValue, {value}));
+    if (!options.language) throw UsageError(Substituted(texts.langValue, {value}));
   } else if (name == "--date") {
     options.run.contestDate = logs::ParseIsoDate(value);
-    if (!options.run.contestDate) throw UsageError(logs::Substituted(texts.dateValue, {value}));
+    if (!options.run.contestDate) throw UsageError(Substituted(texts.dateValue, {value}));
   }
 }
 
@@ -50,7 +52,7 @@ std::string MismatchWords(const std::vector<std::string>& arguments, const Conso
   const std::string& last = arguments.back();
   const std::string lastName = last.substr(0, last.find('='));
   if (IsValueOption(lastName) && last.size() <= lastName.size() + 1) {
-    return logs::Substituted(texts.needsValue, {lastName});
+    return Substituted(texts.needsValue, {lastName});
   }
   const auto flagWithValue =
       std::find_if(arguments.begin(), arguments.end(), [](const std::string& argument) {
@@ -58,8 +60,8 @@ std::string MismatchWords(const std::vector<std::string>& arguments, const Conso
         return argument.starts_with('-') && equals != std::string::npos &&
                !IsValueOption(std::string_view(argument).substr(0, equals));
       });
-  return logs::Substituted(texts.unknownOption,
-                           {flagWithValue != arguments.end() ? *flagWithValue : last});
+  return Substituted(texts.unknownOption,
+                     {flagWithValue != arguments.end() ? *flagWithValue : last});
 }
 
 }  // namespace
@@ -101,7 +103,7 @@ Options ParseCommandLine(const std::vector<std::string>& arguments, const Consol
     throw UsageError(error.what());
   }
   for (const std::string& extra : app.remaining()) {
-    if (extra != "--") throw UsageError(logs::Substituted(texts.unknownOption, {extra}));
+    if (extra != "--") throw UsageError(Substituted(texts.unknownOption, {extra}));
   }
   if (options.help) return options;
   if (files.size() != 1) throw UsageError(std::string(files.empty() ? texts.noLog : texts.oneLog));

@@ -19,11 +19,12 @@ namespace stats_host {
 namespace {
 
 namespace fs = std::filesystem;
+using logs::ReportLanguage;
 
 // The words for a stream: the chosen language where a person reads it,
 // English for scripts.
-const ConsoleTexts& TextsFor(bool onConsole, logs::ReportLanguage language) {
-  return ConsoleTextsOf(onConsole ? language : logs::ReportLanguage::kEnglish);
+const ConsoleTexts& TextsFor(bool onConsole, ReportLanguage language) {
+  return ConsoleTextsOf(onConsole ? language : ReportLanguage::kEnglish);
 }
 
 void SayWhatWasNotWritten(const RunResult& result, const ConsoleTexts& texts, std::ostream& err) {
@@ -41,9 +42,9 @@ void SayWhatWasNotWritten(const RunResult& result, const ConsoleTexts& texts, st
   }
 }
 
-void WriteHtmlReport(const fs::path& file, logs::ReportLanguage language,
-                     PageObservers& pageObservers, const TourRepeatFinder& repeats,
-                     const ConsoleTexts& texts, RunResult& result) {
+void WriteHtmlReport(const fs::path& file, ReportLanguage language, PageObservers& pageObservers,
+                     const TourRepeatFinder& repeats, const ConsoleTexts& texts,
+                     RunResult& result) {
   result.htmlAsked = true;
   result.htmlPage.name = file.string();
   const std::string page =
@@ -57,7 +58,7 @@ void WriteHtmlReport(const fs::path& file, logs::ReportLanguage language,
 
 // One run of the plug-in over the log, and its report; with `openPage` the
 // HTML page is opened in the browser once it is written.
-int Run(const Options& options, logs::ReportLanguage language, const Surroundings& surroundings,
+int Run(const Options& options, ReportLanguage language, const Surroundings& surroundings,
         bool openPage) {
   const ConsoleTexts& outTexts = TextsFor(surroundings.outOnConsole, language);
   const ConsoleTexts& errTexts = TextsFor(surroundings.errOnConsole, language);
@@ -106,7 +107,7 @@ bool StartedByDrop(const std::vector<std::string>& arguments, const Surroundings
 
 // Everything but the wait for Enter; `language` becomes the one chosen.
 int RunAndReport(const std::vector<std::string>& arguments, const Surroundings& surroundings,
-                 logs::ReportLanguage& language) {
+                 ReportLanguage& language) {
   std::ostream& out = surroundings.out;
   std::ostream& err = surroundings.err;
   int status = kExitScored;
@@ -121,7 +122,7 @@ int RunAndReport(const std::vector<std::string>& arguments, const Surroundings& 
                 : ParseCommandLine(arguments, TextsFor(surroundings.errOnConsole, language));
     if (options.language) language = *options.language;
     if (options.help) {
-      out << HelpText(surroundings.outOnConsole ? language : logs::ReportLanguage::kEnglish);
+      out << HelpText(surroundings.outOnConsole ? language : ReportLanguage::kEnglish);
     } else {
       status = Run(options, language, surroundings, dropped);
     }
@@ -151,7 +152,7 @@ int RunAndReport(const std::vector<std::string>& arguments, const Surroundings& 
 }  // namespace
 
 int RunStatsHost(const std::vector<std::string>& arguments, const Surroundings& surroundings) {
-  logs::ReportLanguage language = surroundings.userLanguage;
+  ReportLanguage language = surroundings.userLanguage;
   const int status = RunAndReport(arguments, surroundings, language);
   if (StartedByDoubleClick(arguments, surroundings) || StartedByDrop(arguments, surroundings)) {
     surroundings.out << "\n"

@@ -12,6 +12,8 @@
 namespace crosscheck {
 namespace {
 
+using logs::Substituted;
+
 class Report {
  public:
   Report(const Contest& contest, const CheckResult& result, const CheckOptions& options,
@@ -50,27 +52,25 @@ class Report {
       case Verdict::kOk:
         return {};
       case Verdict::kNoLog:
-        return logs::Substituted(
+        return Substituted(
             judgement.counted ? texts_.explainNoLogCounted : texts_.explainNoLogNotCounted,
             {Call(qso.call), logsWith});
       case Verdict::kNil:
-        return logs::Substituted(
-            texts_.explainNil,
-            {Call(qso.call), contest_.logs[result_.calls.logOfCall[qso.call]].file});
+        return Substituted(texts_.explainNil,
+                           {Call(qso.call), contest_.logs[result_.calls.logOfCall[qso.call]].file});
       case Verdict::kBustedCall:
-        return logs::Substituted(
-            texts_.explainBustedCall,
-            {Call(judgement.correctCall), FileOf(evidence), std::to_string(Qso(evidence).line)});
+        return Substituted(texts_.explainBustedCall, {Call(judgement.correctCall), FileOf(evidence),
+                                                      std::to_string(Qso(evidence).line)});
       case Verdict::kBustedExchange:
-        return logs::Substituted(texts_.explainBustedNumber,
-                                 {contest_.exchanges.Text(qso.received), Call(qso.call),
-                                  contest_.exchanges.Text(Qso(evidence).sent), FileOf(evidence),
-                                  std::to_string(Qso(evidence).line)});
+        return Substituted(texts_.explainBustedNumber,
+                           {contest_.exchanges.Text(qso.received), Call(qso.call),
+                            contest_.exchanges.Text(Qso(evidence).sent), FileOf(evidence),
+                            std::to_string(Qso(evidence).line)});
       case Verdict::kUnique:
         return std::string(judgement.counted ? texts_.explainUniqueCounted
                                              : texts_.explainUniqueNotCounted);
       case Verdict::kDupe:
-        return logs::Substituted(texts_.explainDupe, {std::to_string(Qso(evidence).line)});
+        return Substituted(texts_.explainDupe, {std::to_string(Qso(evidence).line)});
       case Verdict::kOutOfContest:
         return std::string(OutOfContestReason(qso));
     }
@@ -82,11 +82,10 @@ class Report {
     const Judgement& judgement = result_.judgements[id];
     const std::string& theirCall = Call(contest_.logs[qso.log].ownCall);
     if (judgement.verdict == Verdict::kBustedCall) {
-      return logs::Substituted(texts_.copiedCall,
-                               {theirCall, Call(qso.call), FileOf(id), std::to_string(qso.line),
-                                FormatQsoTime(qso.time)});
+      return Substituted(texts_.copiedCall, {theirCall, Call(qso.call), FileOf(id),
+                                             std::to_string(qso.line), FormatQsoTime(qso.time)});
     }
-    return logs::Substituted(
+    return Substituted(
         texts_.copiedNumber,
         {theirCall, contest_.exchanges.Text(Qso(judgement.evidence).sent),
          contest_.exchanges.Text(qso.received), FileOf(id), std::to_string(qso.line)});
@@ -115,9 +114,9 @@ class Report {
 std::string ClockLine(const ClockEstimate& clock, const CheckTexts& texts) {
   if (clock.matches == 0) return std::string(texts.clockNotKnown);
   const std::string matches = std::to_string(clock.matches);
-  if (clock.offset == 0) return logs::Substituted(texts.clockRight, {matches});
-  return logs::Substituted(clock.offset > 0 ? texts.clockAhead : texts.clockBehind,
-                           {FormatDuration(clock.offset), matches});
+  if (clock.offset == 0) return Substituted(texts.clockRight, {matches});
+  return Substituted(clock.offset > 0 ? texts.clockAhead : texts.clockBehind,
+                     {FormatDuration(clock.offset), matches});
 }
 
 }  // namespace
@@ -151,10 +150,10 @@ std::string UbnReport(const Contest& contest, const CheckResult& result,
   report.Line(std::string(texts.category) + ": " +
               std::string(log.category.empty() ? texts.noCategory : log.category));
   const auto reduction = ReductionTenths(log.claimed, checked.checked);
-  report.Line(logs::Substituted(
+  report.Line(Substituted(
       texts.scores, {log.claimed ? std::to_string(*log.claimed) : "-",
                      std::to_string(checked.checked), reduction ? TenthsText(*reduction) : "-"}));
-  report.Line(logs::Substituted(
+  report.Line(Substituted(
       texts.lineCounts, {std::to_string(log.endQso - log.firstQso), std::to_string(checked.counted),
                          std::to_string(checked.kvant), std::to_string(checked.penalty)}));
   report.Line(ClockLine(checked.clock, texts));

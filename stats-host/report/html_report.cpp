@@ -12,6 +12,8 @@
 namespace stats_host {
 namespace {
 
+using pages::HtmlText;
+
 // The plug-in writes the contest date as 18.02.2024; each language writes it
 // its own way. Any other text stays as it is.
 std::string ContestDate(const std::string& text, const ReportLocale& locale) {
@@ -21,20 +23,19 @@ std::string ContestDate(const std::string& text, const ReportLocale& locale) {
     if (const auto checked = logs::ParseIsoDate(logs::FormatIsoDate(date)))
       return locale.Date(*checked);
   }
-  return pages::HtmlText(text);
+  return HtmlText(text);
 }
 
 std::string Header(const PluginSummary& summary, const HtmlReportInput& input,
                    const ReportLocale& locale) {
   const ReportTexts& texts = locale.texts;
   std::vector<pages::Fact> facts = {
-      {"contestant", std::string(texts.contestant), pages::HtmlText(summary.contestant)},
+      {"contestant", std::string(texts.contestant), HtmlText(summary.contestant)},
       {"contest-date", std::string(texts.contestDate), ContestDate(summary.contestDate, locale)},
       {"claimed-score", std::string(texts.claimedScore),
        summary.score ? locale.Number(*summary.score) : std::string("&#8212;")},
       {"cabrillo-file", std::string(texts.cabrilloFile),
-       input.cabrilloFile ? pages::HtmlText(*input.cabrilloFile)
-                          : locale.Text(texts.noCabrilloFile)},
+       input.cabrilloFile ? HtmlText(*input.cabrilloFile) : locale.Text(texts.noCabrilloFile)},
   };
   if (input.skipped > 0) {
     facts.push_back({"skipped-count", std::string(texts.skippedHeading),
@@ -43,7 +44,7 @@ std::string Header(const PluginSummary& summary, const HtmlReportInput& input,
                          locale.Number(static_cast<long long>(input.records))});
   }
   return pages::PageHeader(
-      pages::HtmlText(stats::kSummaryTitle) + "&#8212; " + locale.Text(texts.reportTitle), facts);
+      HtmlText(stats::kSummaryTitle) + "&#8212; " + locale.Text(texts.reportTitle), facts);
 }
 
 // The bands with QSOs, in the table's order.
@@ -99,9 +100,9 @@ std::string HtmlReport(const HtmlReportInput& input, logs::ReportLanguage langua
   body +=
       pages::Appendix(locale.Text(texts.appendixHeading), appendix) + pages::Footer(texts.footer);
 
-  const std::string title = pages::HtmlText(stats::kSummaryTitle) +
+  const std::string title = HtmlText(stats::kSummaryTitle) +
                             ContestDate(summary.contestDate, locale) + " &#8212; " +
-                            pages::HtmlText(summary.contestant);
+                            HtmlText(summary.contestant);
   return pages::HtmlDocument(texts.htmlLanguage, title, body);
 }
 

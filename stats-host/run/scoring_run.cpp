@@ -32,6 +32,7 @@ namespace stats_host {
 namespace {
 
 namespace fs = std::filesystem;
+using logs::Substituted;
 
 // A path of the plug-in's, relative to the working folder and spelled the
 // Windows way, with "/" between folders.
@@ -67,9 +68,9 @@ logs::PassCounts ReadLogFile(const fs::path& path, std::optional<logs::Utf16Orde
     logs::Utf16AsUtf8 converted(bytes, *utf16);
     return logs::ReadQsos(converted, request.ownCall, warn, take);
   } catch (const logs::AdifSyntaxError& error) {
-    throw RunError(kExitBadInput, logs::Substituted(texts.logMalformed, {name, error.what()}));
+    throw RunError(kExitBadInput, Substituted(texts.logMalformed, {name, error.what()}));
   } catch (const logs::ReadError& error) {
-    throw RunError(kExitBadInput, logs::Substituted(texts.logUnreadable, {name, error.what()}));
+    throw RunError(kExitBadInput, Substituted(texts.logUnreadable, {name, error.what()}));
   }
 }
 
@@ -78,8 +79,8 @@ void EnterWorkingFolder(const fs::path& folder, const RunTexts& texts) {
   fs::create_directories(folder / SettingsFile().parent_path(), error);
   if (!error) fs::current_path(folder, error);
   if (error) {
-    throw RunError(kExitFailed, logs::Substituted(texts.workingFolderUnusable,
-                                                  {folder.string(), error.message()}));
+    throw RunError(kExitFailed,
+                   Substituted(texts.workingFolderUnusable, {folder.string(), error.message()}));
   }
 }
 
@@ -115,9 +116,9 @@ void CheckOutputs(RunResult& result, const OutputsBefore& before, const RunTexts
   if (score && HoldsClaimedScore(settings.name, *score)) {
     settings.written = true;
   } else {
-    settings.failure = WhyNotReplaceable(settings.name, texts)
-                           .value_or(logs::Substituted(texts.claimedMissing,
-                                                       {score ? std::to_string(*score) : "?"}));
+    settings.failure =
+        WhyNotReplaceable(settings.name, texts)
+            .value_or(Substituted(texts.claimedMissing, {score ? std::to_string(*score) : "?"}));
   }
 
   if (result.cabrilloAsked) {
@@ -188,26 +189,26 @@ void HandOver(const fs::path& logFile, std::optional<logs::Utf16Order> utf16,
         [&](const logs::HostQso& qso) {
           const bool stored = plugin.Add(qso);
           if (!stored && !refusals.LineWritten()) {
-            throw PluginFailure(logs::Substituted(
-                texts.pluginTookNothing,
-                {std::to_string(qso.record),
-                 DeviceIsFull(".") ? texts.noSpaceLeft : texts.outOfMemoryOrFullDisk}));
+            throw PluginFailure(
+                Substituted(texts.pluginTookNothing,
+                            {std::to_string(qso.record),
+                             DeviceIsFull(".") ? texts.noSpaceLeft : texts.outOfMemoryOrFullDisk}));
           }
           ++result.qsos;
           for (QsoObserver* observer : observers) observer->OnQso(HandedQso{qso, stored});
         });
     return;
   } catch (const RunError& changed) {
-    throw RunError(kExitFailed, logs::Substituted(texts.logChanged, {changed.what()}));
+    throw RunError(kExitFailed, Substituted(texts.logChanged, {changed.what()}));
   } catch (const std::bad_alloc&) {
-    failure = logs::Substituted(texts.outOfMemoryAfter, {std::to_string(result.qsos)});
+    failure = Substituted(texts.outOfMemoryAfter, {std::to_string(result.qsos)});
   } catch (const std::exception& stop) {  // PluginFailure, or a table that can not grow
     failure = stop.what();
   }
   for (QsoObserver* observer : observers) observer->OnAbandon();
   plugin.Reset(false, "", std::nullopt);
   throw RunError(kExitFailed,
-                 logs::Substituted(texts.nothingScored, {failure, ProblemLogAfterReset(texts)}));
+                 Substituted(texts.nothingScored, {failure, ProblemLogAfterReset(texts)}));
 }
 
 // The files that no output of the run may be.
@@ -222,11 +223,11 @@ KeptFiles KeptFilesOfRun(const fs::path& logFile, const fs::path& plugin,
   const std::string cabrilloLines(stats::kCabrilloIncludePath);
   return {{logFile, std::string(texts.keptLog)},
           {plugin, std::string(texts.keptPlugin)},
-          {{folder / problemLog, logs::Substituted(texts.keptProblemLog, {problemLog})},
-           {folder / settings, logs::Substituted(texts.keptSettings, {settings})},
-           {folder / cabrilloName, logs::Substituted(texts.keptCabrillo, {cabrilloName})}},
-          {{folder / cabrilloLines, logs::Substituted(texts.keptCabrilloLines, {cabrilloLines})},
-           {folder / companion, logs::Substituted(texts.keptCompanion, {companion})}}};
+          {{folder / problemLog, Substituted(texts.keptProblemLog, {problemLog})},
+           {folder / settings, Substituted(texts.keptSettings, {settings})},
+           {folder / cabrilloName, Substituted(texts.keptCabrillo, {cabrilloName})}},
+          {{folder / cabrilloLines, Substituted(texts.keptCabrilloLines, {cabrilloLines})},
+           {folder / companion, Substituted(texts.keptCompanion, {companion})}}};
 }
 
 }  // namespace
@@ -239,13 +240,13 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
   std::error_code error;
   const fs::path logFile = fs::absolute(request.adifFile, error);
   if (error || !fs::is_regular_file(logFile, error)) {
-    throw RunError(kExitBadInput, logs::Substituted(texts.logNotAFile, {name}));
+    throw RunError(kExitBadInput, Substituted(texts.logNotAFile, {name}));
   }
 
   // First pass: the whole log is checked, and every warning given, before
   // anything is written.
   const std::optional<logs::Utf16Order> utf16 = logs::Utf16OrderOf(StartOf(logFile));
-  if (utf16) err << logs::Substituted(texts.logIsUtf16, {name}) << "\n";
+  if (utf16) err << Substituted(texts.logIsUtf16, {name}) << "\n";
   WarningPrinter printer(err, name, texts);
   SkippedRecord said;  // about the record being read
   const logs::WarningSink keep = [&](logs::LogWarning warning) {
@@ -272,10 +273,10 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
   printer.PrintCounts();
   result.records = counts.records;
   if (!pass.First()) {
-    throw RunError(kExitNothingToScore,
-                   counts.records == 0 ? logs::Substituted(texts.noQsoRecord, {name})
-                                       : logs::Substituted(texts.noScorableRecord,
-                                                           {name, std::to_string(counts.records)}));
+    throw RunError(kExitNothingToScore, counts.records == 0
+                                            ? Substituted(texts.noQsoRecord, {name})
+                                            : Substituted(texts.noScorableRecord,
+                                                          {name, std::to_string(counts.records)}));
   }
 
   const std::string contestantCall = pass.ContestantCall(request.ownCall, name, texts, err);
@@ -287,20 +288,19 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
           OutputOverAKeptFile(KeptFilesOfRun(logFile, pluginFile, result.cabrilloLog.name,
                                              request.workingFolder, texts),
                               request.htmlFile, texts)) {
-    throw RunError(kExitBadInput, logs::Substituted(texts.outputClash, {*clash}));
+    throw RunError(kExitBadInput, Substituted(texts.outputClash, {*clash}));
   }
 
   std::optional<LoadedPlugin> plugin;
   try {
     plugin.emplace(pluginFile);
   } catch (const PluginLoadError& loadError) {
-    throw RunError(kExitBadInput,
-                   loadError.EntryPoint().empty()
-                       ? logs::Substituted(texts.pluginNotLoaded,
-                                           {loadError.Path().string(), loadError.Reason()})
-                       : logs::Substituted(texts.pluginLacksEntryPoint,
-                                           {loadError.Path().string(), loadError.EntryPoint(),
-                                            loadError.Reason()}));
+    throw RunError(
+        kExitBadInput,
+        loadError.EntryPoint().empty()
+            ? Substituted(texts.pluginNotLoaded, {loadError.Path().string(), loadError.Reason()})
+            : Substituted(texts.pluginLacksEntryPoint,
+                          {loadError.Path().string(), loadError.EntryPoint(), loadError.Reason()}));
   }
 
   EnterWorkingFolder(request.workingFolder, texts);

@@ -8,6 +8,8 @@
 namespace stats_host {
 namespace {
 
+using logs::ReportLanguage;
+
 TEST(CommandLine, ReadsEveryOption) {
   const Options options = ParseCommandLine(
       {"--dir", "work", "--cabrillo", "--call=R3KV/P", "--date", "2024-02-18", "--repeats", "--raw",
@@ -19,7 +21,7 @@ TEST(CommandLine, ReadsEveryOption) {
   EXPECT_EQ(options.run.contestDate->day, 18);
   EXPECT_EQ(options.run.plugin, "x/Stats.dll");
   EXPECT_EQ(options.run.htmlFile, "r.html");
-  EXPECT_EQ(options.language, logs::ReportLanguage::kRussian);
+  EXPECT_EQ(options.language, ReportLanguage::kRussian);
   EXPECT_TRUE(options.run.cabrillo && options.repeats && options.raw && options.run.confirmDetails);
 }
 
@@ -52,7 +54,7 @@ TEST(CommandLine, MistakesAreUsageErrors) {
 }
 
 TEST(CommandLine, MistakesThatTheLibraryFindsAreInOurWords) {
-  const auto said = [](const std::vector<std::string>& arguments, logs::ReportLanguage language) {
+  const auto said = [](const std::vector<std::string>& arguments, ReportLanguage language) {
     try {
       ParseCommandLine(arguments, ConsoleTextsOf(language));
     } catch (const UsageError& error) {
@@ -60,11 +62,9 @@ TEST(CommandLine, MistakesThatTheLibraryFindsAreInOurWords) {
     }
     return std::string("no UsageError");
   };
-  EXPECT_EQ(said({"a.adi", "--html="}, logs::ReportLanguage::kEnglish), "--html needs a value");
-  EXPECT_EQ(said({"--raw=yes", "a.adi"}, logs::ReportLanguage::kEnglish),
-            "unknown option --raw=yes");
-  EXPECT_EQ(said({"a.adi", "--dir"}, logs::ReportLanguage::kRussian),
-            "параметру --dir нужно значение");
+  EXPECT_EQ(said({"a.adi", "--html="}, ReportLanguage::kEnglish), "--html needs a value");
+  EXPECT_EQ(said({"--raw=yes", "a.adi"}, ReportLanguage::kEnglish), "unknown option --raw=yes");
+  EXPECT_EQ(said({"a.adi", "--dir"}, ReportLanguage::kRussian), "параметру --dir нужно значение");
 }
 
 TEST(CommandLine, HelpNamesThisBuildsPlugin) {

@@ -24,6 +24,8 @@
 namespace stats_host {
 namespace {
 
+using logs::ReportLanguage;
+
 TEST(HtmlText, Windows1251OrUtf8BecomeEscapedUtf8) {
   const struct {
     std::string bytes;
@@ -140,13 +142,13 @@ TEST(ReportLanguage, LocaleVariablesInPosixOrder) {
     const char* lcAll;
     const char* lcMessages;
     const char* lang;
-    logs::ReportLanguage expected;
+    ReportLanguage expected;
   } cases[] = {
-      {nullptr, nullptr, nullptr, logs::ReportLanguage::kEnglish},
-      {nullptr, nullptr, "ru_RU.UTF-8", logs::ReportLanguage::kRussian},
-      {"", "ru_UA", "en_GB.UTF-8", logs::ReportLanguage::kRussian},
-      {"C", "ru_RU", "ru_RU", logs::ReportLanguage::kEnglish},
-      {nullptr, nullptr, "de_DE", logs::ReportLanguage::kEnglish},
+      {nullptr, nullptr, nullptr, ReportLanguage::kEnglish},
+      {nullptr, nullptr, "ru_RU.UTF-8", ReportLanguage::kRussian},
+      {"", "ru_UA", "en_GB.UTF-8", ReportLanguage::kRussian},
+      {"C", "ru_RU", "ru_RU", ReportLanguage::kEnglish},
+      {nullptr, nullptr, "de_DE", ReportLanguage::kEnglish},
   };
   for (const auto& c : cases) {
     const auto variable = [&](const char* name) {
@@ -155,7 +157,7 @@ TEST(ReportLanguage, LocaleVariablesInPosixOrder) {
     };
     EXPECT_EQ(logs::LanguageOfEnvironment(variable), c.expected) << (c.lang ? c.lang : "-");
   }
-  EXPECT_EQ(logs::ParseReportLanguage("ru"), logs::ReportLanguage::kRussian);
+  EXPECT_EQ(logs::ParseReportLanguage("ru"), ReportLanguage::kRussian);
   EXPECT_EQ(logs::ParseReportLanguage("RU"), std::nullopt);
 }
 
@@ -197,7 +199,7 @@ TEST(HtmlReport, PlugInTextsAreEscapedAndNothingIsFetched) {
       "Total\t 1\t 1\t 1\t 0\t 0\r\n\r\nScore: = 0";
   input.refused = {
       {.record = 7, .call = "X", .problemLine = "QSO:  7012  FM  \xCF\xF0\xE8\xE2\xE5\xF2 & co"}};
-  const std::string page = HtmlReport(input, logs::ReportLanguage::kEnglish);
+  const std::string page = HtmlReport(input, ReportLanguage::kEnglish);
   EXPECT_NE(page.find("&lt;R3KV&gt;"), std::string::npos);
   EXPECT_NE(page.find("<th scope=\"row\">ДВ</th>"), std::string::npos);
   EXPECT_NE(page.find("Привет &amp; co"), std::string::npos);
@@ -213,7 +215,7 @@ TEST(HtmlReport, ALogWithNoCountedQsoSaysSoAndDrawsNoEmptyAxes) {
       "\t   Kesdra Velk Test 18.02.2024\r\n\t\tContestant: R3KV\r\n"
       "\tQSOs\tPoints\tCW\tSSB\tKvant\r\nTotal\t 0\t 0\t 0\t 0\t 0\r\n\r\nScore: = 0";
   input.refused = {{.record = 1, .call = "UA1A", .problemLine = "QSO: UA1A   No contest mode !!!"}};
-  const std::string page = HtmlReport(input, logs::ReportLanguage::kRussian);
+  const std::string page = HtmlReport(input, ReportLanguage::kRussian);
   EXPECT_NE(page.find("id=\"nothing-counted\""), std::string::npos);
   EXPECT_EQ(page.find("<svg"), std::string::npos);
   EXPECT_NE(page.find("id=\"refused-table\""), std::string::npos);

@@ -15,10 +15,12 @@
 namespace stats_host {
 namespace {
 
-std::vector<logs::HostQso> RandomLog(std::mt19937& random, int size) {
-  std::vector<logs::HostQso> log(static_cast<std::size_t>(size));
+using logs::HostQso;
+
+std::vector<HostQso> RandomLog(std::mt19937& random, int size) {
+  std::vector<HostQso> log(static_cast<std::size_t>(size));
   for (std::size_t i = 0; i < log.size(); ++i) {
-    logs::HostQso& qso = log[i];
+    HostQso& qso = log[i];
     qso.record = i + 1;
     qso.date = logs::QsoDate{2024, 2, 17 + static_cast<int>(random() % 2)};
     qso.secondOfDay = static_cast<int>(random() % (random() % 2 ? 86400 : 5400));
@@ -44,17 +46,17 @@ RateWindow BusiestModel(const std::vector<long long>& seconds, long long length)
 TEST(ReportFacts, TimelineAgreesWithAPlainModelOnRandomLogs) {
   std::mt19937 random(20240218);
   for (int round = 0; round < 200; ++round) {
-    std::vector<logs::HostQso> log = RandomLog(random, 1 + static_cast<int>(random() % 60));
+    std::vector<HostQso> log = RandomLog(random, 1 + static_cast<int>(random() % 60));
     QsoTimeline timeline;
-    for (const logs::HostQso& qso : log) timeline.Add(qso);
+    for (const HostQso& qso : log) timeline.Add(qso);
     const Timeline found = timeline.Summary();
 
-    std::stable_sort(log.begin(), log.end(), [](const logs::HostQso& a, const logs::HostQso& b) {
+    std::stable_sort(log.begin(), log.end(), [](const HostQso& a, const HostQso& b) {
       return logs::SecondsSinceOleEpoch(a.date, a.secondOfDay) <
              logs::SecondsSinceOleEpoch(b.date, b.secondOfDay);
     });
     std::vector<long long> seconds;
-    for (const logs::HostQso& qso : log)
+    for (const HostQso& qso : log)
       seconds.push_back(logs::SecondsSinceOleEpoch(qso.date, qso.secondOfDay));
     long long operating = 0, offTime = 0;
     int breaks = 0;
@@ -91,14 +93,13 @@ TEST(ReportFacts, TimelineAgreesWithAPlainModelOnRandomLogs) {
 TEST(ReportFacts, SentNumberGapsAndRepeatsAgreeWithAPlainModelOnRandomLogs) {
   std::mt19937 random(17);
   for (int round = 0; round < 200; ++round) {
-    const std::vector<logs::HostQso> log = RandomLog(random, 1 + static_cast<int>(random() % 60));
+    const std::vector<HostQso> log = RandomLog(random, 1 + static_cast<int>(random() % 60));
     NumberCheck check;
-    for (const logs::HostQso& qso : log) check.OnQso(HandedQso{qso, random() % 4 != 0});
+    for (const HostQso& qso : log) check.OnQso(HandedQso{qso, random() % 4 != 0});
     const NumberFindings found = check.Findings();
 
     std::map<std::uint64_t, std::vector<std::size_t>> records;
-    for (const logs::HostQso& qso : log)
-      records[std::stoull(qso.exchangeSent)].push_back(qso.record);
+    for (const HostQso& qso : log) records[std::stoull(qso.exchangeSent)].push_back(qso.record);
     std::uint64_t missing = 0;
     std::vector<std::uint64_t> gapStarts;
     for (std::uint64_t n = 1; n <= records.rbegin()->first; ++n) {

@@ -10,9 +10,11 @@
 namespace stats_host {
 namespace {
 
-logs::HostQso Qso(const std::string& call, int day, int hour, int minute, int second = 0,
-                  const std::string& band = "80", const std::string& mode = "CW") {
-  logs::HostQso qso;
+using logs::HostQso;
+
+HostQso Qso(const std::string& call, int day, int hour, int minute, int second = 0,
+            const std::string& band = "80", const std::string& mode = "CW") {
+  HostQso qso;
   qso.call = call;
   qso.date = logs::QsoDate{2024, 2, day};
   qso.secondOfDay = (hour * 60 + minute) * 60 + second;
@@ -22,7 +24,7 @@ logs::HostQso Qso(const std::string& call, int day, int hour, int minute, int se
 }
 
 // The QSOs handed over in order, the i-th as record i + 1.
-std::vector<TourRepeat> FindTourRepeats(std::vector<logs::HostQso> qsos,
+std::vector<TourRepeat> FindTourRepeats(std::vector<HostQso> qsos,
                                         const std::vector<bool>& stored) {
   TourRepeatFinder finder;
   std::vector<TourRepeat> repeats;
@@ -33,7 +35,7 @@ std::vector<TourRepeat> FindTourRepeats(std::vector<logs::HostQso> qsos,
   return repeats;
 }
 
-std::vector<std::size_t> RepeatIndexes(const std::vector<logs::HostQso>& qsos,
+std::vector<std::size_t> RepeatIndexes(const std::vector<HostQso>& qsos,
                                        std::vector<bool> accepted = {}) {
   if (accepted.empty()) accepted.assign(qsos.size(), true);
   std::vector<std::size_t> indexes;
@@ -69,14 +71,14 @@ TEST(TourRepeats, AnotherBandModeOrCallIsNoRepeat) {
 TEST(TourRepeats, OnlyStoredQsosCount) {
   // The first QSO was refused, so the second is the first in the store; the
   // refused third QSO would still have been warned about while it was typed.
-  const std::vector<logs::HostQso> qsos = {Qso("UA3AA", 18, 10, 5), Qso("UA3AA", 18, 10, 6),
-                                           Qso("UA3AA", 18, 10, 7)};
+  const std::vector<HostQso> qsos = {Qso("UA3AA", 18, 10, 5), Qso("UA3AA", 18, 10, 6),
+                                     Qso("UA3AA", 18, 10, 7)};
   EXPECT_EQ(RepeatIndexes(qsos, {false, true, false}), Indexes{2});
 }
 
 TEST(TourRepeats, EveryFurtherRepeatNamesTheFirstStoredQso) {
-  const std::vector<logs::HostQso> qsos = {Qso("UA3AA", 18, 10, 5), Qso("UA3AA", 18, 10, 6),
-                                           Qso("UA3AA", 18, 10, 7)};
+  const std::vector<HostQso> qsos = {Qso("UA3AA", 18, 10, 5), Qso("UA3AA", 18, 10, 6),
+                                     Qso("UA3AA", 18, 10, 7)};
   const auto repeats = FindTourRepeats(qsos, {true, true, true});
   ASSERT_EQ(repeats.size(), 2u);
   EXPECT_EQ(repeats[0].earlierRecord, 1u);
@@ -85,8 +87,8 @@ TEST(TourRepeats, EveryFurtherRepeatNamesTheFirstStoredQso) {
 }
 
 // The rule said plainly: each QSO against every one before it.
-std::vector<std::pair<std::size_t, std::size_t>> PlainRepeats(
-    const std::vector<logs::HostQso>& qsos, const std::vector<bool>& stored) {
+std::vector<std::pair<std::size_t, std::size_t>> PlainRepeats(const std::vector<HostQso>& qsos,
+                                                              const std::vector<bool>& stored) {
   std::vector<std::pair<std::size_t, std::size_t>> repeats;
   for (std::size_t i = 0; i < qsos.size(); ++i) {
     for (std::size_t j = 0; j < i; ++j) {
@@ -103,7 +105,7 @@ std::vector<std::pair<std::size_t, std::size_t>> PlainRepeats(
 
 TEST(TourRepeats, OnePassFindsWhatComparingEveryPairFinds) {
   std::mt19937 random(20240218);
-  std::vector<logs::HostQso> qsos;
+  std::vector<HostQso> qsos;
   std::vector<bool> stored;
   for (int i = 0; i < 6000; ++i) {
     qsos.push_back(Qso("UA" + std::to_string(random() % 100), 18, static_cast<int>(random() % 24),
