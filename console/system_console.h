@@ -1,8 +1,8 @@
 #pragma once
 
-// What the system tells stats-host about the window it runs in, and what it
-// does there: the console each standard stream shows on, a window of its own
-// (started from Explorer, by a double-click or a file dropped onto it), the
+// What the system tells our programs about how they were started and the
+// window they run in, and what they do there: the arguments, the console each standard stream shows
+// on, a window of its own (started from Explorer, by a double-click or a file dropped onto it), the
 // web browser, and Enter pressed.
 
 #include <filesystem>
@@ -35,10 +35,12 @@ inline void WaitForEnter() {
   std::getline(std::cin, line);
 }
 
-#if defined(_WIN32)
-// The program's arguments, after its name, from its UTF-16 command line as
-// UTF-8.
-std::vector<std::string> Utf8Arguments(int argc, wchar_t** argv);
-#endif
+// The program's arguments after its name, in UTF-8: on Windows from its UTF-16
+// command line, since `argv` there holds only what the ANSI code page can.
+std::vector<std::string> ProgramArguments(int argc, char** argv);
+
+// Standard output takes bytes as they are: on Windows not CR LF for LF, so that
+// the report written to a file or a pipe has the same bytes as on other systems.
+void WriteStandardOutputAsBytes();
 
 }  // namespace console

@@ -21,6 +21,12 @@ std::optional<ConsoleWriter> SystemConsoleWriter(StandardStream stream) {
   });
 }
 
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+  return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+void WriteStandardOutputAsBytes() {}
+
 bool StartedInWindowOfItsOwn() { return false; }
 
 bool OpenInBrowser(const std::filesystem::path&) { return false; }

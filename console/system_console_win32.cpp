@@ -1,8 +1,11 @@
 #include <windows.h>
 // after windows.h, which it needs
+#include <fcntl.h>
+#include <io.h>
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cwchar>
 #include <string>
 #include <utility>
@@ -32,18 +35,23 @@ std::wstring Utf16Of(std::string_view utf8) {
 
 }  // namespace
 
-std::vector<std::string> Utf8Arguments(int argc, wchar_t** argv) {
+std::vector<std::string> ProgramArguments(int, char**) {
   std::vector<std::string> arguments;
-  for (int i = 1; i < argc; ++i) {
-    const int length = static_cast<int>(std::wcslen(argv[i]));
+  int count = 0;
+  wchar_t** const wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+  for (int i = 1; wide != nullptr && i < count; ++i) {
+    const int length = static_cast<int>(std::wcslen(wide[i]));
     std::string text(static_cast<std::size_t>(length) * 3, '\0');
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, argv[i], length, text.data(),
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide[i], length, text.data(),
                                            static_cast<int>(text.size()), nullptr, nullptr);
     text.resize(static_cast<std::size_t>(size > 0 ? size : 0));
     arguments.push_back(std::move(text));
   }
+  ::LocalFree(wide);
   return arguments;
 }
+
+void WriteStandardOutputAsBytes() { _setmode(_fileno(stdout), _O_BINARY); }
 
 std::optional<ConsoleWriter> SystemConsoleWriter(StandardStream stream) {
   const HANDLE console = HandleOf(stream);

@@ -4,14 +4,13 @@
 #include <system_error>
 
 #include "crosscheck/command_line.h"
+#include "crosscheck/out_folder.h"
 #include "crosscheck/output/formats.h"
-#include "crosscheck/output/logs_jsonl.h"
-#include "crosscheck/output/replaced_folder.h"
-#include "crosscheck/output/results_csv.h"
-#include "crosscheck/output/results_html.h"
+#include "crosscheck/output/output_files.h"
 #include "crosscheck/output/standings.h"
-#include "crosscheck/output/ubn_report.h"
-#include "crosscheck/output/verdicts_jsonl.h"
+#include "files/file_problem.h"
+#include "files/folders.h"
+#include "files/system_path.h"
 #include "files/utf8_path.h"
 #include "logs/file/read_log_file.h"
 
@@ -28,11 +27,11 @@ std::vector<fs::path> LogPaths(const std::vector<fs::path>& given) {
   for (const fs::path& path : given) {
     std::error_code error;
     if (!fs::is_directory(path, error)) {
-      paths.push_back(path.lexically_normal());
+      paths.push_back(files::NormalPath(path));
       continue;
     }
     for (const fs::directory_entry& entry : fs::directory_iterator(path, error)) {
-      if (!entry.is_directory(error)) paths.push_back(entry.path().lexically_normal());
+      if (!entry.is_directory(error)) paths.push_back(files::NormalPath(entry.path()));
     }
   }
   std::sort(paths.begin(), paths.end());
@@ -51,60 +50,7 @@ Contest ReadContest(const std::vector<fs::path>& paths) {
   return contest;
 }
 
-struct Outputs {
-  std::vector<std::string> failures;
-  std::size_t reports = 0;
-
-  void Note(const fs::path& file, const std::optional<std::string>& failure) {
-    if (failure) failures.push_back(files::Utf8OfPath(file) + ": " + *failure);
-  }
-};
-
-// The participants' reports, swapped in as one set (see ReplacedFolder).
-void WriteReports(const Contest& contest, const CheckResult& result, const Options& options,
-                  const std::vector<LogId>& order, logs::ReportLanguage language,
-                  Outputs& outputs) {
-  ReplacedFolder ubn(options.out / "ubn");
-  if (ubn.Failure()) return outputs.Note("ubn", ubn.Failure());
-  const std::vector<std::vector<QsoId>> copiedWrong = CopiedWrongBy(contest, result);
-  std::size_t written = 0;
-  for (const LogId log : order) {
-    if (!contest.logs[log].Checked()) continue;
-    const fs::path name = FileNameOfCall(contest.calls.Text(contest.logs[log].ownCall)) + ".txt";
-    const auto failure = files::WriteWholeFile(
-        ubn.Fresh() / name,
-        UbnReport(contest, result, options.check, log, copiedWrong[log], language));
-    outputs.Note(name, failure);
-    if (failure) return;
-    ++written;
-  }
-  const auto failure = ubn.Commit();
-  outputs.Note("ubn", failure);
-  if (!failure) outputs.reports = written;
-}
-
-Outputs WriteOutputs(const Contest& contest, const CheckResult& result, const Options& options,
-                     logs::ReportLanguage language) {
-  Outputs outputs;
-  const std::vector<LogId> order = OutputOrder(contest);
-  const std::vector<CategoryStandings> standings = Standings(contest, result);
-  {
-    files::OutputFile verdicts(options.out / "verdicts.jsonl");
-    WriteVerdicts(contest, result, order, verdicts);
-    outputs.Note("verdicts.jsonl", verdicts.Commit());
-  }
-  outputs.Note("logs.jsonl", files::WriteWholeFile(options.out / "logs.jsonl",
-                                                   LogsJsonl(contest, result, order)));
-  outputs.Note("results.csv", files::WriteWholeFile(options.out / "results.csv",
-                                                    ResultsCsv(contest, result, standings)));
-  outputs.Note("results.html", files::WriteWholeFile(options.out / "results.html",
-                                                     ResultsHtml(contest, result, options.check,
-                                                                 standings, order, language)));
-  WriteReports(contest, result, options, order, language, outputs);
-  return outputs;
-}
-
-void PrintSummary(const Contest& contest, const CheckResult& result, const Outputs& outputs,
+void PrintSummary(const Contest& contest, const CheckResult& result, const WrittenOutputs& outputs,
                   const Options& options, std::ostream& out) {
   const ContestTotals totals = TotalsOf(contest, result);
   out << "Logs: " << totals.checked << " checked, " << totals.superseded
@@ -117,35 +63,48 @@ void PrintSummary(const Contest& contest, const CheckResult& result, const Outpu
   for (const ContestLog& log : contest.logs) {
     if (log.failure) out << "Not read: " << log.file << ": " << *log.failure << "\n";
   }
-  out << "Written into " << files::Utf8OfPath(options.out)
-      << ": verdicts.jsonl, logs.jsonl, results.csv, results.html and " << outputs.reports
-      << " reports in ubn/\n";
+  if (outputs.written) {
+    out << "Written into " << files::Utf8OfPath(options.out)
+        << ": verdicts.jsonl, logs.jsonl, results.csv, results.html and " << outputs.reports
+        << " reports in ubn/\n";
+  } else {
+    out << "Nothing written into " << files::Utf8OfPath(options.out) << "\n";
+  }
 }
 
 }  // namespace
 
-int RunCrosscheck(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+int RunCrosscheck(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                  files::FileSystem& files) {
   const CommandLine commandLine = ParseCommandLine(arguments);
   if (!commandLine.options) {
     (commandLine.usageError ? err : out) << commandLine.message << "\n";
     return commandLine.usageError ? 2 : 0;
   }
   const Options& options = *commandLine.options;
+  if (const auto clash = OutFolderAmongLogs(options)) {
+    err << "crosscheck: " << *clash << "\n";
+    return 2;
+  }
   const Contest contest = ReadContest(LogPaths(options.logs));
   const CheckResult result = CheckContest(contest, options.check);
 
-  std::error_code error;
-  fs::create_directories(options.out, error);
-  if (error) {
-    err << "crosscheck: the folder for the outputs can not be made: " << error.message() << "\n";
+  if (const std::error_code error = files::CreateFolders(files, options.out)) {
+    err << "crosscheck: the folder for the outputs can not be made: "
+        << files::ProblemText(error, files::kEnglishFileProblems) << "\n";
     return 1;
   }
-  const Outputs outputs =
-      WriteOutputs(contest, result, options, options.language.value_or(logs::UserReportLanguage()));
+  const WrittenOutputs outputs = WriteOutputs(
+      files, contest, result, options, options.language.value_or(logs::UserReportLanguage()));
   PrintSummary(contest, result, outputs, options, out);
-  for (const std::string& failure : outputs.failures) err << "crosscheck: " << failure << "\n";
-  if (!outputs.failures.empty()) return 1;
+  for (const std::string& problem : outputs.problems) err << "crosscheck: " << problem << "\n";
+  if (!outputs.written) return 1;
   return TotalsOf(contest, result).notRead == 0 ? 0 : 3;
+}
+
+int RunCrosscheck(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  const std::unique_ptr<files::FileSystem> files = files::MakeSystemFileSystem();
+  return RunCrosscheck(arguments, out, err, *files);
 }
 
 }  // namespace crosscheck

@@ -3,6 +3,8 @@
 #include <string>
 #include <system_error>
 
+#include "files/system_path.h"
+
 namespace stats_host {
 namespace {
 
@@ -11,7 +13,7 @@ constexpr int kMostFolders = 1000;
 }  // namespace
 
 std::filesystem::path NewFolderBeside(const std::filesystem::path& log) {
-  const std::filesystem::path absolute = std::filesystem::absolute(log);
+  const std::filesystem::path absolute = files::AbsolutePath(log);
   const std::filesystem::path stem = absolute.stem();
   std::filesystem::path folder = absolute.parent_path() / stem;
   for (int number = 2; number <= kMostFolders; ++number) {

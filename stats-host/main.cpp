@@ -6,23 +6,12 @@
 #include <vector>
 
 #include "console/system_console.h"
+#include "files/file_system.h"
 #include "stats-host/stats_host.h"
 
-#if defined(_WIN32)
-#include <fcntl.h>
-#include <io.h>
-
-#include <cstdio>
-#endif
-
-namespace {
-
-int Main(const std::vector<std::string>& arguments) {
-#if defined(_WIN32)
-  // Written to a file or a pipe, the report has the same bytes as on other
-  // systems; the plug-in's summary text carries its own CR LF.
-  _setmode(_fileno(stdout), _O_BINARY);
-#endif
+int main(int argc, char** argv) {
+  files::FailWritesPastSizeLimit();
+  console::WriteStandardOutputAsBytes();  // the plug-in's summary text carries its own CR LF
   using console::StandardStream;
   std::optional<console::ConsoleStream> outConsole;
   std::optional<console::ConsoleStream> errConsole;
@@ -42,13 +31,5 @@ int Main(const std::vector<std::string>& arguments) {
       .openInBrowser = console::OpenInBrowser,
       .waitForEnter = console::WaitForEnter,
   };
-  return stats_host::RunStatsHost(arguments, surroundings);
+  return stats_host::RunStatsHost(console::ProgramArguments(argc, argv), surroundings);
 }
-
-}  // namespace
-
-#if defined(_WIN32)
-int wmain(int argc, wchar_t** argv) { return Main(console::Utf8Arguments(argc, argv)); }
-#else
-int main(int argc, char** argv) { return Main(std::vector<std::string>(argv + 1, argv + argc)); }
-#endif

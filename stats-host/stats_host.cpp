@@ -2,10 +2,12 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <memory>
 #include <new>
 #include <optional>
 
-#include "files/replace_file.h"
+#include "files/replacement.h"
+#include "files/system_path.h"
 #include "logs/text/text_pattern.h"
 #include "stats-host/command_line.h"
 #include "stats-host/dropped_log.h"
@@ -42,18 +44,22 @@ void SayWhatWasNotWritten(const RunResult& result, const ConsoleTexts& texts, st
   }
 }
 
-void WriteHtmlReport(const fs::path& file, ReportLanguage language, PageObservers& pageObservers,
-                     const TourRepeatFinder& repeats, const ConsoleTexts& texts,
-                     RunResult& result) {
+void WriteHtmlReport(files::FileSystem& files, const fs::path& file, ReportLanguage language,
+                     PageObservers& pageObservers, const TourRepeatFinder& repeats,
+                     const ConsoleTexts& texts, RunResult& result) {
   result.htmlAsked = true;
   result.htmlPage.name = file.string();
   const std::string page =
       HtmlReport(ReportInputOfRun(result, pageObservers, repeats.Repeats()), language);
-  result.htmlPage.written = files::ReplaceFile(file, page);
-  if (!result.htmlPage.written) {
-    result.htmlPage.failure =
-        WhyNotReplaceable(file, texts.run).value_or(std::string(texts.htmlNotReplaced));
-  }
+  const std::optional<files::WriteFailure> failure = files::ReplaceWholeFile(files, file, page);
+  result.htmlPage.written = !failure;
+  if (!failure) return;
+  using Step = files::WriteFailure::Step;
+  const std::string_view pattern = failure->step == Step::kCreate  ? texts.pageNotMade
+                                   : failure->step == Step::kWrite ? texts.pageNotWhole
+                                                                   : texts.pageNotReplaced;
+  result.htmlPage.failure =
+      logs::Substituted(pattern, {FileProblemText(failure->error, texts.run)});
 }
 
 // One run of the plug-in over the log, and its report; with `openPage` the
@@ -63,7 +69,7 @@ int Run(const Options& options, ReportLanguage language, const Surroundings& sur
   const ConsoleTexts& outTexts = TextsFor(surroundings.outOnConsole, language);
   const ConsoleTexts& errTexts = TextsFor(surroundings.errOnConsole, language);
   std::optional<fs::path> htmlFile;  // relative to where we were started
-  if (options.run.htmlFile) htmlFile = fs::absolute(*options.run.htmlFile);
+  if (options.run.htmlFile) htmlFile = files::AbsolutePath(*options.run.htmlFile);
 
   // What the reports need besides the plug-in's answers, found as the QSOs are
   // handed over.
@@ -73,8 +79,11 @@ int Run(const Options& options, ReportLanguage language, const Surroundings& sur
   if (htmlFile) observers = pageObservers.All();
   if (htmlFile || options.repeats) observers.push_back(&repeats);
 
-  RunResult result = ScoreLog(options.run, errTexts.run, surroundings.err, observers);
-  if (htmlFile) WriteHtmlReport(*htmlFile, language, pageObservers, repeats, errTexts, result);
+  files::FileSystem& files = *surroundings.files;
+  RunResult result = ScoreLog(files, options.run, errTexts.run, surroundings.err, observers);
+  if (htmlFile) {
+    WriteHtmlReport(files, *htmlFile, language, pageObservers, repeats, errTexts, result);
+  }
   std::ostream& out = surroundings.out;
   errno = 0;  // to tell why the report can not be written, if it can not
   if (options.raw) {
@@ -143,7 +152,9 @@ int RunAndReport(const std::vector<std::string>& arguments, const Surroundings& 
   if (!out.flush()) {
     const ConsoleTexts& texts = TextsFor(surroundings.errOnConsole, language);
     err << "stats-host: " << texts.reportNotWritten
-        << (errno != 0 ? ": " + SystemErrorText(errno, texts.run) : std::string()) << "\n";
+        << (errno != 0 ? ": " + FileProblemText({errno, std::generic_category()}, texts.run)
+                       : std::string())
+        << "\n";
     if (status == kExitScored) status = kExitIncomplete;
   }
   return status;
@@ -151,7 +162,13 @@ int RunAndReport(const std::vector<std::string>& arguments, const Surroundings& 
 
 }  // namespace
 
-int RunStatsHost(const std::vector<std::string>& arguments, const Surroundings& surroundings) {
+int RunStatsHost(const std::vector<std::string>& arguments, const Surroundings& given) {
+  std::unique_ptr<files::FileSystem> system;
+  Surroundings surroundings = given;
+  if (surroundings.files == nullptr) {
+    system = files::MakeSystemFileSystem();
+    surroundings.files = system.get();
+  }
   ReportLanguage language = surroundings.userLanguage;
   const int status = RunAndReport(arguments, surroundings, language);
   if (StartedByDoubleClick(arguments, surroundings) || StartedByDrop(arguments, surroundings)) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "files/file_system.h"
 #include "logs/text/report_language.h"
 #include "stats-host/run/scoring_run.h"
 
@@ -30,6 +31,8 @@ struct Surroundings {
   bool windowOfItsOwn = false;
   std::function<bool(const std::filesystem::path& page)> openInBrowser = {};
   std::function<void()> waitForEnter = {};
+  // What the run checks and writes goes through it; null: the system's own.
+  files::FileSystem* files = nullptr;
 };
 
 // `arguments` without the program name, in UTF-8. The exit status: 0 when

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "crosscheck/check/check_contest.h"
-#include "files/output_file.h"
+#include "files/replacement.h"
 
 namespace crosscheck {
 
 void WriteVerdicts(const Contest& contest, const CheckResult& result,
-                   const std::vector<LogId>& order, files::OutputFile& out);
+                   const std::vector<LogId>& order, files::Replacement& out);
 
 }  // namespace crosscheck

@@ -35,6 +35,8 @@ constexpr ConsoleTexts kEnglish = {
             .outputClash = "{}; nothing was written",
             .htmlOverKept = "--html {} is {}; choose another file for the page",
             .writtenOverKept = "{}, {}, is {}, which the run would overwrite; score a copy of it",
+            .logIsPluginInput = "the log {} is {}, which the plug-in reads or runs; score a copy "
+                                "of it",
             .keptLog = "the log being scored",
             .keptPlugin = "the plug-in",
             .keptProblemLog = "the plug-in's {} in the working folder",
@@ -47,22 +49,21 @@ constexpr ConsoleTexts kEnglish = {
             .workingFolderUnusable = "can not use the working folder {}: {}",
             .logChanged = "the log changed while it was scored: {}",
             .outOfMemoryAfter = "out of memory after {} QSOs",
-            .pluginTookNothing = "the plug-in could not take record {}: it neither stored it nor "
-                                 "wrote its line in err.txt ({})",
-            .outOfMemoryOrFullDisk = "out of memory, or a full disk",
+            .pluginTookNothing = "the plug-in did not store record {}, which the contest rules "
+                                 "accept (it ran out of memory)",
             .nothingScored = "{}; nothing was scored: {}, and neither the claimed score nor the "
                              "Cabrillo log was written",
             .problemLogBannerOnly = "err.txt holds only its banner",
             .problemLogEmpty = "err.txt is empty",
             .problemLogNotAfresh = "err.txt could not be started afresh",
             .noResult = "the plug-in gave no result (it may have run out of memory)",
-            .noSpaceLeft = "no space left on the device",
+            .fileProblems = files::kEnglishFileProblems,
             .problemLinesMissing = "it does not hold one line for each refused QSO",
             .claimedMissing = "it does not hold Claimed={}",
             .notReplaced = "the plug-in did not replace it",
+            .notReplacedForWantOfRoom = "the plug-in did not replace it, most likely for want of "
+                                        "room: {}",
             .cabrilloNotWhole = "it does not hold a whole Cabrillo log",
-            .isAFolder = "it is a folder",
-            .cannotOpen = "can not open it",
             .detailsNotShown = "the station-details dialog could not be shown (no desktop), so "
                                "the details were not saved",
         },
@@ -97,7 +98,9 @@ constexpr ConsoleTexts kEnglish = {
     .tryHelp = "Try 'stats-host --help'.",
     .outOfMemory = "out of memory",
     .reportNotWritten = "the report could not be written to standard output",
-    .htmlNotReplaced = "it could not be replaced",
+    .pageNotMade = "the new file can not be made beside it: {}",
+    .pageNotWhole = "it could not be written whole: {}",
+    .pageNotReplaced = "it could not replace the earlier one: {}",
     .htmlWritten = "The HTML report is in\n  {}",
     .pressEnter = "Press Enter to close this window.",
     .noLog = "no ADIF log given",
@@ -140,6 +143,8 @@ constexpr ConsoleTexts kRussian = {
             .htmlOverKept = "--html {} — это {}; выберите для страницы другой файл",
             .writtenOverKept = "{} ({}) — это {}: подсчёт записал бы поверх него; подсчитайте "
                                "копию",
+            .logIsPluginInput = "журнал {} — это {}: его читает или запускает модуль; "
+                                "подсчитайте копию",
             .keptLog = "подсчитываемый журнал",
             .keptPlugin = "сам модуль",
             .keptProblemLog = "файл модуля {} в рабочей папке",
@@ -152,22 +157,35 @@ constexpr ConsoleTexts kRussian = {
             .workingFolderUnusable = "рабочая папка {} недоступна: {}",
             .logChanged = "журнал изменился во время подсчёта: {}",
             .outOfMemoryAfter = "не хватило памяти после {} QSO",
-            .pluginTookNothing = "модуль не смог принять запись {}: он не сохранил QSO и не "
-                                 "записал его строку в err.txt ({})",
-            .outOfMemoryOrFullDisk = "не хватило памяти или места на диске",
+            .pluginTookNothing = "модуль не сохранил запись {}, хотя правила контеста её "
+                                 "принимают (ему не хватило памяти)",
             .nothingScored = "{}; ничего не подсчитано: {}, заявленный результат и отчёт "
                              "Cabrillo не записаны",
             .problemLogBannerOnly = "в err.txt только заголовок",
             .problemLogEmpty = "err.txt пуст",
             .problemLogNotAfresh = "err.txt не удалось начать заново",
             .noResult = "модуль не вернул результат (возможно, не хватило памяти)",
-            .noSpaceLeft = "на устройстве не осталось места",
+            .fileProblems =
+                {
+                    "на устройстве не осталось места",
+                    "файл был бы больше, чем программе разрешено записать (ограничение размера "
+                    "файлов)",
+                    "нет прав доступа",
+                    "устройство только для чтения",
+                    "файл занят другой программой",
+                    "нет такого файла или папки",
+                    "это папка",
+                    "на месте папки стоит файл",
+                    "слишком длинное имя",
+                    "файл или папка с таким именем уже есть",
+                    "",
+                },
             .problemLinesMissing = "в нём нет строки для каждого незасчитанного QSO",
             .claimedMissing = "в нём нет строки Claimed={}",
             .notReplaced = "модуль его не перезаписал",
+            .notReplacedForWantOfRoom = "модуль его не перезаписал, скорее всего из-за нехватки "
+                                        "места: {}",
             .cabrilloNotWhole = "отчёт Cabrillo в нём неполный",
-            .isAFolder = "это папка",
-            .cannotOpen = "его не удаётся открыть",
             .detailsNotShown = "окно данных станции не удалось показать (нет рабочего стола), "
                                "поэтому данные не сохранены",
         },
@@ -204,7 +222,9 @@ constexpr ConsoleTexts kRussian = {
     .tryHelp = "Справка: stats-host --help",
     .outOfMemory = "не хватило памяти",
     .reportNotWritten = "отчёт не удалось вывести",
-    .htmlNotReplaced = "его не удалось заменить",
+    .pageNotMade = "рядом с ним не удаётся создать новый файл: {}",
+    .pageNotWhole = "его не удалось записать целиком: {}",
+    .pageNotReplaced = "он не смог заменить прежний: {}",
     .htmlWritten = "HTML-отчёт записан в файл\n  {}",
     .pressEnter = "Нажмите Enter, чтобы закрыть окно.",
     .noLog = "не указан ADIF-журнал",

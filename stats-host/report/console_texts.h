@@ -56,7 +56,10 @@ struct ConsoleTexts {
   std::string_view tryHelp;
   std::string_view outOfMemory;
   std::string_view reportNotWritten;
-  std::string_view htmlNotReplaced;
+  // Why the page was not written: the system's reason.
+  std::string_view pageNotMade;
+  std::string_view pageNotWhole;
+  std::string_view pageNotReplaced;
   std::string_view htmlWritten;  // the file, on a line of its own
   std::string_view pressEnter;
 

@@ -1,62 +1,50 @@
 #include "stats-host/run/output_check.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <system_error>
-
-#include "stats/public/plugin_names.h"
+#include "files/file_problem.h"
+#include "files/file_stamp.h"
+#include "files/replacement.h"
+#include "files/system_path.h"
 
 namespace stats_host {
 namespace {
 
-// By the path's own characters: the wide call on Windows, where the narrow
-// one knows only the ANSI code page.
-std::FILE* OpenToAppend(const std::filesystem::path& file) {
-#if defined(_WIN32)
-  return ::_wfopen(file.c_str(), L"ab");
-#else
-  return std::fopen(file.c_str(), "ab");
-#endif
-}
+namespace fs = std::filesystem;
+
+fs::path FolderOf(const fs::path& file) { return files::AbsolutePath(file).parent_path(); }
 
 }  // namespace
 
-std::string SystemErrorText(int error, const RunTexts& texts) {
-  return error == ENOSPC ? std::string(texts.noSpaceLeft) : std::strerror(error);
+std::string FileProblemText(std::error_code error, const RunTexts& texts) {
+  return files::ProblemText(error, texts.fileProblems);
 }
 
-bool DeviceIsFull(const std::filesystem::path& folder) {
-  std::error_code error;
-  const std::filesystem::space_info space = std::filesystem::space(folder, error);
-  return !error && space.available == 0;
-}
-
-std::optional<std::string> WhyNotWritable(const std::filesystem::path& file,
-                                          const RunTexts& texts) {
-  std::error_code ignored;
-  const bool existed = std::filesystem::exists(file, ignored);
-  errno = 0;
-  std::FILE* opened = OpenToAppend(file);
-  if (opened == nullptr) {
-    return errno != 0 ? SystemErrorText(errno, texts) : std::string(texts.cannotOpen);
+std::optional<std::string> WhyNotAppendable(files::FileSystem& files, const fs::path& file,
+                                            bool grown, const RunTexts& texts) {
+  const std::optional<files::FileStamp> stamp = files::StampOf(file);
+  std::error_code error =
+      stamp ? files.CanAppendTo(file) : files::RoomFor(files, FolderOf(file), 0);
+  if (!error && grown) {
+    // A full device takes no byte more; a file-size limit only what reaches it.
+    error = files::RoomFor(files, FolderOf(file), 1);
+    if (!error && stamp) {
+      const std::error_code larger = files::RoomFor(files, FolderOf(file), stamp->size + 1);
+      if (files::ProblemOf(larger) == files::FileProblem::kTooLarge) error = larger;
+    }
   }
-  std::fclose(opened);
-  if (!existed) std::filesystem::remove(file, ignored);
+  if (error) return FileProblemText(error, texts);
   return std::nullopt;
 }
 
-std::optional<std::string> WhyNotReplaceable(const std::filesystem::path& file,
-                                             const RunTexts& texts) {
-  std::error_code ignored;
-  if (DeviceIsFull(std::filesystem::absolute(file, ignored).parent_path())) {
-    return std::string(texts.noSpaceLeft);
+std::optional<std::string> WhyNotReplaceable(files::FileSystem& files, const fs::path& file,
+                                             std::uint64_t leastBytes, const RunTexts& texts) {
+  std::error_code error;
+  if (fs::is_directory(file, error)) {
+    return FileProblemText(std::make_error_code(std::errc::is_a_directory), texts);
   }
-  if (std::filesystem::is_directory(file, ignored)) return std::string(texts.isAFolder);
-  std::filesystem::path partial = file;
-  partial += stats::kPartialFileExtension;
-  if (auto why = WhyNotWritable(partial, texts)) return why;
-  return std::filesystem::exists(file, ignored) ? WhyNotWritable(file, texts) : std::nullopt;
+  error = files::RoomFor(files, FolderOf(file), leastBytes);
+  if (!error && files::StampOf(file)) error = files.CanAppendTo(file);
+  if (error) return FileProblemText(error, texts);
+  return std::nullopt;
 }
 
 }  // namespace stats_host

@@ -2,10 +2,12 @@
 
 // No output of a run may be a file that the run reads, runs or must keep: the
 // log, the plug-in's files in the working folder, the companion or the
-// plug-in. Files are compared by identity (device and inode; on Windows the
-// volume serial number and file index), not by the spelling of their paths,
-// so that "./x", "../d/x", links and, on Windows, other case are caught; a
-// file not written yet by the folder that will hold it and its name.
+// plug-in; nor may the log be one of the plug-in's own files. Files are
+// compared by identity (files/path_identity.h), not by the spelling of their
+// paths, so that "./x", "../d/x", links and, on Windows, other case are
+// caught; a file not written yet by the folder that will hold it and its name.
+// The temporary files of the run need no guard: each is made new, under a
+// name no one else holds.
 
 #include <filesystem>
 #include <optional>
@@ -29,8 +31,9 @@ struct KeptFiles {
 };
 
 // Why the run must not start, in the words of `texts`: the HTML page would be
-// one of the kept files, or a file that the plug-in writes would be the log or
-// the plug-in itself. Nothing when no output is a kept file.
+// one of the kept files, a file that the plug-in writes would be the log or
+// the plug-in itself, or the log is a file that the plug-in reads or runs.
+// Nothing when no output is a kept file.
 std::optional<std::string> OutputOverAKeptFile(const KeptFiles& kept,
                                                const std::optional<std::filesystem::path>& page,
                                                const RunTexts& texts);

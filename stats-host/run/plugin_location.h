@@ -1,17 +1,16 @@
 #pragma once
 
-// Where stats-host finds the plug-in when it is not told.
+// Where stats-host finds the plug-in when it is not told. The file name and
+// this program's own path come from plugin_location_posix.cpp and
+// plugin_location_win32.cpp.
 
 #include <filesystem>
 #include <vector>
 
 namespace stats_host {
 
-#if defined(_WIN32)
-inline constexpr char kPluginFileName[] = "Stats.dll";
-#else
-inline constexpr char kPluginFileName[] = "libStats.so";
-#endif
+// The plug-in's file name on this system: Stats.dll, libStats.so.
+extern const char kPluginFileName[];
 
 // This program's own file, as an absolute path.
 std::filesystem::path ProgramPath();

@@ -10,7 +10,7 @@ namespace stats_host {
 
 struct HandedQso {
   const logs::HostQso& qso;
-  bool stored = false;  // false: the contest rules refused it, and err.txt has its line
+  bool stored = false;  // false: the contest rules refused it (err.txt has its line, if it fit)
 };
 
 class QsoObserver {

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/file_problem.h"
 #include "logs/text/text_pattern.h"
 
 namespace stats_host {
@@ -34,9 +35,10 @@ struct RunTexts {
   // the name, the place, the contestant's call, its record
   std::string_view firstWithoutOwnCall;
   // Outputs that would be files the run must keep.
-  std::string_view outputClash;      // why
-  std::string_view htmlOverKept;     // the page, the kept file
-  std::string_view writtenOverKept;  // the kept file's path, what it is, what would be written
+  std::string_view outputClash;       // why
+  std::string_view htmlOverKept;      // the page, the kept file
+  std::string_view writtenOverKept;   // the kept file's path, what it is, what would be written
+  std::string_view logIsPluginInput;  // the log's path, the file of the plug-in's it is
   std::string_view keptLog;
   std::string_view keptPlugin;
   std::string_view keptProblemLog;     // its name
@@ -51,21 +53,19 @@ struct RunTexts {
   // A run that stops half-way.
   std::string_view logChanged;         // what went wrong
   std::string_view outOfMemoryAfter;   // the number of QSOs
-  std::string_view pluginTookNothing;  // the record, why
-  std::string_view outOfMemoryOrFullDisk;
-  std::string_view nothingScored;  // what went wrong, what err.txt holds
+  std::string_view pluginTookNothing;  // the record
+  std::string_view nothingScored;      // what went wrong, what err.txt holds
   std::string_view problemLogBannerOnly;
   std::string_view problemLogEmpty;
   std::string_view problemLogNotAfresh;
   std::string_view noResult;
   // Why a file was not written.
-  std::string_view noSpaceLeft;
+  files::FileProblemWords fileProblems;  // what a file operation ran into
   std::string_view problemLinesMissing;
   std::string_view claimedMissing;  // the score
   std::string_view notReplaced;
+  std::string_view notReplacedForWantOfRoom;  // what a file a few times its least size meets
   std::string_view cabrilloNotWhole;
-  std::string_view isAFolder;
-  std::string_view cannotOpen;
   std::string_view detailsNotShown;
 };
 

@@ -10,6 +10,10 @@
 #include <system_error>
 #include <utility>
 
+#include "files/file_stamp.h"
+#include "files/folders.h"
+#include "files/replacement.h"
+#include "files/system_path.h"
 #include "logs/adif/adif_reader.h"
 #include "logs/adif/log_pass.h"
 #include "logs/bytes/byte_source.h"
@@ -26,7 +30,9 @@
 #include "stats-host/run/refused_list.h"
 #include "stats-host/run/warning_printer.h"
 #include "stats/public/plugin_names.h"
+#include "stats/rules/exchange.h"
 #include "stats/rules/file_base_name.h"
+#include "stats/rules/modes.h"
 
 namespace stats_host {
 namespace {
@@ -74,13 +80,12 @@ logs::PassCounts ReadLogFile(const fs::path& path, std::optional<logs::Utf16Orde
   }
 }
 
-void EnterWorkingFolder(const fs::path& folder, const RunTexts& texts) {
-  std::error_code error;
-  fs::create_directories(folder / SettingsFile().parent_path(), error);
+void EnterWorkingFolder(files::FileSystem& files, const fs::path& folder, const RunTexts& texts) {
+  std::error_code error = files::CreateFolders(files, folder / SettingsFile().parent_path());
   if (!error) fs::current_path(folder, error);
   if (error) {
-    throw RunError(kExitFailed,
-                   Substituted(texts.workingFolderUnusable, {folder.string(), error.message()}));
+    throw RunError(kExitFailed, Substituted(texts.workingFolderUnusable,
+                                            {folder.string(), FileProblemText(error, texts)}));
   }
 }
 
@@ -88,10 +93,29 @@ void EnterWorkingFolder(const fs::path& folder, const RunTexts& texts) {
 // which of them this run wrote.
 struct OutputsBefore {
   std::optional<std::string> problemLogBlocked;
-  std::optional<FileStamp> cabrillo;
+  std::optional<files::FileStamp> cabrillo;
 };
 
-void CheckOutputs(RunResult& result, const OutputsBefore& before, const RunTexts& texts) {
+std::uint64_t SizeOf(const fs::path& file) {
+  const std::optional<files::FileStamp> stamp = files::StampOf(file);
+  return stamp ? stamp->size : 0;
+}
+
+// Why the plug-in did not replace its Cabrillo log: what is in the way of a
+// file of the least size it can have; else, where there is no room for one
+// a few times that size, most likely that.
+std::string CabrilloNotReplaced(files::FileSystem& files, const fs::path& file,
+                                std::uint64_t leastBytes, const RunTexts& texts) {
+  if (auto why = WhyNotReplaceable(files, file, leastBytes, texts)) return *why;
+  constexpr std::uint64_t kLikelyTimesLeast = 4;
+  const std::error_code room = files::RoomFor(files, files::AbsolutePath(file).parent_path(),
+                                              leastBytes * kLikelyTimesLeast);
+  if (room) return Substituted(texts.notReplacedForWantOfRoom, {FileProblemText(room, texts)});
+  return std::string(texts.notReplaced);
+}
+
+void CheckOutputs(files::FileSystem& files, RunResult& result, const OutputsBefore& before,
+                  std::uint64_t leastCabrilloBytes, const RunTexts& texts) {
   WrittenFile& problemLog = result.problemLog;
   if (before.problemLogBlocked) {
     problemLog.failure = *before.problemLogBlocked;
@@ -105,7 +129,8 @@ void CheckOutputs(RunResult& result, const OutputsBefore& before, const RunTexts
         result.refused[i].problemLine = std::move((*lines)[i]);
       }
     } else {
-      problemLog.failure = DeviceIsFull(".") ? texts.noSpaceLeft : texts.problemLinesMissing;
+      problemLog.failure = WhyNotAppendable(files, problemLog.name, true, texts)
+                               .value_or(std::string(texts.problemLinesMissing));
     }
   }
 
@@ -117,16 +142,15 @@ void CheckOutputs(RunResult& result, const OutputsBefore& before, const RunTexts
     settings.written = true;
   } else {
     settings.failure =
-        WhyNotReplaceable(settings.name, texts)
+        WhyNotReplaceable(files, settings.name, SizeOf(settings.name), texts)
             .value_or(Substituted(texts.claimedMissing, {score ? std::to_string(*score) : "?"}));
   }
 
   if (result.cabrilloAsked) {
     WrittenFile& cabrillo = result.cabrilloLog;
-    const auto after = StampOf(cabrillo.name);
+    const auto after = files::StampOf(cabrillo.name);
     if (!after || after == before.cabrillo) {
-      cabrillo.failure =
-          WhyNotReplaceable(cabrillo.name, texts).value_or(std::string(texts.notReplaced));
+      cabrillo.failure = CabrilloNotReplaced(files, cabrillo.name, leastCabrilloBytes, texts);
     } else if (!HoldsWholeCabrilloLog(cabrillo.name)) {
       cabrillo.failure = texts.cabrilloNotWhole;
     } else {
@@ -135,28 +159,19 @@ void CheckOutputs(RunResult& result, const OutputsBefore& before, const RunTexts
   }
 }
 
-// Tells a QSO that the contest rules refused, which gets its line in err.txt,
-// from one the plug-in could not take at all (AddData0 fails without a line
-// when it runs out of memory). Only where err.txt can be written.
-class RefusalWatch {
- public:
-  explicit RefusalWatch(bool problemLogWritable) : on_(problemLogWritable) { LineWritten(); }
+// Whether the contest's entry rules refuse the QSO, as the plug-in applies
+// them: then it writes a line in err.txt, else it stores the QSO.
+bool RulesRefuse(const logs::HostQso& qso) {
+  return !stats::IsContestMode(qso.mode) ||
+         !stats::HasBothExchanges(qso.exchangeSent, qso.exchangeReceived);
+}
 
-  // After a refused QSO: whether err.txt grew.
-  bool LineWritten() {
-    if (!on_) return true;
-    std::error_code error;
-    const std::uintmax_t size = fs::file_size(stats::kProblemLogPath, error);
-    if (error) return true;  // nothing to tell by
-    const bool grown = size > size_;
-    size_ = size;
-    return grown;
-  }
-
- private:
-  bool on_;
-  std::uintmax_t size_ = 0;
-};
+// The fewest bytes that the Cabrillo log's line of a stored QSO can take: the
+// texts of the QSO that it holds as they are, and a line end.
+std::uint64_t LeastCabrilloLineBytes(const logs::HostQso& qso, const std::string& contestantCall) {
+  return contestantCall.size() + qso.call.size() + qso.rstSent.size() + qso.exchangeSent.size() +
+         qso.rstReceived.size() + qso.exchangeReceived.size() + 2;
+}
 
 class PluginFailure : public std::runtime_error {
  public:
@@ -167,8 +182,8 @@ class PluginFailure : public std::runtime_error {
 // device took none.
 std::string_view ProblemLogAfterReset(const RunTexts& texts) {
   if (ProblemLinesFor(stats::kProblemLogPath, {})) return texts.problemLogBannerOnly;
-  std::error_code error;
-  if (fs::file_size(stats::kProblemLogPath, error) == 0 && !error) return texts.problemLogEmpty;
+  const std::optional<files::FileStamp> stamp = files::StampOf(stats::kProblemLogPath);
+  if (stamp && stamp->size == 0) return texts.problemLogEmpty;
   return texts.problemLogNotAfresh;
 }
 
@@ -176,28 +191,29 @@ std::string_view ProblemLogAfterReset(const RunTexts& texts) {
 // the observers. When memory runs out, on this side or in the plug-in, the
 // observers let go of what they hold and the plug-in is reset again, so that
 // its store is freed and err.txt holds only its banner: no file is left with a
-// part of the log.
-void HandOver(const fs::path& logFile, std::optional<logs::Utf16Order> utf16,
-              const RunRequest& request, const RunTexts& texts, LoadedPlugin& plugin,
-              bool problemLogWritable, const std::vector<QsoObserver*>& observers,
-              RunResult& result) {
+// part of the log. Returns the fewest bytes the Cabrillo log's QSO lines take.
+std::uint64_t HandOver(const fs::path& logFile, std::optional<logs::Utf16Order> utf16,
+                       const RunRequest& request, const RunTexts& texts,
+                       const std::string& contestantCall, LoadedPlugin& plugin,
+                       const std::vector<QsoObserver*>& observers, RunResult& result) {
   std::string failure;
   try {
-    RefusalWatch refusals(problemLogWritable);
+    std::uint64_t cabrilloBytes = 0;
     ReadLogFile(
         logFile, utf16, request, texts, [](const logs::LogWarning&) {},
         [&](const logs::HostQso& qso) {
           const bool stored = plugin.Add(qso);
-          if (!stored && !refusals.LineWritten()) {
-            throw PluginFailure(
-                Substituted(texts.pluginTookNothing,
-                            {std::to_string(qso.record),
-                             DeviceIsFull(".") ? texts.noSpaceLeft : texts.outOfMemoryOrFullDisk}));
+          // A refused QSO whose line did not fit into err.txt is still a
+          // refusal; a QSO that the rules accept is not stored only when the
+          // plug-in ran out of memory.
+          if (!stored && !RulesRefuse(qso)) {
+            throw PluginFailure(Substituted(texts.pluginTookNothing, {std::to_string(qso.record)}));
           }
+          if (stored) cabrilloBytes += LeastCabrilloLineBytes(qso, contestantCall);
           ++result.qsos;
           for (QsoObserver* observer : observers) observer->OnQso(HandedQso{qso, stored});
         });
-    return;
+    return cabrilloBytes;
   } catch (const RunError& changed) {
     throw RunError(kExitFailed, Substituted(texts.logChanged, {changed.what()}));
   } catch (const std::bad_alloc&) {
@@ -215,8 +231,7 @@ void HandOver(const fs::path& logFile, std::optional<logs::Utf16Order> utf16,
 KeptFiles KeptFilesOfRun(const fs::path& logFile, const fs::path& plugin,
                          const std::string& cabrilloName, const fs::path& workingFolder,
                          const RunTexts& texts) {
-  std::error_code error;
-  const fs::path folder = fs::absolute(workingFolder, error);
+  const fs::path folder = files::AbsolutePath(workingFolder);
   const std::string settings = SettingsFile().generic_string();
   const std::string companion = InFolder(stats::kCompanionCommandLine).generic_string();
   const std::string problemLog(stats::kProblemLogPath);
@@ -232,14 +247,14 @@ KeptFiles KeptFilesOfRun(const fs::path& logFile, const fs::path& plugin,
 
 }  // namespace
 
-RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostream& err,
-                   const std::vector<QsoObserver*>& observers) {
+RunResult ScoreLog(files::FileSystem& files, const RunRequest& request, const RunTexts& texts,
+                   std::ostream& err, const std::vector<QsoObserver*>& observers) {
   RunResult result;
   result.logName = request.adifFile.string();
   const std::string& name = result.logName;
   std::error_code error;
-  const fs::path logFile = fs::absolute(request.adifFile, error);
-  if (error || !fs::is_regular_file(logFile, error)) {
+  const fs::path logFile = files::AbsolutePath(request.adifFile);
+  if (!fs::is_regular_file(logFile, error)) {
     throw RunError(kExitBadInput, Substituted(texts.logNotAFile, {name}));
   }
 
@@ -281,7 +296,8 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
 
   const std::string contestantCall = pass.ContestantCall(request.ownCall, name, texts, err);
   const logs::QsoDate contestDate = request.contestDate ? *request.contestDate : pass.First()->date;
-  const fs::path pluginFile = fs::absolute(request.plugin ? *request.plugin : DefaultPluginPath());
+  const fs::path pluginFile =
+      files::AbsolutePath(request.plugin ? *request.plugin : DefaultPluginPath());
   result.cabrilloLog.name =
       stats::FileBaseName(contestantCall) + std::string(stats::kCabrilloExtension);
   if (const auto clash =
@@ -303,12 +319,12 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
                           {loadError.Path().string(), loadError.EntryPoint(), loadError.Reason()}));
   }
 
-  EnterWorkingFolder(request.workingFolder, texts);
+  EnterWorkingFolder(files, request.workingFolder, texts);
   result.problemLog.name = std::string(stats::kProblemLogPath);
   result.settingsFile.name = SettingsFile().generic_string();
   result.cabrilloAsked = request.cabrillo;
-  const OutputsBefore before{WhyNotWritable(result.problemLog.name, texts),
-                             StampOf(result.cabrilloLog.name)};
+  const OutputsBefore before{WhyNotAppendable(files, result.problemLog.name, false, texts),
+                             files::StampOf(result.cabrilloLog.name)};
   bool detailsConfirmed = true;
   {
     std::optional<DetailsAnswer> answer;  // the station-details question comes with --cabrillo
@@ -320,7 +336,8 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
   RefusedList refused;
   std::vector<QsoObserver*> all{&refused};
   all.insert(all.end(), observers.begin(), observers.end());
-  HandOver(logFile, utf16, request, texts, *plugin, !before.problemLogBlocked, all, result);
+  const std::uint64_t qsoLineBytes =
+      HandOver(logFile, utf16, request, texts, contestantCall, *plugin, all, result);
   result.refused = refused.Take();
   const PluginResult contest = plugin->Result();
   if (contest.summaryText.empty()) {
@@ -328,7 +345,10 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
   }
   result.summaryText = contest.summaryText;
   result.score = contest.score;
-  CheckOutputs(result, before, texts);
+  const std::uint64_t leastCabrilloBytes = stats::kCabrilloFirstLine.size() +
+                                           stats::kCabrilloLastLine.size() + 4 +
+                                           SizeOf(stats::kCabrilloIncludePath) + qsoLineBytes;
+  CheckOutputs(files, result, before, leastCabrilloBytes, texts);
   if (!detailsConfirmed) {
     // The dialog could not be shown (no desktop), which the plug-in takes as
     // CANCEL: the details asked to be saved were not.

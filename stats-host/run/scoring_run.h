@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "files/file_system.h"
 #include "logs/time/qso_date.h"
 #include "stats-host/run/qso_observer.h"
 #include "stats-host/run/run_result.h"
@@ -53,8 +54,8 @@ class RunError : public std::runtime_error {
 // the RunError thrown and the reasons why a file was not written; each
 // `observer` sees every QSO handed over. Nothing is written to disk before the
 // whole log has been read, it holds a QSO to score and the plug-in has been
-// loaded. Throws RunError.
-RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostream& err,
-                   const std::vector<QsoObserver*>& observers);
+// loaded. What the plug-in wrote is checked through `files`. Throws RunError.
+RunResult ScoreLog(files::FileSystem& files, const RunRequest& request, const RunTexts& texts,
+                   std::ostream& err, const std::vector<QsoObserver*>& observers);
 
 }  // namespace stats_host

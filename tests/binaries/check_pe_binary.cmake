@@ -1,5 +1,6 @@
 # cmake -DOBJDUMP=<objdump> -DBINARY=<file> -DMACHINE=i386|x86-64
-#       [-DEXPORTS=plain|decorated] [-DRESOURCES=<type>/<id>,...] -P check_pe_binary.cmake
+#       [-DEXPORTS=plain|decorated] [-DRESOURCES=<type>/<id>,...] [-DLONG_PATHS=ON]
+#       -P check_pe_binary.cmake
 # Reads a built Windows binary with objdump, without running it:
 # - it is a PE image for MACHINE;
 # - it imports system DLLs only (no compiler runtime DLL to ship beside it);
@@ -7,7 +8,8 @@
 #   EXPORTS=decorated: also by the decorated names that the host's compiler gives
 #   them, each an alias of the plain one;
 # - RESOURCES: the resources it must carry, as numeric type/id pairs
-#   (5/101 is dialog 101, 16/1 the version information).
+#   (5/101 is dialog 101, 16/1 the version information, 24/1 the manifest);
+# - LONG_PATHS: its manifest declares that it takes long paths.
 cmake_minimum_required(VERSION 3.25)
 
 execute_process(COMMAND "${OBJDUMP}" -p "${BINARY}" OUTPUT_VARIABLE dump RESULT_VARIABLE status)
@@ -76,5 +78,12 @@ foreach(resource IN LISTS wanted_resources)
     message(FATAL_ERROR "${BINARY} lacks the resource ${resource} (type/id); it has: ${resources}")
   endif()
 endforeach()
+
+if(LONG_PATHS)
+  file(STRINGS "${BINARY}" long_paths REGEX "<longPathAware[^>]*>true</longPathAware>")
+  if(NOT long_paths)
+    message(FATAL_ERROR "${BINARY} does not declare long-path awareness in its manifest")
+  endif()
+endif()
 
 message(STATUS "${BINARY}: ${MACHINE}, imports ${dlls}, resources ${resources}")

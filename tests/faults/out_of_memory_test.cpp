@@ -3,45 +3,23 @@
 // exception, and no file left holding a part of the log. POSIX only; not in
 // the sanitizer builds, whose runtime needs more than the limit.
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "tests/faults/limited_process.h"
 #include "tests/support/temp_dir.h"
 
 namespace stats {
 namespace {
 
+using testing::ProcessOutcome;
 using testing::ReadFileBytes;
+using testing::RunLimited;
 
 constexpr rlim_t kDataLimit = 16 << 20;  // the plug-in stores about 30 000 QSOs in it
-
-// Runs stats-host under the limit in the current folder; its exit status.
-int StatsHostWithLittleMemory(const std::string& log) {
-  const pid_t child = ::fork();
-  if (child == 0) {
-    const rlimit limit{kDataLimit, kDataLimit};
-    const int out = ::open("out.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const int err = ::open("err-output.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const int in = ::open("/dev/null", O_RDONLY);
-    if (out < 0 || err < 0 || in < 0 || ::setrlimit(RLIMIT_DATA, &limit) != 0) ::_exit(99);
-    ::dup2(in, STDIN_FILENO);
-    ::dup2(out, STDOUT_FILENO);
-    ::dup2(err, STDERR_FILENO);
-    ::execl(STATS_HOST_PATH, STATS_HOST_PATH, "--plugin", STATS_PLUGIN_PATH, "--dir", "work",
-            "--cabrillo", "--confirm-details", "--repeats", log.c_str(), nullptr);
-    ::_exit(98);
-  }
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
-}
 
 TEST(OutOfMemory, StatsHostStopsWithOneMessageAndNoPartialFile) {
 #if defined(__SANITIZE_ADDRESS__)
@@ -57,16 +35,20 @@ TEST(OutOfMemory, StatsHostStopsWithOneMessageAndNoPartialFile) {
              "<STX_STRING:3>001<SRX_STRING:3>002<STATION_CALLSIGN:4>R3KV<EOR>\n";
     }
   }
-  EXPECT_EQ(StatsHostWithLittleMemory("log.adi"), 1);
-  const std::string errors = ReadFileBytes("err-output.txt");
+  const ProcessOutcome run = RunLimited(STATS_HOST_PATH,
+                                        {"--plugin", STATS_PLUGIN_PATH, "--dir", "work",
+                                         "--cabrillo", "--confirm-details", "--repeats", "log.adi"},
+                                        RLIMIT_DATA, kDataLimit);
+  EXPECT_EQ(run.status, 1);
+  const std::string& errors = run.err;
   // Whichever allocation fails first: stats-host's own, or the plug-in's, which
   // then neither stores the QSO nor writes its line in err.txt.
   EXPECT_TRUE(errors.rfind("stats-host: out of memory after ", 0) == 0 ||
-              errors.rfind("stats-host: the plug-in could not take record ", 0) == 0)
+              errors.rfind("stats-host: the plug-in did not store record ", 0) == 0)
       << errors;
   EXPECT_NE(errors.find("nothing was scored"), std::string::npos) << errors;
   EXPECT_EQ(errors.find('\n'), errors.size() - 1) << "one line: " << errors;
-  EXPECT_EQ(ReadFileBytes("out.txt"), "");
+  EXPECT_EQ(run.out, "");
   EXPECT_EQ(ReadFileBytes("work/err.txt"), "Pesdra VELK TEST UBN file \r\n");
   EXPECT_FALSE(std::filesystem::exists("work/R3KV.cbr"));
   EXPECT_EQ(ReadFileBytes("work/Plugins/ZORVA.ini").find("Claimed="), std::string::npos);

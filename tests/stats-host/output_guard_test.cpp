@@ -1,9 +1,11 @@
 // No run writes over a file of the user's or of the plug-in's: an output that
 // is the log, a file the plug-in reads or writes, the companion or the plug-in
-// itself is refused before anything is written, however its path is spelled.
+// itself is refused before anything is written, however its path is spelled;
+// the run's temporary files never take a file's place.
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <ostream>
 #include <string>
@@ -73,7 +75,9 @@ std::vector<Clash> Clashes() {
       {"TheCabrilloLog", "work/R3KV.cbr", "log.adi", "work/R3KV.cbr"},
       {"TheCompanion", "work/Plugins/Zarnik.exe", "log.adi", "work/Plugins/Zarnik.exe"},
       {"ThePlugin", "plugin.bin", "log.adi", "plugin.bin"},
-      {"ALogThatIsThePluginsProblemLog", "", "work/err.txt", "work/err.txt"}};
+      {"ALogThatIsThePluginsProblemLog", "", "work/err.txt", "work/err.txt"},
+      {"ALogThatIsTheOperatorsCabrilloLines", "", "work/cabrillo.ini", "work/cabrillo.ini"},
+      {"ALogThatIsTheCompanion", "", "work/Plugins/Zarnik.exe", "work/Plugins/Zarnik.exe"}};
 #if defined(_WIN32)
   clashes.push_back({"TheLogInCapitals", "LOG.ADI", "log.adi", "log.adi"});
 #else
@@ -85,6 +89,63 @@ std::vector<Clash> Clashes() {
 INSTANTIATE_TEST_SUITE_P(AllCases, OutputClash, testing::ValuesIn(Clashes()),
                          [](const testing::TestParamInfo<Clash>& info) {
                            return std::string(info.param.name);
+                         });
+
+// A run's temporary files are its own, made new under names no one else holds:
+// a log, or a link to it, under the name a temporary file once had is no
+// output of the run and stays as it is.
+struct Planted {
+  const char* name;
+  const char* path;  // the log's second name, in the scratch folder
+  enum { kCopy, kHardLink, kSymbolicLink } how;
+};
+
+void PrintTo(const Planted& c, std::ostream* os) { *os << c.name; }
+
+class TemporaryName : public testing::TestWithParam<Planted> {};
+
+TEST_P(TemporaryName, NeverTakesTheLogsPlace) {
+  const Planted& c = GetParam();
+  const ScratchFolder scratch;
+  fs::create_directories(scratch.Path("work/Plugins"));
+  const std::string log = stats_host_test::Qso("UA3AA", "CW", "123");
+  scratch.Write("log.adi", log);
+  if (c.how == Planted::kCopy) scratch.Write(c.path, log);
+  if (c.how == Planted::kHardLink)
+    fs::create_hard_link(scratch.Path("log.adi"), scratch.Path(c.path));
+  if (c.how == Planted::kSymbolicLink)
+    fs::create_symlink(scratch.Path("log.adi"), scratch.Path(c.path));
+  const std::string scored = c.how == Planted::kCopy ? c.path : "log.adi";
+
+  fs::current_path(scratch.Path());
+  const Outcome run = stats_host_test::StatsHost(
+      {"--dir", "work", "--plugin", stats::testing::BuiltPluginPath(), "--cabrillo",
+       "--confirm-details", "--html", "work/report.html", scored});
+
+  EXPECT_EQ(run.status, kExitScored) << run.err;
+  EXPECT_EQ(scratch.Read("log.adi"), log);
+  EXPECT_EQ(scratch.Read(c.path), log);
+  EXPECT_EQ(fs::is_symlink(scratch.Path(c.path)), c.how == Planted::kSymbolicLink);
+}
+
+std::vector<Planted> Plantings() {
+  std::vector<Planted> planted;
+  for (const char* path :
+       {"work/R3KV.cbr.tmp", "work/report.html.tmp", "work/Plugins/ZORVA.ini.tmp"}) {
+    planted.push_back({"Copy", path, Planted::kCopy});
+    planted.push_back({"HardLink", path, Planted::kHardLink});
+#if !defined(_WIN32)
+    planted.push_back({"SymbolicLink", path, Planted::kSymbolicLink});
+#endif
+  }
+  return planted;
+}
+
+INSTANTIATE_TEST_SUITE_P(AllCases, TemporaryName, testing::ValuesIn(Plantings()),
+                         [](const testing::TestParamInfo<Planted>& info) {
+                           std::string name = fs::path(info.param.path).stem().stem().string();
+                           name[0] = static_cast<char>(std::toupper(name[0]));
+                           return std::string(info.param.name) + "Named" + name + "Tmp";
                          });
 
 }  // namespace

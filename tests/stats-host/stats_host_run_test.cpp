@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,9 @@
 
 #if defined(_WIN32)
 #include <windows.h>
+
+#include "files/utf8_path.h"
+#include "tests/support/literal_path.h"
 #endif
 
 namespace stats_host {
@@ -81,8 +85,20 @@ TEST(StatsHostOutputs, AFolderThatTakesNoFileGetsNone) {
   const Outcome run =
       Score(scratch, Qso("UA3AA", "FM", "123"), {"--cabrillo", "--confirm-details"});
   EXPECT_EQ(run.status, kExitIncomplete);
-  EXPECT_TRUE(Holds(run.out, "(err.txt not written (err.txt: ")) << run.out;
-  EXPECT_TRUE(Holds(run.out, "Cabrillo log: not written (R3KV.cbr: ")) << run.out;
+  EXPECT_TRUE(Holds(run.out, "(err.txt not written (err.txt: permission denied)")) << run.out;
+  EXPECT_TRUE(Holds(run.out, "Cabrillo log: not written (R3KV.cbr: permission denied)")) << run.out;
+
+  // In Russian, in our own words, not the system's English ones.
+  fs::current_path(scratch.Path());
+  std::ostringstream out, err;
+  EXPECT_EQ(RunStatsHost(
+                {"--dir", "work", "--plugin", stats::testing::BuiltPluginPath(), "--lang", "ru",
+                 "log.adi"},
+                Surroundings{.out = out, .err = err, .outOnConsole = true, .errOnConsole = true}),
+            kExitIncomplete);
+  EXPECT_TRUE(Holds(err.str(), "stats-host: err.txt не записан: нет прав доступа")) << err.str();
+  EXPECT_FALSE(Holds(err.str(), "ermission")) << err.str();
+  EXPECT_FALSE(Holds(err.str(), "permitted")) << err.str();
 }
 #endif
 
@@ -224,6 +240,22 @@ TEST(StatsHostStationDetails, ConfirmingADialogThatCanNotBeShownIsNoSuccess) {
   ::UnhookWindowsHookEx(hook);
   EXPECT_EQ(run.status, kExitIncomplete);
   EXPECT_TRUE(Holds(run.err, "the station-details dialog could not be shown")) << run.err;
+}
+
+// "\\?\" paths, past 260 characters, are read and written whole.
+TEST(StatsHostLongPaths, LogAndPageBehindLiteralPaths) {
+  const ScratchFolder scratch;
+  const fs::path deep = files_test::DeepFolderIn(files_test::LiteralPath(scratch.Path()));
+  ASSERT_GT(deep.native().size(), 300u);
+  stats::testing::WriteFileBytes(deep / "log.adi", Qso("UA3AA", "CW", "123"));
+  const fs::path work = files_test::LiteralPath(scratch.Path()) / "work";
+  const Outcome run =
+      StatsHost({"--dir", files::Utf8OfPath(work), "--plugin", stats::testing::BuiltPluginPath(),
+                 "--cabrillo", "--confirm-details", "--html", files::Utf8OfPath(deep / "page.html"),
+                 files::Utf8OfPath(deep / "log.adi")});
+  EXPECT_EQ(run.status, kExitScored) << run.err;
+  EXPECT_TRUE(Holds(stats::testing::ReadFileBytes(deep / "page.html"), "UA3AA"));
+  EXPECT_TRUE(Holds(scratch.Read("work/R3KV.cbr"), "UA3AA"));
 }
 #endif
 

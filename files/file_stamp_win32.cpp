@@ -1,12 +1,14 @@
 #include <windows.h>
 
-#include "stats-host/run/output_check.h"
+#include "files/file_stamp.h"
 
-namespace stats_host {
+namespace files {
 
-std::optional<FileStamp> StampOf(const std::filesystem::path& file) {
+std::optional<FileStamp> StampOf(const std::filesystem::path& path) {
+  // No access asked for: a file that another program keeps to itself has a
+  // stamp too. Backup semantics open folders as well.
   const HANDLE handle =
-      ::CreateFileW(file.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+      ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
   BY_HANDLE_FILE_INFORMATION information{};
@@ -16,11 +18,11 @@ std::optional<FileStamp> StampOf(const std::filesystem::path& file) {
   const auto join = [](DWORD high, DWORD low) {
     return (static_cast<std::uint64_t>(high) << 32) | low;
   };
-  return FileStamp{information.dwVolumeSerialNumber,
-                   join(information.nFileIndexHigh, information.nFileIndexLow),
+  return FileStamp{{information.dwVolumeSerialNumber,
+                    join(information.nFileIndexHigh, information.nFileIndexLow)},
                    join(information.nFileSizeHigh, information.nFileSizeLow),
                    static_cast<std::int64_t>(join(information.ftLastWriteTime.dwHighDateTime,
                                                   information.ftLastWriteTime.dwLowDateTime))};
 }
 
-}  // namespace stats_host
+}  // namespace files
