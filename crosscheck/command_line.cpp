@@ -25,8 +25,13 @@ confirm and applied before tours (hours of the day) and repeats are judged. A QS
 is confirmed when the other log has it on the same band and mode within the
 time window; a QSO confirms at most one other.
 
+OUT may not be a folder of logs given, nor lie inside one, nor hold a log
+given. The outputs are one set: either all of them replace the earlier ones, or
+none does.
+
 Exit status: 0 every file was read; 3 some could not be (they are listed, the
-outputs still come); 2 a bad command line; 1 the outputs could not be written.)";
+outputs still come); 2 a bad command line, or OUT among the logs; 1 the outputs
+could not be written (the earlier ones stay).)";
 
 // "YYYY-MM-DD HH:MM", "YYYY-MM-DDTHH:MM" or "YYYY-MM-DD HHMM", UTC.
 std::optional<std::int64_t> ParseMoment(const std::string& text) {

@@ -45,7 +45,6 @@ void Replacement::Write(std::string_view bytes) {
     if (!failure_ && bytes.size() >= kBufferBytes) failure_ = WriteOut(bytes);
     if (failure_ || bytes.size() >= kBufferBytes) return;
   }
-  if (buffer_.capacity() == 0) buffer_.reserve(kBufferBytes);
   buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
 }
 

@@ -6,8 +6,8 @@
 // compared by identity (files/path_identity.h), not by the spelling of their
 // paths, so that "./x", "../d/x", links and, on Windows, other case are
 // caught; a file not written yet by the folder that will hold it and its name.
-// The temporary files of the run need no guard: each is made new, under a
-// name no one else holds.
+// stats-host's own temporary files need no guard: each is made new, under a
+// name no one else holds. The plug-in's are among the files it writes.
 
 #include <filesystem>
 #include <optional>

@@ -236,11 +236,17 @@ KeptFiles KeptFilesOfRun(const fs::path& logFile, const fs::path& plugin,
   const std::string companion = InFolder(stats::kCompanionCommandLine).generic_string();
   const std::string problemLog(stats::kProblemLogPath);
   const std::string cabrilloLines(stats::kCabrilloIncludePath);
+  // The plug-in writes its settings and the Cabrillo log beside them under a
+  // name of its own first, the same name every time.
+  const std::string settingsPartial = settings + std::string(stats::kPartialFileExtension);
+  const std::string cabrilloPartial = cabrilloName + std::string(stats::kPartialFileExtension);
   return {{logFile, std::string(texts.keptLog)},
           {plugin, std::string(texts.keptPlugin)},
           {{folder / problemLog, Substituted(texts.keptProblemLog, {problemLog})},
            {folder / settings, Substituted(texts.keptSettings, {settings})},
-           {folder / cabrilloName, Substituted(texts.keptCabrillo, {cabrilloName})}},
+           {folder / cabrilloName, Substituted(texts.keptCabrillo, {cabrilloName})},
+           {folder / settingsPartial, Substituted(texts.keptProblemLog, {settingsPartial})},
+           {folder / cabrilloPartial, Substituted(texts.keptProblemLog, {cabrilloPartial})}},
           {{folder / cabrilloLines, Substituted(texts.keptCabrilloLines, {cabrilloLines})},
            {folder / companion, Substituted(texts.keptCompanion, {companion})}}};
 }

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "stats-host/run/scoring_run.h"
@@ -91,13 +92,15 @@ INSTANTIATE_TEST_SUITE_P(AllCases, OutputClash, testing::ValuesIn(Clashes()),
                            return std::string(info.param.name);
                          });
 
-// A run's temporary files are its own, made new under names no one else holds:
-// a log, or a link to it, under the name a temporary file once had is no
-// output of the run and stays as it is.
+// stats-host's temporary files are its own, made new under names no one else
+// holds: a log, or a link to it, under the name a temporary file once had is no
+// output of the run and stays as it is. The plug-in's temporary names are
+// fixed, so a log under one of them is refused.
 struct Planted {
   const char* name;
   const char* path;  // the log's second name, in the scratch folder
   enum { kCopy, kHardLink, kSymbolicLink } how;
+  int status;
 };
 
 void PrintTo(const Planted& c, std::ostream* os) { *os << c.name; }
@@ -122,7 +125,7 @@ TEST_P(TemporaryName, NeverTakesTheLogsPlace) {
       {"--dir", "work", "--plugin", stats::testing::BuiltPluginPath(), "--cabrillo",
        "--confirm-details", "--html", "work/report.html", scored});
 
-  EXPECT_EQ(run.status, kExitScored) << run.err;
+  EXPECT_EQ(run.status, c.status) << run.err;
   EXPECT_EQ(scratch.Read("log.adi"), log);
   EXPECT_EQ(scratch.Read(c.path), log);
   EXPECT_EQ(fs::is_symlink(scratch.Path(c.path)), c.how == Planted::kSymbolicLink);
@@ -130,12 +133,14 @@ TEST_P(TemporaryName, NeverTakesTheLogsPlace) {
 
 std::vector<Planted> Plantings() {
   std::vector<Planted> planted;
-  for (const char* path :
-       {"work/R3KV.cbr.tmp", "work/report.html.tmp", "work/Plugins/ZORVA.ini.tmp"}) {
-    planted.push_back({"Copy", path, Planted::kCopy});
-    planted.push_back({"HardLink", path, Planted::kHardLink});
+  const std::pair<const char*, int> paths[] = {{"work/R3KV.cbr.tmp", kExitBadInput},
+                                               {"work/report.html.tmp", kExitScored},
+                                               {"work/Plugins/ZORVA.ini.tmp", kExitBadInput}};
+  for (const auto& [path, status] : paths) {
+    planted.push_back({"Copy", path, Planted::kCopy, status});
+    planted.push_back({"HardLink", path, Planted::kHardLink, status});
 #if !defined(_WIN32)
-    planted.push_back({"SymbolicLink", path, Planted::kSymbolicLink});
+    planted.push_back({"SymbolicLink", path, Planted::kSymbolicLink, status});
 #endif
   }
   return planted;
