@@ -30,7 +30,7 @@ OutputSet::Folder& OutputSet::NewFolder(const fs::path& target) {
   folder.files_ = &files_;
   folder.target_ = target;
   const std::error_code error = MakeBeside(
-      target, ".tmp", [&](const fs::path& name) { return files_.CreateFolder(name); },
+      target, kTemporaryEnding, [&](const fs::path& name) { return files_.CreateFolder(name); },
       folder.fresh_);
   if (error) folder.failure_ = Failed(target, WriteFailure::Step::kCreate, error);
   return folder;

@@ -10,7 +10,6 @@ namespace {
 
 // Large enough that writing a gigabyte takes few system calls.
 constexpr std::size_t kBufferBytes = std::size_t{1} << 20;
-constexpr std::string_view kTemporaryEnding = ".tmp";
 
 }  // namespace
 

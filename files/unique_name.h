@@ -10,6 +10,10 @@
 
 namespace files {
 
+// The ending of what is made new beside its target and moved over it once
+// whole, or removed.
+inline constexpr std::string_view kTemporaryEnding = ".tmp";
+
 // Makes something beside `target`, in the same folder, under a name that no
 // one else holds: "<target's name>.<unique part><ending>". `make` must fail
 // with "file exists" when something is at the name it is given, and is called
