@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "files/utf8_path.h"
+#include "logs/radio/band.h"
 #include "logs/time/qso_date.h"
 
 namespace crosscheck {
@@ -89,7 +90,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   std::string out;
   std::vector<std::string> logs;
   int windowMinutes = 3;
-  std::string from, to, bands, penalties, language;
+  std::string from, to, bands, penalties, language, categories;
   app.add_option("--out", out, "folder for the outputs (made when missing)")->required();
   app.add_option("LOG", logs, "logs, or folders of logs")->required();
   app.add_option("--window", windowMinutes, "minutes two logs' times of one QSO may differ by")
@@ -103,9 +104,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
                "count QSOs with calls that are in no other log and sent no log");
   app.add_option("--from", from, "start of the contest, UTC: \"YYYY-MM-DD HH:MM\"");
   app.add_option("--to", to, "end of the contest (not included), UTC");
-  app.add_option("--bands", bands, "the bands that count, e.g. 160,80,40 (default: all)");
+  app.add_option("--bands", bands,
+                 "the bands that count, e.g. 160,80,40 or 160m,80m (default: all)");
   app.add_option("--penalty", penalties,
                  "points taken off per QSO with a verdict, e.g. nil=1,busted-call=1");
+  app.add_option("--categories", categories,
+                 "CSV file of CALL,CATEGORY lines: the entry category of these calls, "
+                 "over the logs' own");
   app.add_option("--lang", language,
                  "language of results.html and the reports: ru or en "
                  "(default: the user's)");
@@ -139,12 +144,23 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       return usage(problem);
     }
   }
-  options.check.bands = SplitList(bands);
+  if (options.check.from && options.check.to && *options.check.from >= *options.check.to) {
+    return usage("--from \"" + from + "\" is not before --to \"" + to + "\"");
+  }
+  for (const std::string& band : SplitList(bands)) {
+    // "40", "40m" and "40M" name one band, as the logs name it: "40".
+    std::string named = logs::HostBandName(band);
+    if (!logs::EdgesOfBand(named)) {
+      return usage("--bands: \"" + band + "\" is not a band (160, 80, 40, ... or 70cm)");
+    }
+    options.check.bands.push_back(std::move(named));
+  }
   if (!language.empty()) {
     options.language = logs::ParseReportLanguage(language);
     if (!options.language) return usage("--lang wants ru or en, not \"" + language + "\"");
   }
   options.out = files::PathOfUtf8(out);
+  if (!categories.empty()) options.categories = files::PathOfUtf8(categories);
   for (const std::string& log : logs) options.logs.push_back(files::PathOfUtf8(log));
   result.options = std::move(options);
   return result;

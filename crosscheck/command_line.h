@@ -17,6 +17,7 @@ struct Options {
   CheckOptions check;
   std::filesystem::path out;
   std::vector<std::filesystem::path> logs;       // files and folders, as given
+  std::filesystem::path categories;              // the organisers' categories file; empty: none
   std::optional<logs::ReportLanguage> language;  // default: the user's
 };
 

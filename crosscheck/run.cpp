@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
+#include "crosscheck/categories_file.h"
 #include "crosscheck/command_line.h"
 #include "crosscheck/out_folder.h"
 #include "crosscheck/output/formats.h"
@@ -19,9 +20,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The files to read: each file given, and every file in each folder given,
-// in the order of their paths (so that the order given does not matter), each
-// once. A path that does not exist stays, to be listed as not read.
+// The files to read: each file given, and every file in each folder given and
+// in the folders within it (organisers sort logs into cw/, ssb/, ...), in the
+// order of their paths (so that the order given does not matter), each once.
+// A path that does not exist stays, to be listed as not read.
 std::vector<fs::path> LogPaths(const std::vector<fs::path>& given) {
   std::vector<fs::path> paths;
   for (const fs::path& path : given) {
@@ -30,8 +32,9 @@ std::vector<fs::path> LogPaths(const std::vector<fs::path>& given) {
       paths.push_back(files::NormalPath(path));
       continue;
     }
-    for (const fs::directory_entry& entry : fs::directory_iterator(path, error)) {
-      if (!entry.is_directory(error)) paths.push_back(files::NormalPath(entry.path()));
+    for (fs::recursive_directory_iterator entry(path, error), end; !error && entry != end;
+         entry.increment(error)) {
+      if (!entry->is_directory(error)) paths.push_back(files::NormalPath(entry->path()));
     }
   }
   std::sort(paths.begin(), paths.end());
@@ -39,7 +42,8 @@ std::vector<fs::path> LogPaths(const std::vector<fs::path>& given) {
   return paths;
 }
 
-Contest ReadContest(const std::vector<fs::path>& paths) {
+Contest ReadContest(const std::vector<fs::path>& paths,
+                    const std::map<std::string, std::string>& categories) {
   Contest contest;
   for (const fs::path& path : paths) {
     std::error_code error;
@@ -47,6 +51,7 @@ Contest ReadContest(const std::vector<fs::path>& paths) {
     contest.Add(logs::ReadLogFile(path), error ? fs::file_time_type::min() : modified);
   }
   contest.ChooseAmongRepeatedCalls();
+  contest.GiveCategories(categories);
   return contest;
 }
 
@@ -86,7 +91,16 @@ int RunCrosscheck(const std::vector<std::string>& arguments, std::ostream& out, 
     err << "crosscheck: " << *clash << "\n";
     return 2;
   }
-  const Contest contest = ReadContest(LogPaths(options.logs));
+  CategoriesFile categories;
+  if (!options.categories.empty()) {
+    categories = ReadCategoriesFile(options.categories);
+    if (categories.problem) {
+      err << "crosscheck: --categories " << files::Utf8OfPath(options.categories) << ": "
+          << *categories.problem << "\n";
+      return 2;
+    }
+  }
+  const Contest contest = ReadContest(LogPaths(options.logs), categories.byCall);
   const CheckResult result = CheckContest(contest, options.check);
 
   if (const std::error_code error = files::CreateFolders(files, options.out)) {

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "files/utf8_path.h"
+#include "stats/rules/entry_category.h"
 
 namespace crosscheck {
 namespace {
@@ -48,7 +49,13 @@ LogId Contest::Add(logs::LogFile file, std::filesystem::file_time_type modified)
   log.format = std::move(file.format);
   log.encoding = file.encoding;
   if (!file.ownCall.empty()) log.ownCall = calls.IdOf(file.ownCall);
-  log.category = std::move(file.category);
+  log.writtenCategory = std::move(file.category);
+  if (const auto category = stats::EntryCategoryOf(log.writtenCategory)) {
+    log.category = *category;
+    log.categoryFrom = CategoryFrom::kLog;
+  } else if (!log.writtenCategory.empty()) {
+    log.categoryFrom = CategoryFrom::kUnclear;
+  }
   log.name = std::move(file.name);
   log.claimed = file.claimed;
   log.repairs = std::move(file.repairs);
@@ -91,6 +98,16 @@ void Contest::ChooseAmongRepeatedCalls() {
     ContestLog& log = logs[id];
     if (log.failure || log.ownCall == kNone) continue;
     if (latest[log.ownCall] != id) log.supersededBy = latest[log.ownCall];
+  }
+}
+
+void Contest::GiveCategories(const std::map<std::string, std::string>& byCall) {
+  for (ContestLog& log : logs) {
+    if (log.ownCall == kNone) continue;
+    if (const auto given = byCall.find(calls.Text(log.ownCall)); given != byCall.end()) {
+      log.category = given->second;
+      log.categoryFrom = CategoryFrom::kOrganisers;
+    }
   }
 }
 

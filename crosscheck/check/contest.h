@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,13 +43,19 @@ static_assert(sizeof(Qso) <= 40, "a contest has millions of them");
 // stands for any second of that minute, so its middle.
 constexpr std::int64_t MomentOf(const Qso& qso) { return qso.time + (qso.toTheMinute ? 30 : 0); }
 
+// Where a log's entry category comes from: its header, the organisers, or
+// nowhere (the header gives none, or one that is unclear).
+enum class CategoryFrom { kLog, kOrganisers, kUnclear, kNowhere };
+
 struct ContestLog {
   std::filesystem::path path;
   std::string file;  // the path as given, UTF-8
   std::string format;
   logs::TextEncoding encoding = logs::TextEncoding::kAscii;
   CallId ownCall = kNone;
-  std::string category;
+  std::string writtenCategory;  // as the header gives it, UTF-8
+  std::string category;         // one of stats::kEntryCategories; empty: none
+  CategoryFrom categoryFrom = CategoryFrom::kNowhere;
   std::string name;
   std::optional<std::int64_t> claimed;
   std::vector<std::string> repairs;
@@ -68,6 +75,10 @@ class Contest {
   // Of logs that have the same own call, the one modified last (and of equal
   // times, the one added last) is checked; the others are superseded by it.
   void ChooseAmongRepeatedCalls();
+
+  // The entry categories the organisers give, by call: they win over the
+  // logs' own.
+  void GiveCategories(const std::map<std::string, std::string>& byCall);
 
   // The checked log of each call (indexed by CallId), or kNone.
   std::vector<LogId> CheckedLogOfCall() const;

@@ -29,6 +29,7 @@ std::string LogsJsonl(const Contest& contest, const CheckResult& result,
     object["format"] = log.format;
     object["encoding"] = NameOf(log.encoding);
     object["category"] = log.category;
+    object["category_written"] = log.writtenCategory;
     if (log.Checked()) {
       object["clock_offset_s"] = checked.clock.offset;
       object["clock_matches"] = checked.clock.matches;

@@ -4,6 +4,8 @@
 #include <map>
 #include <tuple>
 
+#include "stats/rules/entry_category.h"
+
 namespace crosscheck {
 namespace {
 
@@ -41,12 +43,20 @@ std::vector<LogId> OutputOrder(const Contest& contest) {
 }
 
 std::vector<CategoryStandings> Standings(const Contest& contest, const CheckResult& result) {
-  std::map<std::string, std::vector<LogId>> byCategory;
+  // The categories in the order the station dialog offers them; no category last.
+  std::map<std::size_t, std::vector<LogId>> byCategory;
   for (const LogId log : OutputOrder(contest)) {
-    if (contest.logs[log].Checked()) byCategory[contest.logs[log].category].push_back(log);
+    if (!contest.logs[log].Checked()) continue;
+    const std::string& category = contest.logs[log].category;
+    const auto known =
+        std::find(stats::kEntryCategories.begin(), stats::kEntryCategories.end(), category);
+    byCategory[static_cast<std::size_t>(known - stats::kEntryCategories.begin())].push_back(log);
   }
   std::vector<CategoryStandings> standings;
-  for (auto& [category, logs] : byCategory) {
+  for (auto& [index, logs] : byCategory) {
+    const std::string category = index < stats::kEntryCategories.size()
+                                     ? std::string(stats::kEntryCategories[index])
+                                     : std::string();
     std::stable_sort(logs.begin(), logs.end(), [&](LogId a, LogId b) {
       return result.logs[a].checked > result.logs[b].checked;
     });

@@ -32,11 +32,12 @@ struct Standing {
 };
 
 struct CategoryStandings {
-  std::string category;  // as the logs give it; empty: none given
+  std::string category;  // one of stats::kEntryCategories; empty: none
   std::vector<Standing> logs;
 };
 
-// The checked logs by category (in the order of the category's text), each
+// The checked logs by category (in the order of stats::kEntryCategories, no
+// category last), each
 // by checked score, highest first, then by call.
 std::vector<CategoryStandings> Standings(const Contest& contest, const CheckResult& result);
 

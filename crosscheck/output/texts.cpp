@@ -57,6 +57,13 @@ constexpr CheckTexts kEnglish = {
     .footer = "Written by crosscheck from the participants' logs.",
     .ubnTitle = "UBN report",
     .category = "Category",
+    .categoryInLog = "in the log: {0}",
+    .categoryGiven = "given by the organisers",
+    .categoryUnclear =
+        "the log's \"{0}\" is none of the contest's categories; the organisers can give it "
+        "(--categories)",
+    .categoryMissing = "the log gives none; the organisers can give it (--categories)",
+    .notCountedFiles = "Not counted, as this file of the call was modified last: {0}",
     .scores = "Claimed score {0}, checked score {1}, reduction {2} %",
     .lineCounts = "QSO lines {0}, counted {1}, Kvant {2}, penalty points {3}",
     .clockAhead =
@@ -140,6 +147,13 @@ constexpr CheckTexts kRussian = {
     .footer = "Составлено программой crosscheck по отчётам участников.",
     .ubnTitle = "Отчёт о проверке (UBN)",
     .category = "Подгруппа",
+    .categoryInLog = "в отчёте: {0}",
+    .categoryGiven = "указана организаторами",
+    .categoryUnclear =
+        "«{0}» в отчёте не совпадает ни с одной подгруппой соревнования; организаторы могут "
+        "указать её (--categories)",
+    .categoryMissing = "в отчёте не указана; организаторы могут указать её (--categories)",
+    .notCountedFiles = "Не учтены, так как этот файл позывного изменён последним: {0}",
     .scores = "Заявлено {0}, после проверки {1}, снижение {2} %",
     .lineCounts = "Строк QSO {0}, засчитано {1}, квантов {2}, штрафных очков {3}",
     .clockAhead =

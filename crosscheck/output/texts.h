@@ -59,9 +59,14 @@ struct CheckTexts {
   // the participants' reports
   std::string_view ubnTitle;
   std::string_view category;
-  std::string_view scores;      // {0} claimed, {1} checked, {2} reduction
-  std::string_view lineCounts;  // {0} lines, {1} counted, {2} Kvant, {3} penalty
-  std::string_view clockAhead;  // {0} offset, {1} matches
+  std::string_view categoryInLog;  // {0}: as the log writes it
+  std::string_view categoryGiven;
+  std::string_view categoryUnclear;  // {0}: as the log writes it
+  std::string_view categoryMissing;
+  std::string_view notCountedFiles;  // {0}: the other files of the call
+  std::string_view scores;           // {0} claimed, {1} checked, {2} reduction
+  std::string_view lineCounts;       // {0} lines, {1} counted, {2} Kvant, {3} penalty
+  std::string_view clockAhead;       // {0} offset, {1} matches
   std::string_view clockBehind;
   std::string_view clockRight;  // {0} matches
   std::string_view clockNotKnown;

@@ -119,6 +119,23 @@ std::string ClockLine(const ClockEstimate& clock, const CheckTexts& texts) {
                      {FormatDuration(clock.offset), matches});
 }
 
+// The log's category, and where it comes from when that is not plain.
+std::string CategoryLine(const ContestLog& log, const CheckTexts& texts) {
+  switch (log.categoryFrom) {
+    case CategoryFrom::kLog:
+      if (log.writtenCategory == log.category) return log.category;
+      return log.category + " (" + Substituted(texts.categoryInLog, {log.writtenCategory}) + ")";
+    case CategoryFrom::kOrganisers:
+      return log.category + " (" + std::string(texts.categoryGiven) + ")";
+    case CategoryFrom::kUnclear:
+      return std::string(texts.noCategory) + ": " +
+             Substituted(texts.categoryUnclear, {log.writtenCategory});
+    case CategoryFrom::kNowhere:
+      break;
+  }
+  return std::string(texts.noCategory) + ": " + std::string(texts.categoryMissing);
+}
+
 }  // namespace
 
 std::vector<std::vector<QsoId>> CopiedWrongBy(const Contest& contest, const CheckResult& result) {
@@ -146,9 +163,14 @@ std::string UbnReport(const Contest& contest, const CheckResult& result,
   report.Line(std::string(stats::kSummaryTitle) + "- " + std::string(texts.ubnTitle) + ": " +
               report.Call(log.ownCall));
   report.Line(std::string(texts.file) + ": " + log.file);
+  std::string notCounted;
+  for (const ContestLog& other : contest.logs) {
+    if (other.supersededBy != id) continue;
+    notCounted += (notCounted.empty() ? "" : ", ") + other.file;
+  }
+  if (!notCounted.empty()) report.Line(Substituted(texts.notCountedFiles, {notCounted}));
   if (!log.name.empty()) report.Line(log.name);
-  report.Line(std::string(texts.category) + ": " +
-              std::string(log.category.empty() ? texts.noCategory : log.category));
+  report.Line(std::string(texts.category) + ": " + CategoryLine(log, texts));
   const auto reduction = ReductionTenths(log.claimed, checked.checked);
   report.Line(Substituted(
       texts.scores, {log.claimed ? std::to_string(*log.claimed) : "-",

@@ -55,7 +55,14 @@ class CabrilloReading {
     if (log_.ownCall.empty() && !ownCalls_.empty()) {
       log_.ownCall = MostCommonOwnCall();
       repairs_.Add("the header", "no CALLSIGN: the call of the QSO lines taken");
-    } else if (ownCalls_.size() > 1 || (ownCalls_.size() == 1 && !ownCalls_.count(log_.ownCall))) {
+    } else if (!ownCalls_.empty() && !ownCalls_.count(log_.ownCall)) {
+      // The other logs have the call the station sent, which its QSO lines
+      // give; a header call alone would make every QSO of the log a NIL.
+      const std::string header = log_.ownCall;
+      log_.ownCall = MostCommonOwnCall();
+      repairs_.Add("the header", "CALLSIGN " + header + " is in no QSO line: the call " +
+                                     log_.ownCall + " of the QSO lines taken");
+    } else if (ownCalls_.size() > 1) {
       repairs_.Add("the QSO lines", "another own call than CALLSIGN in QSO lines");
     }
     if (log_.category.empty()) log_.category = JoinedCategory();

@@ -63,13 +63,32 @@ std::optional<Columns> FixedColumns(std::string_view line) {
   return columns;
 }
 
-std::optional<std::uint32_t> Number(std::string_view text) {
-  std::uint32_t value = 0;
+std::optional<std::uint64_t> Number(std::string_view text) {
+  std::uint64_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return value;
 }
 
+// A decimal number with at most one "." or "," as its point, in hertz when
+// its unit has `unitDigits` zeros (kHz: 3, MHz: 6), digits past the hertz
+// dropped; nothing for other texts and for more than 10^12 Hz.
+std::optional<std::uint64_t> HertzOf(std::string_view text, std::size_t unitDigits) {
+  const std::size_t point = text.find_first_of(".,");
+  const std::string_view whole = text.substr(0, point);
+  std::string fraction(point == std::string_view::npos ? "" : text.substr(point + 1));
+  if (whole.empty() || whole.size() > 12 || fraction.find_first_of(".,") != std::string::npos) {
+    return std::nullopt;
+  }
+  fraction.resize(unitDigits, '0');
+  const auto hertz = Number(std::string(whole) + fraction);
+  if (!hertz || *hertz > 1'000'000'000'000) return std::nullopt;
+  return hertz;
+}
+
+// The band of the frequency column: kHz as Cabrillo has it, also with a
+// decimal point or comma, or a band designator; with a repair, a band's name,
+// or a frequency in Hz or in MHz that only so lies in an amateur band.
 void ReadBand(std::string_view text, QsoLineReading& reading) {
   const std::string upper = UpperCopy(text);
   for (const auto& [designator, band] : kDesignators) {
@@ -78,11 +97,16 @@ void ReadBand(std::string_view text, QsoLineReading& reading) {
       return;
     }
   }
-  if (const auto kilohertz = Number(text); kilohertz && *kilohertz <= UINT32_MAX / 1000) {
-    if (auto band = BandForFrequency(*kilohertz * 1000)) {
-      reading.qso.band = std::move(*band);
-      return;
-    }
+  const auto inBand = [&](std::optional<std::uint64_t> hertz, std::string_view repair) {
+    std::optional<std::string> band = hertz ? BandForFrequency(*hertz) : std::nullopt;
+    if (!band) return false;
+    reading.qso.band = std::move(*band);
+    if (!repair.empty()) reading.repairs.emplace_back(repair);
+    return true;
+  };
+  const bool comma = text.find(',') != std::string_view::npos;
+  if (inBand(HertzOf(text, 3), comma ? "a decimal comma in the frequency, read as a point" : "")) {
+    return;
   }
   const std::string named = HostBandName(text);
   if (EdgesOfBand(named)) {
@@ -90,23 +114,9 @@ void ReadBand(std::string_view text, QsoLineReading& reading) {
     reading.repairs.push_back("a band name instead of the frequency, taken as the band");
     return;
   }
-  const std::size_t point = text.find('.');
-  if (point != std::string_view::npos) {
-    // Megahertz with a decimal point: "3.550" or "7.012".
-    const auto whole = Number(text.substr(0, point));
-    std::string fraction(text.substr(point + 1));
-    fraction.resize(3, '0');
-    const auto thousandths = Number(fraction);
-    const std::uint64_t hertz =
-        whole && thousandths ? (std::uint64_t{*whole} * 1000 + *thousandths) * 1000 : UINT64_MAX;
-    if (hertz <= UINT32_MAX) {
-      if (auto band = BandForFrequency(static_cast<std::uint32_t>(hertz))) {
-        reading.qso.band = std::move(*band);
-        reading.repairs.push_back("the frequency in MHz, not kHz");
-        return;
-      }
-    }
-  }
+  const bool decimal = text.find_first_of(".,") != std::string_view::npos;
+  if (!decimal && inBand(HertzOf(text, 0), "the frequency in Hz, not kHz")) return;
+  if (decimal && inBand(HertzOf(text, 6), "the frequency in MHz, not kHz")) return;
   reading.repairs.push_back("a frequency in no amateur band (the QSO is out of the contest)");
 }
 
@@ -163,7 +173,12 @@ std::optional<Columns> ColumnsOf(std::string_view line, std::string_view afterTa
                                  QsoLineReading& reading) {
   const Words words = WordsOf(afterTag);
   Columns columns;
-  if (words.count == kColumns || words.count == kColumns + 1) {
+  // Cabrillo 3.0 may end the line with the transmitter's number; neither it
+  // nor what some programs write after it is part of the exchange.
+  if (words.count >= kColumns) {
+    if (words.count > kColumns + 1) {
+      reading.repairs.push_back("fields after the transmitter number, passed over");
+    }
     std::copy_n(words.first.begin(), kColumns, columns.begin());
     return columns;
   }
@@ -177,7 +192,8 @@ std::optional<Columns> ColumnsOf(std::string_view line, std::string_view afterTa
     for (std::size_t i = 0; i < words.count; ++i) columns[kept[i]] = words.first[i];
     return columns;
   }
-  reading.refusal = "a QSO line of " + std::to_string(words.count) + " fields (10 or 11 expected)";
+  reading.refusal =
+      "a QSO line of " + std::to_string(words.count) + " fields (10, or 8 without the reports)";
   return std::nullopt;
 }
 

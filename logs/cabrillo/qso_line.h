@@ -3,7 +3,8 @@
 // One Cabrillo QSO line, after its "QSO:" tag:
 //   freq mo date time own-call rst exch call rst exch [t]
 // in the fixed columns of Cabrillo 3.0 or in loose ones (one or more blanks).
-// The frequency is in kHz, or a band designator (50, 144, 1.2G, ...).
+// The frequency is in kHz, or a band designator (50, 144, 1.2G, ...). Fields
+// after [t] are passed over.
 
 #include <optional>
 #include <string>

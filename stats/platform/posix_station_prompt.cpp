@@ -44,15 +44,15 @@ std::optional<std::string> AskLine(std::string_view label, const std::string& pr
 
 std::optional<std::string> AskCategory(const std::string& preset, std::istream& in,
                                        std::ostream& out) {
-  for (std::size_t i = 0; i < kCategoryChoices.size(); ++i) {
-    out << "  " << i + 1 << ") " << kCategoryChoices[i] << '\n';
+  for (std::size_t i = 0; i < kEntryCategories.size(); ++i) {
+    out << "  " << i + 1 << ") " << kEntryCategories[i] << '\n';
   }
   auto answer = AskLine("CATEGORY (number or text)", preset, in, out);
   if (answer && answer->size() == 1) {
     const char digit = answer->front();
-    const auto count = static_cast<char>('0' + kCategoryChoices.size());
+    const auto count = static_cast<char>('0' + kEntryCategories.size());
     if (digit >= '1' && digit <= count) {
-      return std::string(kCategoryChoices[static_cast<std::size_t>(digit - '1')]);
+      return std::string(kEntryCategories[static_cast<std::size_t>(digit - '1')]);
     }
   }
   return answer;

@@ -2,7 +2,8 @@
 
 // How the station-details dialog (dialog template 101) and the portable
 // build's text prompt show the ten fields: each field's control and label, its
-// row from the top, and how it is edited; and the entries of the category box.
+// row from the top, and how it is edited. The category box offers the
+// contest's entry categories (stats/rules/entry_category.h).
 // The fields stand in the order of the form's members, the order of the
 // dialog's data exchange.
 
@@ -13,6 +14,7 @@
 
 #include "stats/platform/platform.h"
 #include "stats/resources/resource.h"
+#include "stats/rules/entry_category.h"
 
 namespace stats {
 
@@ -55,10 +57,5 @@ static_assert(
       return true;
     }(),
     "each row shows one field");
-
-inline constexpr std::array<std::string_view, 7> kCategoryChoices{
-    "SOAB-CW-LP",      "SOAB-CW-HP",      "SOAB - SSB - LP", "SOAB - SSB - HP",
-    "SOAB - MIX - LP", "SOAB - MIX - HP", "MOAB - MIX",
-};
 
 }  // namespace stats

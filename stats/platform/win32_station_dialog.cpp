@@ -25,7 +25,7 @@ std::string ControlTextOf(HWND dialog, int id) {
 // selected, any other stands in its edit part.
 void PresetCategory(HWND dialog, int id, const std::string& category) {
   const HWND box = GetDlgItem(dialog, id);
-  for (const std::string_view choice : kCategoryChoices) {
+  for (const std::string_view choice : kEntryCategories) {
     const std::string item(choice);
     SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
   }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <sstream>
 
 #include "crosscheck/run.h"
@@ -63,6 +64,23 @@ const FileCase kFiles[] = {
              "<STX:3>001<SRX:3>002<STATION_CALLSIGN:4>RA3A<EOR>\r\n"),
      "", 1, "UTF-16"},
     {"BrokenUtf16", Utf16Le("<CALL:4>RA3B<EOR>") + "<", "can not be read"},
+    {"CallsignInNoQsoLine", "START-OF-LOG: 3.0\nCALLSIGN: UA1ZZZ\n" + kQso + kQso, "", 2,
+     "CALLSIGN UA1ZZZ is in no QSO line: the call RA3A of the QSO lines taken"},
+    {"KilohertzWithADecimalPoint",
+     kHeader + "QSO: 3550.5 CW 2024-02-18 1000 RA3A 599 001 RA3B 599 002\n", "", 1},
+    {"KilohertzWithADecimalComma",
+     kHeader + "QSO: 3550,5 CW 2024-02-18 1000 RA3A 599 001 RA3B 599 002\n", "", 1,
+     "a decimal comma in the frequency"},
+    {"Hertz", kHeader + "QSO: 3550000 CW 2024-02-18 1000 RA3A 599 001 RA3B 599 002\n", "", 1,
+     "the frequency in Hz"},
+    {"MegahertzWithADecimalComma",
+     kHeader + "QSO: 3,55 CW 2024-02-18 1000 RA3A 599 001 RA3B 599 002\n", "", 1,
+     "the frequency in MHz"},
+    {"TransmitterNumber", kHeader + "QSO: 3550 CW 2024-02-18 1000 RA3A 599 001 RA3B 599 002 1\n",
+     "", 1},
+    {"FieldsAfterTheTransmitterNumber",
+     kHeader + "QSO: 3550 CW 2024-02-18 1000 RA3A 599 001 RA3B 599 002 1 RUN #7\n", "", 1,
+     "fields after the transmitter number"},
     {"NameInUtf8", kHeader + "NAME: Иван Петров\n" + kQso, "", 1, "", "Иван Петров"},
     {"NameInWindows1251", kHeader + "NAME: \xC8\xE2\xE0\xED \xCF\xE5\xF2\xF0\xEE\xE2\n" + kQso, "",
      1, "", "Иван Петров"},
@@ -83,6 +101,7 @@ TEST_P(ReadingAFile, ReadsItOrSaysWhyNot) {
     EXPECT_EQ(log.qsos.size(), file.qsos);
     EXPECT_EQ(log.qsos.front().call, "RA3B");
     EXPECT_EQ(log.qsos.front().band, "80");
+    EXPECT_EQ(log.qsos.front().received, "002");
   } else {
     ASSERT_TRUE(log.failure);
     EXPECT_NE(log.failure->find(file.failure), std::string::npos) << *log.failure;
@@ -122,10 +141,40 @@ TEST(ReadingAFile, ThatIsNotThereOrNotALogStillGivesTheOutputsAndStatus3) {
   EXPECT_FALSE(ReadFileBytes(dir.Path() / "out" / "ubn" / "RA3A.txt").empty());
 }
 
+TEST(ReadingAFile, InSubfoldersAndTwiceForOneCallEachIsReadAndTheReportSaysWhichCounted) {
+  const TempDir dir;
+  const std::filesystem::path logs = dir.Path() / "logs";
+  std::filesystem::create_directories(logs / "cw");
+  std::filesystem::create_directories(logs / "ssb" / "late");
+  WriteFileBytes(logs / "cw" / "ra3a.cbr", kHeader + kQso);
+  WriteFileBytes(logs / "ssb" / "late" / "ra3a-ssb.cbr", kHeader + kQso);
+  std::filesystem::last_write_time(
+      logs / "cw" / "ra3a.cbr",
+      std::filesystem::last_write_time(logs / "ssb" / "late" / "ra3a-ssb.cbr") -
+          std::chrono::hours(1));
+  WriteFileBytes(logs / "ra3b.cbr",
+                 "START-OF-LOG: 3.0\nCALLSIGN: RA3B\n"
+                 "QSO: 3550 CW 2024-02-18 1000 RA3B 599 002 RA3A 599 001\n");
+  std::ostringstream out, err;
+  EXPECT_EQ(crosscheck::RunCrosscheck(
+                {"--lang", "en", "--out", (dir.Path() / "out").string(), logs.string()}, out, err),
+            0)
+      << err.str();
+  EXPECT_NE(out.str().find("Logs: 2 checked, 1 superseded"), std::string::npos) << out.str();
+  const std::string report = ReadFileBytes(dir.Path() / "out" / "ubn" / "RA3A.txt");
+  EXPECT_NE(report.find("ra3a-ssb.cbr"), std::string::npos) << report;
+  EXPECT_NE(report.find("Not counted, as this file of the call was modified last: "),
+            std::string::npos)
+      << report;
+  EXPECT_NE(report.find("ra3a.cbr\r\n"), std::string::npos) << report;
+}
+
 TEST(ReadingAFile, RunAgainWithoutALogKeepsNoReportOfItsCall) {
   const TempDir dir;
   const auto run = [&](const std::string& call) {
-    WriteFileBytes(dir.Path() / "log.cbr", "START-OF-LOG: 3.0\nCALLSIGN: " + call + "\n" + kQso);
+    WriteFileBytes(dir.Path() / "log.cbr", "START-OF-LOG: 3.0\nCALLSIGN: " + call +
+                                               "\nQSO: 3550 CW 2024-02-18 1000 " + call +
+                                               " 599 001 RA3B 599 002\n");
     std::ostringstream out, err;
     EXPECT_EQ(
         crosscheck::RunCrosscheck(
