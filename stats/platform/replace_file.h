@@ -1,0 +1,27 @@
+#pragma once
+
+// Replacing a file's whole content without putting anyone's file at risk. The
+// new bytes go into a temporary file beside the target that is created
+// exclusively, under a name nobody else holds (the target's name, a unique part
+// and ".tmp"), and it is moved over the target only when every byte reached
+// it. On failure the target keeps what it held, and only the temporary file
+// this call created is removed: a file or link that someone else keeps under a
+// similar name is never opened, followed or removed.
+//
+// The POSIX and Win32 builds each have their own implementation
+// (replace_file_posix.cpp, replace_file_win32.cpp).
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace stats {
+
+// `path` in the system's own form. Returns whether `path` now holds `contents`.
+bool ReplaceFileContents(const std::string& path, std::string_view contents);
+
+// For the implementations: a name for the temporary file of `path`, different
+// for every process, moment and attempt: "<path>.<process>-<unique>.tmp".
+std::string TemporaryFileName(const std::string& path, std::uint32_t processId, int attempt);
+
+}  // namespace stats
