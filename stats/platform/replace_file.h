@@ -5,13 +5,13 @@
 // exclusively, under a name nobody else holds (the target's name, a unique part
 // and ".tmp"), and it is moved over the target only when every byte reached
 // it. On failure the target keeps what it held, and only the temporary file
-// this call created is removed: a file or link that someone else keeps under a
-// similar name is never opened, followed or removed.
+// this call created is removed: a file or link that someone else keeps under
+// the name is never opened, followed or removed, and the next name is tried.
 //
 // The POSIX and Win32 builds each have their own implementation
 // (replace_file_posix.cpp, replace_file_win32.cpp).
 
-#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -20,8 +20,12 @@ namespace stats {
 // `path` in the system's own form. Returns whether `path` now holds `contents`.
 bool ReplaceFileContents(const std::string& path, std::string_view contents);
 
-// For the implementations: a name for the temporary file of `path`, different
-// for every process, moment and attempt: "<path>.<process>-<unique>.tmp".
-std::string TemporaryFileName(const std::string& path, std::uint32_t processId, int attempt);
+// The same with the temporary file of each attempt (0 to kTemporaryNameAttempts
+// - 1) named by `temporaryName`, where ReplaceFileContents takes a unique name:
+// tests put files in the way of the names.
+inline constexpr int kTemporaryNameAttempts = 16;
+using TemporaryNames = std::function<std::string(int attempt)>;
+bool ReplaceFileContents(const std::string& path, std::string_view contents,
+                         const TemporaryNames& temporaryName);
 
 }  // namespace stats

@@ -10,9 +10,6 @@
 namespace stats {
 namespace {
 
-// Names already taken are skipped; this many are tried before giving up.
-constexpr int kAttempts = 16;
-
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -25,10 +22,10 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-bool ReplaceFileContents(const std::string& path, std::string_view contents) {
-  for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    const std::string temporary =
-        TemporaryFileName(path, static_cast<std::uint32_t>(::getpid()), attempt);
+bool ReplaceFileContents(const std::string& path, std::string_view contents,
+                         const TemporaryNames& temporaryName) {
+  for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+    const std::string temporary = temporaryName(attempt);
     // O_EXCL: never an existing file, nor the file a link of that name points to.
     UniqueFd file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (!file) {

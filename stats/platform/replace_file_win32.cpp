@@ -7,9 +7,6 @@
 namespace stats {
 namespace {
 
-// Names already taken are skipped; this many are tried before giving up.
-constexpr int kAttempts = 16;
-
 // A file handle, closed when the object goes.
 class FileHandle {
  public:
@@ -42,9 +39,10 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 
 }  // namespace
 
-bool ReplaceFileContents(const std::string& path, std::string_view contents) {
-  for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    const std::string temporary = TemporaryFileName(path, ::GetCurrentProcessId(), attempt);
+bool ReplaceFileContents(const std::string& path, std::string_view contents,
+                         const TemporaryNames& temporaryName) {
+  for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+    const std::string temporary = temporaryName(attempt);
     // CREATE_NEW: never an existing file; no sharing while it is written.
     FileHandle file(::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));

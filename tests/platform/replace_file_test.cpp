@@ -58,6 +58,45 @@ TEST(ReplaceFileContents, AFileUnderTheOldTemporaryNameIsSomeoneElses) {
   EXPECT_EQ(Listing(folder), (std::vector<std::string>{"log.cbr", "log.cbr.tmp"}));
 }
 
+// Temporary names of the test's choosing, so that files can stand in their way.
+stats::TemporaryNames NumberedNames(const TempDir& folder) {
+  return [&folder](int attempt) { return folder.Path("log." + std::to_string(attempt) + ".tmp"); };
+}
+
+TEST(ReplaceFileContents, ATakenNameIsSkippedAndWhatHoldsItIsLeftAlone) {
+  const TempDir folder;
+  const stats::TemporaryNames names = NumberedNames(folder);
+  WriteFileBytes(names(0), "someone else's file");
+#ifndef _WIN32
+  // Links, to a file and to nowhere, are neither followed nor removed.
+  WriteFileBytes(folder.Path("linked"), "linked");
+  std::filesystem::create_symlink(folder.Path("linked"), names(1));
+  std::filesystem::create_symlink(folder.Path("nowhere"), names(2));
+#endif
+  const std::vector<std::string> before = Listing(folder);
+  ASSERT_TRUE(ReplaceFileContents(folder.Path("log.cbr"), "log", names));
+  EXPECT_EQ(ReadFileBytes(folder.Path("log.cbr")), "log");
+  EXPECT_EQ(ReadFileBytes(names(0)), "someone else's file");
+#ifndef _WIN32
+  EXPECT_EQ(ReadFileBytes(folder.Path("linked")), "linked");
+  EXPECT_FALSE(std::filesystem::exists(folder.Path("nowhere")));
+#endif
+  std::vector<std::string> after = before;
+  after.push_back("log.cbr");
+  std::sort(after.begin(), after.end());
+  EXPECT_EQ(Listing(folder), after);
+
+  // With every name taken nothing is written.
+  for (int attempt = 0; attempt < stats::kTemporaryNameAttempts; ++attempt) {
+    if (!std::filesystem::is_symlink(names(attempt)) && !std::filesystem::exists(names(attempt))) {
+      WriteFileBytes(names(attempt), "taken");
+    }
+  }
+  EXPECT_FALSE(ReplaceFileContents(folder.Path("log.cbr"), "new", names));
+  EXPECT_EQ(ReadFileBytes(folder.Path("log.cbr")), "log");
+  EXPECT_EQ(ReadFileBytes(names(0)), "someone else's file");
+}
+
 TEST(ReplaceFileContents, WhenTheMoveFailsTheTargetStaysAndOnlyItsOwnFileGoes) {
   const TempDir folder;
   std::filesystem::create_directory(folder.Path("log.cbr"));
@@ -71,16 +110,6 @@ TEST(ReplaceFileContents, WhenTheMoveFailsTheTargetStaysAndOnlyItsOwnFileGoes) {
 }
 
 #ifndef _WIN32
-TEST(ReplaceFileContents, ALinkUnderTheOldTemporaryNameIsNotFollowed) {
-  const TempDir folder;
-  WriteFileBytes(folder.Path("victim"), "someone else's file");
-  std::filesystem::create_symlink(folder.Path("victim"), folder.Path("log.cbr.tmp"));
-  ASSERT_TRUE(ReplaceFileContents(folder.Path("log.cbr"), "log"));
-  EXPECT_EQ(ReadFileBytes(folder.Path("victim")), "someone else's file");
-  EXPECT_TRUE(std::filesystem::is_symlink(folder.Path("log.cbr.tmp")));
-  EXPECT_EQ(ReadFileBytes(folder.Path("log.cbr")), "log");
-}
-
 TEST(ReplaceFileContents, AWriteThatFailsPartWayKeepsTheTargetAndLeavesNothingBehind) {
   const TempDir folder;
   WriteFileBytes(folder.Path("log.cbr"), "the previous log");

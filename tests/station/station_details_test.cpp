@@ -161,8 +161,9 @@ TEST_F(StationDetailsTest, TypedCrMarkIsStoredAsTypedAndReturnsAsACarriageReturn
   EXPECT_EQ(platform_.dialogPresets.back().soapbox, "73\rGL");
 }
 
-// Both dialogs exchange their data in the order of the form's members: CALLSIGN,
-// CLAIMED, CLUB, CATEGORY, CONTEST, E-MAIL, NAME, OPERATORS, SOAPBOX, ADDRESS.
+// The Win32 dialog exchanges its data in the order of this table, which must be
+// the order of the form's members: CALLSIGN, CLAIMED, CLUB, CATEGORY, CONTEST,
+// E-MAIL, NAME, OPERATORS, SOAPBOX, ADDRESS.
 TEST(StationFields, TheDialogExchangesTheFieldsInTheirOrderAndEachOnce) {
   struct Row {
     std::string StationDetailsForm::*text;
