@@ -20,9 +20,10 @@ namespace stats {
 // `path` in the system's own form. Returns whether `path` now holds `contents`.
 bool ReplaceFileContents(const std::string& path, std::string_view contents);
 
-// The same with the temporary file of each attempt (0 to kTemporaryNameAttempts
-// - 1) named by `temporaryName`, where ReplaceFileContents takes a unique name:
-// tests put files in the way of the names.
+// The same, with `temporaryName(attempt)` naming the temporary file of each
+// attempt where ReplaceFileContents takes a unique name, so that tests can put
+// files in the way. A taken name is skipped; after kTemporaryNameAttempts the
+// replacement fails.
 inline constexpr int kTemporaryNameAttempts = 16;
 using TemporaryNames = std::function<std::string(int attempt)>;
 bool ReplaceFileContents(const std::string& path, std::string_view contents,

@@ -49,15 +49,6 @@ TEST(ReplaceFileContents, ReplacesOrCreatesTheFileAndLeavesNothingElse) {
   EXPECT_EQ(ReadFileBytes(folder.Path("log.cbr")), "again");
 }
 
-TEST(ReplaceFileContents, AFileUnderTheOldTemporaryNameIsSomeoneElses) {
-  const TempDir folder;
-  WriteFileBytes(folder.Path("log.cbr.tmp"), "the operator's own file");
-  ASSERT_TRUE(ReplaceFileContents(folder.Path("log.cbr"), "log"));
-  EXPECT_EQ(ReadFileBytes(folder.Path("log.cbr.tmp")), "the operator's own file");
-  EXPECT_EQ(ReadFileBytes(folder.Path("log.cbr")), "log");
-  EXPECT_EQ(Listing(folder), (std::vector<std::string>{"log.cbr", "log.cbr.tmp"}));
-}
-
 // Temporary names of the test's choosing, so that files can stand in their way.
 stats::TemporaryNames NumberedNames(const TempDir& folder) {
   return [&folder](int attempt) { return folder.Path("log." + std::to_string(attempt) + ".tmp"); };
