@@ -25,11 +25,11 @@
 
 #include "bench/bench_log.h"
 #include "bench/child_process.h"
-#include "host/adif/byte_source.h"
-#include "host/adif/log_pass.h"
-#include "host/adif/qso_date.h"
-#include "host/run/plugin_library.h"
-#include "host/run/plugin_location.h"
+#include "logs/adif/log_pass.h"
+#include "logs/bytes/byte_source.h"
+#include "logs/time/qso_date.h"
+#include "stats-host/run/plugin_library.h"
+#include "stats-host/run/plugin_location.h"
 #include "stats/public/exports.h"
 
 namespace stats::bench {
@@ -69,19 +69,19 @@ struct Prepared {
 
 int Floor(const fs::path& log) {
   std::vector<Prepared> qsos;
-  host::FileBytes bytes(log);
-  host::ReadQsos(
-      bytes, std::nullopt, [](const host::LogWarning&) {},
-      [&](const host::HostQso& q) {
+  logs::FileBytes bytes(log);
+  logs::ReadQsos(
+      bytes, std::nullopt, [](const logs::LogWarning&) {},
+      [&](const logs::HostQso& q) {
         qsos.push_back(Prepared{
             q.ownCall, q.call, q.mode, q.rstSent, q.rstReceived, q.exchangeSent, q.exchangeReceived,
-            q.band, StatsDateTime{host::ToOleDate(q.date, q.secondOfDay), kStatsDateValid, 0},
+            q.band, StatsDateTime{logs::ToOleDate(q.date, q.secondOfDay), kStatsDateValid, 0},
             q.frequencyHz});
       });
-  const host::PluginLibrary library(fs::absolute(host::DefaultPluginPath()));
-  const auto reset = host::EntryPoint<ResetStats0Fn>(library, "ResetStats0");
-  const auto add = host::EntryPoint<QsoDataFn>(library, "AddData0");
-  const auto result = host::EntryPoint<GetResult0Fn>(library, "GetResult0");
+  const stats_host::PluginLibrary library(fs::absolute(stats_host::DefaultPluginPath()));
+  const auto reset = stats_host::EntryPoint<ResetStats0Fn>(library, "ResetStats0");
+  const auto add = stats_host::EntryPoint<QsoDataFn>(library, "AddData0");
+  const auto result = stats_host::EntryPoint<GetResult0Fn>(library, "GetResult0");
   fs::create_directories("Plugins");
   const StatsDateTime none{0.0, kStatsDateNull, 0};
   const StatsDateTime day = qsos.front().time;

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <charconv>
 
-#include "crosscheck/input/utf8_path.h"
-#include "host/adif/qso_date.h"
+#include "files/utf8_path.h"
+#include "logs/time/qso_date.h"
 
 namespace crosscheck {
 namespace {
@@ -31,13 +31,13 @@ outputs still come); 2 a bad command line; 1 the outputs could not be written.)"
 // "YYYY-MM-DD HH:MM", "YYYY-MM-DDTHH:MM" or "YYYY-MM-DD HHMM", UTC.
 std::optional<std::int64_t> ParseMoment(const std::string& text) {
   if (text.size() < 15) return std::nullopt;
-  const auto date = host::ParseIsoDate(text.substr(0, 10));
+  const auto date = logs::ParseIsoDate(text.substr(0, 10));
   if (!date || (text[10] != ' ' && text[10] != 'T')) return std::nullopt;
   std::string time = text.substr(11);
   if (time.size() == 5 && time[2] == ':') time.erase(2, 1);
-  const auto second = host::ParseAdifTime(time);
+  const auto second = logs::ParseAdifTime(time);
   if (!second || time.size() != 4) return std::nullopt;
-  return host::SecondsSinceOleEpoch(*date, *second);
+  return logs::SecondsSinceOleEpoch(*date, *second);
 }
 
 std::string ParsePenalties(const std::string& text, CheckOptions& check) {
@@ -136,11 +136,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   }
   options.check.bands = SplitList(bands);
   if (!language.empty()) {
-    options.language = host::ParseReportLanguage(language);
+    options.language = logs::ParseReportLanguage(language);
     if (!options.language) return usage("--lang wants ru or en, not \"" + language + "\"");
   }
-  options.out = PathOfUtf8(out);
-  for (const std::string& log : logs) options.logs.push_back(PathOfUtf8(log));
+  options.out = files::PathOfUtf8(out);
+  for (const std::string& log : logs) options.logs.push_back(files::PathOfUtf8(log));
   result.options = std::move(options);
   return result;
 }

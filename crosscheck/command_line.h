@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "crosscheck/check/check_options.h"
-#include "host/page/report_language.h"
+#include "logs/text/report_language.h"
 
 namespace crosscheck {
 
@@ -17,7 +17,7 @@ struct Options {
   CheckOptions check;
   std::filesystem::path out;
   std::vector<std::filesystem::path> logs;       // files and folders, as given
-  std::optional<host::ReportLanguage> language;  // default: the user's
+  std::optional<logs::ReportLanguage> language;  // default: the user's
 };
 
 // What the command line asked for: a run, the help text or a usage error

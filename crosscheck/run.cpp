@@ -4,7 +4,6 @@
 #include <system_error>
 
 #include "crosscheck/command_line.h"
-#include "crosscheck/input/utf8_path.h"
 #include "crosscheck/output/formats.h"
 #include "crosscheck/output/logs_jsonl.h"
 #include "crosscheck/output/replaced_folder.h"
@@ -13,7 +12,8 @@
 #include "crosscheck/output/standings.h"
 #include "crosscheck/output/ubn_report.h"
 #include "crosscheck/output/verdicts_jsonl.h"
-#include "crosscheck/read_log_file.h"
+#include "files/utf8_path.h"
+#include "logs/file/read_log_file.h"
 
 namespace crosscheck {
 namespace {
@@ -45,7 +45,7 @@ Contest ReadContest(const std::vector<fs::path>& paths) {
   for (const fs::path& path : paths) {
     std::error_code error;
     const fs::file_time_type modified = fs::last_write_time(path, error);
-    contest.Add(ReadLogFile(path), error ? fs::file_time_type::min() : modified);
+    contest.Add(logs::ReadLogFile(path), error ? fs::file_time_type::min() : modified);
   }
   contest.ChooseAmongRepeatedCalls();
   return contest;
@@ -56,13 +56,13 @@ struct Outputs {
   std::size_t reports = 0;
 
   void Note(const fs::path& file, const std::optional<std::string>& failure) {
-    if (failure) failures.push_back(Utf8OfPath(file) + ": " + *failure);
+    if (failure) failures.push_back(files::Utf8OfPath(file) + ": " + *failure);
   }
 };
 
 // The participants' reports, swapped in as one set (see ReplacedFolder).
 void WriteReports(const Contest& contest, const CheckResult& result, const Options& options,
-                  const std::vector<LogId>& order, host::ReportLanguage language,
+                  const std::vector<LogId>& order, logs::ReportLanguage language,
                   Outputs& outputs) {
   ReplacedFolder ubn(options.out / "ubn");
   if (ubn.Failure()) return outputs.Note("ubn", ubn.Failure());
@@ -71,9 +71,9 @@ void WriteReports(const Contest& contest, const CheckResult& result, const Optio
   for (const LogId log : order) {
     if (!contest.logs[log].Checked()) continue;
     const fs::path name = FileNameOfCall(contest.calls.Text(contest.logs[log].ownCall)) + ".txt";
-    const auto failure =
-        WriteWholeFile(ubn.Fresh() / name,
-                       UbnReport(contest, result, options.check, log, copiedWrong[log], language));
+    const auto failure = files::WriteWholeFile(
+        ubn.Fresh() / name,
+        UbnReport(contest, result, options.check, log, copiedWrong[log], language));
     outputs.Note(name, failure);
     if (failure) return;
     ++written;
@@ -84,22 +84,22 @@ void WriteReports(const Contest& contest, const CheckResult& result, const Optio
 }
 
 Outputs WriteOutputs(const Contest& contest, const CheckResult& result, const Options& options,
-                     host::ReportLanguage language) {
+                     logs::ReportLanguage language) {
   Outputs outputs;
   const std::vector<LogId> order = OutputOrder(contest);
   const std::vector<CategoryStandings> standings = Standings(contest, result);
   {
-    OutputFile verdicts(options.out / "verdicts.jsonl");
+    files::OutputFile verdicts(options.out / "verdicts.jsonl");
     WriteVerdicts(contest, result, order, verdicts);
     outputs.Note("verdicts.jsonl", verdicts.Commit());
   }
-  outputs.Note("logs.jsonl",
-               WriteWholeFile(options.out / "logs.jsonl", LogsJsonl(contest, result, order)));
-  outputs.Note("results.csv",
-               WriteWholeFile(options.out / "results.csv", ResultsCsv(contest, result, standings)));
-  outputs.Note("results.html", WriteWholeFile(options.out / "results.html",
-                                              ResultsHtml(contest, result, options.check, standings,
-                                                          order, language)));
+  outputs.Note("logs.jsonl", files::WriteWholeFile(options.out / "logs.jsonl",
+                                                   LogsJsonl(contest, result, order)));
+  outputs.Note("results.csv", files::WriteWholeFile(options.out / "results.csv",
+                                                    ResultsCsv(contest, result, standings)));
+  outputs.Note("results.html", files::WriteWholeFile(options.out / "results.html",
+                                                     ResultsHtml(contest, result, options.check,
+                                                                 standings, order, language)));
   WriteReports(contest, result, options, order, language, outputs);
   return outputs;
 }
@@ -117,7 +117,7 @@ void PrintSummary(const Contest& contest, const CheckResult& result, const Outpu
   for (const ContestLog& log : contest.logs) {
     if (log.failure) out << "Not read: " << log.file << ": " << *log.failure << "\n";
   }
-  out << "Written into " << Utf8OfPath(options.out)
+  out << "Written into " << files::Utf8OfPath(options.out)
       << ": verdicts.jsonl, logs.jsonl, results.csv, results.html and " << outputs.reports
       << " reports in ubn/\n";
 }
@@ -141,7 +141,7 @@ int RunCrosscheck(const std::vector<std::string>& arguments, std::ostream& out, 
     return 1;
   }
   const Outputs outputs =
-      WriteOutputs(contest, result, options, options.language.value_or(host::UserReportLanguage()));
+      WriteOutputs(contest, result, options, options.language.value_or(logs::UserReportLanguage()));
   PrintSummary(contest, result, outputs, options, out);
   for (const std::string& failure : outputs.failures) err << "crosscheck: " << failure << "\n";
   if (!outputs.failures.empty()) return 1;

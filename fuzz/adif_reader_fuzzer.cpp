@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "fuzz/require.h"
-#include "host/adif/adif_reader.h"
+#include "logs/adif/adif_reader.h"
 #include "tests/support/adif_records.h"
 
 namespace {
@@ -23,11 +23,11 @@ bool IsUpper(std::string_view name) {
   return true;
 }
 
-void CheckConsistent(const host_test::ReadLog& log, std::string_view bytes) {
+void CheckConsistent(const logs_test::ReadLog& log, std::string_view bytes) {
   std::size_t valueBytes = 0;
   std::size_t previousOffset = 0;
   for (std::size_t i = 0; i < log.records.size(); ++i) {
-    const host_test::OwnedRecord& record = log.records[i];
+    const logs_test::OwnedRecord& record = log.records[i];
     Require(record.number == i + 1, "records are numbered from 1 in file order");
     Require(!record.fields.empty() || !record.cutShort.empty(), "a record has fields, or is cut");
     Require(record.offset < bytes.size() && bytes[record.offset] == '<',
@@ -36,14 +36,14 @@ void CheckConsistent(const host_test::ReadLog& log, std::string_view bytes) {
     Require((record.terminated && record.cutShort.empty()) || i + 1 == log.records.size(),
             "only the last record may be open or cut short");
     previousOffset = record.offset;
-    for (const host_test::OwnedField& field : record.fields) {
+    for (const logs_test::OwnedField& field : record.fields) {
       Require(!field.name.empty() && IsUpper(field.name), "field names are in capitals");
       Require(field.name.find_first_of(":<>") == std::string::npos, "a name is inside its tag");
       valueBytes += field.value.size();
     }
   }
   Require(valueBytes <= bytes.size(), "values are bytes of the file");
-  for (const host::LogWarning& warning : log.warnings) {
+  for (const logs::LogWarning& warning : log.warnings) {
     Require(warning.offset < bytes.size(), "a warning points into the file");
     Require(warning.record <= log.records.size() + 1,
             "a warning names the header or a record that was read");
@@ -51,16 +51,16 @@ void CheckConsistent(const host_test::ReadLog& log, std::string_view bytes) {
 }
 
 // The records that have fields: the others can not be written out.
-host_test::ReadLog WithFields(host_test::ReadLog log) {
-  std::erase_if(log.records, [](const host_test::OwnedRecord& r) { return r.fields.empty(); });
+logs_test::ReadLog WithFields(logs_test::ReadLog log) {
+  std::erase_if(log.records, [](const logs_test::OwnedRecord& r) { return r.fields.empty(); });
   for (std::size_t i = 0; i < log.records.size(); ++i) log.records[i].number = i + 1;
   return log;
 }
 
-std::string Write(const host_test::ReadLog& log) {
+std::string Write(const logs_test::ReadLog& log) {
   std::string text;
-  for (const host_test::OwnedRecord& record : log.records) {
-    for (const host_test::OwnedField& field : record.fields) {
+  for (const logs_test::OwnedRecord& record : log.records) {
+    for (const logs_test::OwnedField& field : record.fields) {
       text += "<" + field.name + ":" + std::to_string(field.value.size()) + ">" + field.value;
     }
     if (record.terminated) text += "<EOR>\n";
@@ -68,7 +68,7 @@ std::string Write(const host_test::ReadLog& log) {
   return text;
 }
 
-std::size_t CountRepeatedFields(const host_test::ReadLog& log) {
+std::size_t CountRepeatedFields(const logs_test::ReadLog& log) {
   std::size_t count = 0;
   for (const auto& record : log.records) {
     for (std::size_t i = 0; i < record.fields.size(); ++i) {
@@ -83,7 +83,7 @@ std::size_t CountRepeatedFields(const host_test::ReadLog& log) {
   return count;
 }
 
-bool SameRecords(const host_test::ReadLog& a, const host_test::ReadLog& b) {
+bool SameRecords(const logs_test::ReadLog& a, const logs_test::ReadLog& b) {
   if (a.records.size() != b.records.size()) return false;
   for (std::size_t i = 0; i < a.records.size(); ++i) {
     const auto& left = a.records[i];
@@ -103,10 +103,10 @@ bool SameRecords(const host_test::ReadLog& a, const host_test::ReadLog& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  host_test::ReadLog log;
+  logs_test::ReadLog log;
   try {
-    log = host_test::ReadAll(bytes);
-  } catch (const host::AdifSyntaxError& error) {
+    log = logs_test::ReadAll(bytes);
+  } catch (const logs::AdifSyntaxError& error) {
     Require(error.Offset() < size, "the error points into the file");
     Require(error.Record() == 0, "a file that is no ADIF fails as a whole");
     return 0;
@@ -115,13 +115,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   log = WithFields(std::move(log));
   const std::string again = Write(log);
   try {
-    const host_test::ReadLog back = host_test::ReadAll(again);
+    const logs_test::ReadLog back = logs_test::ReadAll(again);
     Require(SameRecords(back, log), "written out and read back: same records");
     const bool open = !log.records.empty() && !log.records.back().terminated;
     Require(back.warnings.size() == CountRepeatedFields(log) + (open ? 1 : 0),
             "written out and read back: no warning but for fields given twice and a last "
             "record without <EOR>");
-  } catch (const host::AdifSyntaxError&) {
+  } catch (const logs::AdifSyntaxError&) {
     Fail("the reader's own records read back without a syntax error");
   }
   return 0;

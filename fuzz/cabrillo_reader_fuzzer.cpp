@@ -7,21 +7,21 @@
 #include <string_view>
 
 #include "crosscheck/check/check_contest.h"
-#include "crosscheck/read_log_file.h"
 #include "fuzz/require.h"
-#include "host/text/text_encoding.h"
+#include "logs/file/read_log_file.h"
+#include "logs/text/text_encoding.h"
 
 namespace {
 
 using fuzz::Require;
 
-void RequireUtf8(std::string_view text) { Require(host::IsUtf8(text), "texts are UTF-8"); }
+void RequireUtf8(std::string_view text) { Require(logs::IsUtf8(text), "texts are UTF-8"); }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  crosscheck::LogFile log = crosscheck::ReadLogBytes("fuzz.log", bytes);
+  logs::LogFile log = logs::ReadLogBytes("fuzz.log", bytes);
   const auto lines = static_cast<std::uint32_t>(std::count(bytes.begin(), bytes.end(), '\n') + 1);
   for (const std::string& text : {log.ownCall, log.category, log.name}) RequireUtf8(text);
   for (const std::string& repair : log.repairs) RequireUtf8(repair);
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(!log.qsos.empty(), "a log that is read has QSOs");
   Require(!log.ownCall.empty(), "a log that is read has its call");
   std::uint32_t previous = 0;
-  for (const crosscheck::LoggedQso& qso : log.qsos) {
+  for (const logs::LoggedQso& qso : log.qsos) {
     Require(qso.line >= previous && qso.line >= 1 && qso.line <= lines, "QSOs in file order");
     Require(!qso.call.empty(), "a QSO has a call");
     for (const std::string& text : {qso.call, qso.sent, qso.received}) RequireUtf8(text);

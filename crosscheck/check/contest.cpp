@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "crosscheck/input/utf8_path.h"
+#include "files/utf8_path.h"
 
 namespace crosscheck {
 namespace {
@@ -37,13 +37,13 @@ class CachedIds {
 
 }  // namespace
 
-LogId Contest::Add(LogFile file, std::filesystem::file_time_type modified) {
+LogId Contest::Add(logs::LogFile file, std::filesystem::file_time_type modified) {
   if (logs.size() >= kNone || qsos.size() + file.qsos.size() >= kNone) {
     throw std::length_error("more logs or QSO lines than the checker can number");
   }
   const auto id = static_cast<LogId>(logs.size());
   ContestLog log;
-  log.file = Utf8OfPath(file.path);
+  log.file = files::Utf8OfPath(file.path);
   log.path = std::move(file.path);
   log.format = std::move(file.format);
   log.encoding = file.encoding;
@@ -59,7 +59,7 @@ LogId Contest::Add(LogFile file, std::filesystem::file_time_type modified) {
     // A log's QSOs are on few bands and in few modes: each text looked up once.
     CachedIds bandIds(bands);
     CachedIds modeIds(modes);
-    for (const LoggedQso& logged : file.qsos) {
+    for (const logs::LoggedQso& logged : file.qsos) {
       Qso qso;
       qso.time = logged.time;
       qso.toTheMinute = logged.toTheMinute;

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "crosscheck/check/text_table.h"
-#include "crosscheck/input/log_file.h"
+#include "logs/file/log_file.h"
 
 namespace crosscheck {
 
@@ -46,7 +46,7 @@ struct ContestLog {
   std::filesystem::path path;
   std::string file;  // the path as given, UTF-8
   std::string format;
-  TextEncoding encoding = TextEncoding::kAscii;
+  logs::TextEncoding encoding = logs::TextEncoding::kAscii;
   CallId ownCall = kNone;
   std::string category;
   std::string name;
@@ -63,7 +63,7 @@ struct ContestLog {
 
 class Contest {
  public:
-  LogId Add(LogFile file, std::filesystem::file_time_type modified);
+  LogId Add(logs::LogFile file, std::filesystem::file_time_type modified);
 
   // Of logs that have the same own call, the one modified last (and of equal
   // times, the one added last) is checked; the others are superseded by it.

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
-#include "host/adif/qso_date.h"
+#include "logs/time/qso_date.h"
 
 namespace crosscheck {
 
@@ -23,7 +23,7 @@ void AppendQsoTime(std::string& text, std::int64_t seconds) {
   };
   const std::int64_t day = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
   const long second = static_cast<long>(seconds - day * 86400);
-  const host::QsoDate date = host::DateOfOleDay(static_cast<long>(day));
+  const logs::QsoDate date = logs::DateOfOleDay(static_cast<long>(day));
   digits(date.year, 4);
   text += '-';
   digits(date.month, 2);

@@ -6,11 +6,11 @@
 
 #include "crosscheck/output/formats.h"
 #include "crosscheck/output/texts.h"
-#include "host/page/column_chart.h"
-#include "host/page/html_page.h"
-#include "host/page/html_text.h"
-#include "host/page/local_forms.h"
-#include "host/text/text_pattern.h"
+#include "logs/text/text_pattern.h"
+#include "pages/column_chart.h"
+#include "pages/html_page.h"
+#include "pages/html_text.h"
+#include "pages/local_forms.h"
 #include "stats/public/plugin_names.h"
 
 namespace crosscheck {
@@ -20,35 +20,35 @@ namespace {
 constexpr std::array<std::int64_t, 4> kOffsetBounds = {60, 5 * 60, 15 * 60, 90 * 60};
 constexpr std::int64_t kListedOffset = 60;
 
-using host::HeadRow;
-using host::Note;
-using host::Substituted;
+using logs::Substituted;
+using pages::HeadRow;
+using pages::Note;
 
-std::string Text(std::string_view utf8) { return host::EscapeHtml(utf8); }
+std::string Text(std::string_view utf8) { return pages::EscapeHtml(utf8); }
 std::string TextCell(std::string_view utf8) { return "<td>" + Text(utf8) + "</td>"; }
 std::string Table(const std::string& attributes, const std::string& rows) {
-  return host::Scrolling("<table " + attributes + ">\n" + rows + "</table>\n");
+  return pages::Scrolling("<table " + attributes + ">\n" + rows + "</table>\n");
 }
 
 // The page's words and the forms of its numbers.
 struct Page {
   const CheckTexts& texts;
-  host::ReportLanguage language;
+  logs::ReportLanguage language;
 
   std::string Number(std::uint64_t value) const {
-    return host::GroupedNumber(static_cast<long long>(value), language);
+    return pages::GroupedNumber(static_cast<long long>(value), language);
   }
-  std::string NumberCell(long long value) const { return host::NumberCell(value, language); }
+  std::string NumberCell(long long value) const { return pages::NumberCell(value, language); }
   // A figure with a decimal point ("-12.5 %") as the language writes it:
   // Russian with a decimal comma and a true minus sign.
   std::string Decimal(std::string text) const {
-    if (language != host::ReportLanguage::kRussian) return text;
+    if (language != logs::ReportLanguage::kRussian) return text;
     std::replace(text.begin(), text.end(), '.', ',');
     return text.starts_with('-') ? "\u2212" + text.substr(1) : text;
   }
   std::string Section(std::string_view id, std::string_view heading,
                       const std::string& body) const {
-    return host::HtmlSection(id, Text(heading), body);
+    return pages::HtmlSection(id, Text(heading), body);
   }
 };
 
@@ -59,7 +59,7 @@ std::string Header(const std::string& titleHtml, const ContestTotals& totals,
                                  ? (options.from ? FormatQsoTime(*options.from) : "") +
                                        " &#8211; " + (options.to ? FormatQsoTime(*options.to) : "")
                                  : Text(texts.wholeLog);
-  return host::PageHeader(
+  return pages::PageHeader(
              titleHtml,
              {{"logs-checked", std::string(texts.logsChecked), page.Number(totals.checked)},
               {"files-not-read", std::string(texts.filesNotRead), page.Number(totals.notRead)},
@@ -92,10 +92,10 @@ std::string FiguresSection(const ContestTotals& totals, const Page& page) {
 std::string ClocksSection(const Contest& contest, const CheckResult& result,
                           const std::vector<LogId>& order, const Page& page) {
   const CheckTexts& texts = page.texts;
-  host::StackedColumns chart;
+  pages::StackedColumns chart;
   chart.id = "clock-chart";
   chart.title = std::string(texts.clocksChartTitle);
-  chart.series = {{std::string(texts.logs), host::kPlainFill,
+  chart.series = {{std::string(texts.logs), pages::kPlainFill,
                    std::vector<long long>(kOffsetBounds.size() + 2, 0)}};
   chart.language = page.language;
   for (const std::int64_t bound : kOffsetBounds) {
@@ -136,7 +136,7 @@ std::string ClocksSection(const Contest& contest, const CheckResult& result,
   }
   return page.Section("clocks", texts.clocksHeading,
                       Note(texts.clocksNote) +
-                          host::Figure(texts.clocksChartTitle, host::StackedColumnSvg(chart)) +
+                          pages::Figure(texts.clocksChartTitle, pages::StackedColumnSvg(chart)) +
                           table);
 }
 
@@ -193,16 +193,16 @@ std::string UnreadSection(const Contest& contest, const std::vector<LogId>& orde
 std::string ResultsHtml(const Contest& contest, const CheckResult& result,
                         const CheckOptions& options,
                         const std::vector<CategoryStandings>& standings,
-                        const std::vector<LogId>& order, host::ReportLanguage language) {
+                        const std::vector<LogId>& order, logs::ReportLanguage language) {
   const Page page{CheckTextsOf(language), language};
   const ContestTotals totals = TotalsOf(contest, result);
   const std::string title = Text(stats::kSummaryTitle) + "&#8212; " + Text(page.texts.pageTitle);
-  return host::HtmlDocument(page.texts.htmlLanguage, title,
-                            Header(title, totals, options, page) + FiguresSection(totals, page) +
-                                ResultsSection(contest, result, standings, page) +
-                                ClocksSection(contest, result, order, page) +
-                                UnreadSection(contest, order, page) +
-                                host::Footer(page.texts.footer));
+  return pages::HtmlDocument(page.texts.htmlLanguage, title,
+                             Header(title, totals, options, page) + FiguresSection(totals, page) +
+                                 ResultsSection(contest, result, standings, page) +
+                                 ClocksSection(contest, result, order, page) +
+                                 UnreadSection(contest, order, page) +
+                                 pages::Footer(page.texts.footer));
 }
 
 }  // namespace crosscheck

@@ -9,13 +9,13 @@
 
 #include "crosscheck/check/check_contest.h"
 #include "crosscheck/output/standings.h"
-#include "host/page/report_language.h"
+#include "logs/text/report_language.h"
 
 namespace crosscheck {
 
 std::string ResultsHtml(const Contest& contest, const CheckResult& result,
                         const CheckOptions& options,
                         const std::vector<CategoryStandings>& standings,
-                        const std::vector<LogId>& order, host::ReportLanguage language);
+                        const std::vector<LogId>& order, logs::ReportLanguage language);
 
 }  // namespace crosscheck

@@ -178,8 +178,8 @@ constexpr CheckTexts kRussian = {
 
 }  // namespace
 
-const CheckTexts& CheckTextsOf(host::ReportLanguage language) {
-  return language == host::ReportLanguage::kRussian ? kRussian : kEnglish;
+const CheckTexts& CheckTextsOf(logs::ReportLanguage language) {
+  return language == logs::ReportLanguage::kRussian ? kRussian : kEnglish;
 }
 
 }  // namespace crosscheck

@@ -2,13 +2,13 @@
 
 // Every word of the results page and the participants' reports, in English and
 // in Russian (UTF-8). Texts with {0}, {1}, ... take values through
-// host::Substituted.
+// logs::Substituted.
 
 #include <array>
 #include <string_view>
 
 #include "crosscheck/check/verdict.h"
-#include "host/page/report_language.h"
+#include "logs/text/report_language.h"
 
 namespace crosscheck {
 
@@ -85,6 +85,6 @@ struct CheckTexts {
   std::string_view copiedNumber;  // {0} their call, {1} sent, {2} as, {3} file, {4} line
 };
 
-const CheckTexts& CheckTextsOf(host::ReportLanguage language);
+const CheckTexts& CheckTextsOf(logs::ReportLanguage language);
 
 }  // namespace crosscheck

@@ -5,12 +5,14 @@
 
 #include "crosscheck/output/formats.h"
 #include "crosscheck/output/texts.h"
-#include "host/page/local_forms.h"
-#include "host/text/text_pattern.h"
+#include "logs/text/text_pattern.h"
+#include "pages/local_forms.h"
 #include "stats/public/plugin_names.h"
 
 namespace crosscheck {
 namespace {
+
+using logs::Substituted;
 
 class Report {
  public:
@@ -50,27 +52,25 @@ class Report {
       case Verdict::kOk:
         return {};
       case Verdict::kNoLog:
-        return host::Substituted(
+        return Substituted(
             judgement.counted ? texts_.explainNoLogCounted : texts_.explainNoLogNotCounted,
             {Call(qso.call), logsWith});
       case Verdict::kNil:
-        return host::Substituted(
-            texts_.explainNil,
-            {Call(qso.call), contest_.logs[result_.calls.logOfCall[qso.call]].file});
+        return Substituted(texts_.explainNil,
+                           {Call(qso.call), contest_.logs[result_.calls.logOfCall[qso.call]].file});
       case Verdict::kBustedCall:
-        return host::Substituted(
-            texts_.explainBustedCall,
-            {Call(judgement.correctCall), FileOf(evidence), std::to_string(Qso(evidence).line)});
+        return Substituted(texts_.explainBustedCall, {Call(judgement.correctCall), FileOf(evidence),
+                                                      std::to_string(Qso(evidence).line)});
       case Verdict::kBustedExchange:
-        return host::Substituted(texts_.explainBustedNumber,
-                                 {contest_.exchanges.Text(qso.received), Call(qso.call),
-                                  contest_.exchanges.Text(Qso(evidence).sent), FileOf(evidence),
-                                  std::to_string(Qso(evidence).line)});
+        return Substituted(texts_.explainBustedNumber,
+                           {contest_.exchanges.Text(qso.received), Call(qso.call),
+                            contest_.exchanges.Text(Qso(evidence).sent), FileOf(evidence),
+                            std::to_string(Qso(evidence).line)});
       case Verdict::kUnique:
         return std::string(judgement.counted ? texts_.explainUniqueCounted
                                              : texts_.explainUniqueNotCounted);
       case Verdict::kDupe:
-        return host::Substituted(texts_.explainDupe, {std::to_string(Qso(evidence).line)});
+        return Substituted(texts_.explainDupe, {std::to_string(Qso(evidence).line)});
       case Verdict::kOutOfContest:
         return std::string(OutOfContestReason(qso));
     }
@@ -82,11 +82,10 @@ class Report {
     const Judgement& judgement = result_.judgements[id];
     const std::string& theirCall = Call(contest_.logs[qso.log].ownCall);
     if (judgement.verdict == Verdict::kBustedCall) {
-      return host::Substituted(texts_.copiedCall,
-                               {theirCall, Call(qso.call), FileOf(id), std::to_string(qso.line),
-                                FormatQsoTime(qso.time)});
+      return Substituted(texts_.copiedCall, {theirCall, Call(qso.call), FileOf(id),
+                                             std::to_string(qso.line), FormatQsoTime(qso.time)});
     }
-    return host::Substituted(
+    return Substituted(
         texts_.copiedNumber,
         {theirCall, contest_.exchanges.Text(Qso(judgement.evidence).sent),
          contest_.exchanges.Text(qso.received), FileOf(id), std::to_string(qso.line)});
@@ -115,9 +114,9 @@ class Report {
 std::string ClockLine(const ClockEstimate& clock, const CheckTexts& texts) {
   if (clock.matches == 0) return std::string(texts.clockNotKnown);
   const std::string matches = std::to_string(clock.matches);
-  if (clock.offset == 0) return host::Substituted(texts.clockRight, {matches});
-  return host::Substituted(clock.offset > 0 ? texts.clockAhead : texts.clockBehind,
-                           {FormatDuration(clock.offset), matches});
+  if (clock.offset == 0) return Substituted(texts.clockRight, {matches});
+  return Substituted(clock.offset > 0 ? texts.clockAhead : texts.clockBehind,
+                     {FormatDuration(clock.offset), matches});
 }
 
 }  // namespace
@@ -139,7 +138,7 @@ std::vector<std::vector<QsoId>> CopiedWrongBy(const Contest& contest, const Chec
 
 std::string UbnReport(const Contest& contest, const CheckResult& result,
                       const CheckOptions& options, LogId id, const std::vector<QsoId>& copiedWrong,
-                      host::ReportLanguage language) {
+                      logs::ReportLanguage language) {
   const CheckTexts& texts = CheckTextsOf(language);
   const ContestLog& log = contest.logs[id];
   const LogResult& checked = result.logs[id];
@@ -151,10 +150,10 @@ std::string UbnReport(const Contest& contest, const CheckResult& result,
   report.Line(std::string(texts.category) + ": " +
               std::string(log.category.empty() ? texts.noCategory : log.category));
   const auto reduction = ReductionTenths(log.claimed, checked.checked);
-  report.Line(host::Substituted(
+  report.Line(Substituted(
       texts.scores, {log.claimed ? std::to_string(*log.claimed) : "-",
                      std::to_string(checked.checked), reduction ? TenthsText(*reduction) : "-"}));
-  report.Line(host::Substituted(
+  report.Line(Substituted(
       texts.lineCounts, {std::to_string(log.endQso - log.firstQso), std::to_string(checked.counted),
                          std::to_string(checked.kvant), std::to_string(checked.penalty)}));
   report.Line(ClockLine(checked.clock, texts));

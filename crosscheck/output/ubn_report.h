@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "crosscheck/check/check_contest.h"
-#include "host/page/report_language.h"
+#include "logs/text/report_language.h"
 
 namespace crosscheck {
 
@@ -20,6 +20,6 @@ std::vector<std::vector<QsoId>> CopiedWrongBy(const Contest& contest, const Chec
 
 std::string UbnReport(const Contest& contest, const CheckResult& result,
                       const CheckOptions& options, LogId log, const std::vector<QsoId>& copiedWrong,
-                      host::ReportLanguage language);
+                      logs::ReportLanguage language);
 
 }  // namespace crosscheck

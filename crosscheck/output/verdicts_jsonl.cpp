@@ -27,7 +27,7 @@ class JsonTexts {
 }  // namespace
 
 void WriteVerdicts(const Contest& contest, const CheckResult& result,
-                   const std::vector<LogId>& order, OutputFile& out) {
+                   const std::vector<LogId>& order, files::OutputFile& out) {
   JsonTexts calls(contest.calls);
   JsonTexts bands(contest.bands);
   JsonTexts modes(contest.modes);

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "crosscheck/check/check_contest.h"
-#include "crosscheck/output/output_file.h"
+#include "files/output_file.h"
 
 namespace crosscheck {
 
 void WriteVerdicts(const Contest& contest, const CheckResult& result,
-                   const std::vector<LogId>& order, OutputFile& out);
+                   const std::vector<LogId>& order, files::OutputFile& out);
 
 }  // namespace crosscheck

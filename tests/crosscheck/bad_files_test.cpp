@@ -6,8 +6,8 @@
 
 #include <sstream>
 
-#include "crosscheck/read_log_file.h"
 #include "crosscheck/run.h"
+#include "logs/file/read_log_file.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -76,7 +76,7 @@ class ReadingAFile : public testing::TestWithParam<FileCase> {};
 
 TEST_P(ReadingAFile, ReadsItOrSaysWhyNot) {
   const FileCase& file = GetParam();
-  const crosscheck::LogFile log = crosscheck::ReadLogBytes("log.txt", file.bytes);
+  const logs::LogFile log = logs::ReadLogBytes("log.txt", file.bytes);
   if (file.failure.empty()) {
     ASSERT_FALSE(log.failure) << *log.failure;
     EXPECT_EQ(log.ownCall, "RA3A");

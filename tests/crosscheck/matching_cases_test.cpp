@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "crosscheck/check/check_contest.h"
-#include "crosscheck/read_log_file.h"
+#include "logs/file/read_log_file.h"
 
 namespace {
 
@@ -133,7 +133,7 @@ TEST_P(MatchingCase, GivesTheVerdicts) {
   Contest contest;
   for (const Log& log : GetParam().logs) {
     const std::string text = Cabrillo(log);
-    contest.Add(crosscheck::ReadLogBytes(log.call + ".cbr", text), {});
+    contest.Add(logs::ReadLogBytes(log.call + ".cbr", text), {});
   }
   contest.ChooseAmongRepeatedCalls();
   const crosscheck::CheckResult result = CheckContest(contest, CheckOptions{});

@@ -16,7 +16,7 @@
 #if defined(_WIN32)
 #include "tests/platform/dialog_driver.h"
 #else
-#include "host/run/details_answer.h"
+#include "stats-host/run/details_answer.h"
 #endif
 
 namespace stats {
@@ -53,7 +53,7 @@ class StationExportsTest : public ::testing::Test {
 
   testing::ScopedWorkingDirectory directory_;
 #if !defined(_WIN32)
-  host::DetailsAnswer confirmEveryPreset_{true};
+  stats_host::DetailsAnswer confirmEveryPreset_{true};
 #endif
   testing::PluginLibrary library_{testing::BuiltPluginPath()};
   testing::EntryPoints plugin_{library_};

@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "host/adif/adif_reader.h"
-#include "host/adif/byte_source.h"
+#include "logs/adif/adif_reader.h"
+#include "logs/bytes/byte_source.h"
 
-namespace host_test {
+namespace logs_test {
 
 struct OwnedField {
   std::string name;
@@ -37,19 +37,19 @@ struct OwnedRecord {
 
 struct ReadLog {
   std::vector<OwnedRecord> records;
-  std::vector<host::LogWarning> warnings;
+  std::vector<logs::LogWarning> warnings;
 };
 
 // Throws what the reader throws.
 inline ReadLog ReadAll(std::string_view bytes) {
   ReadLog log;
-  host::MemoryBytes source(bytes);
-  host::AdifReader reader(source,
-                          [&](host::LogWarning warning) { log.warnings.push_back(warning); });
-  while (const host::AdifRecord* record = reader.Next()) {
+  logs::MemoryBytes source(bytes);
+  logs::AdifReader reader(source,
+                          [&](logs::LogWarning warning) { log.warnings.push_back(warning); });
+  while (const logs::AdifRecord* record = reader.Next()) {
     OwnedRecord owned{
         record->number, record->offset, record->terminated, std::string(record->cutShort), {}};
-    for (const host::AdifField& field : record->fields) {
+    for (const logs::AdifField& field : record->fields) {
       owned.fields.push_back(
           OwnedField{std::string(field.name), std::string(field.value), field.offset});
     }
@@ -58,4 +58,4 @@ inline ReadLog ReadAll(std::string_view bytes) {
   return log;
 }
 
-}  // namespace host_test
+}  // namespace logs_test

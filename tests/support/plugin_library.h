@@ -9,7 +9,7 @@
 #include <windows.h>
 #endif
 
-#include "host/run/plugin_library.h"
+#include "stats-host/run/plugin_library.h"
 #include "stats/public/exports.h"
 
 namespace stats::testing {
@@ -22,18 +22,18 @@ class PluginLibrary {
   void* Find(const char* name) const {
     try {
       return library_.Symbol(name);
-    } catch (const host::PluginLoadError&) {
+    } catch (const stats_host::PluginLoadError&) {
       return nullptr;
     }
   }
 
   template <typename Function>
   Function Get(const char* name) const {
-    return host::EntryPoint<Function>(library_, name);
+    return stats_host::EntryPoint<Function>(library_, name);
   }
 
  private:
-  host::PluginLibrary library_;
+  stats_host::PluginLibrary library_;
 };
 
 // The plug-in of this build: Stats.dll beside the test program, or the shared

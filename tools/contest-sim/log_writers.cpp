@@ -7,7 +7,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "host/adif/qso_date.h"
+#include "logs/time/qso_date.h"
 #include "stats/rules/kvant.h"
 #include "stats/rules/score.h"
 
@@ -41,7 +41,7 @@ std::string Encoded(std::string_view utf8, NameEncoding encoding) {
 }
 
 std::string Date(std::int64_t seconds, bool iso) {
-  const host::QsoDate date = host::DateOfOleDay(static_cast<long>(seconds / 86400));
+  const logs::QsoDate date = logs::DateOfOleDay(static_cast<long>(seconds / 86400));
   char text[16];
   std::snprintf(text, sizeof text, iso ? "%04d-%02d-%02d" : "%04d%02d%02d", date.year, date.month,
                 date.day);

@@ -10,7 +10,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "host/adif/qso_date.h"
+#include "logs/time/qso_date.h"
 
 namespace contest_sim {
 namespace {
@@ -95,7 +95,7 @@ class Simulator {
   explicit Simulator(const Settings& settings) : settings_(settings), random_(settings.seed) {}
 
   SimulatedContest Run() {
-    contest_.start = host::SecondsSinceOleEpoch(host::QsoDate{2024, 2, 18}, 15 * 3600);
+    contest_.start = logs::SecondsSinceOleEpoch(logs::QsoDate{2024, 2, 18}, 15 * 3600);
     MakeStations();
     MakeContacts();
     MakeLines();

@@ -1,0 +1,27 @@
+#include "logs/adif/log_pass.h"
+
+#include "logs/adif/adif_reader.h"
+
+namespace logs {
+
+PassCounts ReadQsos(ByteSource& source, const std::optional<std::string>& ownCall,
+                    const WarningSink& warn, const std::function<void(const HostQso&)>& take) {
+  PassCounts counts;
+  AdifReader reader(source, warn);
+  HostQso qso;
+  while (const AdifRecord* record = reader.Next()) {
+    ++counts.records;
+    auto reason = record->cutShort.empty()
+                      ? MapRecord(*record, ownCall, qso, warn)
+                      : std::optional<std::string>(std::string(record->cutShort));
+    if (reason) {
+      warn(LogWarning{record->number, record->offset, std::move(*reason), true});
+      continue;
+    }
+    ++counts.qsos;
+    take(qso);
+  }
+  return counts;
+}
+
+}  // namespace logs

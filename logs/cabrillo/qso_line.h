@@ -1,0 +1,28 @@
+#pragma once
+
+// One Cabrillo QSO line, after its "QSO:" tag:
+//   freq mo date time own-call rst exch call rst exch [t]
+// in the fixed columns of Cabrillo 3.0 or in loose ones (one or more blanks).
+// The frequency is in kHz, or a band designator (50, 144, 1.2G, ...).
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "logs/file/log_file.h"
+
+namespace logs {
+
+struct QsoLineReading {
+  LoggedQso qso;
+  std::string ownCall;                 // the sender's call of the line, in capitals
+  std::vector<std::string> repairs;    // generic texts, one per kind
+  std::optional<std::string> refusal;  // why the line can not be a QSO
+};
+
+// `line` is the whole line as in the file, without its line end; `number` is
+// its place in the file.
+QsoLineReading ReadQsoLine(std::string_view line, std::uint32_t number);
+
+}  // namespace logs

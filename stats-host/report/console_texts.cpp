@@ -1,0 +1,226 @@
+// This file is UTF-8: the Russian texts go out as they stand here.
+
+#include "stats-host/report/console_texts.h"
+
+namespace stats_host {
+namespace {
+
+static_assert(sizeof("Ж") == 3, "narrow string literals must be UTF-8");
+
+constexpr ConsoleTexts kEnglish = {
+    .run =
+        {
+            .logNotAFile = "the log {} is not a file that can be read",
+            .logUnreadable = "can not read the log {}: {}",
+            .logMalformed = "{}: {}; nothing was scored",
+            .logIsUtf16 = "warning: {}: the log is UTF-16; it is read as UTF-8, and byte offsets "
+                          "count the UTF-8 bytes",
+            .noQsoRecord = "{}: the log holds no QSO record; the plug-in was not called and no "
+                           "file was written",
+            .noScorableRecord = "{}: none of its {} records is a QSO that can be scored; the "
+                                "plug-in was not called and no file was written",
+            .outOfMemoryReading = "out of memory while reading the log; no file was written",
+            .recordPlace = "record {}, byte {}",
+            .headerPlace = "header, byte {}",
+            .warning = "warning: {}: {}: {}",
+            .skippedEnding = "; the record is skipped",
+            .moreLikeIt = "warning: {}: … and {} more like it ({})",
+            .groupedDigits = 4,
+            .noOwnCall =
+                "warning: {}: no own call in the log (STATION_CALLSIGN or OPERATOR); give --call",
+            .firstWithoutOwnCall =
+                "warning: {}: {}: no own call (STATION_CALLSIGN or OPERATOR), the first record "
+                "without one; the plug-in gets an empty own call for these, and the contestant "
+                "is {}, of record {} (give --call for one own call in all)",
+            .outputClash = "{}; nothing was written",
+            .htmlOverKept = "--html {} is {}; choose another file for the page",
+            .writtenOverKept = "{}, {}, is {}, which the run would overwrite; score a copy of it",
+            .keptLog = "the log being scored",
+            .keptPlugin = "the plug-in",
+            .keptProblemLog = "the plug-in's {} in the working folder",
+            .keptSettings = "the plug-in's settings file {}",
+            .keptCabrillo = "the Cabrillo log {}",
+            .keptCabrilloLines = "the operator's Cabrillo header lines, {}",
+            .keptCompanion = "the companion {}",
+            .pluginNotLoaded = "can not load the plug-in {}: {}",
+            .pluginLacksEntryPoint = "the plug-in {} does not export {}: {}",
+            .workingFolderUnusable = "can not use the working folder {}: {}",
+            .logChanged = "the log changed while it was scored: {}",
+            .outOfMemoryAfter = "out of memory after {} QSOs",
+            .pluginTookNothing = "the plug-in could not take record {}: it neither stored it nor "
+                                 "wrote its line in err.txt ({})",
+            .outOfMemoryOrFullDisk = "out of memory, or a full disk",
+            .nothingScored = "{}; nothing was scored: {}, and neither the claimed score nor the "
+                             "Cabrillo log was written",
+            .problemLogBannerOnly = "err.txt holds only its banner",
+            .problemLogEmpty = "err.txt is empty",
+            .problemLogNotAfresh = "err.txt could not be started afresh",
+            .noResult = "the plug-in gave no result (it may have run out of memory)",
+            .noSpaceLeft = "no space left on the device",
+            .problemLinesMissing = "it does not hold one line for each refused QSO",
+            .claimedMissing = "it does not hold Claimed={}",
+            .notReplaced = "the plug-in did not replace it",
+            .cabrilloNotWhole = "it does not hold a whole Cabrillo log",
+            .isAFolder = "it is a folder",
+            .cannotOpen = "can not open it",
+            .detailsNotShown = "the station-details dialog could not be shown (no desktop), so "
+                               "the details were not saved",
+        },
+    .summary =
+        {
+            .bandHeading = "Band",
+            .columns = {"QSOs", "Points", "CW", "SSB", "Kvant"},
+            .total = "Total",
+            .contestant = "Contestant: ",
+            .score = "Score: = ",
+            .metres = "",
+            .groupedDigits = logs::kUngrouped,
+        },
+    .refused = "Refused by the plug-in: {} ({})",
+    .refusedNone = "none",
+    .refusedCount = "{} QSOs",
+    .record = "  record {}  ",
+    .repeats = "Repeats within one tour (the tour check would have warned): {}",
+    .repeatsNone = "none",
+    .repeat = "{} {}  {}  {}  {}  as record {} at {}",
+    .cabrilloLog = "Cabrillo log: {}",
+    .settingsFile = "Settings file: {}",
+    .htmlReport = "HTML report: {}",
+    .notInResult = "Not in this result: {} of {} records did not reach the plug-in (see the end)",
+    .skipped = "Skipped: {} of {} records did not reach the plug-in:",
+    .skippedByte = "byte {}",
+    .skippedMore = "  and {} more",
+    .notWritten = "not written ({}: {})",
+    .dayFirstDates = false,
+    .fileNotWritten = "stats-host: {} was not written: {}",
+    .recordsSkipped = "stats-host: {} of {} records were skipped and not scored",
+    .tryHelp = "Try 'stats-host --help'.",
+    .outOfMemory = "out of memory",
+    .reportNotWritten = "the report could not be written to standard output",
+    .htmlNotReplaced = "it could not be replaced",
+    .htmlWritten = "The HTML report is in\n  {}",
+    .pressEnter = "Press Enter to close this window.",
+    .noLog = "no ADIF log given",
+    .oneLog = "give exactly one ADIF log",
+    .unknownOption = "unknown option {}",
+    .needsValue = "{} needs a value",
+    .callControl = "--call holds a control character",
+    .htmlNeedsFile = "--html needs a file name",
+    .langValue = "--lang wants ru or en, not \"{}\"",
+    .dateValue = "--date wants YYYY-MM-DD, not \"{}\"",
+};
+
+constexpr ConsoleTexts kRussian = {
+    .run =
+        {
+            .logNotAFile = "журнал {} не найден или не читается",
+            .logUnreadable = "не удаётся прочитать журнал {}: {}",
+            .logMalformed = "{}: {}; ничего не подсчитано",
+            .logIsUtf16 = "предупреждение: {}: журнал в кодировке UTF-16; он читается как "
+                          "UTF-8, и смещения считаются в байтах UTF-8",
+            .noQsoRecord = "{}: в журнале нет ни одной записи QSO; модуль не вызывался, файлы "
+                           "не записаны",
+            .noScorableRecord = "{}: ни одна из записей журнала ({}) не годится для подсчёта; "
+                                "модуль не вызывался, файлы не записаны",
+            .outOfMemoryReading = "не хватило памяти при чтении журнала; файлы не записаны",
+            .recordPlace = "запись {}, байт {}",
+            .headerPlace = "заголовок, байт {}",
+            .warning = "предупреждение: {}: {}: {}",
+            .skippedEnding = "; запись пропущена",
+            .moreLikeIt = "предупреждение: {}: … и ещё таких же: {} ({})",
+            .groupedDigits = 5,
+            .noOwnCall = "предупреждение: {}: в журнале нет своего позывного (STATION_CALLSIGN "
+                         "или OPERATOR); укажите его в --call",
+            .firstWithoutOwnCall =
+                "предупреждение: {}: {}: нет своего позывного (STATION_CALLSIGN или OPERATOR), "
+                "это первая такая запись; для таких записей модуль получает пустой свой "
+                "позывной, а участник — {}, из записи {} (укажите --call, чтобы позывной был "
+                "один для всех)",
+            .outputClash = "{}; ничего не записано",
+            .htmlOverKept = "--html {} — это {}; выберите для страницы другой файл",
+            .writtenOverKept = "{} ({}) — это {}: подсчёт записал бы поверх него; подсчитайте "
+                               "копию",
+            .keptLog = "подсчитываемый журнал",
+            .keptPlugin = "сам модуль",
+            .keptProblemLog = "файл модуля {} в рабочей папке",
+            .keptSettings = "файл настроек модуля {}",
+            .keptCabrillo = "отчёт Cabrillo {}",
+            .keptCabrilloLines = "файл строк заголовка Cabrillo участника {}",
+            .keptCompanion = "программа {}, которую запускает модуль",
+            .pluginNotLoaded = "не удаётся загрузить модуль {}: {}",
+            .pluginLacksEntryPoint = "в модуле {} нет функции {}: {}",
+            .workingFolderUnusable = "рабочая папка {} недоступна: {}",
+            .logChanged = "журнал изменился во время подсчёта: {}",
+            .outOfMemoryAfter = "не хватило памяти после {} QSO",
+            .pluginTookNothing = "модуль не смог принять запись {}: он не сохранил QSO и не "
+                                 "записал его строку в err.txt ({})",
+            .outOfMemoryOrFullDisk = "не хватило памяти или места на диске",
+            .nothingScored = "{}; ничего не подсчитано: {}, заявленный результат и отчёт "
+                             "Cabrillo не записаны",
+            .problemLogBannerOnly = "в err.txt только заголовок",
+            .problemLogEmpty = "err.txt пуст",
+            .problemLogNotAfresh = "err.txt не удалось начать заново",
+            .noResult = "модуль не вернул результат (возможно, не хватило памяти)",
+            .noSpaceLeft = "на устройстве не осталось места",
+            .problemLinesMissing = "в нём нет строки для каждого незасчитанного QSO",
+            .claimedMissing = "в нём нет строки Claimed={}",
+            .notReplaced = "модуль его не перезаписал",
+            .cabrilloNotWhole = "отчёт Cabrillo в нём неполный",
+            .isAFolder = "это папка",
+            .cannotOpen = "его не удаётся открыть",
+            .detailsNotShown = "окно данных станции не удалось показать (нет рабочего стола), "
+                               "поэтому данные не сохранены",
+        },
+    .summary =
+        {
+            .bandHeading = "Диапазон",
+            .columns = {"QSO", "Очки", "CW", "SSB", "Кванты"},
+            .total = "Итого",
+            .contestant = "Участник: ",
+            .score = "Результат: ",
+            .metres = " м",
+            .groupedDigits = 5,
+        },
+    .refused = "Незасчитанные QSO: {} ({})",
+    .refusedNone = "нет",
+    .refusedCount = "{}",
+    .record = "  запись {}  ",
+    .repeats = "Повторы в одном туре (о них предупредила бы проверка тура): {}",
+    .repeatsNone = "нет",
+    .repeat = "{} {}  {}  {}  {}  как запись {} в {}",
+    .cabrilloLog = "Отчёт Cabrillo: {}",
+    .settingsFile = "Файл настроек: {}",
+    .htmlReport = "HTML-отчёт: {}",
+    .notInResult =
+        "В этот результат не вошли записи, не дошедшие до модуля: {} из {} (см. в "
+        "конце)",
+    .skipped = "Пропущено записей: {} из {}, они не дошли до модуля:",
+    .skippedByte = "байт {}",
+    .skippedMore = "  и ещё {}",
+    .notWritten = "не записан ({}: {})",
+    .dayFirstDates = true,
+    .fileNotWritten = "stats-host: {} не записан: {}",
+    .recordsSkipped = "stats-host: пропущено записей: {} из {}, они не подсчитаны",
+    .tryHelp = "Справка: stats-host --help",
+    .outOfMemory = "не хватило памяти",
+    .reportNotWritten = "отчёт не удалось вывести",
+    .htmlNotReplaced = "его не удалось заменить",
+    .htmlWritten = "HTML-отчёт записан в файл\n  {}",
+    .pressEnter = "Нажмите Enter, чтобы закрыть окно.",
+    .noLog = "не указан ADIF-журнал",
+    .oneLog = "укажите ровно один ADIF-журнал",
+    .unknownOption = "неизвестный параметр {}",
+    .needsValue = "параметру {} нужно значение",
+    .callControl = "в --call управляющий символ",
+    .htmlNeedsFile = "для --html нужно имя файла",
+    .langValue = "--lang: ru или en, а не \"{}\"",
+    .dateValue = "--date: дата в виде ГГГГ-ММ-ДД, а не \"{}\"",
+};
+
+}  // namespace
+
+const ConsoleTexts& ConsoleTextsOf(logs::ReportLanguage language) {
+  return language == logs::ReportLanguage::kRussian ? kRussian : kEnglish;
+}
+
+}  // namespace stats_host

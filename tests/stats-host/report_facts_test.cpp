@@ -1,0 +1,128 @@
+// What the report works out from the QSOs, checked on random logs against
+// plain models: the busiest windows, operating time and breaks, per-tour rates
+// and changes, and the gaps and repeats among the sent numbers.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <random>
+#include <set>
+
+#include "stats-host/report/number_check.h"
+#include "stats-host/report/qso_timeline.h"
+
+namespace stats_host {
+namespace {
+
+using logs::HostQso;
+
+std::vector<HostQso> RandomLog(std::mt19937& random, int size) {
+  std::vector<HostQso> log(static_cast<std::size_t>(size));
+  for (std::size_t i = 0; i < log.size(); ++i) {
+    HostQso& qso = log[i];
+    qso.record = i + 1;
+    qso.date = logs::QsoDate{2024, 2, 17 + static_cast<int>(random() % 2)};
+    qso.secondOfDay = static_cast<int>(random() % (random() % 2 ? 86400 : 5400));
+    qso.band = std::to_string(10 << (random() % 3));
+    qso.mode = random() % 3 ? "CW" : "SSB";
+    qso.exchangeSent = std::to_string(1 + random() % (size + 3));
+  }
+  return log;
+}
+
+RateWindow BusiestModel(const std::vector<long long>& seconds, long long length) {
+  RateWindow best;
+  for (std::size_t i = 0; i < seconds.size(); ++i) {
+    std::size_t end = i;
+    while (end + 1 < seconds.size() && seconds[end + 1] < seconds[i] + length) ++end;
+    if (static_cast<int>(end - i + 1) > best.qsos) {
+      best = {static_cast<int>(end - i + 1), seconds[i], seconds[end]};
+    }
+  }
+  return best;
+}
+
+TEST(ReportFacts, TimelineAgreesWithAPlainModelOnRandomLogs) {
+  std::mt19937 random(20240218);
+  for (int round = 0; round < 200; ++round) {
+    std::vector<HostQso> log = RandomLog(random, 1 + static_cast<int>(random() % 60));
+    QsoTimeline timeline;
+    for (const HostQso& qso : log) timeline.Add(qso);
+    const Timeline found = timeline.Summary();
+
+    std::stable_sort(log.begin(), log.end(), [](const HostQso& a, const HostQso& b) {
+      return logs::SecondsSinceOleEpoch(a.date, a.secondOfDay) <
+             logs::SecondsSinceOleEpoch(b.date, b.secondOfDay);
+    });
+    std::vector<long long> seconds;
+    for (const HostQso& qso : log)
+      seconds.push_back(logs::SecondsSinceOleEpoch(qso.date, qso.secondOfDay));
+    long long operating = 0, offTime = 0;
+    int breaks = 0;
+    std::map<long, TourActivity> tours;
+    for (std::size_t i = 0; i < log.size(); ++i) {
+      TourActivity& tour = tours[static_cast<long>(seconds[i] / 3600)];
+      ++tour.tenMinutes[seconds[i] % 3600 / 600];
+      if (i == 0) continue;
+      const long long gap = seconds[i] - seconds[i - 1];
+      (gap >= 1800 ? offTime : operating) += gap;
+      breaks += gap >= 1800 ? 1 : 0;
+      tour.bandChanges += log[i].band != log[i - 1].band ? 1 : 0;
+      tour.modeChanges += log[i].mode != log[i - 1].mode ? 1 : 0;
+    }
+    ASSERT_EQ(found.first, seconds.front());
+    ASSERT_EQ(found.last, seconds.back());
+    ASSERT_EQ(found.operatingSeconds, operating);
+    ASSERT_EQ(found.breakSeconds, offTime);
+    ASSERT_EQ(found.breaks, breaks);
+    for (const auto& [length, window] : {std::pair{600LL, found.best10}, {3600LL, found.best60}}) {
+      const RateWindow model = BusiestModel(seconds, length);
+      ASSERT_EQ(std::tie(window.qsos, window.first, window.last),
+                std::tie(model.qsos, model.first, model.last));
+    }
+    ASSERT_EQ(found.tours.size(), tours.size());
+    for (const auto& [number, tour] : tours) {
+      const TourActivity& seen = found.tours.at(number);
+      ASSERT_EQ(std::tie(seen.tenMinutes, seen.bandChanges, seen.modeChanges),
+                std::tie(tour.tenMinutes, tour.bandChanges, tour.modeChanges));
+    }
+  }
+}
+
+TEST(ReportFacts, SentNumberGapsAndRepeatsAgreeWithAPlainModelOnRandomLogs) {
+  std::mt19937 random(17);
+  for (int round = 0; round < 200; ++round) {
+    const std::vector<HostQso> log = RandomLog(random, 1 + static_cast<int>(random() % 60));
+    NumberCheck check;
+    for (const HostQso& qso : log) check.OnQso(HandedQso{qso, random() % 4 != 0});
+    const NumberFindings found = check.Findings();
+
+    std::map<std::uint64_t, std::vector<std::size_t>> records;
+    for (const HostQso& qso : log) records[std::stoull(qso.exchangeSent)].push_back(qso.record);
+    std::uint64_t missing = 0;
+    std::vector<std::uint64_t> gapStarts;
+    for (std::uint64_t n = 1; n <= records.rbegin()->first; ++n) {
+      if (records.count(n) == 0 && (n == 1 || records.count(n - 1) != 0)) gapStarts.push_back(n);
+      missing += records.count(n) == 0 ? 1 : 0;
+    }
+    ASSERT_EQ(found.missingSent, missing);
+    ASSERT_EQ(found.sentGaps.size(), gapStarts.size());
+    for (std::size_t i = 0; i < gapStarts.size(); ++i) {
+      ASSERT_EQ(found.sentGaps[i].first, gapStarts[i]);
+      ASSERT_EQ(records.count(found.sentGaps[i].last + 1), 1u);
+    }
+    std::vector<RepeatedNumber> repeated;
+    for (const auto& [number, sentBy] : records) {
+      if (sentBy.size() > 1) repeated.push_back({number, sentBy});
+    }
+    ASSERT_EQ(found.repeatedSent.size(), repeated.size());
+    for (std::size_t i = 0; i < repeated.size(); ++i) {
+      ASSERT_EQ(found.repeatedSent[i].number, repeated[i].number);
+      ASSERT_EQ(found.repeatedSent[i].records, repeated[i].records);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace stats_host
