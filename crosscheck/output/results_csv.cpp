@@ -20,7 +20,7 @@ std::string Field(std::string_view text) {
 std::string ResultsCsv(const Contest& contest, const CheckResult& result,
                        const std::vector<CategoryStandings>& standings) {
   std::string csv =
-      "category,place,call,claimed,checked,reduction_percent,qso_lines,points,kvant,"
+      "category,place,call,claimed,checked,reduction_percent,qso_lines,points,penalty,kvant,"
       "clock_offset_s,file\r\n";
   for (const CategoryStandings& category : standings) {
     for (const Standing& standing : category.logs) {
@@ -33,7 +33,8 @@ std::string ResultsCsv(const Contest& contest, const CheckResult& result,
             log.claimed ? std::to_string(*log.claimed) : std::string(),
             std::to_string(checked.checked), reduction ? TenthsText(*reduction) : std::string(),
             std::to_string(log.endQso - log.firstQso), std::to_string(checked.counted),
-            std::to_string(checked.kvant), std::to_string(checked.clock.offset)}) {
+            std::to_string(checked.penalty), std::to_string(checked.kvant),
+            std::to_string(checked.clock.offset)}) {
         csv += field + ",";
       }
       csv += Field(log.file) + "\r\n";

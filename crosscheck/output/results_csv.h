@@ -3,7 +3,8 @@
 // results.csv: the results by category, one row per checked log (UTF-8,
 // comma-separated, quoted where needed):
 //   category, place, call, claimed, checked, reduction_percent, qso_lines,
-//   points, kvant, clock_offset_s, file
+//   points, penalty, kvant, clock_offset_s, file
+// where checked = (points - penalty) x kvant, by the contest's rules.
 
 #include <string>
 #include <vector>

@@ -52,6 +52,17 @@ struct Page {
   }
 };
 
+// The penalty points per QSO of each verdict that has them.
+std::string PenaltiesText(const CheckOptions& options, const CheckTexts& texts) {
+  std::string list;
+  for (std::size_t v = 0; v < kVerdictCount; ++v) {
+    if (options.penalties[v] == 0) continue;
+    list += (list.empty() ? "" : ", ") + std::string(texts.verdictNames[v]) + ": " +
+            std::to_string(options.penalties[v]);
+  }
+  return list.empty() ? std::string(texts.noPenalties) : Substituted(texts.penalties, {list});
+}
+
 std::string Header(const std::string& titleHtml, const ContestTotals& totals,
                    const CheckOptions& options, const Page& page) {
   const CheckTexts& texts = page.texts;
@@ -69,7 +80,7 @@ std::string Header(const std::string& titleHtml, const ContestTotals& totals,
               {"period", std::string(texts.period), period}}) +
          Note(Substituted(texts.noLogRule, {std::to_string(options.minLogs)}) + ". " +
               std::string(options.countUniques ? texts.uniquesCounted : texts.uniquesNotCounted) +
-              ".");
+              ". " + PenaltiesText(options, texts) + ".");
 }
 
 std::string FiguresSection(const ContestTotals& totals, const Page& page) {
@@ -145,9 +156,10 @@ std::string ResultsSection(const Contest& contest, const CheckResult& result,
   const CheckTexts& texts = page.texts;
   std::string body = Note(texts.resultsNote);
   for (const CategoryStandings& category : standings) {
-    std::string rows = HeadRow({texts.place, texts.call, texts.claimed, texts.checked,
-                                texts.reduction, texts.qsos, texts.kvant}) +
-                       "<tbody>\n";
+    std::string rows =
+        HeadRow({texts.place, texts.call, texts.claimed, texts.checked, texts.reduction,
+                 texts.qsoLines, texts.points, texts.penalty, texts.kvant}) +
+        "<tbody>\n";
     for (const Standing& standing : category.logs) {
       const ContestLog& log = contest.logs[standing.log];
       const LogResult& checked = result.logs[standing.log];
@@ -157,7 +169,8 @@ std::string ResultsSection(const Contest& contest, const CheckResult& result,
               (log.claimed ? page.NumberCell(*log.claimed) : "<td class=\"n\">&#8212;</td>") +
               page.NumberCell(checked.checked) + "<td class=\"n\">" +
               (reduction ? page.Decimal(TenthsText(*reduction)) : "&#8212;") + "</td>" +
-              page.NumberCell(checked.counted) + page.NumberCell(checked.kvant) + "</tr>\n";
+              page.NumberCell(log.endQso - log.firstQso) + page.NumberCell(checked.counted) +
+              page.NumberCell(checked.penalty) + page.NumberCell(checked.kvant) + "</tr>\n";
     }
     body += "<h3>" +
             (category.category.empty() ? Text(texts.noCategory) : Text(category.category)) +

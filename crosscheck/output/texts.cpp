@@ -19,6 +19,8 @@ constexpr CheckTexts kEnglish = {
     .uniquesCounted = "Uniques count",
     .uniquesNotCounted = "Uniques do not count",
     .period = "Contest period (UTC)",
+    .penalties = "Penalty points per QSO: {0}",
+    .noPenalties = "No penalty points",
     .wholeLog = "every QSO of the logs",
     .figuresHeading = "Contest-wide figures",
     .figuresNote = "Every QSO line of the checked logs, by verdict.",
@@ -40,7 +42,8 @@ constexpr CheckTexts kEnglish = {
     .matches = "Matches",
     .resultsHeading = "Results by category",
     .resultsNote =
-        "Checked score = counted QSOs (less penalties) × Kvant, by the contest's rules; the "
+        "Checked score = (points − penalty) × Kvant: a point per counted QSO, less the "
+        "penalty points, times the Kvant of the counted QSOs. QSO lines: all of the log; the "
         "reduction is against the claimed score.",
     .noCategory = "No category given",
     .place = "Place",
@@ -49,6 +52,8 @@ constexpr CheckTexts kEnglish = {
     .checked = "Checked",
     .reduction = "Reduction, %",
     .qsos = "QSOs",
+    .points = "Points",
+    .penalty = "Penalty",
     .kvant = "Kvant",
     .file = "File",
     .reason = "Reason",
@@ -66,6 +71,7 @@ constexpr CheckTexts kEnglish = {
     .notCountedFiles = "Not counted, as this file of the call was modified last: {0}",
     .scores = "Claimed score {0}, checked score {1}, reduction {2} %",
     .lineCounts = "QSO lines {0}, counted {1}, Kvant {2}, penalty points {3}",
+    .formula = "Score: (points {0} − penalty {1}) × Kvant {2} = {3}",
     .clockAhead =
         "Your clock was {0} ahead (from {1} QSOs); the times were corrected before "
         "tours and repeats were judged",
@@ -108,6 +114,8 @@ constexpr CheckTexts kRussian = {
     .uniquesCounted = "Уникальные позывные засчитываются",
     .uniquesNotCounted = "Уникальные позывные не засчитываются",
     .period = "Время соревнования (UTC)",
+    .penalties = "Штрафные очки за QSO: {0}",
+    .noPenalties = "Штрафных очков нет",
     .wholeLog = "все QSO отчётов",
     .figuresHeading = "Сводка по соревнованию",
     .figuresNote = "Все строки QSO проверенных отчётов, по решениям.",
@@ -130,8 +138,9 @@ constexpr CheckTexts kRussian = {
     .matches = "QSO",
     .resultsHeading = "Результаты по подгруппам",
     .resultsNote =
-        "Результат после проверки = засчитанные QSO (за вычетом штрафов) × кванты, по "
-        "правилам соревнования; снижение — относительно заявленного результата.",
+        "Результат после проверки = (очки − штраф) × кванты: очко за каждое засчитанное "
+        "QSO, за вычетом штрафных очков, умноженное на кванты засчитанных QSO. Строк QSO: "
+        "все строки отчёта; снижение — относительно заявленного результата.",
     .noCategory = "Подгруппа не указана",
     .place = "Место",
     .call = "Позывной",
@@ -139,6 +148,8 @@ constexpr CheckTexts kRussian = {
     .checked = "После проверки",
     .reduction = "Снижение, %",
     .qsos = "QSO",
+    .points = "Очки",
+    .penalty = "Штраф",
     .kvant = "Кванты",
     .file = "Файл",
     .reason = "Причина",
@@ -156,6 +167,7 @@ constexpr CheckTexts kRussian = {
     .notCountedFiles = "Не учтены, так как этот файл позывного изменён последним: {0}",
     .scores = "Заявлено {0}, после проверки {1}, снижение {2} %",
     .lineCounts = "Строк QSO {0}, засчитано {1}, квантов {2}, штрафных очков {3}",
+    .formula = "Результат: (очки {0} − штраф {1}) × кванты {2} = {3}",
     .clockAhead =
         "Ваши часы спешили на {0} (по {1} QSO); время исправлено до определения "
         "туров и повторов",

@@ -25,6 +25,8 @@ struct CheckTexts {
   std::string_view uniquesCounted;
   std::string_view uniquesNotCounted;
   std::string_view period;
+  std::string_view penalties;  // {0}: verdict — points, ...
+  std::string_view noPenalties;
   std::string_view wholeLog;
   std::string_view figuresHeading;
   std::string_view figuresNote;
@@ -50,6 +52,8 @@ struct CheckTexts {
   std::string_view checked;
   std::string_view reduction;
   std::string_view qsos;
+  std::string_view points;
+  std::string_view penalty;
   std::string_view kvant;
   std::string_view file;
   std::string_view reason;
@@ -66,6 +70,7 @@ struct CheckTexts {
   std::string_view notCountedFiles;  // {0}: the other files of the call
   std::string_view scores;           // {0} claimed, {1} checked, {2} reduction
   std::string_view lineCounts;       // {0} lines, {1} counted, {2} Kvant, {3} penalty
+  std::string_view formula;          // {0} points, {1} penalty, {2} Kvant, {3} checked
   std::string_view clockAhead;       // {0} offset, {1} matches
   std::string_view clockBehind;
   std::string_view clockRight;  // {0} matches

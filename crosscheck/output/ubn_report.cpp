@@ -8,6 +8,7 @@
 #include "logs/text/text_pattern.h"
 #include "pages/local_forms.h"
 #include "stats/public/plugin_names.h"
+#include "stats/rules/score.h"
 
 namespace crosscheck {
 namespace {
@@ -178,6 +179,10 @@ std::string UbnReport(const Contest& contest, const CheckResult& result,
   report.Line(Substituted(
       texts.lineCounts, {std::to_string(log.endQso - log.firstQso), std::to_string(checked.counted),
                          std::to_string(checked.kvant), std::to_string(checked.penalty)}));
+  report.Line(Substituted(
+      texts.formula,
+      {std::to_string(checked.counted * stats::kPointsPerQso), std::to_string(checked.penalty),
+       std::to_string(checked.kvant), std::to_string(checked.checked)}));
   report.Line(ClockLine(checked.clock, texts));
 
   std::vector<QsoId> notConfirmed;

@@ -68,13 +68,14 @@ def check_dom(dom, language, rows, verdicts, listed):
     def count(text):  # grouped as the language writes numbers, or a dash for none
         return text if text == "\u2014" else number(text)
 
-    expect("results rows (place, call, claimed, checked, reduction, QSOs, Kvant)",
+    expect("results rows (place, call, claimed, checked, reduction, QSO lines, points, "
+           "penalty, Kvant)",
            [[count(row[0]), row[1], count(row[2]), count(row[3]),
              row[4].replace(",", ".").replace("\u2212", "-")] +
             [count(n) for n in row[5:]] for row in dom["results"]],
            [[int(row["place"]), row["call"], int(row["claimed"]) if row["claimed"] else "\u2014",
-             int(row["checked"]), row["reduction_percent"] or "\u2014", int(row["points"]),
-             int(row["kvant"])] for row in rows])
+             int(row["checked"]), row["reduction_percent"] or "\u2014", int(row["qso_lines"]),
+             int(row["points"]), int(row["penalty"]), int(row["kvant"])] for row in rows])
     expect("verdict counts", {row[1]: number(row[2]) for row in dom["verdicts"]}, verdicts)
     expect("logs listed with their clocks", dom["clocksListed"], listed)
     expect("charts", dom["charts"], 1)

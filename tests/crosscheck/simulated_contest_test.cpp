@@ -92,4 +92,40 @@ TEST(SimulatedContest, SameLogsInAnyOrderGiveTheSameBytes) {
   }
 }
 
+TEST(SimulatedContest, EveryCheckedScoreAddsUpFromItsRowAndReport) {
+  const TempDir dir;
+  const fs::path logs = WriteContest(dir.Path() / "contest", 11, 0.03, 40) / "logs";
+  const fs::path out = dir.Path() / "out";
+  ASSERT_EQ(Check({"--lang", "en", "--penalty", "nil=1,busted-call=2", "--out", out.string(),
+                   logs.string()}),
+            0);
+  std::istringstream csv(ReadFileBytes(out / "results.csv"));
+  std::string line;
+  std::getline(csv, line);
+  EXPECT_EQ(line.substr(0, line.find(",clock")),
+            "category,place,call,claimed,checked,reduction_percent,qso_lines,points,penalty,kvant");
+  std::int64_t penalties = 0;
+  while (std::getline(csv, line)) {
+    std::vector<std::string> fields;
+    std::istringstream row(line);
+    for (std::string field; std::getline(row, field, ',');) fields.push_back(field);
+    ASSERT_GE(fields.size(), 10u) << line;
+    const std::int64_t checked = std::stoll(fields[4]), lines = std::stoll(fields[6]),
+                       points = std::stoll(fields[7]), penalty = std::stoll(fields[8]),
+                       kvant = std::stoll(fields[9]);
+    EXPECT_EQ(checked, std::max<std::int64_t>(0, points - penalty) * kvant) << line;
+    EXPECT_LE(points, lines) << line;
+    penalties += penalty;
+    const std::string report = ReadFileBytes(out / "ubn" / (fields[2] + ".txt"));
+    EXPECT_NE(report.find("Score: (points " + fields[7] + " \u2212 penalty " + fields[8] +
+                          ") \u00d7 Kvant " + fields[9] + " = " + fields[4] + "\r\n"),
+              std::string::npos)
+        << report;
+  }
+  EXPECT_GT(penalties, 0);
+  EXPECT_NE(ReadFileBytes(out / "results.html")
+                .find("Penalty points per QSO: Not in the other log (NIL): 1, Busted call: 2."),
+            std::string::npos);
+}
+
 }  // namespace
