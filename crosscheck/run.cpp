@@ -20,21 +20,34 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A file to read, and the name the outputs give it: its path within the
+// folder given, or the file's own name, never the organiser's folders.
+struct LogPath {
+  fs::path path;
+  std::string shown;
+  bool operator<(const LogPath& other) const { return path < other.path; }
+  bool operator==(const LogPath& other) const { return path == other.path; }
+};
+
 // The files to read: each file given, and every file in each folder given and
 // in the folders within it (organisers sort logs into cw/, ssb/, ...), in the
 // order of their paths (so that the order given does not matter), each once.
 // A path that does not exist stays, to be listed as not read.
-std::vector<fs::path> LogPaths(const std::vector<fs::path>& given) {
-  std::vector<fs::path> paths;
+std::vector<LogPath> LogPaths(const std::vector<fs::path>& given) {
+  std::vector<LogPath> paths;
   for (const fs::path& path : given) {
     std::error_code error;
     if (!fs::is_directory(path, error)) {
-      paths.push_back(files::NormalPath(path));
+      paths.push_back({files::NormalPath(path), files::Utf8OfPath(path.filename())});
       continue;
     }
     for (fs::recursive_directory_iterator entry(path, error), end; !error && entry != end;
          entry.increment(error)) {
-      if (!entry->is_directory(error)) paths.push_back(files::NormalPath(entry->path()));
+      if (entry->is_directory(error)) continue;
+      const std::u8string within = entry->path().lexically_relative(path).generic_u8string();
+      paths.push_back({files::NormalPath(entry->path()),
+                       within.empty() ? files::Utf8OfPath(entry->path().filename())
+                                      : std::string(within.begin(), within.end())});
     }
   }
   std::sort(paths.begin(), paths.end());
@@ -42,13 +55,15 @@ std::vector<fs::path> LogPaths(const std::vector<fs::path>& given) {
   return paths;
 }
 
-Contest ReadContest(const std::vector<fs::path>& paths,
+Contest ReadContest(const std::vector<LogPath>& paths,
                     const std::map<std::string, std::string>& categories) {
   Contest contest;
-  for (const fs::path& path : paths) {
+  for (const auto& [path, shown] : paths) {
     std::error_code error;
     const fs::file_time_type modified = fs::last_write_time(path, error);
-    contest.Add(logs::ReadLogFile(path), error ? fs::file_time_type::min() : modified);
+    const LogId id =
+        contest.Add(logs::ReadLogFile(path), error ? fs::file_time_type::min() : modified);
+    contest.logs[id].file = shown;
   }
   contest.ChooseAmongRepeatedCalls();
   contest.GiveCategories(categories);

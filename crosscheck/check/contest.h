@@ -49,7 +49,7 @@ enum class CategoryFrom { kLog, kOrganisers, kUnclear, kNowhere };
 
 struct ContestLog {
   std::filesystem::path path;
-  std::string file;  // the path as given, UTF-8
+  std::string file;  // UTF-8: the path as read; the run names it within the folder given
   std::string format;
   logs::TextEncoding encoding = logs::TextEncoding::kAscii;
   CallId ownCall = kNone;
