@@ -18,8 +18,15 @@ line per file), results.csv and results.html (the results by category),
 ubn/CALL.txt (each participant's report).
 
 LOG is a Cabrillo 2.0 or 3.0 log or an ADIF log (Windows-1251, UTF-8 or KOI8-R
-texts, found from the bytes); a folder stands for every file in it. Of two logs
-of the same call, the one modified last counts.
+texts, found from the bytes); a folder stands for every file in it and in the
+folders within it, and the outputs name a log by its path within the folder. Of
+two logs of the same call, the one modified last counts, and the call's report
+names the others.
+
+A log's category is the one of the contest (the station dialog's) that its
+CATEGORY or CATEGORY-* lines stand for, however written; --categories gives it
+for ADIF logs and unclear ones; others are listed under no category. The
+checked score is (points - penalty) x Kvant.
 
 Each log's clock offset is estimated from the QSOs that the other logs
 confirm and applied before tours (hours of the day) and repeats are judged. A QSO
