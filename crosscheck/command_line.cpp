@@ -11,36 +11,6 @@
 namespace crosscheck {
 namespace {
 
-constexpr std::string_view kDescription =
-    R"(Checks every participant's log of the Kesdra Velk contest against the others
-and writes into OUT: verdicts.jsonl (one verdict per QSO line), logs.jsonl (one
-line per file), results.csv and results.html (the results by category),
-ubn/CALL.txt (each participant's report).
-
-LOG is a Cabrillo 2.0 or 3.0 log or an ADIF log (Windows-1251, UTF-8 or KOI8-R
-texts, found from the bytes); a folder stands for every file in it and in the
-folders within it, and the outputs name a log by its path within the folder. Of
-two logs of the same call, the one modified last counts, and the call's report
-names the others.
-
-A log's category is the one of the contest (the station dialog's) that its
-CATEGORY or CATEGORY-* lines stand for, however written; --categories gives it
-for ADIF logs and unclear ones; others are listed under no category. The
-checked score is (points - penalty) x Kvant.
-
-Each log's clock offset is estimated from the QSOs that the other logs
-confirm and applied before tours (hours of the day) and repeats are judged. A QSO
-is confirmed when the other log has it on the same band and mode within the
-time window; a QSO confirms at most one other.
-
-OUT may not be a folder of logs given, nor lie inside one, nor hold a log
-given. The outputs are one set: either all of them replace the earlier ones, or
-none does.
-
-Exit status: 0 every file was read; 3 some could not be (they are listed, the
-outputs still come); 2 a bad command line, or OUT among the logs; 1 the outputs
-could not be written (the earlier ones stay).)";
-
 // "YYYY-MM-DD HH:MM", "YYYY-MM-DDTHH:MM" or "YYYY-MM-DD HHMM", UTC.
 std::optional<std::int64_t> ParseMoment(const std::string& text) {
   if (text.size() < 15) return std::nullopt;
@@ -91,8 +61,8 @@ std::vector<std::string> SplitList(const std::string& text) {
 
 }  // namespace
 
-CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
-  CLI::App app(std::string(kDescription), "crosscheck");
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const ConsoleTexts& texts) {
+  CLI::App app(std::string(texts.description), "crosscheck");
   Options options;
   std::string out;
   std::vector<std::string> logs;
@@ -131,7 +101,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     return result;
   } catch (const CLI::ParseError& error) {
     result.usageError = true;
-    result.message = std::string(error.what()) + "\nRun with --help for more information.";
+    result.message = std::string(error.what()) + "\n" + std::string(texts.runHelp);
     return result;
   }
   const auto usage = [&](std::string message) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "crosscheck/check/check_options.h"
+#include "crosscheck/console_texts.h"
 #include "logs/text/report_language.h"
 
 namespace crosscheck {
@@ -29,7 +30,10 @@ struct CommandLine {
   bool usageError = false;
 };
 
-// The arguments after the program name, in UTF-8.
-CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+// The arguments after the program name, in UTF-8; the help and the hint after
+// a usage error in the words of `texts`.
+CommandLine ParseCommandLine(
+    const std::vector<std::string>& arguments,
+    const ConsoleTexts& texts = ConsoleTextsOf(logs::ReportLanguage::kEnglish));
 
 }  // namespace crosscheck

@@ -4,6 +4,8 @@
 #include <iostream>
 #include <new>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "console/system_console.h"
 #include "crosscheck/run.h"
@@ -11,9 +13,10 @@
 
 namespace {
 
-int Run(int argc, char** argv, std::ostream& out, std::ostream& err) {
+int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+        const crosscheck::ConsoleTexts& texts) {
   try {
-    return crosscheck::RunCrosscheck(console::ProgramArguments(argc, argv), out, err);
+    return crosscheck::RunCrosscheck(arguments, out, err, texts);
   } catch (const std::bad_alloc&) {
     err << "crosscheck: out of memory\n";
   } catch (const std::exception& error) {
@@ -39,13 +42,17 @@ int main(int argc, char** argv) {
   }
   std::ostream& out = outConsole ? outConsole->Stream() : std::cout;
   std::ostream& err = errConsole ? errConsole->Stream() : std::cerr;
-  const int status = Run(argc, argv, out, err);
+  // A person at the console reads its own language; a file or a pipe, English.
+  const std::vector<std::string> arguments = console::ProgramArguments(argc, argv);
+  const crosscheck::ConsoleTexts& texts = crosscheck::ConsoleTextsOf(
+      outConsole ? crosscheck::ConsoleLanguage(arguments) : logs::ReportLanguage::kEnglish);
+  const int status = Run(arguments, out, err, texts);
   // Started from Explorer (a double-click, a folder dropped on it), the
   // window closes when the program ends: the usage or the error stays until
   // it has been read.
   if (console::StartedInWindowOfItsOwn()) {
     err << std::flush;
-    out << "\nPress Enter to close this window." << std::flush;
+    out << "\n" << texts.pressEnter << std::flush;
     console::WaitForEnter();
   }
   return status;

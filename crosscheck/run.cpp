@@ -14,11 +14,13 @@
 #include "files/system_path.h"
 #include "files/utf8_path.h"
 #include "logs/file/read_log_file.h"
+#include "logs/text/text_pattern.h"
 
 namespace crosscheck {
 namespace {
 
 namespace fs = std::filesystem;
+using logs::Substituted;
 
 // A file to read, and the name the outputs give it: its path within the
 // folder given, or the file's own name, never the organiser's folders.
@@ -71,32 +73,31 @@ Contest ReadContest(const std::vector<LogPath>& paths,
 }
 
 void PrintSummary(const Contest& contest, const CheckResult& result, const WrittenOutputs& outputs,
-                  const Options& options, std::ostream& out) {
+                  const Options& options, const ConsoleTexts& texts, std::ostream& out) {
   const ContestTotals totals = TotalsOf(contest, result);
-  out << "Logs: " << totals.checked << " checked, " << totals.superseded
-      << " superseded by a later log of the same call, " << totals.notRead << " not read\n";
-  out << "QSO lines: " << totals.lines << "\n";
+  out << Substituted(texts.logsLine,
+                     {std::to_string(totals.checked), std::to_string(totals.superseded),
+                      std::to_string(totals.notRead)})
+      << "\n"
+      << Substituted(texts.qsoLines, {std::to_string(totals.lines)}) << "\n";
   for (std::size_t v = 0; v < kVerdictCount; ++v) {
     out << "  " << kVerdictNames[v] << ": " << totals.verdicts[v] << " ("
         << Percent(totals.verdicts[v], totals.lines) << ")\n";
   }
   for (const ContestLog& log : contest.logs) {
-    if (log.failure) out << "Not read: " << log.file << ": " << *log.failure << "\n";
+    if (log.failure) out << Substituted(texts.notRead, {log.file, *log.failure}) << "\n";
   }
-  if (outputs.written) {
-    out << "Written into " << files::Utf8OfPath(options.out)
-        << ": verdicts.jsonl, logs.jsonl, results.csv, results.html and " << outputs.reports
-        << " reports in ubn/\n";
-  } else {
-    out << "Nothing written into " << files::Utf8OfPath(options.out) << "\n";
-  }
+  const std::string folder = files::Utf8OfPath(options.out);
+  out << (outputs.written ? Substituted(texts.written, {folder, std::to_string(outputs.reports)})
+                          : Substituted(texts.nothingWritten, {folder}))
+      << "\n";
 }
 
 }  // namespace
 
 int RunCrosscheck(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                  files::FileSystem& files) {
-  const CommandLine commandLine = ParseCommandLine(arguments);
+                  files::FileSystem& files, const ConsoleTexts& texts) {
+  const CommandLine commandLine = ParseCommandLine(arguments, texts);
   if (!commandLine.options) {
     (commandLine.usageError ? err : out) << commandLine.message << "\n";
     return commandLine.usageError ? 2 : 0;
@@ -125,15 +126,26 @@ int RunCrosscheck(const std::vector<std::string>& arguments, std::ostream& out, 
   }
   const WrittenOutputs outputs = WriteOutputs(
       files, contest, result, options, options.language.value_or(logs::UserReportLanguage()));
-  PrintSummary(contest, result, outputs, options, out);
+  PrintSummary(contest, result, outputs, options, texts, out);
   for (const std::string& problem : outputs.problems) err << "crosscheck: " << problem << "\n";
   if (!outputs.written) return 1;
   return TotalsOf(contest, result).notRead == 0 ? 0 : 3;
 }
 
-int RunCrosscheck(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+int RunCrosscheck(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                  const ConsoleTexts& texts) {
   const std::unique_ptr<files::FileSystem> files = files::MakeSystemFileSystem();
-  return RunCrosscheck(arguments, out, err, *files);
+  return RunCrosscheck(arguments, out, err, *files, texts);
+}
+
+logs::ReportLanguage ConsoleLanguage(const std::vector<std::string>& arguments) {
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    std::string value;
+    if (arguments[i] == "--lang" && i + 1 < arguments.size()) value = arguments[i + 1];
+    if (arguments[i].starts_with("--lang=")) value = arguments[i].substr(7);
+    if (const auto language = logs::ParseReportLanguage(value)) return *language;
+  }
+  return logs::UserReportLanguage();
 }
 
 }  // namespace crosscheck

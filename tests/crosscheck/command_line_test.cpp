@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "crosscheck/run.h"
 #include "logs/time/qso_date.h"
 
 namespace {
@@ -88,5 +89,20 @@ INSTANTIATE_TEST_SUITE_P(Options, CommandLineOption, testing::ValuesIn(kOptions)
                          [](const testing::TestParamInfo<OptionCase>& info) {
                            return info.param.name;
                          });
+
+TEST(CommandLineTexts, HelpAndUsageHintSpeakTheConsolesLanguage) {
+  using logs::ReportLanguage;
+  for (const ReportLanguage language : {ReportLanguage::kEnglish, ReportLanguage::kRussian}) {
+    const crosscheck::ConsoleTexts& texts = crosscheck::ConsoleTextsOf(language);
+    const std::string_view firstLine = texts.description.substr(0, texts.description.find('\n'));
+    EXPECT_TRUE(crosscheck::ParseCommandLine({"--help"}, texts).message.starts_with(firstLine));
+    const crosscheck::CommandLine missingOut = crosscheck::ParseCommandLine({"log.cbr"}, texts);
+    EXPECT_TRUE(missingOut.usageError);
+    EXPECT_TRUE(missingOut.message.ends_with(texts.runHelp)) << missingOut.message;
+  }
+  EXPECT_EQ(crosscheck::ConsoleLanguage({"--out", "o", "--lang", "ru", "l"}),
+            ReportLanguage::kRussian);
+  EXPECT_EQ(crosscheck::ConsoleLanguage({"--lang=en"}), ReportLanguage::kEnglish);
+}
 
 }  // namespace
