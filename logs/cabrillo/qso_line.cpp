@@ -88,7 +88,7 @@ std::optional<std::uint64_t> HertzOf(std::string_view text, std::size_t unitDigi
 
 // The band of the frequency column: kHz as Cabrillo has it, also with a
 // decimal point or comma, or a band designator; with a repair, a band's name,
-// or a frequency in Hz or in MHz that only so lies in an amateur band.
+// a frequency in Hz, or one in MHz that only so lies in an amateur band.
 void ReadBand(std::string_view text, QsoLineReading& reading) {
   const std::string upper = UpperCopy(text);
   for (const auto& [designator, band] : kDesignators) {
@@ -104,6 +104,10 @@ void ReadBand(std::string_view text, QsoLineReading& reading) {
     if (!repair.empty()) reading.repairs.emplace_back(repair);
     return true;
   };
+  const bool decimal = text.find_first_of(".,") != std::string_view::npos;
+  // Cabrillo names the bands from 1 GHz up by designators: seven digits are Hz.
+  const bool hertz = !decimal && text.size() >= 7;
+  if (hertz && inBand(HertzOf(text, 0), "the frequency in Hz, not kHz")) return;
   const bool comma = text.find(',') != std::string_view::npos;
   if (inBand(HertzOf(text, 3), comma ? "a decimal comma in the frequency, read as a point" : "")) {
     return;
@@ -114,8 +118,6 @@ void ReadBand(std::string_view text, QsoLineReading& reading) {
     reading.repairs.push_back("a band name instead of the frequency, taken as the band");
     return;
   }
-  const bool decimal = text.find_first_of(".,") != std::string_view::npos;
-  if (!decimal && inBand(HertzOf(text, 0), "the frequency in Hz, not kHz")) return;
   if (decimal && inBand(HertzOf(text, 6), "the frequency in MHz, not kHz")) return;
   reading.repairs.push_back("a frequency in no amateur band (the QSO is out of the contest)");
 }

@@ -73,6 +73,9 @@ const FileCase kFiles[] = {
      "a decimal comma in the frequency"},
     {"Hertz", kHeader + "QSO: 3550000 CW 2024-02-18 1000 RA3A 599 001 RA3B 599 002\n", "", 1,
      "the frequency in Hz"},
+    {"HertzAtTheBandEdge",  // not 3.5 GHz, the top of 9 cm
+     kHeader + "QSO: 3500000 CW 2024-02-18 1000 RA3A 599 001 RA3B 599 002\n", "", 1,
+     "the frequency in Hz"},
     {"MegahertzWithADecimalComma",
      kHeader + "QSO: 3,55 CW 2024-02-18 1000 RA3A 599 001 RA3B 599 002\n", "", 1,
      "the frequency in MHz"},
