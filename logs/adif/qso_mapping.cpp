@@ -82,6 +82,11 @@ std::optional<std::string> ControlByteIn(const Fields& fields, Field field) {
 
 }  // namespace
 
+std::string_view SentExchangeOf(const AdifRecord& record) {
+  const Fields fields(record);
+  return fields.Value(fields.FirstFilled(kStxString, kStx));
+}
+
 std::optional<std::string> MapRecord(const AdifRecord& record,
                                      const std::optional<std::string>& ownCall, HostQso& qso,
                                      const WarningSink& warn) {

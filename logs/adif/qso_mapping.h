@@ -38,6 +38,10 @@ struct HostQso {
 // (CR, LF, NUL, ...) inside a text handed to the plug-in, or a field it reads
 // that was too large to keep; nothing when it is one. What was repaired goes
 // to `warn`. `ownCall`, when given, replaces the record's own call.
+// The number the record sent (STX_STRING, else STX, without the blanks at its
+// ends), also of a record that can not be a QSO: it was sent on the air.
+std::string_view SentExchangeOf(const AdifRecord& record);
+
 std::optional<std::string> MapRecord(const AdifRecord& record,
                                      const std::optional<std::string>& ownCall, HostQso& qso,
                                      const WarningSink& warn);

@@ -13,6 +13,7 @@
 #include "logs/adif/adif_reader.h"
 #include "logs/adif/log_pass.h"
 #include "logs/bytes/byte_source.h"
+#include "logs/bytes/digested_bytes.h"
 #include "logs/bytes/utf16_bytes.h"
 #include "logs/text/text_pattern.h"
 #include "stats-host/run/details_answer.h"
@@ -20,6 +21,7 @@
 #include "stats-host/run/loaded_plugin.h"
 #include "stats-host/run/output_check.h"
 #include "stats-host/run/output_guard.h"
+#include "stats-host/run/plugin_file_path.h"
 #include "stats-host/run/plugin_files.h"
 #include "stats-host/run/plugin_location.h"
 #include "stats-host/run/plugin_summary.h"
@@ -55,23 +57,61 @@ std::string StartOf(const fs::path& path) {
   return start;
 }
 
+// What one pass over the log found, and the bytes it read.
+struct LogPass {
+  logs::PassCounts counts;
+  logs::BytesRead bytes;
+};
+
 // One pass over the log file (`path`, absolute: the run changes folders); a
 // file that is no ADIF log stops the run.
-logs::PassCounts ReadLogFile(const fs::path& path, std::optional<logs::Utf16Order> utf16,
-                             const RunRequest& request, const RunTexts& texts,
-                             const logs::WarningSink& warn,
-                             const std::function<void(const logs::HostQso&)>& take) {
+LogPass ReadLogFile(const fs::path& path, std::optional<logs::Utf16Order> utf16,
+                    const RunRequest& request, const RunTexts& texts,
+                    const logs::WarningSink& warn,
+                    const std::function<void(const logs::HostQso&)>& take,
+                    const std::function<void(const logs::SkippedQso&)>& skip = {}) {
   const std::string name = request.adifFile.string();
   try {
-    logs::FileBytes bytes(path);
-    if (!utf16) return logs::ReadQsos(bytes, request.ownCall, warn, take);
-    logs::Utf16AsUtf8 converted(bytes, *utf16);
-    return logs::ReadQsos(converted, request.ownCall, warn, take);
+    logs::FileBytes file(path);
+    logs::DigestedBytes bytes(file);
+    LogPass pass;
+    if (!utf16) {
+      pass.counts = logs::ReadQsos(bytes, request.ownCall, warn, take, skip);
+    } else {
+      logs::Utf16AsUtf8 converted(bytes, *utf16);
+      pass.counts = logs::ReadQsos(converted, request.ownCall, warn, take, skip);
+    }
+    pass.bytes = bytes.Total();
+    return pass;
   } catch (const logs::AdifSyntaxError& error) {
     throw RunError(kExitBadInput, Substituted(texts.logMalformed, {name, error.what()}));
   } catch (const logs::ReadError& error) {
     throw RunError(kExitBadInput, Substituted(texts.logUnreadable, {name, error.what()}));
   }
+}
+
+// The log as the first pass read it: which file it was, and its bytes. The
+// second pass must read the same, or what was checked is not what was scored.
+struct CheckedLog {
+  std::optional<FileStamp> file;
+  logs::BytesRead bytes;
+};
+
+// Why the log that the second pass read is not the one the first pass checked;
+// nothing when it is.
+std::optional<std::string> LogChange(const fs::path& path, const CheckedLog& checked,
+                                     const logs::BytesRead& read, const RunTexts& texts) {
+  const std::optional<FileStamp> now = StampOf(path);
+  if (!now || !checked.file || now->volume != checked.file->volume ||
+      now->index != checked.file->index) {
+    return std::string(texts.logReplaced);
+  }
+  if (now->size != checked.bytes.size) {
+    return Substituted(texts.logResized,
+                       {std::to_string(checked.bytes.size), std::to_string(now->size)});
+  }
+  if (read != checked.bytes) return std::string(texts.logRewritten);
+  return std::nullopt;
 }
 
 void EnterWorkingFolder(const fs::path& folder, const RunTexts& texts) {
@@ -123,11 +163,11 @@ void CheckOutputs(RunResult& result, const OutputsBefore& before, const RunTexts
 
   if (result.cabrilloAsked) {
     WrittenFile& cabrillo = result.cabrilloLog;
-    const auto after = StampOf(cabrillo.name);
+    const fs::path path = PluginFilePath(cabrillo.name);
+    const auto after = StampOf(path);
     if (!after || after == before.cabrillo) {
-      cabrillo.failure =
-          WhyNotReplaceable(cabrillo.name, texts).value_or(std::string(texts.notReplaced));
-    } else if (!HoldsWholeCabrilloLog(cabrillo.name)) {
+      cabrillo.failure = WhyNotReplaceable(path, texts).value_or(std::string(texts.notReplaced));
+    } else if (!HoldsWholeCabrilloLog(path)) {
       cabrillo.failure = texts.cabrilloNotWhole;
     } else {
       cabrillo.written = true;
@@ -173,18 +213,18 @@ std::string_view ProblemLogAfterReset(const RunTexts& texts) {
 }
 
 // Second pass: each QSO goes to the plug-in as soon as it is read, and then to
-// the observers. When memory runs out, on this side or in the plug-in, the
-// observers let go of what they hold and the plug-in is reset again, so that
-// its store is freed and err.txt holds only its banner: no file is left with a
-// part of the log.
+// the observers. When memory runs out, on this side or in the plug-in, or the
+// log turns out not to be the one the first pass checked, the observers let go
+// of what they hold and the plug-in is reset again, so that its store is freed
+// and err.txt holds only its banner: no file is left with a part of the log.
 void HandOver(const fs::path& logFile, std::optional<logs::Utf16Order> utf16,
-              const RunRequest& request, const RunTexts& texts, LoadedPlugin& plugin,
-              bool problemLogWritable, const std::vector<QsoObserver*>& observers,
-              RunResult& result) {
+              const CheckedLog& checked, const RunRequest& request, const RunTexts& texts,
+              LoadedPlugin& plugin, bool problemLogWritable,
+              const std::vector<QsoObserver*>& observers, RunResult& result) {
   std::string failure;
   try {
     RefusalWatch refusals(problemLogWritable);
-    ReadLogFile(
+    const LogPass pass = ReadLogFile(
         logFile, utf16, request, texts, [](const logs::LogWarning&) {},
         [&](const logs::HostQso& qso) {
           const bool stored = plugin.Add(qso);
@@ -196,10 +236,15 @@ void HandOver(const fs::path& logFile, std::optional<logs::Utf16Order> utf16,
           }
           ++result.qsos;
           for (QsoObserver* observer : observers) observer->OnQso(HandedQso{qso, stored});
+        },
+        [&](const logs::SkippedQso& skipped) {
+          for (QsoObserver* observer : observers) observer->OnSkipped(skipped);
         });
-    return;
+    const auto change = LogChange(logFile, checked, pass.bytes, texts);
+    if (!change) return;
+    failure = Substituted(texts.logChanged, {*change});
   } catch (const RunError& changed) {
-    throw RunError(kExitFailed, Substituted(texts.logChanged, {changed.what()}));
+    failure = Substituted(texts.logChanged, {changed.what()});
   } catch (const std::bad_alloc&) {
     failure = Substituted(texts.outOfMemoryAfter, {std::to_string(result.qsos)});
   } catch (const std::exception& stop) {  // PluginFailure, or a table that can not grow
@@ -225,7 +270,8 @@ KeptFiles KeptFilesOfRun(const fs::path& logFile, const fs::path& plugin,
           {plugin, std::string(texts.keptPlugin)},
           {{folder / problemLog, Substituted(texts.keptProblemLog, {problemLog})},
            {folder / settings, Substituted(texts.keptSettings, {settings})},
-           {folder / cabrilloName, Substituted(texts.keptCabrillo, {cabrilloName})}},
+           {folder / PluginFilePath(cabrilloName),
+            Substituted(texts.keptCabrillo, {cabrilloName})}},
           {{folder / cabrilloLines, Substituted(texts.keptCabrilloLines, {cabrilloLines})},
            {folder / companion, Substituted(texts.keptCompanion, {companion})}}};
 }
@@ -264,9 +310,12 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
   };
   FirstPass pass;
   logs::PassCounts counts;
+  CheckedLog checked{StampOf(logFile), {}};
   try {
-    counts = ReadLogFile(logFile, utf16, request, texts, keep,
-                         [&](const logs::HostQso& qso) { pass.Take(qso); });
+    const LogPass first = ReadLogFile(logFile, utf16, request, texts, keep,
+                                      [&](const logs::HostQso& qso) { pass.Take(qso); });
+    counts = first.counts;
+    checked.bytes = first.bytes;
   } catch (const std::bad_alloc&) {
     throw RunError(kExitFailed, std::string(texts.outOfMemoryReading));
   }
@@ -308,7 +357,7 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
   result.settingsFile.name = SettingsFile().generic_string();
   result.cabrilloAsked = request.cabrillo;
   const OutputsBefore before{WhyNotWritable(result.problemLog.name, texts),
-                             StampOf(result.cabrilloLog.name)};
+                             StampOf(PluginFilePath(result.cabrilloLog.name))};
   bool detailsConfirmed = true;
   {
     std::optional<DetailsAnswer> answer;  // the station-details question comes with --cabrillo
@@ -320,7 +369,7 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
   RefusedList refused;
   std::vector<QsoObserver*> all{&refused};
   all.insert(all.end(), observers.begin(), observers.end());
-  HandOver(logFile, utf16, request, texts, *plugin, !before.problemLogBlocked, all, result);
+  HandOver(logFile, utf16, checked, request, texts, *plugin, !before.problemLogBlocked, all, result);
   result.refused = refused.Take();
   const PluginResult contest = plugin->Result();
   if (contest.summaryText.empty()) {
