@@ -36,6 +36,12 @@ std::string ReportLocale::Tour(int hour) const {
   return text;
 }
 
+std::string ReportLocale::Minute(int secondOfDay) const {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d:%02d", secondOfDay / 3600 % 24, secondOfDay / 60 % 60);
+  return text;
+}
+
 std::string ReportLocale::PositionCell(std::uint64_t position) const {
   return "<td class=\"n\">" + std::to_string(position) + "</td>";
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "stats-host/report/kvant_slips.h"
 #include "stats-host/report/number_check.h"
 #include "stats-host/report/qso_timeline.h"
 #include "stats-host/report/report_locale.h"
@@ -27,8 +28,14 @@ std::string BandsSection(const PluginSummary& summary, const ReportLocale& local
 std::string ToursSection(const TourTable& tours, const Timeline& timeline,
                          const ReportLocale& locale);
 
-// Kvant by band and column, the ones still missing, and what one more adds.
+// Kvant by band and column, the ones still missing (not worked, or logged
+// without W), and what one more adds.
 std::string KvantSection(const PluginSummary& summary, const KvantGrid& grid,
+                         const std::vector<KvantSlip>& slips, const ReportLocale& locale);
+
+// Each Kvant lost to a W left out (at least one), and what the score would
+// have been.
+std::string SlipsSection(const PluginSummary& summary, const std::vector<KvantSlip>& slips,
                          const ReportLocale& locale);
 
 // QSOs, Kvant and score at the end of each tour, first and last QSO,
@@ -47,6 +54,6 @@ std::string NumbersSection(const NumberFindings& numbers, const ReportLocale& lo
 // Every marked station with the tour of each Kvant, and the missing ones by
 // band with what one more adds.
 std::string KvantGridSection(const PluginSummary& summary, const KvantGrid& grid,
-                             const ReportLocale& locale);
+                             const std::vector<KvantSlip>& slips, const ReportLocale& locale);
 
 }  // namespace stats_host

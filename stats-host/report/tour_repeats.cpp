@@ -66,7 +66,8 @@ std::optional<TourRepeat> TourRepeatFinder::Next(const logs::HostQso& qso, bool 
                     qso.mode,
                     static_cast<std::size_t>(entry.record),
                     logs::DateOfOleDay(entry.day),
-                    entry.secondOfDay};
+                    entry.secondOfDay,
+                    !stored};
 }
 
 void TourRepeatFinder::OnQso(const HandedQso& handed) {

@@ -1,7 +1,7 @@
 #pragma once
 
 // Which QSOs the plug-in's tour check would have warned about while they were
-// being logged. The real check (CheckCall0) compares the stored QSOs with the
+// being logged, whether or not the plug-in then stored them. The real check (CheckCall0) compares the stored QSOs with the
 // computer's present UTC hour, so replaying an old log through it would measure
 // against the wrong clock. This applies the same rule with the QSO's own time
 // as the present: a QSO is a repeat when a QSO stored before it (accepted by
@@ -32,6 +32,7 @@ struct TourRepeat {
   std::size_t earlierRecord = 0;  // the first stored QSO it repeats
   logs::QsoDate earlierDate;
   int earlierSecondOfDay = 0;
+  bool refused = false;  // the plug-in did not store the repeat itself
 };
 
 // Sees the QSOs in the order they are handed to the plug-in, in one pass: one
