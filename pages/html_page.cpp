@@ -73,6 +73,7 @@ footer { margin-top: 28px; color: #555; font-size: 12px; border-top: 1px solid #
   h1 { font-size: 18px; }
   h2 { font-size: 14px; margin: 12px 0 5px; }
   table, table.matrix, table.grid, code.line, td.line small, span.kv { font-size: 8pt; }
+  table.matrix td, table.matrix th { padding: 1px 2px; }
   p.note { font-size: 10px; }
   div.wide { overflow: visible; }
   #appendix { break-before: page; }

@@ -111,7 +111,11 @@ std::string HtmlReport(const HtmlReportInput& input, logs::ReportLanguage langua
   } else {
     body += "<p id=\"nothing-counted\">" + locale.Text(texts.nothingCounted) + "</p>\n";
   }
-  std::string appendix = RefusedSection(input.refused, locale);
+  std::string appendix;
+  if (anyCounted) {
+    appendix = TourMixSection(tours, input.timeline, locale) + RatesSection(input.timeline, locale);
+  }
+  appendix += RefusedSection(input.refused, locale);
   if (input.skipped > 0) appendix += SkippedSection(input.skipped, input.skippedRecords, locale);
   appendix += RepeatsSection(input.repeats, locale) + NumbersSection(input.numbers, locale);
   if (!grid.rows.empty()) appendix += KvantGridSection(summary, grid, slips, locale);

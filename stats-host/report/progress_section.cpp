@@ -107,7 +107,6 @@ std::string ProgressSection(const TourTable& tours, const Timeline& timeline,
           [](const TourRow& row) { return row.score; }, locale) +
       "</div>\n";
   std::vector<pages::Fact> facts;
-  std::string details;
   if (timeline.qsos > 0) {
     const bool severalDays =
         timeline.first / logs::kSecondsPerDay != timeline.last / logs::kSecondsPerDay;
@@ -132,16 +131,20 @@ std::string ProgressSection(const TourTable& tours, const Timeline& timeline,
         {"average-rate", std::string(texts.averageRate),
          locale.Text(logs::Substituted(texts.averageRateValue, {locale.Number(average)}))},
     };
-    if (timeline.rateSlots.size() > 1) {
-      details = pages::WideOrPhone(RateChart(timeline, locale, false),
-                                   RateChart(timeline, locale, true));
-    }
-    details += BandRatesHtml(timeline, severalDays, locale) +
-              BreaksHtml(timeline, locale);
   }
-  return pages::HtmlSection(
-      "progress", locale.Text(texts.progressHeading),
-      charts + pages::FactList(facts) + pages::Note(texts.progressNote) + details);
+  return pages::HtmlSection("progress", locale.Text(texts.progressHeading),
+                            charts + pages::FactList(facts) + pages::Note(texts.progressNote));
+}
+
+std::string RatesSection(const Timeline& timeline, const ReportLocale& locale) {
+  std::string body;
+  if (timeline.rateSlots.size() > 1) {
+    body = pages::WideOrPhone(RateChart(timeline, locale, false), RateChart(timeline, locale, true));
+  }
+  const bool severalDays =
+      timeline.first / logs::kSecondsPerDay != timeline.last / logs::kSecondsPerDay;
+  body += BandRatesHtml(timeline, severalDays, locale) + BreaksHtml(timeline, locale);
+  return pages::HtmlSection("rates", locale.Text(locale.texts.ratesHeading), body);
 }
 
 }  // namespace stats_host

@@ -1,9 +1,10 @@
 #pragma once
 
 // The sections of the contest report, each the HTML of one part of the page.
-// The summary: the result by band, the tours, Kvant, the progress and rates.
-// The appendix: the refused QSOs, the records that did not reach the plug-in,
-// the repeats, the numbers to check and every Kvant.
+// The summary: the result by band, the Kvant lost to slips, the tours, Kvant,
+// the progress and rates. The appendix: the tours and rates in detail, the
+// refused QSOs, the records that did not reach the plug-in, the repeats, the
+// numbers to check and every Kvant.
 
 #include <string>
 #include <vector>
@@ -42,6 +43,14 @@ std::string SlipsSection(const PluginSummary& summary, const std::vector<KvantSl
 // operating time and the best rates.
 std::string ProgressSection(const TourTable& tours, const Timeline& timeline,
                             const ReportLocale& locale);
+
+// New stations against stations worked again, and the modes, tour by tour.
+std::string TourMixSection(const TourTable& tours, const Timeline& timeline,
+                           const ReportLocale& locale);
+
+// The QSOs of each five minutes, the best 60 minutes of each band, and every
+// break with its start, end and length.
+std::string RatesSection(const Timeline& timeline, const ReportLocale& locale);
 
 std::string RefusedSection(const std::vector<RefusedQso>& refused, const ReportLocale& locale);
 // The first of the records that did not reach the plug-in, with what was said

@@ -81,6 +81,7 @@ struct ReportTexts {
   std::string_view breakFrom;
   std::string_view breakTo;
   std::string_view breakLength;
+  std::string_view ratesHeading;
   std::string_view bandRatesHeading;
   std::string_view rateChartTitle;
   std::string_view progressNote;

@@ -134,9 +134,10 @@ std::string TourTableHtml(const TourTable& table, const Timeline& timeline,
   return html + "</tr>\n</tfoot>\n</table>\n";
 }
 
-// New stations against stations worked again, and the modes, tour by tour.
-std::string TourMixHtml(const TourTable& table, const Timeline& timeline,
-                        const ReportLocale& locale) {
+}  // namespace
+
+std::string TourMixSection(const TourTable& table, const Timeline& timeline,
+                           const ReportLocale& locale) {
   const ReportTexts& texts = locale.texts;
   std::string html = "<table id=\"tour-mix\">\n<thead><tr><th>" + locale.Text(texts.tour) +
                      "</th><th>" + locale.Text(texts.newCalls) + "</th><th>" +
@@ -166,11 +167,9 @@ std::string TourMixHtml(const TourTable& table, const Timeline& timeline,
   html += "</tbody>\n<tfoot>\n<tr class=\"total\"><th scope=\"row\">" +
           locale.Text(texts.total) + "</th>" + cells(all, table.total.qsos) +
           "</tr>\n</tfoot>\n</table>\n";
-  return "<h3>" + locale.Text(texts.tourMixHeading) + "</h3>\n" + pages::Scrolling(html) +
-         pages::Note(texts.tourMixNote);
+  return pages::HtmlSection("new-and-modes", locale.Text(texts.tourMixHeading),
+                            pages::Scrolling(html) + pages::Note(texts.tourMixNote));
 }
-
-}  // namespace
 
 std::string ToursSection(const TourTable& tours, const Timeline& timeline,
                          const ReportLocale& locale) {
@@ -178,8 +177,7 @@ std::string ToursSection(const TourTable& tours, const Timeline& timeline,
                             pages::WideOrPhone(ToursChart(tours, locale, false),
                                                ToursChart(tours, locale, true)) +
                                 pages::Scrolling(TourTableHtml(tours, timeline, locale)) +
-                                pages::Note(locale.texts.toursNote) +
-                                TourMixHtml(tours, timeline, locale));
+                                pages::Note(locale.texts.toursNote));
 }
 
 }  // namespace stats_host

@@ -217,6 +217,8 @@ DOM_QUERY = """(() => {
     refusedRows: document.querySelectorAll('#refused-table tbody tr').length,
     reasons: cells('#refused-reasons tbody tr'),
     charts: document.querySelectorAll('figure svg').length,
+    idsTwice: [...document.querySelectorAll('[id]')].map(element => element.id)
+        .filter((id, i, ids) => ids.indexOf(id) !== i),
     kvantRows: cells('#kvant-table tbody tr'),
     kvantTotal: cells('#kvant-table tfoot tr'),
     missingListed: [...document.querySelectorAll('#missing-kvant tbody tr')].map(row =>
@@ -400,6 +402,7 @@ def check_dom(dom, language, summary, refused):
     expect("refused QSOs by reason", sum(number(row[1]) for row in dom["reasons"]), refused)
     # Two forms of the tour chart and of the rate chart: for a screen and for a phone.
     expect("charts", dom["charts"], 8)
+    expect("ids given twice", dom["idsTwice"], [])
 
     # The Kvant table: the plug-in's Kvant per band, and missing Kvant that add
     # up to the calls the appendix names (each call one Kvant).
