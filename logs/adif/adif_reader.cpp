@@ -213,8 +213,7 @@ class AdifReader::Parser {
     bodyFound_ = true;
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     Reach(kByteOrderMark.size() + 1, 0);
-    if (Bytes(0, std::min<std::uint64_t>(kByteOrderMark.size(), window_.End())) ==
-        kByteOrderMark) {
+    if (Bytes(0, std::min<std::uint64_t>(kByteOrderMark.size(), window_.End())) == kByteOrderMark) {
       pos_ = kByteOrderMark.size();
     }
     if (pos_ == window_.End()) return;

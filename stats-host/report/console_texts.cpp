@@ -103,8 +103,9 @@ constexpr ConsoleTexts kEnglish = {
     .skippedByte = "byte {}",
     .skippedMore = "  and {} more",
     .notWritten = "not written ({}: {})",
-    .zeroScore = "The score is 0: no counted QSO received a number that begins with W, so "
-                 "there is no Kvant.",
+    .zeroScore =
+        "The score is 0: no counted QSO received a number that begins with W, so "
+        "there is no Kvant.",
     .nothingCounted = "The score is 0: the plug-in counted no QSO.",
     .dayFirstDates = false,
     .fileNotWritten = "stats-host: {} was not written: {}",
@@ -151,9 +152,10 @@ constexpr ConsoleTexts kRussian = {
                 "это первая такая запись; для таких записей модуль получает пустой свой "
                 "позывной, а участник — {}, из записи {} (укажите --call, чтобы позывной был "
                 "один для всех)",
-            .ownCallChanges = "предупреждение: {}: позывной станции меняется в журнале: {} в записи {}, "
-                              "затем {} ({}); в Cabrillo-отчёте во всех QSO будет {} (позывной "
-                              "выбирает ключ --call)",
+            .ownCallChanges =
+                "предупреждение: {}: позывной станции меняется в журнале: {} в записи {}, "
+                "затем {} ({}); в Cabrillo-отчёте во всех QSO будет {} (позывной "
+                "выбирает ключ --call)",
             .ownCallMixesScripts =
                 "предупреждение: {}: в позывном станции {} латинские буквы смешаны с другими, "
                 "например с русскими, похожими на латинские (А, В, Е, К, М, Н, О, Р, С, Т, Х); "
@@ -225,8 +227,9 @@ constexpr ConsoleTexts kRussian = {
     .skippedByte = "байт {}",
     .skippedMore = "  и ещё {}",
     .notWritten = "не записан ({}: {})",
-    .zeroScore = "Результат 0: ни в одном засчитанном QSO принятый номер не начинается с W, "
-                 "а значит, квантов нет.",
+    .zeroScore =
+        "Результат 0: ни в одном засчитанном QSO принятый номер не начинается с W, "
+        "а значит, квантов нет.",
     .nothingCounted = "Результат 0: модуль не засчитал ни одного QSO.",
     .dayFirstDates = true,
     .fileNotWritten = "stats-host: {} не записан: {}",

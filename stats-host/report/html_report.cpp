@@ -50,13 +50,13 @@ std::string Header(const PluginSummary& summary, const HtmlReportInput& input,
 
 // Why the plug-in's score is 0 although it counted QSOs: no Kvant.
 std::string ZeroScore(const std::vector<KvantSlip>& slips, const ReportLocale& locale) {
-  std::string why = locale.Text(locale.texts.zeroScore);
+  std::string why = "<p id=\"zero-score\">" + locale.Text(locale.texts.zeroScore);
   if (!slips.empty()) {
-    why += " " + locale.Text(logs::Substituted(
-                     locale.texts.zeroScoreSlips,
-                     {locale.Number(static_cast<long long>(slips.size()))}));
+    why +=
+        " " + locale.Text(logs::Substituted(locale.texts.zeroScoreSlips,
+                                            {locale.Number(static_cast<long long>(slips.size()))}));
   }
-  return "<p id=\"zero-score\">" + why + "</p>\n";
+  return why + "</p>\n";
 }
 
 // The bands with QSOs, in the table's order.

@@ -102,34 +102,30 @@ std::string GridCell(long tour, long firstDay, bool withDay) {
 std::string KvantSection(const PluginSummary& summary, const KvantGrid& grid,
                          const std::vector<KvantSlip>& slips, const ReportLocale& locale) {
   const ReportTexts& texts = locale.texts;
-  std::string table = "<table id=\"kvant-table\">\n<thead><tr><th rowspan=\"2\">" +
-                      locale.Text(texts.band) + "</th><th colspan=\"3\">" +
-                      locale.Text(texts.kvant) + "</th><th colspan=\"3\">" +
-                      locale.Text(texts.missing) + "</th></tr>\n<tr><th>CW</th><th>" +
-                      locale.Text(texts.otherModes) + "</th><th>" + locale.Text(texts.total) +
-                      "</th><th>" + locale.Text(texts.notWorkedInMode) + "</th><th>" +
-                      locale.Text(texts.withoutW) + "</th><th>" + locale.Text(texts.total) +
-                      "</th></tr></thead>\n<tbody>\n";
+  std::string table =
+      "<table id=\"kvant-table\">\n<thead><tr><th rowspan=\"2\">" + locale.Text(texts.band) +
+      "</th><th colspan=\"3\">" + locale.Text(texts.kvant) + "</th><th colspan=\"3\">" +
+      locale.Text(texts.missing) + "</th></tr>\n<tr><th>CW</th><th>" +
+      locale.Text(texts.otherModes) + "</th><th>" + locale.Text(texts.total) + "</th><th>" +
+      locale.Text(texts.notWorkedInMode) + "</th><th>" + locale.Text(texts.withoutW) + "</th><th>" +
+      locale.Text(texts.total) + "</th></tr></thead>\n<tbody>\n";
   std::vector<long long> totals(6, 0);
   for (std::size_t b = 0; b < grid.bands.size(); ++b) {
     const MissingOnBand missing = MissingOf(grid, b, slips);
     const auto withoutW = static_cast<long long>(missing.withoutW.size());
-    const std::vector<long long> values = {missing.cwKvant,
-                                           missing.otherKvant,
-                                           missing.cwKvant + missing.otherKvant,
-                                           missing.NotWorked(),
-                                           withoutW,
-                                           missing.NotWorked() + withoutW};
+    const std::vector<long long> values = {
+        missing.cwKvant,     missing.otherKvant, missing.cwKvant + missing.otherKvant,
+        missing.NotWorked(), withoutW,           missing.NotWorked() + withoutW};
     for (std::size_t i = 0; i < values.size(); ++i) totals[i] += values[i];
     table += pages::NumberRow(locale.Band(grid.bands[b]), values, false, locale.language);
   }
   table += "</tbody>\n<tfoot>\n" +
            pages::NumberRow(locale.Text(texts.total), totals, true, locale.language) +
            "</tfoot>\n</table>\n";
-  return pages::HtmlSection(
-      "kvant", locale.Text(texts.kvantHeading),
-      pages::Scrolling(table) + OneMoreKvant(summary, locale) + pages::Note(texts.kvantNote) +
-          (slips.empty() ? pages::Note(texts.noSlips) : std::string()));
+  return pages::HtmlSection("kvant", locale.Text(texts.kvantHeading),
+                            pages::Scrolling(table) + OneMoreKvant(summary, locale) +
+                                pages::Note(texts.kvantNote) +
+                                (slips.empty() ? pages::Note(texts.noSlips) : std::string()));
 }
 
 std::string SlipsSection(const PluginSummary& summary, const std::vector<KvantSlip>& slips,
@@ -155,10 +151,10 @@ std::string SlipsSection(const PluginSummary& summary, const std::vector<KvantSl
     const long long points = summary.total->points;
     const long long kvant = summary.total->kvant;
     const auto lost = static_cast<long long>(slips.size());
-    cost = pages::Note(logs::Substituted(
-        texts.slipsCost, {locale.Number(lost), locale.Number(kvant + lost),
-                          locale.Number(stats::ClampedScore(points, kvant + lost)),
-                          locale.Number(stats::ClampedScore(points, kvant))}));
+    cost = pages::Note(logs::Substituted(texts.slipsCost,
+                                         {locale.Number(lost), locale.Number(kvant + lost),
+                                          locale.Number(stats::ClampedScore(points, kvant + lost)),
+                                          locale.Number(stats::ClampedScore(points, kvant))}));
   }
   return pages::HtmlSection("kvant-slips", heading,
                             pages::Note(texts.slipsNote) + pages::Scrolling(table) +

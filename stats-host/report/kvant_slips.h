@@ -6,13 +6,12 @@
 // Kvant; the likely cause is a W left out, or written "w", when it was logged.
 
 #include <cstddef>
-#include <map>
-#include <set>
+#include <cstdint>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "logs/adif/qso_mapping.h"
+#include "stats-host/report/text_ids.h"
 #include "stats-host/run/qso_observer.h"
 #include "stats/rules/kvant.h"
 
@@ -26,7 +25,8 @@ struct KvantSlip {
   std::string received;    // as that QSO logged it
 };
 
-// Observes a run: the QSOs that the plug-in stored count.
+// Observes a run: the QSOs that the plug-in stored count. Keeps 24 bytes a
+// QSO, the texts once each.
 class KvantSlipFinder final : public QsoObserver {
  public:
   void OnQso(const HandedQso& handed) override {
@@ -40,15 +40,16 @@ class KvantSlipFinder final : public QsoObserver {
 
  private:
   struct Worked {
-    bool marked = false;  // a QSO there gave the Kvant
-    std::size_t record = 0;
-    std::string received;
+    std::uint64_t key;  // call, band and column
+    std::uint32_t record;
+    std::uint32_t received;  // its number, and kMarked where it gave the Kvant
   };
-  // band, column, call
-  using Key = std::tuple<std::string, stats::KvantColumn, std::string>;
 
-  std::map<Key, Worked> worked_;
-  std::set<std::string> sentTheirMark_;  // calls that sent W or w in some QSO
+  TextIds calls_;
+  TextIds bands_;
+  TextIds received_;
+  std::vector<Worked> worked_;       // in the order of the log
+  std::vector<bool> sentTheirMark_;  // by call: W or w in some QSO
 };
 
 // How many of `slips` are on `band`, in `column`.

@@ -49,17 +49,16 @@ std::string RateChart(const Timeline& timeline, const ReportLocale& locale, bool
   for (std::size_t i = 0; i < timeline.rateSlots.size(); ++i) {
     const long long second = timeline.rateStart + static_cast<long long>(i) * kRateSlotSeconds;
     const int minute = static_cast<int>(second % logs::kSecondsPerDay);
-    chart.columns.push_back(
-        severalDays ? locale.Date(logs::DateOfOleDay(static_cast<long>(
-                          second / logs::kSecondsPerDay))) + " " + locale.Minute(minute)
-                    : locale.Minute(minute));
+    chart.columns.push_back(severalDays ? locale.Date(logs::DateOfOleDay(
+                                              static_cast<long>(second / logs::kSecondsPerDay))) +
+                                              " " + locale.Minute(minute)
+                                        : locale.Minute(minute));
     chart.values.push_back(timeline.rateSlots[i]);
   }
   return pages::Figure(locale.texts.rateChartTitle, pages::LineChartSvg(chart));
 }
 
-std::string BandRatesHtml(const Timeline& timeline, bool severalDays,
-                          const ReportLocale& locale) {
+std::string BandRatesHtml(const Timeline& timeline, bool severalDays, const ReportLocale& locale) {
   const ReportTexts& texts = locale.texts;
   std::string html = "<table id=\"band-rates\">\n<thead><tr><th>" + locale.Text(texts.band) +
                      "</th><th>" + locale.Text(texts.best60) + "</th></tr></thead>\n<tbody>\n";
@@ -74,9 +73,9 @@ std::string BandRatesHtml(const Timeline& timeline, bool severalDays,
 std::string BreaksHtml(const Timeline& timeline, const ReportLocale& locale) {
   if (timeline.offTimes.empty()) return "";
   const ReportTexts& texts = locale.texts;
-  std::string html = "<table id=\"break-table\">\n<thead><tr><th>" +
-                     locale.Text(texts.breakFrom) + "</th><th>" + locale.Text(texts.breakTo) +
-                     "</th><th>" + locale.Text(texts.breakLength) + "</th></tr></thead>\n<tbody>\n";
+  std::string html = "<table id=\"break-table\">\n<thead><tr><th>" + locale.Text(texts.breakFrom) +
+                     "</th><th>" + locale.Text(texts.breakTo) + "</th><th>" +
+                     locale.Text(texts.breakLength) + "</th></tr></thead>\n<tbody>\n";
   const std::size_t shown = std::min(timeline.offTimes.size(), kMostListedRows);
   for (std::size_t i = 0; i < shown; ++i) {
     const OffTime& off = timeline.offTimes[i];
@@ -139,7 +138,8 @@ std::string ProgressSection(const TourTable& tours, const Timeline& timeline,
 std::string RatesSection(const Timeline& timeline, const ReportLocale& locale) {
   std::string body;
   if (timeline.rateSlots.size() > 1) {
-    body = pages::WideOrPhone(RateChart(timeline, locale, false), RateChart(timeline, locale, true));
+    body =
+        pages::WideOrPhone(RateChart(timeline, locale, false), RateChart(timeline, locale, true));
   }
   const bool severalDays =
       timeline.first / logs::kSecondsPerDay != timeline.last / logs::kSecondsPerDay;

@@ -3,9 +3,9 @@
 // When the QSOs that the plug-in counted were made: the first and the last,
 // the operating time and its breaks, the best rates (of every band too) and
 // the QSOs of each five minutes, and for each tour the QSOs of each ten
-// minutes, the changes of band and mode, the new stations and the modes. Times are seconds since the OLE
-// epoch (30 December 1899 00:00 UTC); a tour is a clock hour of the log, its
-// number the hours since that epoch, as TourMatrix counts them.
+// minutes, the changes of band and mode, the new stations and the modes. Times are seconds since
+// the OLE epoch (30 December 1899 00:00 UTC); a tour is a clock hour of the log, its number the
+// hours since that epoch, as TourMatrix counts them.
 
 #include <array>
 #include <cstddef>
@@ -67,7 +67,7 @@ struct Timeline {
   long long operatingSeconds = 0;  // from the first QSO to the last, less the off time
   int breaks = 0;                  // gaps of kOffTimeSeconds or more
   long long breakSeconds = 0;
-  std::vector<OffTime> offTimes;  // the breaks, in the order of time
+  std::vector<OffTime> offTimes;       // the breaks, in the order of time
   RateWindow best10;                   // ten minutes
   RateWindow best60;                   // sixty minutes
   std::vector<BandRate> bandRates;     // in the order of the bands' first QSOs

@@ -10,12 +10,12 @@ namespace {
 std::string RepeatTable(const char* id, const std::vector<const TourRepeat*>& repeats,
                         const ReportLocale& locale) {
   const ReportTexts& texts = locale.texts;
-  std::string table =
-      std::string("<table id=\"") + id + "\">\n<thead><tr><th rowspan=\"2\">" +
-      locale.Text(texts.call) + "</th><th rowspan=\"2\">" + locale.Text(texts.band) +
-      "</th><th rowspan=\"2\">" + locale.Text(texts.mode) + "</th><th colspan=\"2\">" +
-      locale.Text(texts.firstQsoOfPair) + "</th><th colspan=\"2\">" + locale.Text(texts.repeatQso) +
-      "</th></tr>\n<tr>";
+  std::string table = std::string("<table id=\"") + id + "\">\n<thead><tr><th rowspan=\"2\">" +
+                      locale.Text(texts.call) + "</th><th rowspan=\"2\">" +
+                      locale.Text(texts.band) + "</th><th rowspan=\"2\">" +
+                      locale.Text(texts.mode) + "</th><th colspan=\"2\">" +
+                      locale.Text(texts.firstQsoOfPair) + "</th><th colspan=\"2\">" +
+                      locale.Text(texts.repeatQso) + "</th></tr>\n<tr>";
   for (int i = 0; i < 2; ++i) {
     table += "<th>" + locale.Text(texts.record) + "</th><th>" + locale.Text(texts.time) + "</th>";
   }

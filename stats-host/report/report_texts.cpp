@@ -77,8 +77,9 @@ constexpr ReportTexts kEnglish = {
     .slipsCost =
         "With their W these {0} Kvant would give {1} Kvant in all, and the score would be {2} "
         "instead of {3}.",
-    .noSlips = "No Kvant was lost to a W left out: every marked station was logged with its W "
-               "wherever it was worked.",
+    .noSlips =
+        "No Kvant was lost to a W left out: every marked station was logged with its W "
+        "wherever it was worked.",
     .progressHeading = "Through the contest",
     .progressQsos = "QSOs",
     .progressKvant = "Kvant",
@@ -237,8 +238,9 @@ constexpr ReportTexts kRussian = {
     .slipsCost =
         "С буквой W эти кванты ({0}) дали бы всего {1} квантов, и результат был бы {2} "
         "вместо {3}.",
-    .noSlips = "Ни один квант не потерян из-за пропущенной W: каждая отмеченная станция "
-               "записана с W везде, где она сработана.",
+    .noSlips =
+        "Ни один квант не потерян из-за пропущенной W: каждая отмеченная станция "
+        "записана с W везде, где она сработана.",
     .progressHeading = "Ход соревнования",
     .progressQsos = "QSO",
     .progressKvant = "Кванты",

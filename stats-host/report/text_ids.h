@@ -19,8 +19,10 @@ class TextIds {
 
   std::size_t Count() const { return ends_.size(); }
 
- private:
+  // The text of a number IdOf gave.
   std::string_view Text(std::uint32_t id) const;
+
+ private:
   void Grow();
 
   std::string bytes_;                 // every text, end to end

@@ -1,13 +1,12 @@
 #pragma once
 
 // Which QSOs the plug-in's tour check would have warned about while they were
-// being logged, whether or not the plug-in then stored them. The real check (CheckCall0) compares the stored QSOs with the
-// computer's present UTC hour, so replaying an old log through it would measure
-// against the wrong clock. This applies the same rule with the QSO's own time
-// as the present: a QSO is a repeat when a QSO stored before it (accepted by
-// AddData0, earlier in the log) has the same call, band and mode, compared
-// exactly, in the same tour (stats/rules/tours.h: the hour of the day, whatever
-// the date).
+// being logged, whether or not the plug-in then stored them. The real check (CheckCall0) compares
+// the stored QSOs with the computer's present UTC hour, so replaying an old log through it would
+// measure against the wrong clock. This applies the same rule with the QSO's own time as the
+// present: a QSO is a repeat when a QSO stored before it (accepted by AddData0, earlier in the log)
+// has the same call, band and mode, compared exactly, in the same tour (stats/rules/tours.h: the
+// hour of the day, whatever the date).
 
 #include <cstddef>
 #include <cstdint>

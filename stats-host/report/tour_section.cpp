@@ -77,8 +77,7 @@ std::string TourTableHtml(const TourTable& table, const Timeline& timeline,
   const std::string bandColumns = std::to_string(table.bands.size() + 1);
   std::string html = "<table id=\"tour-table\" class=\"matrix\">\n<thead><tr><th rowspan=\"2\">" +
                      locale.Text(texts.tour) + "</th><th class=\"bb\" colspan=\"" + bandColumns +
-                     "\">" +
-                     locale.Text(texts.byBand) + "</th><th rowspan=\"2\">" +
+                     "\">" + locale.Text(texts.byBand) + "</th><th rowspan=\"2\">" +
                      locale.Text(texts.perTenMinutes) + "</th><th rowspan=\"2\">" +
                      locale.Text(texts.changes) + "</th><th colspan=\"3\">" +
                      locale.Text(texts.sinceStart) + "</th></tr>\n<tr>";
@@ -86,8 +85,7 @@ std::string TourTableHtml(const TourTable& table, const Timeline& timeline,
     html += "<th class=\"bb\">" + locale.Band(band) + "</th>";
   }
   html += "<th class=\"bb\">" + locale.Text(texts.total) + "</th><th>" + locale.Text(texts.qsos) +
-          "</th><th>" +
-          locale.Text(texts.kvant) + "</th><th>" + locale.Text(texts.score) +
+          "</th><th>" + locale.Text(texts.kvant) + "</th><th>" + locale.Text(texts.score) +
           "</th></tr></thead>\n<tbody>\n";
   const bool severalDays = SeveralDays(table);
   const std::string width = std::to_string(table.bands.size() + 7);
@@ -160,24 +158,22 @@ std::string TourMixSection(const TourTable& table, const Timeline& timeline,
     all.cw += tour.cw;
     all.ssb += tour.ssb;
     all.digital += tour.digital;
-    html += "<tr><th scope=\"row\">" +
-            (severalDays ? locale.Date(row.date) + " " : std::string()) + locale.Tour(row.hour) +
-            "</th>" + cells(tour, row.total.qsos) + "</tr>\n";
+    html += "<tr><th scope=\"row\">" + (severalDays ? locale.Date(row.date) + " " : std::string()) +
+            locale.Tour(row.hour) + "</th>" + cells(tour, row.total.qsos) + "</tr>\n";
   }
-  html += "</tbody>\n<tfoot>\n<tr class=\"total\"><th scope=\"row\">" +
-          locale.Text(texts.total) + "</th>" + cells(all, table.total.qsos) +
-          "</tr>\n</tfoot>\n</table>\n";
+  html += "</tbody>\n<tfoot>\n<tr class=\"total\"><th scope=\"row\">" + locale.Text(texts.total) +
+          "</th>" + cells(all, table.total.qsos) + "</tr>\n</tfoot>\n</table>\n";
   return pages::HtmlSection("new-and-modes", locale.Text(texts.tourMixHeading),
                             pages::Scrolling(html) + pages::Note(texts.tourMixNote));
 }
 
 std::string ToursSection(const TourTable& tours, const Timeline& timeline,
                          const ReportLocale& locale) {
-  return pages::HtmlSection("tours", locale.Text(locale.texts.toursHeading),
-                            pages::WideOrPhone(ToursChart(tours, locale, false),
-                                               ToursChart(tours, locale, true)) +
-                                pages::Scrolling(TourTableHtml(tours, timeline, locale)) +
-                                pages::Note(locale.texts.toursNote));
+  return pages::HtmlSection(
+      "tours", locale.Text(locale.texts.toursHeading),
+      pages::WideOrPhone(ToursChart(tours, locale, false), ToursChart(tours, locale, true)) +
+          pages::Scrolling(TourTableHtml(tours, timeline, locale)) +
+          pages::Note(locale.texts.toursNote));
 }
 
 }  // namespace stats_host

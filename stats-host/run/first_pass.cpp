@@ -58,13 +58,12 @@ std::string FirstPass::ChosenCall(const std::optional<std::string>& ownCall,
          << "\n";
   }
   if (firstOtherOwnCall_) {
-    warn << logs::Substituted(texts.ownCallChanges,
-                              {logName, firstWithOwnCall_->ownCall,
-                               std::to_string(firstWithOwnCall_->record),
-                               firstOtherOwnCall_->ownCall,
-                               PlaceInLog(texts, firstOtherOwnCall_->record,
-                                          firstOtherOwnCall_->offset),
-                               firstWithOwnCall_->ownCall})
+    warn << logs::Substituted(
+                texts.ownCallChanges,
+                {logName, firstWithOwnCall_->ownCall, std::to_string(firstWithOwnCall_->record),
+                 firstOtherOwnCall_->ownCall,
+                 PlaceInLog(texts, firstOtherOwnCall_->record, firstOtherOwnCall_->offset),
+                 firstWithOwnCall_->ownCall})
          << "\n";
   }
   return firstWithOwnCall_->ownCall;

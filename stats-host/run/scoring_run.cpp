@@ -66,8 +66,7 @@ struct LogPass {
 // One pass over the log file (`path`, absolute: the run changes folders); a
 // file that is no ADIF log stops the run.
 LogPass ReadLogFile(const fs::path& path, std::optional<logs::Utf16Order> utf16,
-                    const RunRequest& request, const RunTexts& texts,
-                    const logs::WarningSink& warn,
+                    const RunRequest& request, const RunTexts& texts, const logs::WarningSink& warn,
                     const std::function<void(const logs::HostQso&)>& take,
                     const std::function<void(const logs::SkippedQso&)>& skip = {}) {
   const std::string name = request.adifFile.string();
@@ -266,14 +265,14 @@ KeptFiles KeptFilesOfRun(const fs::path& logFile, const fs::path& plugin,
   const std::string companion = InFolder(stats::kCompanionCommandLine).generic_string();
   const std::string problemLog(stats::kProblemLogPath);
   const std::string cabrilloLines(stats::kCabrilloIncludePath);
-  return {{logFile, std::string(texts.keptLog)},
-          {plugin, std::string(texts.keptPlugin)},
-          {{folder / problemLog, Substituted(texts.keptProblemLog, {problemLog})},
-           {folder / settings, Substituted(texts.keptSettings, {settings})},
-           {folder / PluginFilePath(cabrilloName),
-            Substituted(texts.keptCabrillo, {cabrilloName})}},
-          {{folder / cabrilloLines, Substituted(texts.keptCabrilloLines, {cabrilloLines})},
-           {folder / companion, Substituted(texts.keptCompanion, {companion})}}};
+  return {
+      {logFile, std::string(texts.keptLog)},
+      {plugin, std::string(texts.keptPlugin)},
+      {{folder / problemLog, Substituted(texts.keptProblemLog, {problemLog})},
+       {folder / settings, Substituted(texts.keptSettings, {settings})},
+       {folder / PluginFilePath(cabrilloName), Substituted(texts.keptCabrillo, {cabrilloName})}},
+      {{folder / cabrilloLines, Substituted(texts.keptCabrilloLines, {cabrilloLines})},
+       {folder / companion, Substituted(texts.keptCompanion, {companion})}}};
 }
 
 }  // namespace
@@ -369,7 +368,8 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
   RefusedList refused;
   std::vector<QsoObserver*> all{&refused};
   all.insert(all.end(), observers.begin(), observers.end());
-  HandOver(logFile, utf16, checked, request, texts, *plugin, !before.problemLogBlocked, all, result);
+  HandOver(logFile, utf16, checked, request, texts, *plugin, !before.problemLogBlocked, all,
+           result);
   result.refused = refused.Take();
   const PluginResult contest = plugin->Result();
   if (contest.summaryText.empty()) {

@@ -111,9 +111,10 @@ std::vector<Change> Changes() {
   return changes;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AllCases, StatsHostLogChange, ::testing::ValuesIn(Changes()),
-    [](const ::testing::TestParamInfo<Change>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(AllCases, StatsHostLogChange, ::testing::ValuesIn(Changes()),
+                         [](const ::testing::TestParamInfo<Change>& info) {
+                           return std::string(info.param.name);
+                         });
 
 }  // namespace
 }  // namespace stats_host

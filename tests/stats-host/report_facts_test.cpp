@@ -10,9 +10,11 @@
 #include <random>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
+#include "stats-host/report/kvant_slips.h"
 #include "stats-host/report/number_check.h"
 #include "stats-host/report/qso_timeline.h"
 
@@ -163,6 +165,48 @@ TEST(ReportFacts, SentNumberGapsAndRepeatsAgreeWithAPlainModelOnRandomLogs) {
       ASSERT_EQ(found.repeatedSent[i].number, repeated[i].number);
       ASSERT_EQ(found.repeatedSent[i].records, repeated[i].records);
     }
+  }
+}
+
+TEST(ReportFacts, KvantSlipsAgreeWithAPlainModelOnRandomLogs) {
+  std::mt19937 random(5);
+  const std::vector<std::string> bandOrder = {"40", "10"};  // "20" comes after them
+  for (int round = 0; round < 200; ++round) {
+    std::vector<HostQso> log = RandomLog(random, 1 + static_cast<int>(random() % 60));
+    const char* received[] = {"W123", "w123", "123", "", "W1"};
+    for (HostQso& qso : log) qso.exchangeReceived = received[random() % 5];
+    KvantSlipFinder finder;
+    for (const HostQso& qso : log) finder.Add(qso);
+
+    struct Place {
+      bool marked = false;
+      std::size_t record = 0;
+      std::string received;
+    };
+    std::map<std::tuple<std::string, bool, std::string>, Place> places;  // band, other modes, call
+    std::set<std::string> sentTheirMark;
+    for (const HostQso& qso : log) {
+      const std::string& got = qso.exchangeReceived;
+      if (!got.empty() && (got[0] == 'W' || got[0] == 'w')) sentTheirMark.insert(qso.call);
+      const auto [place, added] = places.try_emplace({qso.band, qso.mode != "CW", qso.call});
+      if (added) place->second = Place{false, qso.record, got};
+      place->second.marked = place->second.marked || (!got.empty() && got[0] == 'W');
+    }
+    std::vector<std::tuple<int, bool, std::string, std::size_t, std::string>> expected;
+    for (const auto& [key, place] : places) {
+      const auto& [band, otherModes, call] = key;
+      if (place.marked || sentTheirMark.count(call) == 0) continue;
+      const int rank = band == "40" ? 0 : band == "10" ? 1 : 2;
+      expected.emplace_back(rank, otherModes, call, place.record, place.received);
+    }
+    std::sort(expected.begin(), expected.end());
+    std::vector<std::tuple<int, bool, std::string, std::size_t, std::string>> found;
+    for (const KvantSlip& slip : finder.Slips(bandOrder)) {
+      const int rank = slip.band == "40" ? 0 : slip.band == "10" ? 1 : 2;
+      found.emplace_back(rank, slip.column == stats::KvantColumn::kOtherModes, slip.call,
+                         slip.record, slip.received);
+    }
+    ASSERT_EQ(found, expected);
   }
 }
 

@@ -23,8 +23,7 @@ using stats_host_test::ScratchFolder;
 using stats_host_test::StatsHost;
 
 std::string Field(const std::string& name, const std::string& value) {
-  return value.empty() ? ""
-                       : "<" + name + ":" + std::to_string(value.size()) + ">" + value;
+  return value.empty() ? "" : "<" + name + ":" + std::to_string(value.size()) + ">" + value;
 }
 
 // A QSO of R3KV on 2024-02-18.
@@ -44,9 +43,9 @@ ScoredRun Score(const std::string& log, const std::string& language) {
   const ScratchFolder scratch;
   scratch.Write("log.adi", log);
   fs::current_path(scratch.Path());
-  ScoredRun run{StatsHost({"--dir", "work", "--plugin", stats::testing::BuiltPluginPath(), "--repeats",
-                     "--html", "page.html", "--lang", language, "log.adi"}),
-          ""};
+  ScoredRun run{StatsHost({"--dir", "work", "--plugin", stats::testing::BuiltPluginPath(),
+                           "--repeats", "--html", "page.html", "--lang", language, "log.adi"}),
+                ""};
   run.page = scratch.Read("page.html");
   return run;
 }
@@ -55,9 +54,9 @@ struct Truth {
   const char* name;
   const char* language;
   std::string log;
-  std::vector<std::string> page;      // parts of the page
+  std::vector<std::string> page;  // parts of the page
   std::vector<std::string> notOnPage;
-  std::vector<std::string> report;    // parts of the text report
+  std::vector<std::string> report;  // parts of the text report
 };
 
 void PrintTo(const Truth& truth, std::ostream* os) { *os << truth.name; }
@@ -74,11 +73,10 @@ TEST_P(StatsHostReportTruth, ShowsWhatIsTrue) {
 }
 
 // UA3AA is marked on 80 m; on 40 m it was logged twice without its W.
-const std::string kSlips =
-    Record("UA3AA", "80m", "CW", "1500", "001", "W123") +
-    Record("UA3AA", "40m", "CW", "1510", "002", "123") +
-    Record("UA3AA", "40m", "SSB", "1520", "003", "124") +
-    Record("UA3BB", "40m", "CW", "1530", "004", "W200");
+const std::string kSlips = Record("UA3AA", "80m", "CW", "1500", "001", "W123") +
+                           Record("UA3AA", "40m", "CW", "1510", "002", "123") +
+                           Record("UA3AA", "40m", "SSB", "1520", "003", "124") +
+                           Record("UA3BB", "40m", "CW", "1530", "004", "W200");
 
 INSTANTIATE_TEST_SUITE_P(
     AllCases, StatsHostReportTruth,
@@ -109,8 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
         Truth{"KvantLostToAWLeftOutIsNamed",
               "en",
               kSlips,
-              {"id=\"slip-count\">2<",
-               "<td class=\"received\">123</td>",
+              {"id=\"slip-count\">2<", "<td class=\"received\">123</td>",
                "<td class=\"received\">124</td>",
                // 40 m: UA3AA not counted twice, for want of its W; UA3BB not in SSB.
                "<td class=\"calls\">UA3AA (CW), UA3AA (SSB/dig.)</td>",

@@ -232,12 +232,22 @@ INSTANTIATE_TEST_SUITE_P(
                 "log.adi: the own call changes within the log: R3KV in record 1, then R3KV/P "
                 "(record 2, byte ",
                 "R3KV.cbr"},
-        OwnCall{"CyrillicLettersInWindows1251", QsoOf("R\xC0" "3\xD5YZ", "UA3AA"),
-                "the own call R\xC0" "3\xD5YZ mixes Latin letters with others",
-                "R\xC0" "3\xD5YZ.cbr"},
-        OwnCall{"CyrillicLettersInUtf8", QsoOf("R\xD0\x90" "3\xD0\xA5YZ", "UA3AA"),
-                "the own call R\xD0\x90" "3\xD0\xA5YZ mixes Latin letters with others",
-                "R\xD0\x90" "3\xD0\xA5YZ.cbr"}),
+        OwnCall{"CyrillicLettersInWindows1251",
+                QsoOf("R\xC0"
+                      "3\xD5YZ",
+                      "UA3AA"),
+                "the own call R\xC0"
+                "3\xD5YZ mixes Latin letters with others",
+                "R\xC0"
+                "3\xD5YZ.cbr"},
+        OwnCall{"CyrillicLettersInUtf8",
+                QsoOf("R\xD0\x90"
+                      "3\xD0\xA5YZ",
+                      "UA3AA"),
+                "the own call R\xD0\x90"
+                "3\xD0\xA5YZ mixes Latin letters with others",
+                "R\xD0\x90"
+                "3\xD0\xA5YZ.cbr"}),
     [](const ::testing::TestParamInfo<OwnCall>& info) { return std::string(info.param.name); });
 
 #if !defined(_WIN32)
