@@ -3,10 +3,11 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <nlohmann/json.hpp>
-#include <set>
 #include <stdexcept>
 
+#include "logs/text/text_encoding.h"
 #include "logs/time/qso_date.h"
 #include "stats/rules/kvant.h"
 #include "stats/rules/score.h"
@@ -14,34 +15,24 @@
 namespace contest_sim {
 namespace {
 
-// Cyrillic letters (U+0410..U+044F) from UTF-8 into a single-byte encoding;
-// the names have no other letters but ASCII.
+// The name from UTF-8 into its encoding; the names have no character that
+// Windows-1251 and KOI8-R lack.
 std::string Encoded(std::string_view utf8, NameEncoding encoding) {
   if (encoding == NameEncoding::kUtf8) return std::string(utf8);
-  // KOI8-R's byte for each letter of the alphabet (а..я), capitals 0x20 lower.
-  constexpr std::array<unsigned char, 32> kKoi8 = {0xC1, 0xC2, 0xD7, 0xC7, 0xC4, 0xC5, 0xD6, 0xDA,
-                                                   0xC9, 0xCA, 0xCB, 0xCC, 0xCD, 0xCE, 0xCF, 0xD0,
-                                                   0xD2, 0xD3, 0xD4, 0xD5, 0xC6, 0xC8, 0xC3, 0xDE,
-                                                   0xDB, 0xDD, 0xDF, 0xD9, 0xD8, 0xDC, 0xC0, 0xD1};
   std::string bytes;
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    if (lead < 0x80) {
-      bytes += utf8[i];
-      continue;
-    }
-    const unsigned code = ((lead & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3Fu);
-    const unsigned letter = (code - 0x410) % 32;  // а..я
-    const bool capital = code < 0x430;
-    bytes +=
-        static_cast<char>(encoding == NameEncoding::kCp1251 ? (capital ? 0xC0 : 0xE0) + letter
-                                                            : kKoi8[letter] + (capital ? 0x20 : 0));
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto character = logs::Utf8CharacterAt(utf8, i);
+    const char32_t code = character ? character->code : U'?';
+    bytes += (encoding == NameEncoding::kCp1251 ? logs::Cp1251Byte(code) : logs::Koi8rByte(code))
+                 .value_or('?');
+    i += character ? character->bytes : 1;
   }
   return bytes;
 }
 
 std::string Date(std::int64_t seconds, bool iso) {
-  const logs::QsoDate date = logs::DateOfOleDay(static_cast<long>(seconds / 86400));
+  const logs::QsoDate date =
+      stats::DateOfOleDay(static_cast<long>(seconds / stats::kSecondsPerDay));
   char text[16];
   std::snprintf(text, sizeof text, iso ? "%04d-%02d-%02d" : "%04d%02d%02d", date.year, date.month,
                 date.day);
@@ -49,7 +40,7 @@ std::string Date(std::int64_t seconds, bool iso) {
 }
 
 std::string Time(std::int64_t seconds, bool withSeconds) {
-  const std::int64_t second = seconds % 86400;
+  const std::int64_t second = seconds % stats::kSecondsPerDay;
   char text[16];
   std::snprintf(text, sizeof text, withSeconds ? "%02d%02d%02d" : "%02d%02d",
                 static_cast<int>(second / 3600), static_cast<int>(second / 60 % 60),
@@ -76,14 +67,16 @@ std::string_view Report(Mode mode) { return mode == Mode::kSsb ? "59" : "599"; }
 // The score the station claims: the plug-in's rules over its whole log.
 std::int64_t Claimed(const Station& station) {
   std::int64_t points = 0;
-  std::set<std::tuple<Band, bool, std::string>> marked;
+  std::map<Band, stats::KvantTally<std::string>> kvant;
   for (const Line& line : station.lines) {
     if (line.mode == Mode::kRtty) continue;
     ++points;
-    if (stats::IsKvantExchange(line.received))
-      marked.emplace(line.band, line.mode == Mode::kCw, line.call);
+    // Only CW is told apart from the other modes: its name is the host's.
+    kvant[line.band].Add(line.call, NameOf(line.mode), line.received);
   }
-  return stats::ClampedScore(points, static_cast<std::int64_t>(marked.size()));
+  std::int64_t marked = 0;
+  for (const auto& [band, tally] : kvant) marked += tally.Count();
+  return stats::ClampedScore(points, marked);
 }
 
 std::string CabrilloHeader(const Station& station) {
