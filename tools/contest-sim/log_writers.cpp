@@ -9,6 +9,7 @@
 
 #include "logs/text/text_encoding.h"
 #include "logs/time/qso_date.h"
+#include "stats/public/cabrillo_layout.h"
 #include "stats/rules/kvant.h"
 #include "stats/rules/score.h"
 
@@ -79,14 +80,39 @@ std::int64_t Claimed(const Station& station) {
   return stats::ClampedScore(points, marked);
 }
 
+// The header of Cabrillo 2.0 as the plug-in writes it, or of 3.0 as other
+// loggers write it.
 std::string CabrilloHeader(const Station& station) {
   const std::string name = Encoded(station.name, station.nameEncoding);
   const std::string claimed = std::to_string(Claimed(station));
   if (station.format == LogFormat::kCabrillo2) {
-    return "START-OF-LOG: 2.0\r\nCALLSIGN: " + station.call + "\r\nCATEGORY: " + station.category +
-           "\r\nCLAIMED-SCORE: " + claimed +
-           "\r\nCLUB: \r\nCONTEST: KESDRA VELK\r\nCREATED-BY: MixW \r\nNAME: " + name +
-           "\r\nADDRESS: \r\nOPERATORS: " + station.call + "\r\nEMAIL: \r\nSOAPBOX: \r\n";
+    std::string header;
+    for (const stats::CabrilloHeaderLine& line : stats::kCabrilloHeader) {
+      header += line.tag;
+      switch (line.value) {
+        case stats::CabrilloValue::kCallSign:
+        case stats::CabrilloValue::kOperators:
+          header += station.call;
+          break;
+        case stats::CabrilloValue::kCategory:
+          header += station.category;
+          break;
+        case stats::CabrilloValue::kClaimedScore:
+          header += claimed;
+          break;
+        case stats::CabrilloValue::kName:
+          header += name;
+          break;
+        case stats::CabrilloValue::kNone:
+        case stats::CabrilloValue::kClub:
+        case stats::CabrilloValue::kAddress:
+        case stats::CabrilloValue::kEmail:
+        case stats::CabrilloValue::kSoapbox:
+          break;
+      }
+      header += stats::kCabrilloLineEnd;
+    }
+    return header;
   }
   const bool single = station.category.starts_with("SINGLE");
   return "START-OF-LOG: 3.0\nCALLSIGN: " + station.call +
@@ -96,22 +122,41 @@ std::string CabrilloHeader(const Station& station) {
          "\nCREATED-BY: OtherLogger 5.1\n";
 }
 
+// A QSO line: in the plug-in's columns (Cabrillo 2.0), or with one blank
+// between the columns (3.0).
 std::string CabrilloLine(const Station& station, const Line& line) {
-  const std::string_view mode = CabrilloMode(line.mode, station.format);
-  char text[256];
-  if (station.format == LogFormat::kCabrillo2) {
-    std::snprintf(text, sizeof text, "QSO: %5u %2s %s %s %-13s %-3s %-6s %-13s %-3s %s\r\n",
-                  line.kilohertz, mode.data(), Date(line.loggedTime, true).c_str(),
-                  Time(line.loggedTime, false).c_str(), station.call.c_str(),
-                  Report(line.mode).data(), line.sent.c_str(), line.call.c_str(),
-                  Report(line.mode).data(), line.received.c_str());
-  } else {
-    std::snprintf(text, sizeof text, "QSO: %u %s %s %s %s %s %s %s %s %s\n", line.kilohertz,
-                  mode.data(), Date(line.loggedTime, true).c_str(),
-                  Time(line.loggedTime, false).c_str(), station.call.c_str(),
-                  Report(line.mode).data(), line.sent.c_str(), line.call.c_str(),
-                  Report(line.mode).data(), line.received.c_str());
+  const std::string frequency = std::to_string(line.kilohertz);
+  const std::string time = Date(line.loggedTime, true) + " " + Time(line.loggedTime, false);
+  const auto value = [&](stats::CabrilloField field) -> std::string_view {
+    switch (field) {
+      case stats::CabrilloField::kFrequency:
+        return frequency;
+      case stats::CabrilloField::kMode:
+        return CabrilloMode(line.mode, station.format);
+      case stats::CabrilloField::kTime:
+        return time;
+      case stats::CabrilloField::kOwnCall:
+        return station.call;
+      case stats::CabrilloField::kRstSent:
+      case stats::CabrilloField::kRstReceived:
+        return Report(line.mode);
+      case stats::CabrilloField::kExchangeSent:
+        return line.sent;
+      case stats::CabrilloField::kCall:
+        return line.call;
+      case stats::CabrilloField::kExchangeReceived:
+        return line.received;
+    }
+    return {};
+  };
+  const bool plugins = station.format == LogFormat::kCabrillo2;
+  std::string text(stats::kCabrilloQsoTag);
+  for (stats::CabrilloColumn column : stats::kCabrilloQsoColumns) {
+    if (!plugins) column.align = stats::CabrilloAlign::kNone;
+    text += ' ';
+    stats::AppendCabrilloColumn(text, column, value(column.field));
   }
+  text += plugins ? stats::kCabrilloLineEnd : std::string_view("\n");
   return text;
 }
 
@@ -160,8 +205,10 @@ void WriteContest(const SimulatedContest& contest, const std::filesystem::path& 
       text += adif ? AdifRecord(station, qso) : CabrilloLine(station, qso);
       lines.push_back({++line, qso.verdict});
     }
-    if (!adif)
-      text += station.format == LogFormat::kCabrillo2 ? "END-OF-LOG:\r\n" : "END-OF-LOG:\n";
+    if (!adif) {
+      text += stats::kCabrilloLastLine;
+      text += station.format == LogFormat::kCabrillo2 ? stats::kCabrilloLineEnd : "\n";
+    }
     const std::string file = "logs/" + station.call + (adif ? ".adi" : ".cbr");
     WriteFile(folder / file, text);
     nlohmann::json entry = {{"log", station.call},
