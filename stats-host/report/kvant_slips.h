@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "logs/adif/qso_mapping.h"
-#include "stats-host/report/text_ids.h"
 #include "stats-host/run/qso_observer.h"
+#include "stats/rules/interned.h"
 #include "stats/rules/kvant.h"
 
 namespace stats_host {
@@ -45,9 +45,9 @@ class KvantSlipFinder final : public QsoObserver {
     std::uint32_t received;  // its number, and kMarked where it gave the Kvant
   };
 
-  TextIds calls_;
-  TextIds bands_;
-  TextIds received_;
+  stats::Interned<std::string> calls_;
+  stats::Interned<std::string> bands_;
+  stats::Interned<std::string> received_;
   std::vector<Worked> worked_;       // in the order of the log
   std::vector<bool> sentTheirMark_;  // by call: W or w in some QSO
 };

@@ -23,7 +23,7 @@ std::string ProgressChart(std::string id, std::string_view caption, const TourTa
 }
 
 std::string TimeOf(long long second, const ReportLocale& locale) {
-  return locale.Time(static_cast<int>(second % logs::kSecondsPerDay));
+  return locale.Time(static_cast<int>(second % stats::kSecondsPerDay));
 }
 
 // The QSOs of the window, from its first QSO to its last, and at what rate an
@@ -45,12 +45,12 @@ std::string RateChart(const Timeline& timeline, const ReportLocale& locale, bool
   chart.width = phone ? pages::kPhoneChartWidth : 720;
   chart.language = locale.language;
   const bool severalDays =
-      timeline.first / logs::kSecondsPerDay != timeline.last / logs::kSecondsPerDay;
+      timeline.first / stats::kSecondsPerDay != timeline.last / stats::kSecondsPerDay;
   for (std::size_t i = 0; i < timeline.rateSlots.size(); ++i) {
     const long long second = timeline.rateStart + static_cast<long long>(i) * kRateSlotSeconds;
-    const int minute = static_cast<int>(second % logs::kSecondsPerDay);
-    chart.columns.push_back(severalDays ? locale.Date(logs::DateOfOleDay(
-                                              static_cast<long>(second / logs::kSecondsPerDay))) +
+    const int minute = static_cast<int>(second % stats::kSecondsPerDay);
+    chart.columns.push_back(severalDays ? locale.Date(stats::DateOfOleDay(
+                                              static_cast<long>(second / stats::kSecondsPerDay))) +
                                               " " + locale.Minute(minute)
                                         : locale.Minute(minute));
     chart.values.push_back(timeline.rateSlots[i]);
@@ -108,7 +108,7 @@ std::string ProgressSection(const TourTable& tours, const Timeline& timeline,
   std::vector<pages::Fact> facts;
   if (timeline.qsos > 0) {
     const bool severalDays =
-        timeline.first / logs::kSecondsPerDay != timeline.last / logs::kSecondsPerDay;
+        timeline.first / stats::kSecondsPerDay != timeline.last / stats::kSecondsPerDay;
     const long long average =
         timeline.operatingSeconds > 0
             ? (timeline.qsos * 3600LL + timeline.operatingSeconds / 2) / timeline.operatingSeconds
@@ -142,7 +142,7 @@ std::string RatesSection(const Timeline& timeline, const ReportLocale& locale) {
         pages::WideOrPhone(RateChart(timeline, locale, false), RateChart(timeline, locale, true));
   }
   const bool severalDays =
-      timeline.first / logs::kSecondsPerDay != timeline.last / logs::kSecondsPerDay;
+      timeline.first / stats::kSecondsPerDay != timeline.last / stats::kSecondsPerDay;
   body += BandRatesHtml(timeline, severalDays, locale) + BreaksHtml(timeline, locale);
   return pages::HtmlSection("rates", locale.Text(locale.texts.ratesHeading), body);
 }

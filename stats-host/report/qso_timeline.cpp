@@ -53,7 +53,7 @@ Timeline QsoTimeline::Summary() {
   const auto rateSlots =
       static_cast<std::size_t>((timeline.last - timeline.rateStart) / kRateSlotSeconds + 1);
   if (rateSlots <= kMostRateSlots) timeline.rateSlots.resize(rateSlots);
-  std::vector<bool> worked(calls_.Count(), false);
+  std::vector<bool> worked(calls_.Size(), false);
   for (std::size_t i = 0; i < moments_.size(); ++i) {
     const Moment& moment = moments_[i];
     TourActivity& tour = timeline.tours[static_cast<long>(moment.second / stats::kSecondsPerTour)];

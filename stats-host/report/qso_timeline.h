@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "logs/adif/qso_mapping.h"
-#include "stats-host/report/text_ids.h"
 #include "stats-host/run/qso_observer.h"
+#include "stats/rules/interned.h"
 #include "stats/rules/modes.h"
 
 namespace stats_host {
@@ -98,10 +98,10 @@ class QsoTimeline final : public QsoObserver {
     stats::ModeColumn column;
   };
 
-  TextIds bands_;
+  stats::Interned<std::string> bands_;
   std::vector<std::string> bandNames_;  // by number
-  TextIds modes_;
-  TextIds calls_;
+  stats::Interned<std::string> modes_;
+  stats::Interned<std::string> calls_;
   std::vector<Moment> moments_;
 };
 

@@ -12,8 +12,8 @@ namespace stats_host {
 namespace {
 
 bool SeveralDays(const TourTable& table) {
-  return !table.tours.empty() && logs::DaysSinceOleEpoch(table.tours.front().date) !=
-                                     logs::DaysSinceOleEpoch(table.tours.back().date);
+  return !table.tours.empty() && stats::DaysSinceOleEpoch(table.tours.front().date) !=
+                                     stats::DaysSinceOleEpoch(table.tours.back().date);
 }
 
 std::string ToursChart(const TourTable& table, const ReportLocale& locale, bool phone) {
@@ -91,14 +91,14 @@ std::string TourTableHtml(const TourTable& table, const Timeline& timeline,
   const std::string width = std::to_string(table.bands.size() + 7);
   std::map<long, TourCell> days;
   for (const TourRow& row : table.tours) {
-    TourCell& day = days[logs::DaysSinceOleEpoch(row.date)];
+    TourCell& day = days[stats::DaysSinceOleEpoch(row.date)];
     day.qsos += row.total.qsos;
     day.kvant += row.total.kvant;
   }
   long previousDay = -1;
   TourActivity all;
   for (const TourRow& row : table.tours) {
-    const long day = logs::DaysSinceOleEpoch(row.date);
+    const long day = stats::DaysSinceOleEpoch(row.date);
     if (severalDays && day != previousDay) {
       const TourCell& subtotal = days.at(day);
       html += "<tr class=\"day\"><th colspan=\"" + width + "\">" +
