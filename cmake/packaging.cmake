@@ -2,6 +2,7 @@
 #   Plugins/Stats.dll, Plugins/Zarnik.exe   copied into the host's Plugins folder
 #   stats-host.exe                          scores an ADIF log through Plugins/Stats.dll
 #   crosscheck.exe                          checks the participants' logs against each other
+#   sample.adi                              a short log to try stats-host.exe on
 #   INSTALL.txt                             how to install
 # Everything goes into one folder named after the release.
 
@@ -11,7 +12,8 @@ if(TARGET Zarnik)
   install(TARGETS Zarnik RUNTIME DESTINATION Plugins)
 endif()
 install(TARGETS stats-host crosscheck RUNTIME DESTINATION .)
-install(FILES "${PROJECT_SOURCE_DIR}/docs/INSTALL.txt" DESTINATION .)
+install(FILES "${PROJECT_SOURCE_DIR}/docs/INSTALL.txt" "${PROJECT_SOURCE_DIR}/examples/sample.adi"
+        DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME "KesdraVelk")

@@ -6,6 +6,40 @@
 #include "logs/text/text_encoding.h"
 
 namespace console {
+namespace {
+
+bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// Whether a path begins at `at`, after a blank or the start of the line: a
+// root ("/x", "C:\", "C:/", "\\server").
+bool PathBeginsAt(std::string_view line, std::size_t at) {
+  if (at > 0 && line[at - 1] != ' ') return false;
+  const std::string_view rest = line.substr(at);
+  if (rest.size() >= 2 && rest[0] == '/' && rest[1] != ' ' && rest[1] != '/') return true;
+  if (rest.starts_with("\\\\")) return true;
+  return rest.size() >= 3 && IsLetter(rest[0]) && rest[1] == ':' &&
+         (rest[2] == '\\' || rest[2] == '/');
+}
+
+// Which bytes of the line belong to a path of at most `longest` characters: a path
+// runs from its root to the next ": " or the end of the line
+// ("C:\Мои журналы\лог.adi").
+std::vector<bool> InShortPaths(std::string_view line, std::size_t longest) {
+  std::vector<bool> inPath(line.size(), false);
+  for (std::size_t at = 0; at < line.size(); ++at) {
+    if (!PathBeginsAt(line, at)) continue;
+    const std::size_t end = std::min(line.find(": ", at), line.size());
+    const auto characters = std::count_if(line.begin() + at, line.begin() + end,
+                                          [](char c) { return logs::StartsUtf8Character(c); });
+    if (static_cast<std::size_t>(characters) <= longest) {
+      std::fill(inPath.begin() + at, inPath.begin() + end, true);
+    }
+    at = end;
+  }
+  return inPath;
+}
+
+}  // namespace
 
 std::vector<std::string> WrapLine(std::string_view utf8, std::size_t columns) {
   const std::size_t indent = std::min(utf8.find_first_not_of(' '), utf8.size());
@@ -13,7 +47,10 @@ std::vector<std::string> WrapLine(std::string_view utf8, std::size_t columns) {
   std::vector<std::string> lines;
   std::string prefix;            // none on the first piece
   std::size_t leading = indent;  // blanks of the piece that are no place to break
+  // A blank inside a path that fits in a line is no place to break.
+  const std::vector<bool> inPath = InShortPaths(utf8, columns - hanging.size());
   for (std::string_view rest = utf8;;) {
+    const std::size_t offset = static_cast<std::size_t>(rest.data() - utf8.data());
     // The first character that does not fit, and where the last blanks before
     // it begin: two or more (between the columns of a line) are the better
     // place to break when they lie in the line's second half.
@@ -23,7 +60,7 @@ std::vector<std::string> WrapLine(std::string_view utf8, std::size_t columns) {
     std::size_t wideBlanks = 0;
     for (; end < rest.size(); ++end) {
       if (!logs::StartsUtf8Character(rest[end])) continue;
-      if (rest[end] == ' ' && end > leading && rest[end - 1] != ' ') {
+      if (rest[end] == ' ' && end > leading && rest[end - 1] != ' ' && !inPath[offset + end]) {
         blanks = end;
         if (end + 1 < rest.size() && rest[end + 1] == ' ' && 2 * width >= columns) {
           wideBlanks = end;

@@ -23,7 +23,9 @@ inline constexpr std::size_t kConsoleColumns = 79;
 
 // The UTF-8 line (without its line end) as lines of at most `columns`
 // characters: broken at the last space that fits, each further piece indented
-// four more than the line itself; a word longer than a line is cut.
+// four more than the line itself; a word longer than a line is cut. A path
+// (from "/", "C:\" or "\\" after a blank up to ": " or the line's end) is
+// not broken at its blanks where it fits in a line.
 std::vector<std::string> WrapLine(std::string_view utf8, std::size_t columns);
 
 // An output stream whose complete lines go to `writer`, converted and

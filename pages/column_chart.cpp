@@ -10,7 +10,6 @@ namespace {
 using svg::kFontSize;
 using svg::TextWidth;
 
-constexpr int kWidth = 720;
 constexpr int kPlotHeight = 220;
 constexpr int kMaxColumnWidth = 56;
 constexpr int kDateLine = 15;
@@ -37,13 +36,13 @@ std::string StackedColumnSvg(const StackedColumns& chart) {
   const long long step = svg::TickStep(std::max(highest, 1LL));
   const long long scaleTop = (std::max(highest, 1LL) + step - 1) / step * step;
 
-  SvgCanvas canvas(chart.id, chart.title, kWidth);
+  SvgCanvas canvas(chart.id, chart.title, chart.width);
   std::vector<SvgCanvas::LegendEntry> legend;
   for (const ChartSeries& series : chart.series) legend.push_back({series.label, series.fill});
   const int legendBottom = canvas.Legend(0, chart.legendTitle, legend);
 
   const int left = TextWidth(GroupedNumber(scaleTop, chart.language)) + 10;
-  const int plotWidth = kWidth - 4 - left;
+  const int plotWidth = chart.width - 4 - left;
   const int slot = count == 0 ? plotWidth : std::max(plotWidth / static_cast<int>(count), 1);
   const bool upright = widestTotal + 2 > slot;
   const bool totalsShown = !upright || slot >= kFontSize + 1;
@@ -55,7 +54,7 @@ std::string StackedColumnSvg(const StackedColumns& chart) {
 
   canvas.Raw("<g class=\"grid\" stroke=\"#bbb\" stroke-width=\"1\">\n");
   for (long long value = 0; value <= scaleTop; value += step) {
-    canvas.Line(left, yOf(value), kWidth - 4, yOf(value), "");
+    canvas.Line(left, yOf(value), chart.width - 4, yOf(value), "");
   }
   canvas.Raw("</g>\n<g class=\"ticks\">\n");
   for (long long value = 0; value <= scaleTop; value += step) {
@@ -105,7 +104,7 @@ std::string StackedColumnSvg(const StackedColumns& chart) {
         canvas.Line(x0, plotTop, x0, plotBottom + 32, "stroke=\"#666\" stroke-dasharray=\"3 3\"");
       }
       const int dateWidth = TextWidth(date);
-      const int x = std::min(x0 + 3, kWidth - dateWidth);
+      const int x = std::min(x0 + 3, chart.width - dateWidth);
       std::size_t line = 0;
       while (line < dateLinesFreeFrom.size() && x < dateLinesFreeFrom[line]) ++line;
       if (line == dateLinesFreeFrom.size()) dateLinesFreeFrom.push_back(0);
@@ -116,7 +115,7 @@ std::string StackedColumnSvg(const StackedColumns& chart) {
     previousDate = date;
     canvas.Raw("</g>\n");
   }
-  canvas.Line(left, plotBottom, kWidth - 4, plotBottom, "stroke=\"#000\"");
+  canvas.Line(left, plotBottom, chart.width - 4, plotBottom, "stroke=\"#000\"");
   const int dateLines = static_cast<int>(dateLinesFreeFrom.size());
   return canvas.Finish(plotBottom + 20 + dateLines * kDateLine);
 }

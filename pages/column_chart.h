@@ -21,6 +21,7 @@ struct StackedColumns {
   std::string id;                    // unique in the page: the picture's id
   std::string title;                 // what a screen reader says
   std::string legendTitle;           // before the legend, e.g. "Band"
+  int width = 720;                   // in the picture's units, which are pixels at full size
   std::vector<std::string> columns;  // the label under each column
   std::vector<std::string> dates;    // the day of each column, "" for none
   std::vector<ChartSeries> series;   // stacked from the bottom up

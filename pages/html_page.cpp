@@ -7,9 +7,11 @@ namespace pages {
 namespace {
 
 // Screen, from a 420-pixel phone up, and A4 print, where the colours are kept
-// for the charts and the appendix starts a new page.
+// for the charts, no table text is below 8 pt and the appendix starts a new
+// page. The page is light; a browser that forces dark mode recolours it, the
+// charts' texts included, since each has its fill.
 constexpr std::string_view kStyle = R"(@page { size: A4; margin: 12mm; }
-html { color: #111; background: #fff; }
+html { color: #111; background: #fff; color-scheme: light; }
 body { font-family: "DejaVu Sans", "Segoe UI", Arial, sans-serif; font-size: 14px;
   line-height: 1.35; max-width: 760px; margin: 16px auto; padding: 0 12px;
   -webkit-print-color-adjust: exact; print-color-adjust: exact; }
@@ -41,6 +43,8 @@ table.matrix { font-size: 11px; }
 table.matrix td, table.matrix th { padding: 1px 3px; }
 table.matrix td, table.matrix tbody th { white-space: nowrap; }
 table.matrix tr.day th { text-align: left; background: #f6f6f6; }
+tr.day { break-after: avoid; }
+.phone-only { display: none; }
 span.kv { color: #555; font-size: 10px; }
 svg.spark { display: block; fill: #555; }
 table.grid { font-size: 11px; }
@@ -57,6 +61,9 @@ p.calls { margin: 2px 0 6px; }
 footer { margin-top: 28px; color: #555; font-size: 12px; border-top: 1px solid #aaa; padding-top: 4px; }
 @media (max-width: 520px) {
   body { font-size: 13px; padding: 0 8px; }
+  .phone-only { display: block; }
+  .wide-only, .bb, .detail { display: none; }
+  th, td { padding: 2px 4px; }
   dl.facts { grid-template-columns: max-content minmax(0, 1fr); }
   figure { overflow-x: auto; }
   figure svg[width="720"] { min-width: 540px; }
@@ -65,7 +72,8 @@ footer { margin-top: 28px; color: #555; font-size: 12px; border-top: 1px solid #
   body { max-width: none; margin: 0; padding: 0; font-size: 11px; }
   h1 { font-size: 18px; }
   h2 { font-size: 14px; margin: 12px 0 5px; }
-  table.matrix { font-size: 10px; }
+  table, table.matrix, table.grid, code.line, td.line small, span.kv { font-size: 8pt; }
+  table.matrix td, table.matrix th { padding: 1px 2px; }
   p.note { font-size: 10px; }
   div.wide { overflow: visible; }
   #appendix { break-before: page; }
@@ -109,6 +117,11 @@ std::string HtmlSection(std::string_view id, const std::string& headingHtml,
 
 std::string Appendix(const std::string& headingHtml, const std::string& bodyHtml) {
   return "<div id=\"appendix\">\n<h1>" + headingHtml + "</h1>\n" + bodyHtml + "</div>\n";
+}
+
+std::string WideOrPhone(const std::string& wide, const std::string& phone) {
+  return "<div class=\"wide-only\">\n" + wide + "</div>\n<div class=\"phone-only\">\n" + phone +
+         "</div>\n";
 }
 
 std::string Scrolling(const std::string& html) {

@@ -39,6 +39,13 @@ std::string HtmlSection(std::string_view id, const std::string& headingHtml,
 // What follows the summary: it starts a new page in print.
 std::string Appendix(const std::string& headingHtml, const std::string& bodyHtml);
 
+// The same content in two forms: `wide` for a screen or paper, `phone` for a
+// screen no wider than a phone, where the wide one would shrink its text. A
+// chart for a phone is kPhoneChartWidth wide: on a 420-pixel phone its text
+// keeps nearly its full size.
+std::string WideOrPhone(const std::string& wide, const std::string& phone);
+inline constexpr int kPhoneChartWidth = 390;
+
 // A table, or anything else wider than a phone, that scrolls sideways on its
 // own rather than the page.
 std::string Scrolling(const std::string& html);

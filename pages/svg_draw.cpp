@@ -130,6 +130,8 @@ void SvgCanvas::Text(int x, int y, std::string_view anchor, std::string_view utf
                      std::string_view attributes) {
   body_ += "<text x=\"" + Int(x) + "\" y=\"" + Int(y) + "\"";
   if (anchor != "start") body_ += " text-anchor=\"" + std::string(anchor) + "\"";
+  // Every text has its own fill, which a forced dark mode recolours with the rest.
+  if (attributes.find("fill=") == std::string_view::npos) body_ += " fill=\"#111\"";
   body_ += std::string(attributes) + ">" + EscapeHtml(utf8) + "</text>\n";
 }
 

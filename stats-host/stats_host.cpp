@@ -105,7 +105,7 @@ int Run(const Options& options, ReportLanguage language, const Surroundings& sur
 // Started from Explorer: a double-click (no argument) or a file dropped onto
 // the program (one that is no option). Any other command line in a window of
 // its own (a shortcut with options, a scheduled task) runs as it would in cmd,
-// and waits for no one.
+// and waits for no one unless it fails.
 bool StartedByDoubleClick(const std::vector<std::string>& arguments,
                           const Surroundings& surroundings) {
   return surroundings.windowOfItsOwn && arguments.empty();
@@ -171,7 +171,10 @@ int RunStatsHost(const std::vector<std::string>& arguments, const Surroundings& 
   }
   ReportLanguage language = surroundings.userLanguage;
   const int status = RunAndReport(arguments, surroundings, language);
-  if (StartedByDoubleClick(arguments, surroundings) || StartedByDrop(arguments, surroundings)) {
+  // A window of its own closes when the program ends: it waits whenever there
+  // is something to read, and after any failure, which would flash by.
+  if (StartedByDoubleClick(arguments, surroundings) || StartedByDrop(arguments, surroundings) ||
+      (surroundings.windowOfItsOwn && status != kExitScored)) {
     surroundings.out << "\n"
                      << TextsFor(surroundings.outOnConsole, language).pressEnter << std::flush;
     if (surroundings.waitForEnter) surroundings.waitForEnter();

@@ -27,7 +27,8 @@ struct Surroundings {
   // In a console window of its own that closes when the program ends. Then,
   // started without arguments it shows a short usage, and a log dropped onto
   // it (the only argument) is scored beside the log; both wait for Enter
-  // before they end.
+  // before they end, and so does any run that fails (two logs dropped at
+  // once, say), whose message would otherwise vanish with the window.
   bool windowOfItsOwn = false;
   std::function<bool(const std::filesystem::path& page)> openInBrowser = {};
   std::function<void()> waitForEnter = {};

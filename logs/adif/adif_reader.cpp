@@ -203,36 +203,65 @@ class AdifReader::Parser {
     return {window_.At(from), static_cast<std::size_t>(to - from)};
   }
 
-  // Where the records begin: at the start of a file that begins with "<" or
-  // has no <EOH> before its first <EOR>, else after the header's <EOH>.
+  // Where the records begin. A file whose first byte, after a UTF-8 byte-order
+  // mark, is "<" has no header. Any other begins with header text, which ends
+  // at the first <EOH> outside a field's value (a value whose length fits is
+  // passed over whole); fields and records before it, such as an example
+  // record, belong to the header. Text that runs into records without any
+  // <EOH> was no header after all: reading starts from the beginning.
   void FindBody() {
     bodyFound_ = true;
-    Reach(1, 0);
-    if (window_.End() == 0) return;
-    if (*window_.At(0) == '<') {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    Reach(kByteOrderMark.size() + 1, 0);
+    if (Bytes(0, std::min<std::uint64_t>(kByteOrderMark.size(), window_.End())) == kByteOrderMark) {
+      pos_ = kByteOrderMark.size();
+    }
+    if (pos_ == window_.End()) return;
+    if (*window_.At(pos_) == '<') {
       inBody_ = true;  // no header text: any text is between fields
       return;
     }
-    std::uint64_t from = 0;
+    std::uint64_t from = pos_;
+    std::uint64_t fieldAt = kNowhere;  // the first field since the last <EOR>
+    std::uint64_t firstRecordAt = kNowhere;
+    std::size_t recordsInHeader = 0;
     while (true) {
       const std::uint64_t open = FindByte('<', from, 0);
       if (open == kNowhere) {
-        if (!window_.AtEnd()) {
+        if (!window_.AtEnd() && recordsInHeader == 0) {
           throw AdifSyntaxError(
               0, 0,
               "no <EOH> or <EOR> in the first " + std::to_string(kMaxRecordBytes >> 20) + " MiB");
         }
         return;
       }
-      Reach(open + 5, 0);
-      const std::string_view tag = Bytes(open, std::min<std::uint64_t>(open + 5, window_.End()));
-      if (SameUpper(tag, "<EOH>")) {
-        pos_ = open + 5;
+      from = open + 1;
+      if (TagAt(open, 0) != TagShape::kWellFormed) continue;
+      const FoundTag tag = found_;
+      from = tag.close + 1;
+      if (tag.length != kNoLength) {
+        if (fieldAt == kNowhere) fieldAt = open;
+        const std::uint64_t end = from + tag.length;
+        Reach(end + kLongestTag, 0);
+        if (end <= window_.End() && Fits(end, 0)) from = end;
+      } else if (SameUpper(Bytes(open + 1, tag.close), kEndOfRecord)) {
+        if (fieldAt == kNowhere) continue;
+        if (recordsInHeader++ == 0) firstRecordAt = fieldAt;
+        fieldAt = kNowhere;
+      } else {
+        pos_ = from;
         sawTag_ = true;
+        if (recordsInHeader > 0) {
+          warn_(LogWarning{0, firstRecordAt,
+                           "the header text holds " + std::to_string(recordsInHeader) +
+                               (recordsInHeader == 1 ? " whole record" : " whole records") +
+                               " (fields ended by <EOR>) before its <EOH>, an example perhaps; " +
+                               (recordsInHeader == 1 ? "it is part of the header, not a QSO"
+                                                     : "they are part of the header, not QSOs"),
+                           false});
+        }
         return;
       }
-      if (SameUpper(tag, "<EOR>")) return;
-      from = open + 1;
     }
   }
 

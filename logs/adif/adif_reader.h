@@ -72,10 +72,12 @@ class AdifSyntaxError : public std::runtime_error {
 // The most bytes the values of one record may take, and the header text.
 inline constexpr std::size_t kMaxRecordBytes = std::size_t{16} << 20;
 
-// A file whose first byte is not "<" begins with a header, which ends at the
-// first <EOH>; when an <EOR> comes first, the file has no header and the text
-// before its first tag is ignored. Fields before an <EOH> are header fields
-// too. A record without fields ("<EOR><EOR>") is dropped.
+// A file whose first byte, after a UTF-8 byte-order mark, is not "<" begins
+// with a header, which ends at the first <EOH> outside a field's value; fields
+// and whole records before it belong to the header (they are warned about, and
+// not returned). Header text without any <EOH> that runs into records was no
+// header: the text before the first tag is ignored. A record without fields
+// ("<EOR><EOR>") is dropped.
 class AdifReader {
  public:
   AdifReader(ByteSource& source, WarningSink warn);

@@ -5,7 +5,8 @@
 namespace logs {
 
 PassCounts ReadQsos(ByteSource& source, const std::optional<std::string>& ownCall,
-                    const WarningSink& warn, const std::function<void(const HostQso&)>& take) {
+                    const WarningSink& warn, const std::function<void(const HostQso&)>& take,
+                    const std::function<void(const SkippedQso&)>& skip) {
   PassCounts counts;
   AdifReader reader(source, warn);
   HostQso qso;
@@ -16,6 +17,7 @@ PassCounts ReadQsos(ByteSource& source, const std::optional<std::string>& ownCal
                       : std::optional<std::string>(std::string(record->cutShort));
     if (reason) {
       warn(LogWarning{record->number, record->offset, std::move(*reason), true});
+      if (skip) skip(SkippedQso{record->number, SentExchangeOf(*record)});
       continue;
     }
     ++counts.qsos;

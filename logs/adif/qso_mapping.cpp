@@ -82,6 +82,11 @@ std::optional<std::string> ControlByteIn(const Fields& fields, Field field) {
 
 }  // namespace
 
+std::string_view SentExchangeOf(const AdifRecord& record) {
+  const Fields fields(record);
+  return fields.Value(fields.FirstFilled(kStxString, kStx));
+}
+
 std::optional<std::string> MapRecord(const AdifRecord& record,
                                      const std::optional<std::string>& ownCall, HostQso& qso,
                                      const WarningSink& warn) {
@@ -132,7 +137,8 @@ std::optional<std::string> MapRecord(const AdifRecord& record,
            " is not a time (HHMM or HHMMSS)";
   }
   qso.secondOfDay = *time;
-  if (ToOleDate(qso.date, qso.secondOfDay) > kLastDateThePluginWrites) {
+  // The plug-in writes a moment after the last OLE day's midnight without its date.
+  if (ToOleDate(qso.date, qso.secondOfDay) > stats::kLastOleDay) {
     return FormatIsoDate(qso.date) + " " + FormatTimeOfDay(qso.secondOfDay) +
            " lies after 9999-12-31 00:00:00, the last moment that the plug-in can write: it "
            "would write the QSO without its date";

@@ -32,6 +32,13 @@ constexpr ConsoleTexts kEnglish = {
                 "warning: {}: {}: no own call (STATION_CALLSIGN or OPERATOR), the first record "
                 "without one; the plug-in gets an empty own call for these, and the contestant "
                 "is {}, of record {} (give --call for one own call in all)",
+            .ownCallChanges = "warning: {}: the own call changes within the log: {} in record {}, "
+                              "then {} ({}); the Cabrillo log gives {} on every QSO line (--call "
+                              "chooses the call)",
+            .ownCallMixesScripts =
+                "warning: {}: the own call {} mixes Latin letters with others, such as Cyrillic "
+                "letters that look Latin (А, В, Е, К, М, Н, О, Р, С, Т, Х); the Cabrillo log and "
+                "its file name get it as it stands (--call gives another)",
             .outputClash = "{}; nothing was written",
             .htmlOverKept = "--html {} is {}; choose another file for the page",
             .writtenOverKept = "{}, {}, is {}, which the run would overwrite; score a copy of it",
@@ -48,6 +55,9 @@ constexpr ConsoleTexts kEnglish = {
             .pluginLacksEntryPoint = "the plug-in {} does not export {}: {}",
             .workingFolderUnusable = "can not use the working folder {}: {}",
             .logChanged = "the log changed while it was scored: {}",
+            .logReplaced = "another file has taken its name",
+            .logResized = "it held {} bytes when it was checked and holds {} now",
+            .logRewritten = "its bytes are not the ones that were checked",
             .outOfMemoryAfter = "out of memory after {} QSOs",
             .pluginTookNothing = "the plug-in did not store record {}, which the contest rules "
                                  "accept (it ran out of memory)",
@@ -80,10 +90,12 @@ constexpr ConsoleTexts kEnglish = {
     .refused = "Refused by the plug-in: {} ({})",
     .refusedNone = "none",
     .refusedCount = "{} QSOs",
+    .refusedOne = "1 QSO",
     .record = "  record {}  ",
     .repeats = "Repeats within one tour (the tour check would have warned): {}",
     .repeatsNone = "none",
     .repeat = "{} {}  {}  {}  {}  as record {} at {}",
+    .repeatRefused = "  (refused by the plug-in: not counted)",
     .cabrilloLog = "Cabrillo log: {}",
     .settingsFile = "Settings file: {}",
     .htmlReport = "HTML report: {}",
@@ -92,6 +104,10 @@ constexpr ConsoleTexts kEnglish = {
     .skippedByte = "byte {}",
     .skippedMore = "  and {} more",
     .notWritten = "not written ({}: {})",
+    .zeroScore =
+        "The score is 0: no counted QSO received a number that begins with W, so "
+        "there is no Kvant.",
+    .nothingCounted = "The score is 0: the plug-in counted no QSO.",
     .dayFirstDates = false,
     .fileNotWritten = "stats-host: {} was not written: {}",
     .recordsSkipped = "stats-host: {} of {} records were skipped and not scored",
@@ -139,6 +155,14 @@ constexpr ConsoleTexts kRussian = {
                 "это первая такая запись; для таких записей модуль получает пустой свой "
                 "позывной, а участник — {}, из записи {} (укажите --call, чтобы позывной был "
                 "один для всех)",
+            .ownCallChanges =
+                "предупреждение: {}: позывной станции меняется в журнале: {} в записи {}, "
+                "затем {} ({}); в Cabrillo-отчёте во всех QSO будет {} (позывной "
+                "выбирает ключ --call)",
+            .ownCallMixesScripts =
+                "предупреждение: {}: в позывном станции {} латинские буквы смешаны с другими, "
+                "например с русскими, похожими на латинские (А, В, Е, К, М, Н, О, Р, С, Т, Х); "
+                "Cabrillo-отчёт и имя его файла получат позывной как есть (другой задаёт --call)",
             .outputClash = "{}; ничего не записано",
             .htmlOverKept = "--html {} — это {}; выберите для страницы другой файл",
             .writtenOverKept = "{} ({}) — это {}: подсчёт записал бы поверх него; подсчитайте "
@@ -156,6 +180,9 @@ constexpr ConsoleTexts kRussian = {
             .pluginLacksEntryPoint = "в модуле {} нет функции {}: {}",
             .workingFolderUnusable = "рабочая папка {} недоступна: {}",
             .logChanged = "журнал изменился во время подсчёта: {}",
+            .logReplaced = "его имя занял другой файл",
+            .logResized = "при проверке в нём было {} байт, а теперь {}",
+            .logRewritten = "его байты не те, что были проверены",
             .outOfMemoryAfter = "не хватило памяти после {} QSO",
             .pluginTookNothing = "модуль не сохранил запись {}, хотя правила контеста её "
                                  "принимают (ему не хватило памяти)",
@@ -202,10 +229,12 @@ constexpr ConsoleTexts kRussian = {
     .refused = "Незасчитанные QSO: {} ({})",
     .refusedNone = "нет",
     .refusedCount = "{}",
+    .refusedOne = "1",
     .record = "  запись {}  ",
     .repeats = "Повторы в одном туре (о них предупредила бы проверка тура): {}",
     .repeatsNone = "нет",
     .repeat = "{} {}  {}  {}  {}  как запись {} в {}",
+    .repeatRefused = "  (модуль не засчитал это QSO)",
     .cabrilloLog = "Отчёт Cabrillo: {}",
     .settingsFile = "Файл настроек: {}",
     .htmlReport = "HTML-отчёт: {}",
@@ -216,6 +245,10 @@ constexpr ConsoleTexts kRussian = {
     .skippedByte = "байт {}",
     .skippedMore = "  и ещё {}",
     .notWritten = "не записан ({}: {})",
+    .zeroScore =
+        "Результат 0: ни в одном засчитанном QSO принятый номер не начинается с W, "
+        "а значит, квантов нет.",
+    .nothingCounted = "Результат 0: модуль не засчитал ни одного QSO.",
     .dayFirstDates = true,
     .fileNotWritten = "stats-host: {} не записан: {}",
     .recordsSkipped = "stats-host: пропущено записей: {} из {}, они не подсчитаны",

@@ -35,20 +35,24 @@ struct ConsoleTexts {
   std::string_view refused;       // the count, where the lines are
   std::string_view refusedNone;   // the count when there is none
   std::string_view refusedCount;  // the count: the number
+  std::string_view refusedOne;    // the count when it is 1
   std::string_view record;        // the record number, four wide
   std::string_view repeats;       // the count
   std::string_view repeatsNone;
   // date, time, call, band, mode, the earlier record, its time
   std::string_view repeat;
-  std::string_view cabrilloLog;   // the file or notWritten
-  std::string_view settingsFile;  // notWritten
-  std::string_view htmlReport;    // the file or notWritten
-  std::string_view notInResult;   // skipped records, all records: at the top
-  std::string_view skipped;       // skipped records, all records: over their list
-  std::string_view skippedByte;   // where a skipped record begins
-  std::string_view skippedMore;   // how many more were skipped than listed
-  std::string_view notWritten;    // the file, why
-  bool dayFirstDates = false;     // 18.02.2024 rather than 2024-02-18
+  std::string_view repeatRefused;   // after a repeat that the plug-in refused
+  std::string_view cabrilloLog;     // the file or notWritten
+  std::string_view settingsFile;    // notWritten
+  std::string_view htmlReport;      // the file or notWritten
+  std::string_view notInResult;     // skipped records, all records: at the top
+  std::string_view skipped;         // skipped records, all records: over their list
+  std::string_view skippedByte;     // where a skipped record begins
+  std::string_view skippedMore;     // how many more were skipped than listed
+  std::string_view notWritten;      // the file, why
+  std::string_view zeroScore;       // why the score is 0 with QSOs counted
+  std::string_view nothingCounted;  // why the score is 0 without
+  bool dayFirstDates = false;       // 18.02.2024 rather than 2024-02-18
 
   // The program.
   std::string_view fileNotWritten;  // the file, why

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "logs/text/text_pattern.h"
 #include "pages/html_page.h"
 #include "pages/html_text.h"
 #include "stats-host/report/report_locale.h"
@@ -47,6 +48,17 @@ std::string Header(const PluginSummary& summary, const HtmlReportInput& input,
       HtmlText(stats::kSummaryTitle) + "&#8212; " + locale.Text(texts.reportTitle), facts);
 }
 
+// Why the plug-in's score is 0 although it counted QSOs: no Kvant.
+std::string ZeroScore(const std::vector<KvantSlip>& slips, const ReportLocale& locale) {
+  std::string why = "<p id=\"zero-score\">" + locale.Text(locale.texts.zeroScore);
+  if (!slips.empty()) {
+    why +=
+        " " + locale.Text(logs::Substituted(locale.texts.zeroScoreSlips,
+                                            {locale.Number(static_cast<long long>(slips.size()))}));
+  }
+  return why + "</p>\n";
+}
+
 // The bands with QSOs, in the table's order.
 std::vector<std::string> WorkedBands(const TourTable& tours) {
   std::vector<std::string> bands;
@@ -66,6 +78,7 @@ HtmlReportInput ReportInputOfRun(const RunResult& result, PageObservers& observe
     input.cabrilloFile = result.cabrilloLog.name;
   }
   input.tours = observers.tours;
+  input.slips = observers.slips;
   input.timeline = observers.timeline.Summary();
   input.numbers = observers.numbers.Findings();
   input.refused = result.refused;
@@ -84,19 +97,28 @@ std::string HtmlReport(const HtmlReportInput& input, logs::ReportLanguage langua
   for (const SummaryRow& row : summary.bands) bandOrder.push_back(row.band);
   const TourTable tours = input.tours.Table(bandOrder);
   const KvantGrid grid = input.tours.Grid(WorkedBands(tours));
+  const std::vector<KvantSlip> slips = input.slips.Slips(tours.bands);
 
   std::string body = Header(summary, input, locale);
   const bool anyCounted = summary.total && summary.total->qsos > 0;
   if (anyCounted) {
-    body += BandsSection(summary, locale) + ToursSection(tours, input.timeline, locale) +
-            KvantSection(summary, grid, locale) + ProgressSection(tours, input.timeline, locale);
+    if (summary.score == 0) body += ZeroScore(slips, locale);
+    body += BandsSection(summary, locale) +
+            (slips.empty() ? std::string() : SlipsSection(summary, slips, locale)) +
+            ToursSection(tours, input.timeline, locale) +
+            KvantSection(summary, grid, slips, locale) +
+            ProgressSection(tours, input.timeline, locale);
   } else {
     body += "<p id=\"nothing-counted\">" + locale.Text(texts.nothingCounted) + "</p>\n";
   }
-  std::string appendix = RefusedSection(input.refused, locale);
+  std::string appendix;
+  if (anyCounted) {
+    appendix = TourMixSection(tours, input.timeline, locale) + RatesSection(input.timeline, locale);
+  }
+  appendix += RefusedSection(input.refused, locale);
   if (input.skipped > 0) appendix += SkippedSection(input.skipped, input.skippedRecords, locale);
   appendix += RepeatsSection(input.repeats, locale) + NumbersSection(input.numbers, locale);
-  if (!grid.rows.empty()) appendix += KvantGridSection(summary, grid, locale);
+  if (!grid.rows.empty()) appendix += KvantGridSection(summary, grid, slips, locale);
   body +=
       pages::Appendix(locale.Text(texts.appendixHeading), appendix) + pages::Footer(texts.footer);
 

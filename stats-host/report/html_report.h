@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "logs/text/report_language.h"
+#include "stats-host/report/kvant_slips.h"
 #include "stats-host/report/number_check.h"
 #include "stats-host/report/qso_timeline.h"
 #include "stats-host/report/tour_matrix.h"
@@ -26,14 +27,16 @@ struct PageObservers {
   TourMatrix tours;
   QsoTimeline timeline;
   NumberCheck numbers;
+  KvantSlipFinder slips;
 
-  std::vector<QsoObserver*> All() { return {&tours, &timeline, &numbers}; }
+  std::vector<QsoObserver*> All() { return {&tours, &timeline, &numbers, &slips}; }
 };
 
 struct HtmlReportInput {
   std::string summaryText;                  // as GetResult0 returned it
   std::optional<std::string> cabrilloFile;  // the Cabrillo log this run wrote
   TourMatrix tours;                         // the QSOs the plug-in stored
+  KvantSlipFinder slips;
   Timeline timeline;
   NumberFindings numbers;
   std::vector<RefusedQso> refused;

@@ -1,35 +1,52 @@
 #include <algorithm>
 #include <cstdio>
+#include <set>
+#include <string_view>
+#include <utility>
 
 #include "logs/text/text_pattern.h"
 #include "pages/html_page.h"
 #include "pages/html_text.h"
 #include "pages/local_forms.h"
 #include "stats-host/report/report_sections.h"
+#include "stats/rules/score.h"
 #include "stats/rules/tours.h"
 
 namespace stats_host {
 namespace {
 
-// The marked stations of one band by what they lack there.
+// The Kvant that one band lacks: for each marked station, each column in which
+// it did not count, either not worked there or logged there without its W.
 struct MissingOnBand {
-  std::vector<const std::string*> cwOnly;     // lack the Kvant of the other modes
-  std::vector<const std::string*> otherOnly;  // lack the CW Kvant
-  std::vector<const std::string*> notWorked;  // lack both
+  std::vector<const std::string*> noCw;     // calls not worked in CW
+  std::vector<const std::string*> noOther;  // calls not worked in the other modes
+  std::vector<const KvantSlip*> withoutW;
   int cwKvant = 0;
   int otherKvant = 0;
+  long long NotWorked() const { return static_cast<long long>(noCw.size() + noOther.size()); }
 };
 
-MissingOnBand MissingOf(const KvantGrid& grid, std::size_t band) {
+MissingOnBand MissingOf(const KvantGrid& grid, std::size_t band,
+                        const std::vector<KvantSlip>& slips) {
   MissingOnBand missing;
+  const std::string& name = grid.bands[band];
+  std::set<std::pair<std::string_view, stats::KvantColumn>> slipped;
+  for (const KvantSlip& slip : slips) {
+    if (slip.band != name) continue;
+    missing.withoutW.push_back(&slip);
+    slipped.emplace(slip.call, slip.column);
+  }
   for (const KvantGridRow& row : grid.rows) {
     const bool cw = row.firstTours[2 * band] != kNotWorked;
     const bool other = row.firstTours[2 * band + 1] != kNotWorked;
     missing.cwKvant += cw ? 1 : 0;
     missing.otherKvant += other ? 1 : 0;
-    if (cw && !other) missing.cwOnly.push_back(&row.call);
-    if (!cw && other) missing.otherOnly.push_back(&row.call);
-    if (!cw && !other) missing.notWorked.push_back(&row.call);
+    if (!cw && !slipped.contains({row.call, stats::KvantColumn::kCw})) {
+      missing.noCw.push_back(&row.call);
+    }
+    if (!other && !slipped.contains({row.call, stats::KvantColumn::kOtherModes})) {
+      missing.noOther.push_back(&row.call);
+    }
   }
   return missing;
 }
@@ -39,6 +56,20 @@ std::string CallList(const std::vector<const std::string*>& calls, const ReportL
   for (const std::string* call : calls) {
     if (!html.empty()) html += ", ";
     html += pages::HtmlText(*call);
+  }
+  return "<td class=\"calls\">" + (html.empty() ? locale.Text("—") : html) + "</td>";
+}
+
+std::string ColumnName(stats::KvantColumn column, const ReportLocale& locale) {
+  return column == stats::KvantColumn::kCw ? std::string("CW")
+                                           : locale.Text(locale.texts.otherModesShort);
+}
+
+std::string SlipList(const std::vector<const KvantSlip*>& slips, const ReportLocale& locale) {
+  std::string html;
+  for (const KvantSlip* slip : slips) {
+    if (!html.empty()) html += ", ";
+    html += pages::HtmlText(slip->call) + " (" + ColumnName(slip->column, locale) + ")";
   }
   return "<td class=\"calls\">" + (html.empty() ? locale.Text("—") : html) + "</td>";
 }
@@ -69,35 +100,69 @@ std::string GridCell(long tour, long firstDay, bool withDay) {
 }  // namespace
 
 std::string KvantSection(const PluginSummary& summary, const KvantGrid& grid,
-                         const ReportLocale& locale) {
+                         const std::vector<KvantSlip>& slips, const ReportLocale& locale) {
   const ReportTexts& texts = locale.texts;
-  std::string table = "<table id=\"kvant-table\">\n<thead><tr><th rowspan=\"2\">" +
-                      locale.Text(texts.band) + "</th><th colspan=\"3\">" +
-                      locale.Text(texts.kvant) + "</th><th colspan=\"2\">" +
-                      locale.Text(texts.missing) + "</th></tr>\n<tr><th>CW</th><th>" +
-                      locale.Text(texts.otherModes) + "</th><th>" + locale.Text(texts.total) +
-                      "</th><th>" + locale.Text(texts.oneModeOnly) + "</th><th>" +
-                      locale.Text(texts.notOnBand) + "</th></tr></thead>\n<tbody>\n";
-  std::vector<long long> totals(5, 0);
+  std::string table =
+      "<table id=\"kvant-table\">\n<thead><tr><th rowspan=\"2\">" + locale.Text(texts.band) +
+      "</th><th colspan=\"3\">" + locale.Text(texts.kvant) + "</th><th colspan=\"3\">" +
+      locale.Text(texts.missing) + "</th></tr>\n<tr><th>CW</th><th>" +
+      locale.Text(texts.otherModes) + "</th><th>" + locale.Text(texts.total) + "</th><th>" +
+      locale.Text(texts.notWorkedInMode) + "</th><th>" + locale.Text(texts.withoutW) + "</th><th>" +
+      locale.Text(texts.total) + "</th></tr></thead>\n<tbody>\n";
+  std::vector<long long> totals(6, 0);
   for (std::size_t b = 0; b < grid.bands.size(); ++b) {
-    const MissingOnBand missing = MissingOf(grid, b);
+    const MissingOnBand missing = MissingOf(grid, b, slips);
+    const auto withoutW = static_cast<long long>(missing.withoutW.size());
     const std::vector<long long> values = {
-        missing.cwKvant, missing.otherKvant, missing.cwKvant + missing.otherKvant,
-        static_cast<long long>(missing.cwOnly.size() + missing.otherOnly.size()),
-        static_cast<long long>(missing.notWorked.size())};
+        missing.cwKvant,     missing.otherKvant, missing.cwKvant + missing.otherKvant,
+        missing.NotWorked(), withoutW,           missing.NotWorked() + withoutW};
     for (std::size_t i = 0; i < values.size(); ++i) totals[i] += values[i];
     table += pages::NumberRow(locale.Band(grid.bands[b]), values, false, locale.language);
   }
   table += "</tbody>\n<tfoot>\n" +
            pages::NumberRow(locale.Text(texts.total), totals, true, locale.language) +
            "</tfoot>\n</table>\n";
-  return pages::HtmlSection(
-      "kvant", locale.Text(texts.kvantHeading),
-      pages::Scrolling(table) + OneMoreKvant(summary, locale) + pages::Note(texts.kvantNote));
+  return pages::HtmlSection("kvant", locale.Text(texts.kvantHeading),
+                            pages::Scrolling(table) + OneMoreKvant(summary, locale) +
+                                pages::Note(texts.kvantNote) +
+                                (slips.empty() ? pages::Note(texts.noSlips) : std::string()));
+}
+
+std::string SlipsSection(const PluginSummary& summary, const std::vector<KvantSlip>& slips,
+                         const ReportLocale& locale) {
+  const ReportTexts& texts = locale.texts;
+  const std::string heading = locale.Text(texts.slipsHeading) + ": <span id=\"slip-count\">" +
+                              locale.Number(static_cast<long long>(slips.size())) + "</span>";
+  std::string table = "<table id=\"slip-table\">\n<thead><tr><th>" + locale.Text(texts.call) +
+                      "</th><th>" + locale.Text(texts.band) + "</th><th>" +
+                      locale.Text(texts.mode) + "</th><th>" + locale.Text(texts.record) +
+                      "</th><th>" + locale.Text(texts.loggedAs) + "</th></tr></thead>\n<tbody>\n";
+  const std::size_t shown = std::min(slips.size(), kMostListedRows);
+  for (std::size_t i = 0; i < shown; ++i) {
+    const KvantSlip& slip = slips[i];
+    table += "<tr><td class=\"call\">" + pages::HtmlText(slip.call) + "</td><td>" +
+             locale.Band(slip.band) + "</td><td>" + ColumnName(slip.column, locale) + "</td>" +
+             locale.PositionCell(slip.record) + "<td class=\"received\">" +
+             pages::HtmlText(slip.received) + "</td></tr>\n";
+  }
+  table += "</tbody>\n</table>\n";
+  std::string cost;
+  if (summary.total) {
+    const long long points = summary.total->points;
+    const long long kvant = summary.total->kvant;
+    const auto lost = static_cast<long long>(slips.size());
+    cost = pages::Note(logs::Substituted(texts.slipsCost,
+                                         {locale.Number(lost), locale.Number(kvant + lost),
+                                          locale.Number(stats::ClampedScore(points, kvant + lost)),
+                                          locale.Number(stats::ClampedScore(points, kvant))}));
+  }
+  return pages::HtmlSection("kvant-slips", heading,
+                            pages::Note(texts.slipsNote) + pages::Scrolling(table) +
+                                locale.ShownNote(shown, slips.size()) + cost);
 }
 
 std::string KvantGridSection(const PluginSummary& summary, const KvantGrid& grid,
-                             const ReportLocale& locale) {
+                             const std::vector<KvantSlip>& slips, const ReportLocale& locale) {
   const ReportTexts& texts = locale.texts;
   long firstTour = 0;
   long lastTour = 0;
@@ -130,14 +195,14 @@ std::string KvantGridSection(const PluginSummary& summary, const KvantGrid& grid
   table += "</tbody>\n</table>\n";
 
   std::string missing = "<table id=\"missing-kvant\">\n<thead><tr><th>" + locale.Text(texts.band) +
-                        "</th><th>" + locale.Text(texts.cwOnly) + "</th><th>" +
-                        locale.Text(texts.otherModesOnly) + "</th><th>" +
-                        locale.Text(texts.notWorkedOnBand) + "</th></tr></thead>\n<tbody>\n";
+                        "</th><th>" + locale.Text(texts.noCwOnBand) + "</th><th>" +
+                        locale.Text(texts.noOtherOnBand) + "</th><th>" +
+                        locale.Text(texts.withoutW) + "</th></tr></thead>\n<tbody>\n";
   for (std::size_t b = 0; b < grid.bands.size(); ++b) {
-    const MissingOnBand band = MissingOf(grid, b);
+    const MissingOnBand band = MissingOf(grid, b, slips);
     missing += "<tr><th scope=\"row\">" + locale.Band(grid.bands[b]) + "</th>" +
-               CallList(band.cwOnly, locale) + CallList(band.otherOnly, locale) +
-               CallList(band.notWorked, locale) + "</tr>\n";
+               CallList(band.noCw, locale) + CallList(band.noOther, locale) +
+               SlipList(band.withoutW, locale) + "</tr>\n";
   }
   missing += "</tbody>\n</table>\n";
 
@@ -145,7 +210,8 @@ std::string KvantGridSection(const PluginSummary& summary, const KvantGrid& grid
       "all-kvant", locale.Text(texts.gridHeading),
       pages::Note(texts.gridNote) + (withDay ? pages::Note(texts.gridNoteDays) : "") +
           pages::Scrolling(table) + "<h3>" + locale.Text(texts.missedHeading) + "</h3>\n" +
-          pages::Scrolling(missing) + OneMoreKvant(summary, locale));
+          pages::Note(texts.missedNote) + pages::Scrolling(missing) +
+          OneMoreKvant(summary, locale));
 }
 
 }  // namespace stats_host

@@ -33,6 +33,12 @@ void NumberCheck::OnQso(const HandedQso& handed) {
   ++findings_.badReceivedCount;
 }
 
+void NumberCheck::OnSkipped(const logs::SkippedQso& skipped) {
+  if (const auto number = SerialNumber(skipped.exchangeSent)) {
+    sent_.push_back({*number, skipped.record});
+  }
+}
+
 void NumberCheck::OnAbandon() noexcept { *this = NumberCheck(); }
 
 NumberFindings NumberCheck::Findings() {

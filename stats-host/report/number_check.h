@@ -49,12 +49,14 @@ struct NumberFindings {
       badReceived;  // the first kMostListedNumbers, in the order of the log
 };
 
-// Observes a run. Sent numbers count from every QSO handed over, counted or
-// refused, that sent a number of digits only; received numbers from the QSOs
-// that the plug-in stored.
+// Observes a run. Sent numbers count from every record that sent a number of
+// digits only: QSOs counted or refused, and records that did not reach the
+// plug-in (the number went out on the air all the same); received numbers from
+// the QSOs that the plug-in stored.
 class NumberCheck final : public QsoObserver {
  public:
   void OnQso(const HandedQso& handed) override;
+  void OnSkipped(const logs::SkippedQso& skipped) override;
   void OnAbandon() noexcept override;
 
   NumberFindings Findings();

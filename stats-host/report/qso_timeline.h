@@ -1,19 +1,23 @@
 #pragma once
 
 // When the QSOs that the plug-in counted were made: the first and the last,
-// the operating time, the best rates, and for each tour the QSOs of each ten
-// minutes and the changes of band and mode. Times are seconds since the OLE
-// epoch (30 December 1899 00:00 UTC); a tour is a clock hour of the log, its
-// number the hours since that epoch, as TourMatrix counts them.
+// the operating time and its breaks, the best rates (of every band too) and
+// the QSOs of each five minutes, and for each tour the QSOs of each ten
+// minutes, the changes of band and mode, the new stations and the modes. Times are seconds since
+// the OLE epoch (30 December 1899 00:00 UTC); a tour is a clock hour of the log, its number the
+// hours since that epoch, as TourMatrix counts them.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "logs/adif/qso_mapping.h"
-#include "stats-host/report/text_ids.h"
 #include "stats-host/run/qso_observer.h"
+#include "stats/rules/interned.h"
+#include "stats/rules/modes.h"
 
 namespace stats_host {
 
@@ -33,7 +37,28 @@ struct TourActivity {
   std::array<int, kSlotsPerTour> tenMinutes{};
   int bandChanges = 0;  // QSOs on another band than the QSO before them
   int modeChanges = 0;  // in another mode than the QSO before them
+  int newCalls = 0;     // QSOs with a station not worked before
+  int cw = 0;
+  int ssb = 0;
+  int digital = 0;
 };
+
+// A gap of kOffTimeSeconds or more: from one QSO to the next.
+struct OffTime {
+  long long from = 0;
+  long long to = 0;
+};
+
+// The busiest sixty minutes of one band.
+struct BandRate {
+  std::string band;
+  RateWindow best60;
+};
+
+// A finer rate than the tours give: QSOs in each slot of kRateSlotSeconds from
+// the slot of the first QSO, for logs that span at most kMostRateSlots slots.
+inline constexpr long long kRateSlotSeconds = 5 * 60;
+inline constexpr std::size_t kMostRateSlots = 7 * 24 * 12;
 
 struct Timeline {
   int qsos = 0;
@@ -42,8 +67,12 @@ struct Timeline {
   long long operatingSeconds = 0;  // from the first QSO to the last, less the off time
   int breaks = 0;                  // gaps of kOffTimeSeconds or more
   long long breakSeconds = 0;
+  std::vector<OffTime> offTimes;       // the breaks, in the order of time
   RateWindow best10;                   // ten minutes
   RateWindow best60;                   // sixty minutes
+  std::vector<BandRate> bandRates;     // in the order of the bands' first QSOs
+  long long rateStart = 0;             // where the first rate slot begins
+  std::vector<int> rateSlots;          // empty for a log that spans more
   int busiestSlot = 0;                 // the most QSOs in one ten minutes of a tour
   std::map<long, TourActivity> tours;  // by tour number, only tours with QSOs
 };
@@ -65,10 +94,14 @@ class QsoTimeline final : public QsoObserver {
     long long second;
     std::uint32_t band;
     std::uint32_t mode;
+    std::uint32_t call;
+    stats::ModeColumn column;
   };
 
-  TextIds bands_;
-  TextIds modes_;
+  stats::Interned<std::string> bands_;
+  std::vector<std::string> bandNames_;  // by number
+  stats::Interned<std::string> modes_;
+  stats::Interned<std::string> calls_;
   std::vector<Moment> moments_;
 };
 

@@ -47,19 +47,22 @@ std::string RefusedSection(const std::vector<RefusedQso>& refused, const ReportL
   if (refused.empty()) {
     return pages::HtmlSection("refused", heading, "<p>" + locale.Text(texts.none) + "</p>\n");
   }
-  std::string table = "<table id=\"refused-table\">\n<thead><tr>";
-  for (const std::string_view column :
-       {texts.record, texts.call, texts.time, texts.band, texts.mode, texts.problemLine}) {
-    table += "<th>" + locale.Text(column) + "</th>";
+  // Time, band and mode stand in the err.txt line too: a phone leaves them out
+  // (class "detail") to give the line its room.
+  std::string table = "<table id=\"refused-table\">\n<thead><tr><th>" + locale.Text(texts.record) +
+                      "</th><th>" + locale.Text(texts.call) + "</th>";
+  for (const std::string_view column : {texts.time, texts.band, texts.mode}) {
+    table += "<th class=\"detail\">" + locale.Text(column) + "</th>";
   }
-  table += "</tr></thead>\n<tbody>\n";
+  table += "<th>" + locale.Text(texts.problemLine) + "</th></tr></thead>\n<tbody>\n";
   const std::size_t shown = std::min(refused.size(), kMostListedRows);
   for (std::size_t i = 0; i < shown; ++i) {
     const RefusedQso& qso = refused[i];
     table += "<tr>" + locale.PositionCell(qso.record) + "<td class=\"call\">" +
-             pages::HtmlText(qso.call) + "</td><td>" + locale.Date(qso.date) + " " +
-             locale.Time(qso.secondOfDay) + "</td><td>" + locale.Band(qso.band) + "</td><td>" +
-             pages::HtmlText(qso.mode) + "</td><td class=\"line\"><code class=\"line\">" +
+             pages::HtmlText(qso.call) + "</td><td class=\"detail\">" + locale.Date(qso.date) +
+             " " + locale.Time(qso.secondOfDay) + "</td><td class=\"detail\">" +
+             locale.Band(qso.band) + "</td><td class=\"detail\">" + pages::HtmlText(qso.mode) +
+             "</td><td class=\"line\"><code class=\"line\">" +
              pages::HtmlText(qso.problemLine.value_or("")) + "</code><small>" +
              locale.Text(Reason(qso, texts)) + "</small></td></tr>\n";
   }

@@ -5,21 +5,17 @@
 #include "stats-host/report/report_sections.h"
 
 namespace stats_host {
+namespace {
 
-std::string RepeatsSection(const std::vector<TourRepeat>& repeats, const ReportLocale& locale) {
+std::string RepeatTable(const char* id, const std::vector<const TourRepeat*>& repeats,
+                        const ReportLocale& locale) {
   const ReportTexts& texts = locale.texts;
-  const std::string heading = locale.Text(texts.repeatsHeading) + ": <span id=\"repeat-count\">" +
-                              locale.Number(static_cast<long long>(repeats.size())) + "</span>";
-  if (repeats.empty()) {
-    return pages::HtmlSection(
-        "repeats", heading,
-        pages::Note(texts.repeatsNote) + "<p>" + locale.Text(texts.none) + "</p>\n");
-  }
-  std::string table =
-      "<table id=\"repeat-table\">\n<thead><tr><th rowspan=\"2\">" + locale.Text(texts.call) +
-      "</th><th rowspan=\"2\">" + locale.Text(texts.band) + "</th><th rowspan=\"2\">" +
-      locale.Text(texts.mode) + "</th><th colspan=\"2\">" + locale.Text(texts.firstQsoOfPair) +
-      "</th><th colspan=\"2\">" + locale.Text(texts.repeatQso) + "</th></tr>\n<tr>";
+  std::string table = std::string("<table id=\"") + id + "\">\n<thead><tr><th rowspan=\"2\">" +
+                      locale.Text(texts.call) + "</th><th rowspan=\"2\">" +
+                      locale.Text(texts.band) + "</th><th rowspan=\"2\">" +
+                      locale.Text(texts.mode) + "</th><th colspan=\"2\">" +
+                      locale.Text(texts.firstQsoOfPair) + "</th><th colspan=\"2\">" +
+                      locale.Text(texts.repeatQso) + "</th></tr>\n<tr>";
   for (int i = 0; i < 2; ++i) {
     table += "<th>" + locale.Text(texts.record) + "</th><th>" + locale.Text(texts.time) + "</th>";
   }
@@ -31,9 +27,9 @@ std::string RepeatsSection(const std::vector<TourRepeat>& repeats, const ReportL
   };
   const std::size_t shown = std::min(repeats.size(), kMostListedRows);
   for (std::size_t i = 0; i < shown; ++i) {
-    const TourRepeat& repeat = repeats[i];
+    const TourRepeat& repeat = *repeats[i];
     const bool otherDate =
-        logs::DaysSinceOleEpoch(repeat.date) != logs::DaysSinceOleEpoch(repeat.earlierDate);
+        stats::DaysSinceOleEpoch(repeat.date) != stats::DaysSinceOleEpoch(repeat.earlierDate);
     const std::string mark = otherDate ? " <abbr class=\"other-date\" title=\"" +
                                              locale.Text(texts.otherDate) + "\">&#8800;</abbr>"
                                        : "";
@@ -43,9 +39,34 @@ std::string RepeatsSection(const std::vector<TourRepeat>& repeats, const ReportL
              qsoCells(repeat.record, repeat.date, repeat.secondOfDay, mark) + "</tr>\n";
   }
   table += "</tbody>\n</table>\n";
-  return pages::HtmlSection("repeats", heading,
-                            pages::Note(texts.repeatsNote) + pages::Scrolling(table) +
-                                locale.ShownNote(shown, repeats.size()));
+  return pages::Scrolling(table) + locale.ShownNote(shown, repeats.size());
+}
+
+}  // namespace
+
+std::string RepeatsSection(const std::vector<TourRepeat>& repeats, const ReportLocale& locale) {
+  const ReportTexts& texts = locale.texts;
+  const std::string heading = locale.Text(texts.repeatsHeading) + ": <span id=\"repeat-count\">" +
+                              locale.Number(static_cast<long long>(repeats.size())) + "</span>";
+  if (repeats.empty()) {
+    return pages::HtmlSection(
+        "repeats", heading,
+        pages::Note(texts.repeatsNote) + "<p>" + locale.Text(texts.none) + "</p>\n");
+  }
+  // The counted repeats under the note that says so; the refused ones apart.
+  std::vector<const TourRepeat*> counted;
+  std::vector<const TourRepeat*> refused;
+  for (const TourRepeat& repeat : repeats) (repeat.refused ? refused : counted).push_back(&repeat);
+  std::string body = pages::Note(texts.repeatsNote);
+  if (!counted.empty()) body += RepeatTable("repeat-table", counted, locale);
+  if (!refused.empty()) {
+    body += "<h3>" + locale.Text(texts.repeatsRefusedHeading) +
+            ": <span id=\"refused-repeat-count\">" +
+            locale.Number(static_cast<long long>(refused.size())) + "</span></h3>\n" +
+            pages::Note(texts.repeatsRefusedNote) +
+            RepeatTable("refused-repeat-table", refused, locale);
+  }
+  return pages::HtmlSection("repeats", heading, body);
 }
 
 }  // namespace stats_host

@@ -22,8 +22,8 @@ std::string ReportLocale::Date(const logs::QsoDate& date) const {
 std::string ReportLocale::Time(int secondOfDay) const { return logs::FormatTimeOfDay(secondOfDay); }
 
 std::string ReportLocale::Moment(long long second) const {
-  return Date(logs::DateOfOleDay(static_cast<long>(second / logs::kSecondsPerDay))) + " " +
-         Time(static_cast<int>(second % logs::kSecondsPerDay));
+  return Date(stats::DateOfOleDay(static_cast<long>(second / stats::kSecondsPerDay))) + " " +
+         Time(static_cast<int>(second % stats::kSecondsPerDay));
 }
 
 std::string ReportLocale::Band(std::string_view hostBand) const {
@@ -33,6 +33,12 @@ std::string ReportLocale::Band(std::string_view hostBand) const {
 std::string ReportLocale::Tour(int hour) const {
   char text[8];
   std::snprintf(text, sizeof text, "%02d:00", hour);
+  return text;
+}
+
+std::string ReportLocale::Minute(int secondOfDay) const {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d:%02d", secondOfDay / 3600 % 24, secondOfDay / 60 % 60);
   return text;
 }
 

@@ -32,6 +32,8 @@ struct ReportLocale {
   std::string Band(std::string_view hostBand) const;
   // "15:00", the tour of that clock hour.
   std::string Tour(int hour) const;
+  // "15:05", to the minute.
+  std::string Minute(int secondOfDay) const;
   // A table cell with a record's number or a byte's offset in the log, in
   // plain digits: a place to look up, not an amount to read.
   std::string PositionCell(std::uint64_t position) const;

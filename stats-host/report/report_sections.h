@@ -1,13 +1,15 @@
 #pragma once
 
 // The sections of the contest report, each the HTML of one part of the page.
-// The summary: the result by band, the tours, Kvant, the progress and rates.
-// The appendix: the refused QSOs, the records that did not reach the plug-in,
-// the repeats, the numbers to check and every Kvant.
+// The summary: the result by band, the Kvant lost to slips, the tours, Kvant,
+// the progress and rates. The appendix: the tours and rates in detail, the
+// refused QSOs, the records that did not reach the plug-in, the repeats, the
+// numbers to check and every Kvant.
 
 #include <string>
 #include <vector>
 
+#include "stats-host/report/kvant_slips.h"
 #include "stats-host/report/number_check.h"
 #include "stats-host/report/qso_timeline.h"
 #include "stats-host/report/report_locale.h"
@@ -27,14 +29,28 @@ std::string BandsSection(const PluginSummary& summary, const ReportLocale& local
 std::string ToursSection(const TourTable& tours, const Timeline& timeline,
                          const ReportLocale& locale);
 
-// Kvant by band and column, the ones still missing, and what one more adds.
+// Kvant by band and column, the ones still missing (not worked, or logged
+// without W), and what one more adds.
 std::string KvantSection(const PluginSummary& summary, const KvantGrid& grid,
+                         const std::vector<KvantSlip>& slips, const ReportLocale& locale);
+
+// Each Kvant lost to a W left out (at least one), and what the score would
+// have been.
+std::string SlipsSection(const PluginSummary& summary, const std::vector<KvantSlip>& slips,
                          const ReportLocale& locale);
 
 // QSOs, Kvant and score at the end of each tour, first and last QSO,
 // operating time and the best rates.
 std::string ProgressSection(const TourTable& tours, const Timeline& timeline,
                             const ReportLocale& locale);
+
+// New stations against stations worked again, and the modes, tour by tour.
+std::string TourMixSection(const TourTable& tours, const Timeline& timeline,
+                           const ReportLocale& locale);
+
+// The QSOs of each five minutes, the best 60 minutes of each band, and every
+// break with its start, end and length.
+std::string RatesSection(const Timeline& timeline, const ReportLocale& locale);
 
 std::string RefusedSection(const std::vector<RefusedQso>& refused, const ReportLocale& locale);
 // The first of the records that did not reach the plug-in, with what was said
@@ -47,6 +63,6 @@ std::string NumbersSection(const NumberFindings& numbers, const ReportLocale& lo
 // Every marked station with the tour of each Kvant, and the missing ones by
 // band with what one more adds.
 std::string KvantGridSection(const PluginSummary& summary, const KvantGrid& grid,
-                             const ReportLocale& locale);
+                             const std::vector<KvantSlip>& slips, const ReportLocale& locale);
 
 }  // namespace stats_host

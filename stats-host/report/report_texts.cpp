@@ -43,20 +43,43 @@ constexpr ReportTexts kEnglish = {
         "time in that tour. Bars: the QSOs of each ten minutes, on one scale for the whole log. "
         "Changes: how many QSOs were on another band / in another mode than the QSO before "
         "them. Since the start: QSOs, Kvant and the score they give at the end of the tour.",
+    .daySubtotal = "{0}: {1} QSOs, +{2} Kvant",
+    .tourMixHeading = "New stations and modes by tour",
+    .newCalls = "New",
+    .againCalls = "Again",
+    .tourMixNote =
+        "New: QSOs with a station not worked before in this log, on any band or in any mode; "
+        "again: QSOs with one worked before. Counted QSOs only.",
     .kvantHeading = "Kvant",
     .otherModes = "Other modes",
     .otherModesShort = "SSB/dig.",
     .missing = "Missing Kvant",
-    .oneModeOnly = "Worked in one of the two",
-    .notOnBand = "Not worked on the band",
+    .notWorkedInMode = "Mode not worked",
+    .withoutW = "Logged without W",
     .kvantNote =
         "A marked station (its number begins with W) counts once per band in CW and once in "
-        "the other modes. Missing: the marked stations of this log worked on the band in CW "
-        "only or in the other modes only (a Kvant each), or not worked there at all (two "
-        "each). The appendix names them.",
+        "the other modes. Missing, in Kvant: for each marked station of this log, each band "
+        "and mode in which it was not worked, or was logged without its W. The appendix "
+        "names them.",
     .oneMoreKvant =
         "One more Kvant would now add {0} to the score: it comes with a QSO, which "
         "is a point too, so ({1} + 1) × ({2} + 1) − {1} × {2}.",
+    .zeroScore =
+        "The score is 0 because no counted QSO received a number that begins with a capital "
+        "W: without a Kvant, points × Kvant is 0.",
+    .zeroScoreSlips = "{0} Kvant were lost to a W left out when logging; see below.",
+    .slipsHeading = "Kvant lost to slips",
+    .slipsNote =
+        "A station that sent its W in some QSO of this log, logged on another band or in "
+        "another mode without it (or with a small w): the plug-in did not count that Kvant. "
+        "Each row is one Kvant, with the first QSO there as it was logged.",
+    .loggedAs = "Logged as",
+    .slipsCost =
+        "With their W these {0} Kvant would give {1} Kvant in all, and the score would be {2} "
+        "instead of {3}.",
+    .noSlips =
+        "No Kvant was lost to a W left out: every marked station was logged with its W "
+        "wherever it was worked.",
     .progressHeading = "Through the contest",
     .progressQsos = "QSOs",
     .progressKvant = "Kvant",
@@ -70,6 +93,15 @@ constexpr ReportTexts kEnglish = {
     .best10 = "Best 10 minutes",
     .best60 = "Best 60 minutes",
     .rateValue = "{0} QSOs, {1}–{2} ({3} an hour)",
+    .averageRate = "Average rate",
+    .averageRateValue = "{0} QSOs an hour of operating time",
+    .breaksHeading = "Breaks",
+    .breakFrom = "From (UTC)",
+    .breakTo = "To (UTC)",
+    .breakLength = "Length",
+    .ratesHeading = "Rates and breaks",
+    .bandRatesHeading = "Best 60 minutes by band",
+    .rateChartTitle = "QSOs in each five minutes",
     .progressNote =
         "Counted QSOs only, as the plug-in counts them. The lines show the totals at "
         "the end of each tour.",
@@ -103,6 +135,10 @@ constexpr ReportTexts kEnglish = {
         "same call, band and mode in the same tour. Like the plug-in, the check compares the "
         "clock hour only, not the date, so a QSO at 15:20 repeats one at 15:05 on another day; "
         "such pairs are marked ≠. The plug-in counts both QSOs all the same.",
+    .repeatsRefusedHeading = "Repeats that the plug-in refused",
+    .repeatsRefusedNote =
+        "The tour check would have warned about these too, but the plug-in refused the repeat "
+        "for another reason (see Refused QSOs): only the first QSO of each pair counts.",
     .firstQsoOfPair = "First QSO",
     .repeatQso = "Repeat",
     .otherDate = "another date",
@@ -110,8 +146,8 @@ constexpr ReportTexts kEnglish = {
     .sentGaps = "Sent numbers left out",
     .sentRepeats = "Sent numbers given more than once",
     .sentNote =
-        "The serial numbers sent in every QSO of the log, counted or refused, from 1 to "
-        "the highest.",
+        "The serial numbers sent in every QSO of the log, counted or refused or not scored, "
+        "from 1 to the highest.",
     .records = "{0} (records {1})",
     .receivedBad = "Received numbers the exchange rule refuses",
     .received = "Received",
@@ -126,15 +162,15 @@ constexpr ReportTexts kEnglish = {
         "The log spans more than a day, so a cell names the day of the log too: "
         "2/15 is 15:00 on its second day.",
     .missedHeading = "Missing Kvant",
-    .cwOnly = "Worked in CW only",
-    .otherModesOnly = "Worked in other modes only",
-    .notWorkedOnBand = "Not worked on the band",
+    .missedNote = "Each call is one Kvant that the band lacks.",
+    .noCwOnBand = "Not worked in CW",
+    .noOtherOnBand = "Not worked in other modes",
     .footer = "Written by stats-host from the plug-in's summary, its err.txt and the log.",
 };
 
 constexpr ReportTexts kRussian = {
     .htmlLanguage = "ru",
-    .reportTitle = "Отчёт участника",
+    .reportTitle = "отчёт участника",
     .contestant = "Участник",
     .contestDate = "Дата соревнования",
     .claimedScore = "Заявленный результат",
@@ -168,20 +204,43 @@ constexpr ReportTexts kRussian = {
         "туре. Столбики — QSO за каждые 10 минут, в едином масштабе для всего журнала. Смены — "
         "сколько QSO проведено на другом диапазоне / другим видом работы, чем предыдущее. "
         "С начала соревнования — QSO, кванты и результат на конец тура.",
+    .daySubtotal = "{0}: QSO {1}, новых квантов {2}",
+    .tourMixHeading = "Новые станции и виды работы по турам",
+    .newCalls = "Новые",
+    .againCalls = "Повторно",
+    .tourMixNote =
+        "Новые — QSO со станцией, ещё не сработанной в этом журнале ни на каком диапазоне и "
+        "ни каким видом; повторно — со станцией, сработанной раньше. Только засчитанные QSO.",
     .kvantHeading = "Кванты",
     .otherModes = "Другие виды",
     .otherModesShort = "SSB/цифра",
     .missing = "Недостающие кванты",
-    .oneModeOnly = "Сработаны одним видом",
-    .notOnBand = "Не сработаны на диапазоне",
+    .notWorkedInMode = "Вид не сработан",
+    .withoutW = "Записаны без W",
     .kvantNote =
         "Отмеченная станция (её номер начинается с W) засчитывается как квант один раз на "
-        "диапазоне в CW и один раз в остальных видах. Недостающие кванты — отмеченные станции "
-        "из этого журнала, сработанные на диапазоне только в CW или только в других видах (по "
-        "одному кванту) или не сработанные на нём вовсе (по два). Позывные — в приложении.",
+        "диапазоне в CW и один раз в остальных видах. Недостающие кванты: для каждой "
+        "отмеченной станции из этого журнала — каждый диапазон и вид, где она не сработана "
+        "или записана без W. Позывные — в приложении.",
     .oneMoreKvant =
         "Ещё один квант сейчас прибавит к результату {0}: он приходит вместе с QSO, "
         "а это ещё и очко: ({1} + 1) × ({2} + 1) − {1} × {2}.",
+    .zeroScore =
+        "Результат 0: ни в одном засчитанном QSO принятый номер не начинается с заглавной W, "
+        "а без квантов очки × кванты = 0.",
+    .zeroScoreSlips = "Из-за пропущенной W потеряно квантов: {0}; см. ниже.",
+    .slipsHeading = "Кванты, потерянные из-за описок",
+    .slipsNote =
+        "Станция, передавшая W в каком-то QSO этого журнала, записана на другом диапазоне или "
+        "другим видом без неё (или с маленькой w): этот квант модуль не засчитал. Строка — "
+        "один квант, с первым QSO там, как оно записано.",
+    .loggedAs = "Записано",
+    .slipsCost =
+        "С буквой W эти кванты ({0}) дали бы всего {1} квантов, и результат был бы {2} "
+        "вместо {3}.",
+    .noSlips =
+        "Ни один квант не потерян из-за пропущенной W: каждая отмеченная станция "
+        "записана с W везде, где она сработана.",
     .progressHeading = "Ход соревнования",
     .progressQsos = "QSO",
     .progressKvant = "Кванты",
@@ -195,6 +254,15 @@ constexpr ReportTexts kRussian = {
     .best10 = "Лучшие 10 минут",
     .best60 = "Лучшие 60 минут",
     .rateValue = "{0} QSO, {1}–{2} ({3} в час)",
+    .averageRate = "Средний темп",
+    .averageRateValue = "{0} QSO в час времени работы",
+    .breaksHeading = "Перерывы",
+    .breakFrom = "С (UTC)",
+    .breakTo = "По (UTC)",
+    .breakLength = "Длительность",
+    .ratesHeading = "Темп и перерывы",
+    .bandRatesHeading = "Лучшие 60 минут по диапазонам",
+    .rateChartTitle = "QSO за каждые пять минут",
     .progressNote =
         "Только засчитанные QSO, как их считает модуль. На графиках — итог на конец "
         "каждого тура.",
@@ -228,6 +296,10 @@ constexpr ReportTexts kRussian = {
         "вид работы в том же туре. Как и модуль, проверка сравнивает только час по UTC, а не "
         "дату, поэтому QSO в 15:20 повторяет QSO в 15:05 другого дня; такие пары отмечены "
         "знаком ≠. В зачёт модуль принимает оба QSO.",
+    .repeatsRefusedHeading = "Повторы, которые модуль не засчитал",
+    .repeatsRefusedNote =
+        "О них проверка тура тоже предупредила бы, но повтор модуль не засчитал по другой "
+        "причине (см. «Незасчитанные QSO»): засчитано только первое QSO каждой пары.",
     .firstQsoOfPair = "Первое QSO",
     .repeatQso = "Повтор",
     .otherDate = "другая дата",
@@ -235,8 +307,8 @@ constexpr ReportTexts kRussian = {
     .sentGaps = "Пропущенные переданные номера",
     .sentRepeats = "Номера, переданные повторно",
     .sentNote =
-        "Порядковые номера, переданные во всех QSO журнала (засчитанных и нет), от 1 до "
-        "наибольшего.",
+        "Порядковые номера, переданные во всех QSO журнала (засчитанных, незасчитанных и не "
+        "переданных модулю), от 1 до наибольшего.",
     .records = "{0} (записи {1})",
     .receivedBad = "Принятые номера, не проходящие по правилу обмена",
     .received = "Принято",
@@ -251,9 +323,9 @@ constexpr ReportTexts kRussian = {
         "Журнал длиннее суток, поэтому в клетке указан и день журнала: 2/15 — "
         "15 часов второго дня.",
     .missedHeading = "Недостающие кванты",
-    .cwOnly = "Только в CW",
-    .otherModesOnly = "Только в других видах",
-    .notWorkedOnBand = "Не сработаны на диапазоне",
+    .missedNote = "Каждый позывной — один квант, которого недостаёт диапазону.",
+    .noCwOnBand = "Не сработаны в CW",
+    .noOtherOnBand = "Не сработаны другими видами",
     .footer =
         "Составлено программой stats-host. Источники: итоги модуля, файл err.txt и "
         "аппаратный журнал.",

@@ -39,15 +39,28 @@ struct ReportTexts {
   std::string_view score;
   std::string_view tenMinutesTitle;
   std::string_view toursNote;
+  std::string_view daySubtotal;
+  std::string_view tourMixHeading;
+  std::string_view newCalls;
+  std::string_view againCalls;
+  std::string_view tourMixNote;
   // Kvant
   std::string_view kvantHeading;
   std::string_view otherModes;
   std::string_view otherModesShort;
   std::string_view missing;
-  std::string_view oneModeOnly;
-  std::string_view notOnBand;
+  std::string_view notWorkedInMode;
+  std::string_view withoutW;
   std::string_view kvantNote;
   std::string_view oneMoreKvant;
+  std::string_view zeroScore;
+  std::string_view zeroScoreSlips;
+  // Kvant lost to slips
+  std::string_view slipsHeading;
+  std::string_view slipsNote;
+  std::string_view loggedAs;
+  std::string_view slipsCost;
+  std::string_view noSlips;
   // progress and rates
   std::string_view progressHeading;
   std::string_view progressQsos;
@@ -62,6 +75,15 @@ struct ReportTexts {
   std::string_view best10;
   std::string_view best60;
   std::string_view rateValue;
+  std::string_view averageRate;
+  std::string_view averageRateValue;
+  std::string_view breaksHeading;
+  std::string_view breakFrom;
+  std::string_view breakTo;
+  std::string_view breakLength;
+  std::string_view ratesHeading;
+  std::string_view bandRatesHeading;
+  std::string_view rateChartTitle;
   std::string_view progressNote;
   // the appendix
   std::string_view appendixHeading;
@@ -88,6 +110,8 @@ struct ReportTexts {
   std::string_view said;
   std::string_view repeatsHeading;
   std::string_view repeatsNote;
+  std::string_view repeatsRefusedHeading;
+  std::string_view repeatsRefusedNote;
   std::string_view firstQsoOfPair;
   std::string_view repeatQso;
   std::string_view otherDate;
@@ -103,9 +127,9 @@ struct ReportTexts {
   std::string_view gridNote;
   std::string_view gridNoteDays;
   std::string_view missedHeading;
-  std::string_view cwOnly;
-  std::string_view otherModesOnly;
-  std::string_view notWorkedOnBand;
+  std::string_view missedNote;
+  std::string_view noCwOnBand;
+  std::string_view noOtherOnBand;
   std::string_view footer;
 };
 

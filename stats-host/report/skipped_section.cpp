@@ -3,6 +3,7 @@
 #include "pages/html_page.h"
 #include "pages/html_text.h"
 #include "stats-host/report/report_sections.h"
+#include "stats-host/report/skip_reasons.h"
 
 namespace stats_host {
 
@@ -18,7 +19,8 @@ std::string SkippedSection(std::size_t skipped, const std::vector<SkippedRecord>
     table +=
         "<tr>" + locale.PositionCell(record.record) + locale.PositionCell(record.offset) + "<td>";
     for (std::size_t w = 0; w < record.warnings.size(); ++w) {
-      table += (w > 0 ? "<br>" : "") + pages::HtmlText(record.warnings[w]);
+      table += (w > 0 ? "<br>" : "") +
+               pages::HtmlText(LocalSkipReason(record.warnings[w], locale.language));
     }
     table += "</td></tr>\n";
   }

@@ -4,6 +4,7 @@
 
 #include "logs/text/text_pattern.h"
 #include "stats-host/report/summary_table.h"
+#include "stats-host/run/plugin_summary.h"
 
 namespace stats_host {
 namespace {
@@ -31,8 +32,9 @@ std::string FormatRefused(const RunResult& result, const ConsoleTexts& texts) {
   const std::size_t count = result.refused.size();
   std::string text =
       Substituted(texts.refused,
-                  {count == 0 ? std::string(texts.refusedNone)
-                              : Substituted(texts.refusedCount, {std::to_string(count)}),
+                  {count == 0   ? std::string(texts.refusedNone)
+                   : count == 1 ? std::string(texts.refusedOne)
+                                : Substituted(texts.refusedCount, {std::to_string(count)}),
                    result.problemLog.written ? result.problemLog.name
                                              : "err.txt " + NotWritten(result.problemLog, texts)}) +
       "\n";
@@ -54,7 +56,7 @@ std::string FormatRepeats(const std::vector<TourRepeat>& repeats, const ConsoleT
                     {Date(repeat.date, texts), logs::FormatTimeOfDay(repeat.secondOfDay),
                      repeat.call, repeat.band, repeat.mode, std::to_string(repeat.earlierRecord),
                      logs::FormatTimeOfDay(repeat.earlierSecondOfDay)}) +
-        "\n";
+        (repeat.refused ? std::string(texts.repeatRefused) : std::string()) + "\n";
   }
   return text;
 }
@@ -91,8 +93,14 @@ std::string FormatReport(const RunResult& result, const std::vector<TourRepeat>*
                        {std::to_string(result.skipped), std::to_string(result.records)}) +
            "\n\n";
   }
-  text +=
-      FormatSummaryTable(result.summaryText, texts.summary) + "\n" + FormatRefused(result, texts);
+  text += FormatSummaryTable(result.summaryText, texts.summary) + "\n";
+  const PluginSummary summary = ParsePluginSummary(result.summaryText);
+  if (summary.score == 0) {
+    text += std::string(summary.total && summary.total->qsos > 0 ? texts.zeroScore
+                                                                 : texts.nothingCounted) +
+            "\n\n";
+  }
+  text += FormatRefused(result, texts);
   if (repeats != nullptr) text.append("\n").append(FormatRepeats(*repeats, texts));
   if (result.cabrilloAsked) {
     text += "\n" +

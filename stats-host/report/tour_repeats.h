@@ -1,13 +1,12 @@
 #pragma once
 
 // Which QSOs the plug-in's tour check would have warned about while they were
-// being logged. The real check (CheckCall0) compares the stored QSOs with the
-// computer's present UTC hour, so replaying an old log through it would measure
-// against the wrong clock. This applies the same rule with the QSO's own time
-// as the present: a QSO is a repeat when a QSO stored before it (accepted by
-// AddData0, earlier in the log) has the same call, band and mode, compared
-// exactly, in the same tour (stats/rules/tours.h: the hour of the day, whatever
-// the date).
+// being logged, whether or not the plug-in then stored them. The real check (CheckCall0) compares
+// the stored QSOs with the computer's present UTC hour, so replaying an old log through it would
+// measure against the wrong clock. This applies the same rule with the QSO's own time as the
+// present: a QSO is a repeat when a QSO stored before it (accepted by AddData0, earlier in the log)
+// has the same call, band and mode, compared exactly, in the same tour (stats/rules/tours.h: the
+// hour of the day, whatever the date).
 
 #include <cstddef>
 #include <cstdint>
@@ -17,8 +16,8 @@
 
 #include "logs/adif/qso_mapping.h"
 #include "logs/time/qso_date.h"
-#include "stats-host/report/text_ids.h"
 #include "stats-host/run/qso_observer.h"
+#include "stats/rules/interned.h"
 
 namespace stats_host {
 
@@ -32,11 +31,12 @@ struct TourRepeat {
   std::size_t earlierRecord = 0;  // the first stored QSO it repeats
   logs::QsoDate earlierDate;
   int earlierSecondOfDay = 0;
+  bool refused = false;  // the plug-in did not store the repeat itself
 };
 
 // Sees the QSOs in the order they are handed to the plug-in, in one pass: one
-// entry of 24 bytes per call, band, mode and hour of the QSOs stored so far,
-// the calls kept once each.
+// entry per call, band, mode and hour of the QSOs stored so far, the calls
+// kept once each.
 class TourRepeatFinder final : public QsoObserver {
  public:
   // The next QSO, and whether the plug-in stored it: the repeat it is, if any.
@@ -48,24 +48,21 @@ class TourRepeatFinder final : public QsoObserver {
   const std::vector<TourRepeat>& Repeats() const { return repeats_; }
 
  private:
-  // The first stored QSO of one call, band, mode and hour; key is the call's
-  // number, the band and mode's number and the hour.
-  struct Entry {
-    std::uint64_t key;
+  // The first stored QSO of one call, band, mode and hour.
+  struct FirstStored {
     std::uint64_t record;
     std::int32_t day;  // since the OLE epoch
     std::int32_t secondOfDay;
   };
 
+  // The call's number, the band and mode's number and the hour in one number.
   std::uint64_t KeyOf(const logs::HostQso& qso);
-  Entry& SlotFor(std::uint64_t key);
-  void Grow();
 
-  TextIds calls_;
-  TextIds bandsAndModes_;
+  stats::Interned<std::string> calls_;
+  stats::Interned<std::string> bandsAndModes_;
   std::string bandAndMode_;
-  std::vector<Entry> entries_;  // open addressing by key
-  std::size_t used_ = 0;
+  stats::Interned<std::uint64_t> keys_;
+  std::vector<FirstStored> firstStored_;  // by key number
   std::vector<TourRepeat> repeats_;
 };
 

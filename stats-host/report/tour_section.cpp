@@ -1,3 +1,5 @@
+#include <map>
+
 #include "logs/text/text_pattern.h"
 #include "pages/column_chart.h"
 #include "pages/html_page.h"
@@ -10,13 +12,14 @@ namespace stats_host {
 namespace {
 
 bool SeveralDays(const TourTable& table) {
-  return !table.tours.empty() && logs::DaysSinceOleEpoch(table.tours.front().date) !=
-                                     logs::DaysSinceOleEpoch(table.tours.back().date);
+  return !table.tours.empty() && stats::DaysSinceOleEpoch(table.tours.front().date) !=
+                                     stats::DaysSinceOleEpoch(table.tours.back().date);
 }
 
-std::string ToursChart(const TourTable& table, const ReportLocale& locale) {
+std::string ToursChart(const TourTable& table, const ReportLocale& locale, bool phone) {
   pages::StackedColumns chart;
-  chart.id = "tour-chart";
+  chart.id = phone ? "tour-chart-phone" : "tour-chart";
+  chart.width = phone ? pages::kPhoneChartWidth : chart.width;
   chart.title = std::string(locale.texts.toursChartTitle);
   chart.legendTitle = std::string(locale.texts.band);
   chart.language = locale.language;
@@ -36,9 +39,11 @@ std::string ToursChart(const TourTable& table, const ReportLocale& locale) {
 
 // QSOs, and "+N" for the Kvant first counted in the tour; a tour's cell
 // without QSOs stays empty.
+// The cells by band carry the class "bb": a phone leaves them out, and shows
+// the chart and the totals since the start.
 std::string TourCellHtml(const TourCell& cell, const ReportLocale& locale, bool total = false) {
-  if (cell.qsos == 0 && !total) return "<td></td>";
-  return "<td class=\"n\">" + locale.Number(cell.qsos) +
+  if (cell.qsos == 0 && !total) return "<td class=\"bb\"></td>";
+  return "<td class=\"n bb\">" + locale.Number(cell.qsos) +
          (cell.kvant > 0 ? " <span class=\"kv\">+" + locale.Number(cell.kvant) + "</span>" : "") +
          "</td>";
 }
@@ -71,23 +76,35 @@ std::string TourTableHtml(const TourTable& table, const Timeline& timeline,
   const ReportTexts& texts = locale.texts;
   const std::string bandColumns = std::to_string(table.bands.size() + 1);
   std::string html = "<table id=\"tour-table\" class=\"matrix\">\n<thead><tr><th rowspan=\"2\">" +
-                     locale.Text(texts.tour) + "</th><th colspan=\"" + bandColumns + "\">" +
-                     locale.Text(texts.byBand) + "</th><th rowspan=\"2\">" +
+                     locale.Text(texts.tour) + "</th><th class=\"bb\" colspan=\"" + bandColumns +
+                     "\">" + locale.Text(texts.byBand) + "</th><th rowspan=\"2\">" +
                      locale.Text(texts.perTenMinutes) + "</th><th rowspan=\"2\">" +
                      locale.Text(texts.changes) + "</th><th colspan=\"3\">" +
                      locale.Text(texts.sinceStart) + "</th></tr>\n<tr>";
-  for (const std::string& band : table.bands) html += "<th>" + locale.Band(band) + "</th>";
-  html += "<th>" + locale.Text(texts.total) + "</th><th>" + locale.Text(texts.qsos) + "</th><th>" +
-          locale.Text(texts.kvant) + "</th><th>" + locale.Text(texts.score) +
+  for (const std::string& band : table.bands) {
+    html += "<th class=\"bb\">" + locale.Band(band) + "</th>";
+  }
+  html += "<th class=\"bb\">" + locale.Text(texts.total) + "</th><th>" + locale.Text(texts.qsos) +
+          "</th><th>" + locale.Text(texts.kvant) + "</th><th>" + locale.Text(texts.score) +
           "</th></tr></thead>\n<tbody>\n";
   const bool severalDays = SeveralDays(table);
   const std::string width = std::to_string(table.bands.size() + 7);
+  std::map<long, TourCell> days;
+  for (const TourRow& row : table.tours) {
+    TourCell& day = days[stats::DaysSinceOleEpoch(row.date)];
+    day.qsos += row.total.qsos;
+    day.kvant += row.total.kvant;
+  }
   long previousDay = -1;
   TourActivity all;
   for (const TourRow& row : table.tours) {
-    const long day = logs::DaysSinceOleEpoch(row.date);
+    const long day = stats::DaysSinceOleEpoch(row.date);
     if (severalDays && day != previousDay) {
-      html += "<tr class=\"day\"><th colspan=\"" + width + "\">" + locale.Date(row.date) +
+      const TourCell& subtotal = days.at(day);
+      html += "<tr class=\"day\"><th colspan=\"" + width + "\">" +
+              locale.Text(logs::Substituted(texts.daySubtotal,
+                                            {locale.Date(row.date), locale.Number(subtotal.qsos),
+                                             locale.Number(subtotal.kvant)})) +
               "</th></tr>\n";
     }
     previousDay = day;
@@ -117,12 +134,46 @@ std::string TourTableHtml(const TourTable& table, const Timeline& timeline,
 
 }  // namespace
 
+std::string TourMixSection(const TourTable& table, const Timeline& timeline,
+                           const ReportLocale& locale) {
+  const ReportTexts& texts = locale.texts;
+  std::string html = "<table id=\"tour-mix\">\n<thead><tr><th>" + locale.Text(texts.tour) +
+                     "</th><th>" + locale.Text(texts.newCalls) + "</th><th>" +
+                     locale.Text(texts.againCalls) + "</th><th>CW</th><th>SSB</th><th>" +
+                     locale.Text(texts.digital) + "</th></tr></thead>\n<tbody>\n";
+  const bool severalDays = SeveralDays(table);
+  TourActivity all;
+  const auto cells = [&](const TourActivity& tour, int qsos) {
+    return pages::NumberCell(tour.newCalls, locale.language) +
+           pages::NumberCell(qsos - tour.newCalls, locale.language) +
+           pages::NumberCell(tour.cw, locale.language) +
+           pages::NumberCell(tour.ssb, locale.language) +
+           pages::NumberCell(tour.digital, locale.language);
+  };
+  for (const TourRow& row : table.tours) {
+    const auto found = timeline.tours.find(row.number);
+    if (found == timeline.tours.end()) continue;
+    const TourActivity& tour = found->second;
+    all.newCalls += tour.newCalls;
+    all.cw += tour.cw;
+    all.ssb += tour.ssb;
+    all.digital += tour.digital;
+    html += "<tr><th scope=\"row\">" + (severalDays ? locale.Date(row.date) + " " : std::string()) +
+            locale.Tour(row.hour) + "</th>" + cells(tour, row.total.qsos) + "</tr>\n";
+  }
+  html += "</tbody>\n<tfoot>\n<tr class=\"total\"><th scope=\"row\">" + locale.Text(texts.total) +
+          "</th>" + cells(all, table.total.qsos) + "</tr>\n</tfoot>\n</table>\n";
+  return pages::HtmlSection("new-and-modes", locale.Text(texts.tourMixHeading),
+                            pages::Scrolling(html) + pages::Note(texts.tourMixNote));
+}
+
 std::string ToursSection(const TourTable& tours, const Timeline& timeline,
                          const ReportLocale& locale) {
-  return pages::HtmlSection("tours", locale.Text(locale.texts.toursHeading),
-                            ToursChart(tours, locale) +
-                                pages::Scrolling(TourTableHtml(tours, timeline, locale)) +
-                                pages::Note(locale.texts.toursNote));
+  return pages::HtmlSection(
+      "tours", locale.Text(locale.texts.toursHeading),
+      pages::WideOrPhone(ToursChart(tours, locale, false), ToursChart(tours, locale, true)) +
+          pages::Scrolling(TourTableHtml(tours, timeline, locale)) +
+          pages::Note(locale.texts.toursNote));
 }
 
 }  // namespace stats_host

@@ -34,6 +34,10 @@ struct RunTexts {
   std::string_view noOwnCall;      // the name
   // the name, the place, the contestant's call, its record
   std::string_view firstWithoutOwnCall;
+  // the name, the first own call, its record, another own call, its place,
+  // the call the Cabrillo log gives
+  std::string_view ownCallChanges;
+  std::string_view ownCallMixesScripts;  // the name, the call
   // Outputs that would be files the run must keep.
   std::string_view outputClash;       // why
   std::string_view htmlOverKept;      // the page, the kept file
@@ -52,6 +56,9 @@ struct RunTexts {
   std::string_view workingFolderUnusable;  // the folder, the system's reason
   // A run that stops half-way.
   std::string_view logChanged;         // what went wrong
+  std::string_view logReplaced;        // another file now has the log's name
+  std::string_view logResized;         // the size checked, the size now
+  std::string_view logRewritten;       // same size, other bytes
   std::string_view outOfMemoryAfter;   // the number of QSOs
   std::string_view pluginTookNothing;  // the record
   std::string_view nothingScored;      // what went wrong, what err.txt holds

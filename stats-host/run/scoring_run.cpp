@@ -17,6 +17,7 @@
 #include "logs/adif/adif_reader.h"
 #include "logs/adif/log_pass.h"
 #include "logs/bytes/byte_source.h"
+#include "logs/bytes/digested_bytes.h"
 #include "logs/bytes/utf16_bytes.h"
 #include "logs/text/text_pattern.h"
 #include "stats-host/run/details_answer.h"
@@ -24,6 +25,7 @@
 #include "stats-host/run/loaded_plugin.h"
 #include "stats-host/run/output_check.h"
 #include "stats-host/run/output_guard.h"
+#include "stats-host/run/plugin_file_path.h"
 #include "stats-host/run/plugin_files.h"
 #include "stats-host/run/plugin_location.h"
 #include "stats-host/run/plugin_summary.h"
@@ -61,23 +63,59 @@ std::string StartOf(const fs::path& path) {
   return start;
 }
 
+// What one pass over the log found, and the bytes it read.
+struct LogPass {
+  logs::PassCounts counts;
+  logs::BytesRead bytes;
+};
+
 // One pass over the log file (`path`, absolute: the run changes folders); a
 // file that is no ADIF log stops the run.
-logs::PassCounts ReadLogFile(const fs::path& path, std::optional<logs::Utf16Order> utf16,
-                             const RunRequest& request, const RunTexts& texts,
-                             const logs::WarningSink& warn,
-                             const std::function<void(const logs::HostQso&)>& take) {
+LogPass ReadLogFile(const fs::path& path, std::optional<logs::Utf16Order> utf16,
+                    const RunRequest& request, const RunTexts& texts, const logs::WarningSink& warn,
+                    const std::function<void(const logs::HostQso&)>& take,
+                    const std::function<void(const logs::SkippedQso&)>& skip = {}) {
   const std::string name = request.adifFile.string();
   try {
-    logs::FileBytes bytes(path);
-    if (!utf16) return logs::ReadQsos(bytes, request.ownCall, warn, take);
-    logs::Utf16AsUtf8 converted(bytes, *utf16);
-    return logs::ReadQsos(converted, request.ownCall, warn, take);
+    logs::FileBytes file(path);
+    logs::DigestedBytes bytes(file);
+    LogPass pass;
+    if (!utf16) {
+      pass.counts = logs::ReadQsos(bytes, request.ownCall, warn, take, skip);
+    } else {
+      logs::Utf16AsUtf8 converted(bytes, *utf16);
+      pass.counts = logs::ReadQsos(converted, request.ownCall, warn, take, skip);
+    }
+    pass.bytes = bytes.Total();
+    return pass;
   } catch (const logs::AdifSyntaxError& error) {
     throw RunError(kExitBadInput, Substituted(texts.logMalformed, {name, error.what()}));
   } catch (const logs::ReadError& error) {
     throw RunError(kExitBadInput, Substituted(texts.logUnreadable, {name, error.what()}));
   }
+}
+
+// The log as the first pass read it: which file it was, and its bytes. The
+// second pass must read the same, or what was checked is not what was scored.
+struct CheckedLog {
+  std::optional<files::FileStamp> file;
+  logs::BytesRead bytes;
+};
+
+// Why the log that the second pass read is not the one the first pass checked;
+// nothing when it is.
+std::optional<std::string> LogChange(const fs::path& path, const CheckedLog& checked,
+                                     const logs::BytesRead& read, const RunTexts& texts) {
+  const std::optional<files::FileStamp> now = files::StampOf(path);
+  if (!now || !checked.file || now->id != checked.file->id) {
+    return std::string(texts.logReplaced);
+  }
+  if (now->size != checked.bytes.size) {
+    return Substituted(texts.logResized,
+                       {std::to_string(checked.bytes.size), std::to_string(now->size)});
+  }
+  if (read != checked.bytes) return std::string(texts.logRewritten);
+  return std::nullopt;
 }
 
 void EnterWorkingFolder(files::FileSystem& files, const fs::path& folder, const RunTexts& texts) {
@@ -148,10 +186,11 @@ void CheckOutputs(files::FileSystem& files, RunResult& result, const OutputsBefo
 
   if (result.cabrilloAsked) {
     WrittenFile& cabrillo = result.cabrilloLog;
-    const auto after = files::StampOf(cabrillo.name);
+    const fs::path path = PluginFilePath(cabrillo.name);
+    const auto after = files::StampOf(path);
     if (!after || after == before.cabrillo) {
-      cabrillo.failure = CabrilloNotReplaced(files, cabrillo.name, leastCabrilloBytes, texts);
-    } else if (!HoldsWholeCabrilloLog(cabrillo.name)) {
+      cabrillo.failure = CabrilloNotReplaced(files, path, leastCabrilloBytes, texts);
+    } else if (!HoldsWholeCabrilloLog(path)) {
       cabrillo.failure = texts.cabrilloNotWhole;
     } else {
       cabrillo.written = true;
@@ -188,18 +227,19 @@ std::string_view ProblemLogAfterReset(const RunTexts& texts) {
 }
 
 // Second pass: each QSO goes to the plug-in as soon as it is read, and then to
-// the observers. When memory runs out, on this side or in the plug-in, the
-// observers let go of what they hold and the plug-in is reset again, so that
-// its store is freed and err.txt holds only its banner: no file is left with a
-// part of the log. Returns the fewest bytes the Cabrillo log's QSO lines take.
+// the observers. When memory runs out, on this side or in the plug-in, or the
+// log turns out not to be the one the first pass checked, the observers let go
+// of what they hold and the plug-in is reset again, so that its store is freed
+// and err.txt holds only its banner: no file is left with a part of the log.
+// Returns the fewest bytes the Cabrillo log's QSO lines take.
 std::uint64_t HandOver(const fs::path& logFile, std::optional<logs::Utf16Order> utf16,
-                       const RunRequest& request, const RunTexts& texts,
+                       const CheckedLog& checked, const RunRequest& request, const RunTexts& texts,
                        const std::string& contestantCall, LoadedPlugin& plugin,
                        const std::vector<QsoObserver*>& observers, RunResult& result) {
   std::string failure;
   try {
     std::uint64_t cabrilloBytes = 0;
-    ReadLogFile(
+    const LogPass pass = ReadLogFile(
         logFile, utf16, request, texts, [](const logs::LogWarning&) {},
         [&](const logs::HostQso& qso) {
           const bool stored = plugin.Add(qso);
@@ -212,10 +252,15 @@ std::uint64_t HandOver(const fs::path& logFile, std::optional<logs::Utf16Order> 
           if (stored) cabrilloBytes += LeastCabrilloLineBytes(qso, contestantCall);
           ++result.qsos;
           for (QsoObserver* observer : observers) observer->OnQso(HandedQso{qso, stored});
+        },
+        [&](const logs::SkippedQso& skipped) {
+          for (QsoObserver* observer : observers) observer->OnSkipped(skipped);
         });
-    return cabrilloBytes;
+    const auto change = LogChange(logFile, checked, pass.bytes, texts);
+    if (!change) return cabrilloBytes;
+    failure = Substituted(texts.logChanged, {*change});
   } catch (const RunError& changed) {
-    throw RunError(kExitFailed, Substituted(texts.logChanged, {changed.what()}));
+    failure = Substituted(texts.logChanged, {changed.what()});
   } catch (const std::bad_alloc&) {
     failure = Substituted(texts.outOfMemoryAfter, {std::to_string(result.qsos)});
   } catch (const std::exception& stop) {  // PluginFailure, or a table that can not grow
@@ -236,38 +281,46 @@ KeptFiles KeptFilesOfRun(const fs::path& logFile, const fs::path& plugin,
   const std::string companion = InFolder(stats::kCompanionCommandLine).generic_string();
   const std::string problemLog(stats::kProblemLogPath);
   const std::string cabrilloLines(stats::kCabrilloIncludePath);
-  // The plug-in writes its settings and the Cabrillo log beside them under a
-  // name of its own first, the same name every time.
-  const std::string settingsPartial = settings + std::string(stats::kPartialFileExtension);
-  const std::string cabrilloPartial = cabrilloName + std::string(stats::kPartialFileExtension);
-  return {{logFile, std::string(texts.keptLog)},
-          {plugin, std::string(texts.keptPlugin)},
-          {{folder / problemLog, Substituted(texts.keptProblemLog, {problemLog})},
-           {folder / settings, Substituted(texts.keptSettings, {settings})},
-           {folder / cabrilloName, Substituted(texts.keptCabrillo, {cabrilloName})},
-           {folder / settingsPartial, Substituted(texts.keptProblemLog, {settingsPartial})},
-           {folder / cabrilloPartial, Substituted(texts.keptProblemLog, {cabrilloPartial})}},
-          {{folder / cabrilloLines, Substituted(texts.keptCabrilloLines, {cabrilloLines})},
-           {folder / companion, Substituted(texts.keptCompanion, {companion})}}};
+  return {
+      {logFile, std::string(texts.keptLog)},
+      {plugin, std::string(texts.keptPlugin)},
+      {{folder / problemLog, Substituted(texts.keptProblemLog, {problemLog})},
+       {folder / settings, Substituted(texts.keptSettings, {settings})},
+       {folder / PluginFilePath(cabrilloName), Substituted(texts.keptCabrillo, {cabrilloName})}},
+      {{folder / cabrilloLines, Substituted(texts.keptCabrilloLines, {cabrilloLines})},
+       {folder / companion, Substituted(texts.keptCompanion, {companion})}}};
 }
 
-}  // namespace
+// The log file by its absolute path (the run changes folders), and its byte
+// order when it is UTF-16.
+struct LogInput {
+  fs::path file;
+  std::optional<logs::Utf16Order> utf16;
+};
 
-RunResult ScoreLog(files::FileSystem& files, const RunRequest& request, const RunTexts& texts,
-                   std::ostream& err, const std::vector<QsoObserver*>& observers) {
-  RunResult result;
-  result.logName = request.adifFile.string();
-  const std::string& name = result.logName;
+LogInput FindLog(const RunRequest& request, const RunTexts& texts, std::ostream& err) {
+  const std::string name = request.adifFile.string();
   std::error_code error;
-  const fs::path logFile = files::AbsolutePath(request.adifFile);
-  if (!fs::is_regular_file(logFile, error)) {
+  LogInput log{files::AbsolutePath(request.adifFile), std::nullopt};
+  if (!fs::is_regular_file(log.file, error)) {
     throw RunError(kExitBadInput, Substituted(texts.logNotAFile, {name}));
   }
+  log.utf16 = logs::Utf16OrderOf(StartOf(log.file));
+  if (log.utf16) err << Substituted(texts.logIsUtf16, {name}) << "\n";
+  return log;
+}
 
-  // First pass: the whole log is checked, and every warning given, before
-  // anything is written.
-  const std::optional<logs::Utf16Order> utf16 = logs::Utf16OrderOf(StartOf(logFile));
-  if (utf16) err << Substituted(texts.logIsUtf16, {name}) << "\n";
+// What the first pass found in the log, and what it read.
+struct CheckedPass {
+  FirstPass found;
+  CheckedLog read;
+};
+
+// First pass: the whole log is checked, and every warning given, before
+// anything is written. A log without a QSO to score stops the run.
+CheckedPass CheckLog(const LogInput& log, const RunRequest& request, const RunTexts& texts,
+                     std::ostream& err, RunResult& result) {
+  const std::string& name = result.logName;
   WarningPrinter printer(err, name, texts);
   SkippedRecord said;  // about the record being read
   const logs::WarningSink keep = [&](logs::LogWarning warning) {
@@ -283,39 +336,55 @@ RunResult ScoreLog(files::FileSystem& files, const RunRequest& request, const Ru
     }
     said = {};
   };
-  FirstPass pass;
+  CheckedPass first{{}, {files::StampOf(log.file), {}}};
   logs::PassCounts counts;
   try {
-    counts = ReadLogFile(logFile, utf16, request, texts, keep,
-                         [&](const logs::HostQso& qso) { pass.Take(qso); });
+    const LogPass read = ReadLogFile(log.file, log.utf16, request, texts, keep,
+                                     [&](const logs::HostQso& qso) { first.found.Take(qso); });
+    counts = read.counts;
+    first.read.bytes = read.bytes;
   } catch (const std::bad_alloc&) {
     throw RunError(kExitFailed, std::string(texts.outOfMemoryReading));
   }
   printer.PrintCounts();
   result.records = counts.records;
-  if (!pass.First()) {
+  if (!first.found.First()) {
     throw RunError(kExitNothingToScore, counts.records == 0
                                             ? Substituted(texts.noQsoRecord, {name})
                                             : Substituted(texts.noScorableRecord,
                                                           {name, std::to_string(counts.records)}));
   }
+  return first;
+}
 
-  const std::string contestantCall = pass.ContestantCall(request.ownCall, name, texts, err);
-  const logs::QsoDate contestDate = request.contestDate ? *request.contestDate : pass.First()->date;
-  const fs::path pluginFile =
-      files::AbsolutePath(request.plugin ? *request.plugin : DefaultPluginPath());
+// What the plug-in is reset with, and where it is.
+struct RunPlan {
+  std::string contestantCall;
+  logs::QsoDate contestDate;
+  fs::path pluginFile;
+};
+
+// The run's contestant, date and plug-in, and the name of its Cabrillo log;
+// a run whose output would overwrite a file it reads stops.
+RunPlan PlanRun(const LogInput& log, const FirstPass& pass, const RunRequest& request,
+                const RunTexts& texts, std::ostream& err, RunResult& result) {
+  RunPlan plan{pass.ContestantCall(request.ownCall, result.logName, texts, err),
+               request.contestDate ? *request.contestDate : pass.First()->date,
+               files::AbsolutePath(request.plugin ? *request.plugin : DefaultPluginPath())};
   result.cabrilloLog.name =
-      stats::FileBaseName(contestantCall) + std::string(stats::kCabrilloExtension);
+      stats::FileBaseName(plan.contestantCall) + std::string(stats::kCabrilloExtension);
   if (const auto clash =
-          OutputOverAKeptFile(KeptFilesOfRun(logFile, pluginFile, result.cabrilloLog.name,
+          OutputOverAKeptFile(KeptFilesOfRun(log.file, plan.pluginFile, result.cabrilloLog.name,
                                              request.workingFolder, texts),
                               request.htmlFile, texts)) {
     throw RunError(kExitBadInput, Substituted(texts.outputClash, {*clash}));
   }
+  return plan;
+}
 
-  std::optional<LoadedPlugin> plugin;
+LoadedPlugin LoadPlugin(const fs::path& pluginFile, const RunTexts& texts) {
   try {
-    plugin.emplace(pluginFile);
+    return LoadedPlugin(pluginFile);
   } catch (const PluginLoadError& loadError) {
     throw RunError(
         kExitBadInput,
@@ -324,38 +393,66 @@ RunResult ScoreLog(files::FileSystem& files, const RunRequest& request, const Ru
             : Substituted(texts.pluginLacksEntryPoint,
                           {loadError.Path().string(), loadError.EntryPoint(), loadError.Reason()}));
   }
+}
 
+struct ResetState {
+  OutputsBefore before;
+  bool detailsConfirmed = true;  // or not asked for
+};
+
+// Enters the working folder, notes the plug-in's files as they are and resets
+// the plug-in, answering its station-details question when the run asks for a
+// Cabrillo log.
+ResetState ResetInWorkingFolder(files::FileSystem& files, LoadedPlugin& plugin, const RunPlan& plan,
+                                const RunRequest& request, const RunTexts& texts,
+                                RunResult& result) {
   EnterWorkingFolder(files, request.workingFolder, texts);
   result.problemLog.name = std::string(stats::kProblemLogPath);
   result.settingsFile.name = SettingsFile().generic_string();
   result.cabrilloAsked = request.cabrillo;
-  const OutputsBefore before{WhyNotAppendable(files, result.problemLog.name, false, texts),
-                             files::StampOf(result.cabrilloLog.name)};
-  bool detailsConfirmed = true;
-  {
-    std::optional<DetailsAnswer> answer;  // the station-details question comes with --cabrillo
-    if (request.cabrillo) answer.emplace(request.confirmDetails);
-    plugin->Reset(request.cabrillo, contestantCall, contestDate);
-    if (answer && request.confirmDetails) detailsConfirmed = answer->Confirmed();
-  }
+  ResetState state{{WhyNotAppendable(files, result.problemLog.name, false, texts),
+                    files::StampOf(PluginFilePath(result.cabrilloLog.name))}};
+  std::optional<DetailsAnswer> answer;  // the station-details question comes with --cabrillo
+  if (request.cabrillo) answer.emplace(request.confirmDetails);
+  plugin.Reset(request.cabrillo, plan.contestantCall, plan.contestDate);
+  if (answer && request.confirmDetails) state.detailsConfirmed = answer->Confirmed();
+  return state;
+}
 
-  RefusedList refused;
-  std::vector<QsoObserver*> all{&refused};
-  all.insert(all.end(), observers.begin(), observers.end());
-  const std::uint64_t qsoLineBytes =
-      HandOver(logFile, utf16, request, texts, contestantCall, *plugin, all, result);
-  result.refused = refused.Take();
-  const PluginResult contest = plugin->Result();
+// The plug-in's result after every QSO was handed over.
+void TakeResult(LoadedPlugin& plugin, const RunTexts& texts, RunResult& result) {
+  const PluginResult contest = plugin.Result();
   if (contest.summaryText.empty()) {
     throw RunError(kExitFailed, std::string(texts.noResult));
   }
   result.summaryText = contest.summaryText;
   result.score = contest.score;
+}
+
+}  // namespace
+
+RunResult ScoreLog(files::FileSystem& files, const RunRequest& request, const RunTexts& texts,
+                   std::ostream& err, const std::vector<QsoObserver*>& observers) {
+  RunResult result;
+  result.logName = request.adifFile.string();
+  const LogInput log = FindLog(request, texts, err);
+  const CheckedPass first = CheckLog(log, request, texts, err, result);
+  const RunPlan plan = PlanRun(log, first.found, request, texts, err, result);
+  LoadedPlugin plugin = LoadPlugin(plan.pluginFile, texts);
+
+  const ResetState reset = ResetInWorkingFolder(files, plugin, plan, request, texts, result);
+  RefusedList refused;
+  std::vector<QsoObserver*> all{&refused};
+  all.insert(all.end(), observers.begin(), observers.end());
+  const std::uint64_t qsoLineBytes = HandOver(log.file, log.utf16, first.read, request, texts,
+                                              plan.contestantCall, plugin, all, result);
+  result.refused = refused.Take();
+  TakeResult(plugin, texts, result);
   const std::uint64_t leastCabrilloBytes = stats::kCabrilloFirstLine.size() +
                                            stats::kCabrilloLastLine.size() + 4 +
                                            SizeOf(stats::kCabrilloIncludePath) + qsoLineBytes;
-  CheckOutputs(files, result, before, leastCabrilloBytes, texts);
-  if (!detailsConfirmed) {
+  CheckOutputs(files, result, reset.before, leastCabrilloBytes, texts);
+  if (!reset.detailsConfirmed) {
     // The dialog could not be shown (no desktop), which the plug-in takes as
     // CANCEL: the details asked to be saved were not.
     result.settingsFile.written = false;

@@ -15,9 +15,21 @@ is needed) and checks that:
     of this run's err.txt, and their reasons add up to it;
   - the tour chart names every day of the log;
   - no chart label overlaps another or leaves its chart;
-  - the page needs no sideways scrolling on a 420-pixel phone;
-  - printed on A4 the page is no wider than the paper, and the summary (all
-    but the appendix) takes at most two pages;
+  - the new sections agree with the plug-in too: the Kvant table's Kvant per
+    band, the tour mix's CW / SSB / digital totals and its new plus again
+    per tour, the day rows' subtotals, the score that the Kvant lost to slips
+    would have given against the claimed one, and the missing Kvant of the
+    summary against the calls listed in the appendix;
+  - at a true 420-pixel viewport (device emulation, as a phone lays the page
+    out) the page needs no sideways scrolling, the band table's Kvant column
+    is on screen, the refused QSOs' reason column is readable, the tour chart
+    and table need no scrolling and every chart's text is at least 11 px;
+  - at 1 280 pixels the tour table fits its column;
+  - printed on A4 the page is no wider than the paper, no table text is below
+    8 pt, a day row keeps to the tour after it, and the summary (all but the
+    appendix) takes at most two pages;
+  - the page declares its colour scheme and every chart text has its own
+    fill, so that a forced dark mode recolours every label;
 and saves screenshots (LOG/report-LANG.png, and report-LANG-phone.png) and the
 printed PDF (LOG/report-LANG.pdf).
 """
@@ -42,7 +54,11 @@ CHROMIUM_FLAGS = [
     "--disable-extensions", "--hide-scrollbars", "--mute-audio", "--remote-debugging-pipe",
 ]
 SCREEN_WIDTH = 800
+DESKTOP_WIDTH = 1280
 PHONE_WIDTH = 420
+SMALLEST_CHART_TEXT = 11  # px, on a phone
+SMALLEST_PRINTED_TABLE_TEXT = 8 * 96 / 72  # 8 pt in CSS pixels
+READABLE_COLUMN = 160  # px: about twenty characters of the err.txt line
 SUMMARY_PAGES = 2
 DAY_LOG_QSOS = 3000
 A4_PRINTABLE_WIDTH = round((210 - 2 * 12) / 25.4 * 96)  # 12 mm margins of the page's @page
@@ -201,6 +217,25 @@ DOM_QUERY = """(() => {
     refusedRows: document.querySelectorAll('#refused-table tbody tr').length,
     reasons: cells('#refused-reasons tbody tr'),
     charts: document.querySelectorAll('figure svg').length,
+    idsTwice: [...document.querySelectorAll('[id]')].map(element => element.id)
+        .filter((id, i, ids) => ids.indexOf(id) !== i),
+    kvantRows: cells('#kvant-table tbody tr'),
+    kvantTotal: cells('#kvant-table tfoot tr'),
+    missingListed: [...document.querySelectorAll('#missing-kvant tbody tr')].map(row =>
+        [...row.querySelectorAll('td')].map(cell => cell.innerText.trim() === '—' ? 0 :
+            cell.innerText.split(',').length)),
+    slipCount: text('#slip-count'),
+    slipRows: document.querySelectorAll('#slip-table tbody tr').length,
+    slipCost: text('#kvant-slips p.note:last-of-type'),
+    tourMix: cells('#tour-mix tbody tr'),
+    tourMixTotal: cells('#tour-mix tfoot tr'),
+    // Each tour's QSOs: its total cell, the sixth from the end.
+    tourQsos: [...document.querySelectorAll('#tour-table tbody tr:not(.day)')].map(row =>
+        row.cells[row.cells.length - 6].innerText.trim().split(' ')[0]).filter(n => n !== ''),
+    dayRows: [...document.querySelectorAll('#tour-table tr.day')].map(row => row.innerText),
+    breakRows: document.querySelectorAll('#break-table tbody tr').length,
+    breaks: text('#breaks'),
+    bandRates: cells('#band-rates tbody tr').map(row => row[0]),
   });
 })()"""
 
@@ -224,6 +259,91 @@ LABEL_QUERY = """(() => {
                         Math.min(a.bottom, b.bottom) - Math.max(a.top, b.top) > 1;
         if (overlap) problems.push(`"${labels[i].text}" overlaps "${labels[j].text}"`);
       }
+    }
+  }
+  return JSON.stringify(problems);
+})()"""
+
+
+# At a phone's viewport: what does not fit, or is too small to read.
+PHONE_QUERY = """(() => {
+  const problems = [];
+  const shown = (element) => element && element.getClientRects().length > 0;
+  const right = (element) => element.getBoundingClientRect().right;
+  if (window.innerWidth !== %(width)d) problems.push(`the viewport is ${window.innerWidth} px`);
+  // The band table's last column, Kvant, on screen and not scrolled away.
+  const kvant = document.querySelector('#band-table thead th:last-child');
+  if (kvant && right(kvant) > Math.min(window.innerWidth, right(kvant.closest('div.wide'))) + 0.5)
+    problems.push(`the band table's Kvant column ends at ${right(kvant)} px`);
+  // The refused QSOs' reasons: their column wide enough to read.
+  const reason = document.querySelector('#refused-table tbody td:last-child');
+  if (reason && reason.getBoundingClientRect().width < %(readable)d)
+    problems.push(`the refused QSOs' reason column is ${reason.getBoundingClientRect().width} px wide`);
+  // The tour chart and table, and every chart shown, without sideways scrolling.
+  for (const selector of ['#tour-table', '#tour-chart', '#tour-chart-phone']) {
+    const element = document.querySelector(selector);
+    if (!shown(element)) continue;
+    for (let box = element.parentElement; box && box !== document.body; box = box.parentElement) {
+      if (box.scrollWidth > box.clientWidth + 1)
+        problems.push(`${selector} scrolls sideways (${box.scrollWidth} in ${box.clientWidth} px)`);
+    }
+    if (right(element) > window.innerWidth + 0.5) problems.push(`${selector} leaves the screen`);
+  }
+  if (shown(document.querySelector('#tour-chart')))
+    problems.push('the wide tour chart is shown on a phone');
+  // Chart text at its size on the screen.
+  for (const svg of document.querySelectorAll('svg[viewBox]')) {
+    if (!shown(svg)) continue;
+    const scale = svg.getBoundingClientRect().width / svg.viewBox.baseVal.width;
+    for (const text of svg.querySelectorAll('text')) {
+      const size = parseFloat(getComputedStyle(text).fontSize) * scale;
+      if (size < %(smallest)d - 0.01) {
+        problems.push(`${svg.id}: "${text.textContent}" is ${size.toFixed(1)} px`);
+        break;
+      }
+    }
+  }
+  return JSON.stringify(problems);
+})()""" % {"width": PHONE_WIDTH, "readable": READABLE_COLUMN, "smallest": SMALLEST_CHART_TEXT}
+
+# On a desktop screen: the tour table fits its column.
+DESKTOP_QUERY = """(() => {
+  const table = document.querySelector('#tour-table');
+  const box = table && table.closest('div.wide');
+  return JSON.stringify(box && box.scrollWidth > box.clientWidth + 1
+      ? [`at 1280 px the tour table is ${box.scrollWidth} px in a column of ${box.clientWidth}`]
+      : []);
+})()"""
+
+# Printed: table text of at least 8 pt, day rows kept with the tour after them.
+PRINT_QUERY = """(() => {
+  const problems = [];
+  for (const cell of document.querySelectorAll('table td, table th, table td *, table th *')) {
+    if (!cell.textContent.trim()) continue;
+    const size = parseFloat(getComputedStyle(cell).fontSize);
+    if (size < %(smallest)f - 0.01) {
+      problems.push(`printed, "${cell.textContent.trim().slice(0, 20)}" is ${size} px`);
+      break;
+    }
+  }
+  for (const row of document.querySelectorAll('tr.day')) {
+    if (getComputedStyle(row).breakAfter !== 'avoid') {
+      problems.push('a day row may be left alone at the foot of a page');
+      break;
+    }
+  }
+  return JSON.stringify(problems);
+})()""" % {"smallest": SMALLEST_PRINTED_TABLE_TEXT}
+
+# A forced dark mode recolours what has a colour of its own.
+DARK_QUERY = """(() => {
+  const problems = [];
+  if (!getComputedStyle(document.documentElement).colorScheme.includes('light'))
+    problems.push('the page declares no color-scheme');
+  for (const text of document.querySelectorAll('svg text')) {
+    if (!text.hasAttribute('fill')) {
+      problems.push(`"${text.textContent}" has no fill of its own`);
+      break;
     }
   }
   return JSON.stringify(problems);
@@ -280,7 +400,40 @@ def check_dom(dom, language, summary, refused):
     expect("refused QSOs", (number(dom["refusedCount"]), dom["refusedRows"]),
            (refused, min(refused, 500)))
     expect("refused QSOs by reason", sum(number(row[1]) for row in dom["reasons"]), refused)
-    expect("charts", dom["charts"], 5)
+    # Two forms of the tour chart and of the rate chart: for a screen and for a phone.
+    expect("charts", dom["charts"], 8)
+    expect("ids given twice", dom["idsTwice"], [])
+
+    # The Kvant table: the plug-in's Kvant per band, and missing Kvant that add
+    # up to the calls the appendix names (each call one Kvant).
+    kvant_rows = [[number(n) for n in row[1:]] for row in dom["kvantRows"]]
+    expect("Kvant table, Kvant per band", [row[2] for row in kvant_rows],
+           [row[5] for row in bands if row[1] > 0])
+    expect("Kvant table, missing = not worked + without W", [row[5] for row in kvant_rows],
+           [row[3] + row[4] for row in kvant_rows])
+    expect("missing Kvant against the calls listed", [row[3:5] for row in kvant_rows],
+           [[row[0] + row[1], row[2]] for row in dom["missingListed"]])
+    expect("Kvant lost to slips", number(dom["slipCount"] or "0"), dom["slipRows"])
+    if dom["slipRows"]:
+        expect("the score the slips' note says this is",
+               number(re.findall(r"[\d,\u202f]+", dom["slipCost"])[-1]), score)
+
+    # The tour mix: new + again per tour, and the modes against the plug-in's columns.
+    mix = [[number(n) for n in row[1:]] for row in dom["tourMix"]]
+    expect("tour mix, new + again per tour", [row[0] + row[1] for row in mix],
+           [number(n) for n in dom["tourQsos"]])
+    expect("tour mix totals (new + again, CW, SSB, digital)",
+           [sum(number(n) for n in dom["tourMixTotal"][0][1:3])] +
+           [number(n) for n in dom["tourMixTotal"][0][3:]],
+           [total[1], total[3], total[4], total[1] - total[3] - total[4]])
+    day_qsos = [number(re.search(r"(?:: |QSO )([\d,\u202f]+)", row).group(1))
+                for row in dom["dayRows"]]
+    if day_qsos:
+        expect("day subtotals", sum(day_qsos), total[1])
+    expect("breaks listed", dom["breakRows"],
+           0 if dom["breaks"] in ("None.", "Нет.") else number(dom["breaks"].split(",")[0]))
+    expect("bands with their best 60 minutes", sorted(dom["bandRates"]),
+           sorted(band_label(row[0], language) for row in bands if row[1] > 0))
     return errors
 
 
@@ -317,10 +470,17 @@ def close_page(browser, target, session, url, out_dir, name, phone_shot=False,
     width = evaluate(browser, session, "JSON.stringify(document.documentElement.scrollWidth)")
     if width > PHONE_WIDTH:
         errors.append(f"on a {PHONE_WIDTH}-pixel phone the page is {width} px wide")
+    errors += evaluate(browser, session, PHONE_QUERY)
     if phone_shot:
         shot = browser.call("Page.captureScreenshot", {"format": "png"}, session)
         with open(os.path.join(out_dir, f"{name}-phone.png"), "wb") as file:
             file.write(base64.b64decode(shot["data"]))
+
+    browser.call("Emulation.setDeviceMetricsOverride",
+                 {"width": DESKTOP_WIDTH, "height": 1000, "deviceScaleFactor": 1,
+                  "mobile": False}, session)
+    errors += evaluate(browser, session, DESKTOP_QUERY)
+    errors += evaluate(browser, session, DARK_QUERY)
 
     browser.call("Emulation.setEmulatedMedia", {"media": "print"}, session)
     browser.call("Emulation.setDeviceMetricsOverride",
@@ -329,6 +489,7 @@ def close_page(browser, target, session, url, out_dir, name, phone_shot=False,
     width = evaluate(browser, session, "JSON.stringify(document.documentElement.scrollWidth)")
     if width > A4_PRINTABLE_WIDTH:
         errors.append(f"printed, the page is {width} px wide; A4 holds {A4_PRINTABLE_WIDTH} px")
+    errors += evaluate(browser, session, PRINT_QUERY)
     pdf = browser.call("Page.printToPDF", {"preferCSSPageSize": True, "printBackground": True},
                        session, timeout=60)
     with open(os.path.join(out_dir, f"{name}.pdf"), "wb") as file:

@@ -71,13 +71,63 @@ TEST(AdifReader, HeaderFieldsWithoutHeaderTextEndAtEoh) {
   EXPECT_EQ(ValueOr(records[0], "CALL"), "K1AB");
 }
 
-TEST(AdifReader, WithoutEohBeforeTheFirstEorThereIsNoHeader) {
-  // A byte-order mark, or a line of text, before the first record.
-  const auto records = ParseAdif("\xEF\xBB\xBF<CALL:4>K1AB<EOR>\n<CALL:4>K2CD<EOR>");
-  ASSERT_EQ(records.size(), 2u);
-  EXPECT_EQ(records[0].offset, 3u);
-  EXPECT_EQ(ParseAdif("log\n<CALL:4>K1AB<EOR><EOH>").size(), 1u) << "an <EOH> after records";
+struct HeaderCase {
+  const char* name;
+  std::string file;
+  std::vector<std::string> calls;  // of the records read
+  std::string warning;             // part of the one warning given, or empty for none
+};
+
+void PrintTo(const HeaderCase& c, std::ostream* os) { *os << c.name; }
+
+class AdifReaderHeader : public testing::TestWithParam<HeaderCase> {};
+
+// A file whose first byte, after a byte-order mark, is "<" has no header;
+// any other has one up to the first <EOH> outside a field's value.
+TEST_P(AdifReaderHeader, EndsAtTheFirstEohOutsideAValue) {
+  const logs_test::ReadLog log = logs_test::ReadAll(GetParam().file);
+  std::vector<std::string> calls;
+  for (const OwnedRecord& record : log.records) calls.push_back(ValueOr(record, "CALL"));
+  EXPECT_EQ(calls, GetParam().calls);
+  if (GetParam().warning.empty()) {
+    EXPECT_TRUE(log.warnings.empty()) << log.warnings.front().text;
+  } else {
+    ASSERT_EQ(log.warnings.size(), 1u);
+    EXPECT_EQ(log.warnings[0].record, 0u);
+    EXPECT_NE(log.warnings[0].text.find(GetParam().warning), std::string::npos)
+        << log.warnings[0].text;
+  }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    AllCases, AdifReaderHeader,
+    testing::Values(
+        HeaderCase{"ByteOrderMarkThenRecords",
+                   "\xEF\xBB\xBF<CALL:4>K1AB<EOR>\n<CALL:4>K2CD<EOR>",
+                   {"K1AB", "K2CD"},
+                   ""},
+        HeaderCase{"ByteOrderMarkAndEohInAComment",
+                   "\xEF\xBB\xBF<CALL:4>K1AB<COMMENT:9>see <EOH><EOR>\n<CALL:4>K2CD<EOR>",
+                   {"K1AB", "K2CD"},
+                   ""},
+        HeaderCase{"EohInAHeaderFieldsValue",
+                   "Made by us <PROGRAMID:7>a <EOH> <EOH>\n<CALL:4>K1AB<EOR>",
+                   {"K1AB"},
+                   ""},
+        HeaderCase{"TextRunningIntoRecordsWithoutEoh",
+                   "log\n<CALL:4>K1AB<EOR><CALL:4>K2CD<EOR>",
+                   {"K1AB", "K2CD"},
+                   ""},
+        HeaderCase{"ExampleRecordInTheHeader",
+                   "A record looks like <CALL:4>K1AB<EOR>\n<EOH>\n<CALL:4>K2CD<EOR>",
+                   {"K2CD"},
+                   "the header text holds 1 whole record (fields ended by <EOR>) before its "
+                   "<EOH>, an example perhaps; it is part of the header, not a QSO"},
+        HeaderCase{"EohAfterRecordsOfHeaderText",
+                   "log\n<CALL:4>K1AB<EOR><EOH>",
+                   {},
+                   "the header text holds 1 whole record"}),
+    [](const testing::TestParamInfo<HeaderCase>& info) { return std::string(info.param.name); });
 
 TEST(AdifReader, HeaderTextMayHoldAngleBrackets) {
   const auto records = ParseAdif("Made by <our tool>\n<EOH>\n<CALL:4>K1AB<EOR>");

@@ -41,6 +41,14 @@ TEST(Console, LinesAreConvertedAndWrappedAtTheWriter) {
                        "    " + std::string(21, 'e') + "\n",
                        "no line end",
                    }));
+  // A path is not broken at its blanks where it fits in a line.
+  const std::string path = "C:\\Documents and Settings\\Иван Петров\\Мои журналы\\лог 2024.adi";
+  EXPECT_EQ(console::WrapLine("stats-host: can not read the log " + path + ": Access denied", 79),
+            (std::vector<std::string>{"stats-host: can not read the log",
+                                      "    " + path + ": Access", "    denied"}));
+  EXPECT_EQ(console::WrapLine("the log /tmp/a b.adi is fine", 12),
+            (std::vector<std::string>{"the log", "    /tmp/a", "    b.adi is", "    fine"}))
+      << "a path longer than a line breaks as text does";
   console::ConsoleStream broken([](std::string_view) { return false; });
   EXPECT_FALSE(broken.Stream() << "lost\n" << std::flush);
 }
@@ -140,6 +148,20 @@ TEST(Console, StartedWithoutALogItExplainsItselfAndWaits) {
   EXPECT_EQ(window.Run({}, true), kExitBadInput);
   EXPECT_TRUE(window.Shows("перетащите файл журнала на stats-host.exe")) << window.shown;
   EXPECT_EQ(window.waits, 1);
+}
+
+// Two logs dropped at once, or a shortcut whose log is gone: the message stays
+// until it has been read. A run that succeeds in such a window waits for no one.
+TEST(Console, AFailureInAWindowOfItsOwnWaits) {
+  const ScratchFolder scratch;
+  const std::string log = scratch.Write("log.adi", kLog);
+  Window twoLogs;
+  EXPECT_EQ(twoLogs.Run({log, log}, true), kExitBadInput);
+  EXPECT_EQ(twoLogs.waits, 1);
+  EXPECT_TRUE(twoLogs.Shows("Нажмите Enter, чтобы закрыть окно.")) << twoLogs.shown;
+  Window scored;
+  EXPECT_EQ(scored.Run({"--dir", scratch.Path("work"), log}, true), kExitScored);
+  EXPECT_EQ(scored.waits, 0);
 }
 
 }  // namespace

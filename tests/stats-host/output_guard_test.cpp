@@ -133,9 +133,9 @@ TEST_P(TemporaryName, NeverTakesTheLogsPlace) {
 
 std::vector<Planted> Plantings() {
   std::vector<Planted> planted;
-  const std::pair<const char*, int> paths[] = {{"work/R3KV.cbr.tmp", kExitBadInput},
+  const std::pair<const char*, int> paths[] = {{"work/R3KV.cbr.tmp", kExitScored},
                                                {"work/report.html.tmp", kExitScored},
-                                               {"work/Plugins/ZORVA.ini.tmp", kExitBadInput}};
+                                               {"work/Plugins/ZORVA.ini.tmp", kExitScored}};
   for (const auto& [path, status] : paths) {
     planted.push_back({"Copy", path, Planted::kCopy, status});
     planted.push_back({"HardLink", path, Planted::kHardLink, status});

@@ -49,7 +49,7 @@ TEST(StatsHostOutputs, FilesThatCanNotBeWrittenAreNamedWithTheReason) {
   const Outcome run = Score(scratch, Qso("UA3AA", "CW", "123") + Qso("UA3BB", "FM", "124"),
                             {"--cabrillo", "--confirm-details"});
   EXPECT_EQ(run.status, kExitIncomplete);
-  EXPECT_TRUE(Holds(run.out, "Refused by the plug-in: 1 QSOs (err.txt not written (err.txt: "))
+  EXPECT_TRUE(Holds(run.out, "Refused by the plug-in: 1 QSO (err.txt not written (err.txt: "))
       << run.out;
   EXPECT_TRUE(Holds(run.out, "  record    2  UA3BB\n")) << run.out;
   EXPECT_TRUE(Holds(run.out, "Cabrillo log: not written (R3KV.cbr: it is a folder)")) << run.out;
@@ -141,7 +141,7 @@ TEST(StatsHostExitStatus, RefusalsByTheContestRulesAreANormalResult) {
   const ScratchFolder scratch;
   const Outcome run = Score(scratch, Qso("UA3AA", "CW", "123") + Qso("UA3BB", "FM", "124"));
   EXPECT_EQ(run.status, kExitScored) << run.err;
-  EXPECT_TRUE(Holds(run.out, "Refused by the plug-in: 1 QSOs (err.txt)\n  record    2  QSO:  3500"))
+  EXPECT_TRUE(Holds(run.out, "Refused by the plug-in: 1 QSO (err.txt)\n  record    2  QSO:  3500"))
       << run.out;
 }
 
@@ -210,6 +210,61 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<NotCounted>& info) {
       return std::string(info.param.language);
     });
+
+// A QSO of the contest on 80 m, logged by `ownCall`.
+std::string QsoOf(const std::string& ownCall, const std::string& call) {
+  return "<CALL:" + std::to_string(call.size()) + ">" + call +
+         "<QSO_DATE:8>20240218<TIME_ON:4>1500<BAND:3>80m<MODE:2>CW<STX_STRING:3>001"
+         "<SRX_STRING:4>W123<STATION_CALLSIGN:" +
+         std::to_string(ownCall.size()) + ">" + ownCall + "<EOR>\n";
+}
+
+struct OwnCall {
+  const char* name;
+  std::string log;
+  std::string warning;   // part of standard error
+  std::string cabrillo;  // the Cabrillo log's name, as the report gives it
+};
+
+void PrintTo(const OwnCall& c, std::ostream* os) { *os << c.name; }
+
+class StatsHostOwnCall : public ::testing::TestWithParam<OwnCall> {};
+
+// The plug-in names its Cabrillo log after the call and writes it on every
+// QSO line; stats-host warns where that is not what the log holds, and finds
+// the file by the name the plug-in gave it, whatever letters the call has.
+TEST_P(StatsHostOwnCall, IsWarnedAboutAndTheCabrilloLogFound) {
+  const ScratchFolder scratch;
+  const Outcome run = Score(scratch, GetParam().log, {"--cabrillo", "--confirm-details"});
+  EXPECT_EQ(run.status, kExitScored) << run.out << run.err;
+  EXPECT_TRUE(Holds(run.err, GetParam().warning)) << run.err;
+  EXPECT_TRUE(Holds(run.out, "Cabrillo log: " + GetParam().cabrillo + "\n")) << run.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllCases, StatsHostOwnCall,
+    ::testing::Values(
+        OwnCall{"ChangesWithinTheLog", QsoOf("R3KV", "UA3AA") + QsoOf("R3KV/P", "UA3BB"),
+                "log.adi: the own call changes within the log: R3KV in record 1, then R3KV/P "
+                "(record 2, byte ",
+                "R3KV.cbr"},
+        OwnCall{"CyrillicLettersInWindows1251",
+                QsoOf("R\xC0"
+                      "3\xD5YZ",
+                      "UA3AA"),
+                "the own call R\xC0"
+                "3\xD5YZ mixes Latin letters with others",
+                "R\xC0"
+                "3\xD5YZ.cbr"},
+        OwnCall{"CyrillicLettersInUtf8",
+                QsoOf("R\xD0\x90"
+                      "3\xD0\xA5YZ",
+                      "UA3AA"),
+                "the own call R\xD0\x90"
+                "3\xD0\xA5YZ mixes Latin letters with others",
+                "R\xD0\x90"
+                "3\xD0\xA5YZ.cbr"}),
+    [](const ::testing::TestParamInfo<OwnCall>& info) { return std::string(info.param.name); });
 
 #if !defined(_WIN32)
 TEST(StatsHostStationDetails, WithoutATerminalOnlyConfirmDetailsConfirms) {
