@@ -78,7 +78,7 @@ std::int64_t Claimed(const Station& station) {
   std::int64_t points = 0;
   std::set<std::tuple<Band, bool, std::string>> marked;
   for (const Line& line : station.lines) {
-    if (line.mode == Mode::kRtty) continue;
+    if (line.mode == Mode::kRtty || line.xQso) continue;
     ++points;
     if (stats::IsKvantExchange(line.received))
       marked.emplace(line.band, line.mode == Mode::kCw, line.call);
@@ -105,19 +105,22 @@ std::string CabrilloHeader(const Station& station) {
 
 std::string CabrilloLine(const Station& station, const Line& line) {
   const std::string_view mode = CabrilloMode(line.mode, station.format);
+  const char* tag = line.xQso ? "X-QSO:" : "QSO:";
   char text[256];
   if (station.format == LogFormat::kCabrillo2) {
-    std::snprintf(text, sizeof text, "QSO: %5u %2s %s %s %-13s %-3s %-6s %-13s %-3s %s\r\n",
+    std::snprintf(text, sizeof text, "%s %5u %2s %s %s %-13s %-3s %-6s %-13s %-3s %s\n", tag,
                   line.kilohertz, mode.data(), Date(line.loggedTime, true).c_str(),
                   Time(line.loggedTime, false).c_str(), station.call.c_str(),
                   Report(line.mode).data(), line.sent.c_str(), line.call.c_str(),
                   Report(line.mode).data(), line.received.c_str());
   } else {
-    std::snprintf(text, sizeof text, "QSO: %u %s %s %s %s %s %s %s %s %s\n", line.kilohertz,
+    // A multi-operator entry names the transmitter at the end, as Cabrillo 3.0 has it.
+    const std::string transmitter = station.multiOp ? " " + std::to_string(line.transmitter) : "";
+    std::snprintf(text, sizeof text, "%s %u %s %s %s %s %s %s %s %s %s%s\n", tag, line.kilohertz,
                   mode.data(), Date(line.loggedTime, true).c_str(),
                   Time(line.loggedTime, false).c_str(), station.call.c_str(),
                   Report(line.mode).data(), line.sent.c_str(), line.call.c_str(),
-                  Report(line.mode).data(), line.received.c_str());
+                  Report(line.mode).data(), line.received.c_str(), transmitter.c_str());
   }
   return text;
 }
@@ -151,6 +154,40 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
   if (!file.flush()) throw std::runtime_error("can not write " + path.string());
 }
 
+// A Cabrillo log's lines ended as its station's program ends them: CR LF in
+// Cabrillo 2.0, LF in 3.0; a lone CR, or all three in turn, in a few files.
+std::string WithLineEnds(std::string_view text, const Station& station) {
+  std::string ended;
+  std::size_t number = 0;
+  for (std::size_t begin = 0; begin < text.size();) {
+    std::size_t end = text.find('\n', begin);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(begin, end - begin);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    ended.append(line);
+    switch (station.lineEnds) {
+      case LineEnds::kAsFormat:
+        ended += station.format == LogFormat::kCabrillo2 ? "\r\n" : "\n";
+        break;
+      case LineEnds::kCr:
+        ended += '\r';
+        break;
+      case LineEnds::kMixed:
+        ended += std::array<std::string_view, 3>{"\r\n", "\n", "\r"}[number % 3];
+        break;
+    }
+    ++number;
+    begin = end + 1;
+  }
+  return ended;
+}
+
+// A file name for the call: a portable call's "/" can not be in one.
+std::string FileNameOf(std::string call) {
+  std::replace(call.begin(), call.end(), '/', '_');
+  return call;
+}
+
 }  // namespace
 
 void WriteContest(const SimulatedContest& contest, const std::filesystem::path& folder) {
@@ -165,15 +202,17 @@ void WriteContest(const SimulatedContest& contest, const std::filesystem::path& 
     nlohmann::json lines = nlohmann::json::array();
     for (const Line& qso : station.lines) {
       text += adif ? AdifRecord(station, qso) : CabrilloLine(station, qso);
-      lines.push_back({++line, qso.verdict});
+      lines.push_back({++line, qso.verdict,
+                       qso.rightCall.empty() ? nlohmann::json() : nlohmann::json(qso.rightCall),
+                       qso.clockOffset});
     }
-    if (!adif)
-      text += station.format == LogFormat::kCabrillo2 ? "END-OF-LOG:\r\n" : "END-OF-LOG:\n";
-    const std::string file = "logs/" + station.call + (adif ? ".adi" : ".cbr");
+    if (!adif) text = WithLineEnds(text + "END-OF-LOG:\n", station);
+    const std::string file = "logs/" + FileNameOf(station.call) + (adif ? ".adi" : ".cbr");
     WriteFile(folder / file, text);
     nlohmann::json entry = {{"log", station.call},
                             {"file", file},
-                            {"clock_offset_s", station.clockOffset},
+                            {"clock_offset_s", station.clock.offset},
+                            {"score", station.score},
                             {"lines", std::move(lines)}};
     truth += entry.dump() + "\n";
   }
