@@ -19,7 +19,8 @@ constexpr std::int64_t kAnchorSpan = 26 * 3600;  // a clock a day off is still f
 
 // In how many checked logs each call is, leaving out the lines where it is
 // a busted call (an empty judgement list leaves out none).
-std::vector<std::uint32_t> LogsWith(const Contest& contest, const std::vector<Judgement>& judgements) {
+std::vector<std::uint32_t> LogsWith(const Contest& contest,
+                                    const std::vector<Judgement>& judgements) {
   std::vector<std::uint32_t> logsWith(contest.calls.Size(), 0);
   std::vector<LogId> lastLog(contest.calls.Size(), kNone);
   for (LogId log = 0; log < contest.logs.size(); ++log) {
@@ -71,13 +72,21 @@ Judgement Judge(const Contest& contest, QsoId id, const CallIndex& calls, QsoId 
 }
 
 // The committee should look at a clock that rests on little, or after whose
-// correction most QSOs with logs still find no counterpart.
-ClockDoubt DoubtAbout(const ClockEstimate& clock, const LogResult& result) {
+// correction most QSOs with logs still find no counterpart within the window.
+ClockDoubt DoubtAbout(const Contest& contest, LogId log, const std::vector<Judgement>& judgements,
+                      const ClockEstimate& clock) {
   constexpr std::uint32_t kFewMatches = 5;
-  const auto count = [&](Verdict verdict) { return result.verdicts[static_cast<std::size_t>(verdict)]; };
-  const std::uint32_t found =
-      count(Verdict::kOk) + count(Verdict::kBustedExchange) + count(Verdict::kBustedCall);
-  const std::uint32_t notFound = count(Verdict::kNil);
+  std::uint32_t found = 0;
+  std::uint32_t notFound = 0;
+  for (QsoId id = contest.logs[log].firstQso; id < contest.logs[log].endQso; ++id) {
+    const Judgement& judgement = judgements[id];
+    if (judgement.verdict == Verdict::kNil || judgement.note == Note::kTimesApart) {
+      ++notFound;
+    } else if (judgement.verdict == Verdict::kOk || judgement.verdict == Verdict::kBustedExchange ||
+               judgement.verdict == Verdict::kBustedCall) {
+      ++found;
+    }
+  }
   if (notFound >= kFewMatches && notFound > found) return ClockDoubt::kUnconfirmed;
   if (clock.matches < kFewMatches || 2 * clock.matches < clock.considered) return ClockDoubt::kWeak;
   return ClockDoubt::kNone;
@@ -156,7 +165,7 @@ CheckResult CheckContest(const Contest& contest, const CheckOptions& options) {
     logResult.clock = std::move(clocks[log]);
     if (!contest.logs[log].Checked()) continue;
     Score(contest, log, result.judgements, options, logResult);
-    logResult.clockDoubt = DoubtAbout(logResult.clock, logResult);
+    logResult.clockDoubt = DoubtAbout(contest, log, result.judgements, logResult.clock);
   }
   return result;
 }

@@ -3,8 +3,8 @@
 // The whole check: clocks estimated, QSOs paired, busted calls and slips in
 // one side's time found, every QSO line of every checked log judged, what the
 // other log holds nearest found for each NIL, repeats within a tour found,
-// and each log's checked score and doubts about its clock. The same logs give the same result in any order they
-// were added in, as long as each log's id follows its path (see Contest::Add).
+// and each log's checked score and doubts about its clock. The same logs give the same result in
+// any order they were added in, as long as each log's id follows its path (see Contest::Add).
 
 #include <array>
 #include <cstdint>
@@ -24,7 +24,7 @@ enum class ClockDoubt : std::uint8_t {
   kWeak,         // the offset rests on fewer than 5 QSOs, or on fewer than half of those
                  // that had a say
   kUnconfirmed,  // after the correction, most of its QSOs with stations that sent a log
-                 // are not in their logs
+                 // are not in their logs within the window
 };
 
 struct LogResult {

@@ -20,7 +20,7 @@ constexpr std::size_t kMinMatches = 3;
 constexpr int kRefinements = 6;
 constexpr std::size_t kMinPart = 8;      // anchors on each side of a change of the clock
 constexpr std::int64_t kMinChange = 40;  // seconds
-constexpr double kScatter = 100;         // seconds: a step must be this over the root of 1/n + 1/m
+constexpr double kScatter = 150;         // seconds: a step must be this over the root of 1/n + 1/m
 constexpr std::size_t kMostParts = 8;
 
 // Integer division that rounds to the nearest (halves away from zero).
@@ -115,8 +115,8 @@ void FindSteps(const std::vector<Said>& said, std::size_t begin, std::size_t end
     const double noise = kScatter * std::sqrt(1.0 / static_cast<double>(at - begin) +
                                               1.0 / static_cast<double>(end - at));
     if (step < kMinChange || static_cast<double>(step) < noise) continue;
-    const double score = static_cast<double>(step) *
-                         std::sqrt(static_cast<double>((at - begin) * (end - at)));
+    const double score =
+        static_cast<double>(step) * std::sqrt(static_cast<double>((at - begin) * (end - at)));
     if (score > bestScore) best = at, bestScore = score;
   }
   if (best == 0) return;
@@ -245,7 +245,8 @@ class Estimator {
 
   void AddAnchored(LogId log, std::vector<Said>& said) const {
     for (const OwnAnchor& anchor : anchorsOf_[log]) {
-      said.push_back(Said{links_.links[anchor.own].qso, ValueOf(anchor.own, anchor.other, anchor.otherLog)});
+      said.push_back(
+          Said{links_.links[anchor.own].qso, ValueOf(anchor.own, anchor.other, anchor.otherLog)});
     }
   }
 
@@ -293,7 +294,8 @@ class Estimator {
     for (std::uint32_t i = r.ownBegin; i < r.ownEnd; ++i) {
       if (anchored_[i]) continue;
       const std::uint32_t j = OnlyOneNear(r.other, r.otherBegin, r.otherEnd, Corrected(log, i));
-      if (j == kNone || OnlyOneNear(log, r.ownBegin, r.ownEnd, Corrected(r.other, j)) != i) continue;
+      if (j == kNone || OnlyOneNear(log, r.ownBegin, r.ownEnd, Corrected(r.other, j)) != i)
+        continue;
       said.push_back(Said{links_.links[i].qso, ValueOf(i, j, r.other)});
     }
   }
@@ -351,9 +353,10 @@ class Estimator {
     std::vector<std::int64_t> offsets;
     for (LogId log = 0; log < parts_.size(); ++log) {
       if (sides_[log].empty()) continue;
-      offsets.push_back(std::max_element(parts_[log].begin(), parts_[log].end(),
-                                         [](const Part& a, const Part& b) { return a.matches < b.matches; })
-                            ->offset);
+      offsets.push_back(
+          std::max_element(parts_[log].begin(), parts_[log].end(),
+                           [](const Part& a, const Part& b) { return a.matches < b.matches; })
+              ->offset);
     }
     if (offsets.empty()) return;
     std::nth_element(offsets.begin(), offsets.begin() + offsets.size() / 2, offsets.end());

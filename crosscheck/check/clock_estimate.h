@@ -15,7 +15,7 @@
 //     anchors' differences, in the log's file order (the order the QSOs were
 //     logged in: a clock set back logs earlier times after later ones), step
 //     by 40 s or more with 8 anchors on each side, and by more the fewer
-//     anchors there are, 100 s times the root of 1/n + 1/m (where exactly: the fewest
+//     anchors there are, 150 s times the root of 1/n + 1/m (where exactly: the fewest
 //     anchors on the wrong side, and between two anchors, where the log's own
 //     times show a gap forward or a step backwards of the change). Each part
 //     takes its own offset, and step 2 runs again.
@@ -38,9 +38,9 @@ struct ClockChange {
 };
 
 struct ClockEstimate {
-  std::int64_t offset = 0;          // seconds; positive when the clock is ahead
-  std::uint32_t matches = 0;        // the QSOs it rests on; 0: unknown, taken as right
-  std::uint32_t considered = 0;     // the QSOs with other logs that had a say
+  std::int64_t offset = 0;           // seconds; positive when the clock is ahead
+  std::uint32_t matches = 0;         // the QSOs it rests on; 0: unknown, taken as right
+  std::uint32_t considered = 0;      // the QSOs with other logs that had a say
   std::vector<ClockChange> changes;  // later offsets, when the clock jumped or drifted
 
   // The offset at one of the log's QSOs.

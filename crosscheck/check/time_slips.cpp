@@ -30,9 +30,11 @@ struct Entry {
 bool NumbersItsQsos(const Contest& contest, const ExchangeCheck& exchanges, QsoId id) {
   const ContestLog& log = contest.logs[contest.qsos[id].log];
   const std::uint32_t sent = exchanges.FormOf(contest.qsos[id].sent);
-  const bool sameAsBefore = id == log.firstQso || exchanges.FormOf(contest.qsos[id - 1].sent) == sent;
-  const bool sameAsAfter = id + 1 == log.endQso || exchanges.FormOf(contest.qsos[id + 1].sent) == sent;
-  return !(sameAsBefore && sameAsAfter);
+  const bool before = id > log.firstQso;
+  const bool after = id + 1 < log.endQso;
+  const bool sameAsBefore = before && exchanges.FormOf(contest.qsos[id - 1].sent) == sent;
+  const bool sameAsAfter = after && exchanges.FormOf(contest.qsos[id + 1].sent) == sent;
+  return !((sameAsBefore || !before) && (sameAsAfter || !after) && (before || after));
 }
 
 }  // namespace
@@ -84,8 +86,8 @@ void PairTimeSlips(const Contest& contest, const std::vector<LogId>& logOfCall,
   }
 }
 
-bool InOrderInItsLog(const Contest& contest, const std::vector<std::int64_t>& corrected,
-                     QsoId id, std::int64_t slack) {
+bool InOrderInItsLog(const Contest& contest, const std::vector<std::int64_t>& corrected, QsoId id,
+                     std::int64_t slack) {
   const ContestLog& log = contest.logs[contest.qsos[id].log];
   const bool afterThePrevious = id == log.firstQso || corrected[id - 1] <= corrected[id] + slack;
   const bool beforeTheNext = id + 1 == log.endQso || corrected[id] <= corrected[id + 1] + slack;
