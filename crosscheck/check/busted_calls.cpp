@@ -83,7 +83,8 @@ class CloseLogs {
     CloseCallKeys(contest_.calls.Text(call), keys_);
     for (const std::string& key : keys_) {
       const auto logs = byKey_.find(key);
-      if (logs != byKey_.end()) found->second.insert(found->second.end(), logs->second.begin(), logs->second.end());
+      if (logs != byKey_.end())
+        found->second.insert(found->second.end(), logs->second.begin(), logs->second.end());
     }
     std::vector<LogId>& logs = found->second;
     std::sort(logs.begin(), logs.end());
@@ -134,7 +135,8 @@ void FindBustedCalls(const Contest& contest, const CallIndex& calls,
       const CallId real = contest.logs[log].ownCall;
       const CallEdit edit = CallEditOf(logged, contest.calls.Text(real), voice);
       if (edit == CallEdit::kNone) continue;
-      for (const Unconfirmed* it = unconfirmed.From(log, entry.bandMode, entry.corrected - kMostApart);
+      for (const Unconfirmed* it =
+               unconfirmed.From(log, entry.bandMode, entry.corrected - kMostApart);
            it != unconfirmed.End(log) && it->bandMode == entry.bandMode &&
            it->corrected <= entry.corrected + kMostApart;
            ++it) {
@@ -151,7 +153,8 @@ void FindBustedCalls(const Contest& contest, const CallIndex& calls,
         // What shows the two are one QSO: within the window, a number that
         // agrees (or, for a call no one else has, nothing more); further
         // apart, or both calls miscopied, both numbers.
-        const bool shown = timesApart || bothBusted ? received && sent : received || sent || loneCall;
+        const bool shown =
+            timesApart || bothBusted ? received && sent : received || sent || loneCall;
         if (!shown || (timesApart && bothBusted)) continue;
         candidates.push_back(Candidate{(received ? 0 : 1) + (sent ? 0 : 1), bothBusted, timesApart,
                                        edit == CallEdit::kSoundAlike ? 0 : 1, apart, entry.qso,

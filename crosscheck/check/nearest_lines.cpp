@@ -37,7 +37,8 @@ void FindNearestLines(const Contest& contest, const CallIndex& calls,
     const std::string& ownText = contest.calls.Text(own);
     const auto begin = byTime.begin() + static_cast<std::ptrdiff_t>(first[other]);
     const auto end = byTime.begin() + static_cast<std::ptrdiff_t>(first[other + 1]);
-    const auto near = std::lower_bound(begin, end, std::pair{corrected[id] - kNearWithTheStation, QsoId{0}});
+    const auto near =
+        std::lower_bound(begin, end, std::pair{corrected[id] - kNearWithTheStation, QsoId{0}});
     QsoId best = kNone;
     std::int64_t bestApart = 0;
     bool bestSameCall = false;
@@ -45,9 +46,8 @@ void FindNearestLines(const Contest& contest, const CallIndex& calls,
       const std::int64_t apart = std::llabs(it->first - corrected[id]);
       const Qso& candidate = contest.qsos[it->second];
       const bool sameCall = candidate.call == own;
-      if (!sameCall && (apart > windowSeconds ||
-                        CallEditOf(contest.calls.Text(candidate.call), ownText, false) ==
-                            CallEdit::kNone)) {
+      if (!sameCall && (apart > windowSeconds || CallEditOf(contest.calls.Text(candidate.call),
+                                                            ownText, false) == CallEdit::kNone)) {
         continue;
       }
       // A QSO with this station before one with a close call, then the nearest.

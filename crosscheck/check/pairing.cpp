@@ -19,9 +19,8 @@ struct Candidate {
 
 }  // namespace
 
-void PairWithinWindow(const Contest& contest, const QsoLinks& links,
-                      const ExchangeCheck& exchanges, std::int64_t windowSeconds,
-                      std::vector<QsoId>& partner) {
+void PairWithinWindow(const Contest& contest, const QsoLinks& links, const ExchangeCheck& exchanges,
+                      std::int64_t windowSeconds, std::vector<QsoId>& partner) {
   const auto disagreements = [&](QsoId a, QsoId b) {
     const Qso& one = contest.qsos[a];
     const Qso& other = contest.qsos[b];
@@ -39,8 +38,8 @@ void PairWithinWindow(const Contest& contest, const QsoLinks& links,
            j < group.end && all[j].time <= time + windowSeconds && taken < kMostCandidates;
            ++j, ++taken) {
         const std::int64_t apart = all[j].time - time;
-        candidates.push_back(Candidate{disagreements(all[i].qso, all[j].qso),
-                                       apart < 0 ? -apart : apart, i, j});
+        candidates.push_back(
+            Candidate{disagreements(all[i].qso, all[j].qso), apart < 0 ? -apart : apart, i, j});
       }
     }
     std::sort(candidates.begin(), candidates.end(),

@@ -16,8 +16,7 @@
 namespace crosscheck {
 
 // Sets partner[q] for both QSOs of every pair; the others keep kNone.
-void PairWithinWindow(const Contest& contest, const QsoLinks& links,
-                      const ExchangeCheck& exchanges, std::int64_t windowSeconds,
-                      std::vector<QsoId>& partner);
+void PairWithinWindow(const Contest& contest, const QsoLinks& links, const ExchangeCheck& exchanges,
+                      std::int64_t windowSeconds, std::vector<QsoId>& partner);
 
 }  // namespace crosscheck

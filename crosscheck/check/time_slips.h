@@ -30,7 +30,7 @@ void PairTimeSlips(const Contest& contest, const std::vector<LogId>& logOfCall,
 
 // Whether the QSO's corrected time lies in order between those of the lines
 // before and after it in its log (within `slack` seconds).
-bool InOrderInItsLog(const Contest& contest, const std::vector<std::int64_t>& corrected,
-                     QsoId id, std::int64_t slack);
+bool InOrderInItsLog(const Contest& contest, const std::vector<std::int64_t>& corrected, QsoId id,
+                     std::int64_t slack);
 
 }  // namespace crosscheck

@@ -8,7 +8,6 @@
 #include <stdexcept>
 #include <unordered_map>
 
-
 namespace contest_sim {
 namespace {
 
@@ -123,21 +122,20 @@ std::string AccuracyTable(const Accuracy& accuracy) {
                   100 * counts.Recall());
     table += row;
   }
-  std::snprintf(
-      row, sizeof row,
-      "\n%zu logs, %llu QSO lines (%llu without a verdict)\n"
-      "verdicts right: %.3f %%\n"
-      "busted calls with the right call named: %.2f %% of %llu\n"
-      "clocks within 30 s on every line: %zu of %zu logs (the largest error %lld s, %s)\n"
-      "checked score equal to the true one: %zu of %zu logs (%.2f %%)\n",
-      accuracy.logs, static_cast<unsigned long long>(accuracy.lines),
-      static_cast<unsigned long long>(accuracy.missing),
-      100 * accuracy.Share(accuracy.right, accuracy.lines),
-      100 * accuracy.Share(accuracy.rightCallNamed, accuracy.bustedCalls),
-      static_cast<unsigned long long>(accuracy.bustedCalls), accuracy.clocksWithin30s,
-      accuracy.logs, static_cast<long long>(accuracy.largestClockError),
-      accuracy.largestClockErrorLog.c_str(), accuracy.scoresRight, accuracy.logs,
-      100 * accuracy.Share(accuracy.scoresRight, accuracy.logs));
+  std::snprintf(row, sizeof row,
+                "\n%zu logs, %llu QSO lines (%llu without a verdict)\n"
+                "verdicts right: %.3f %%\n"
+                "busted calls with the right call named: %.2f %% of %llu\n"
+                "clocks within 30 s on every line: %zu of %zu logs (the largest error %lld s, %s)\n"
+                "checked score equal to the true one: %zu of %zu logs (%.2f %%)\n",
+                accuracy.logs, static_cast<unsigned long long>(accuracy.lines),
+                static_cast<unsigned long long>(accuracy.missing),
+                100 * accuracy.Share(accuracy.right, accuracy.lines),
+                100 * accuracy.Share(accuracy.rightCallNamed, accuracy.bustedCalls),
+                static_cast<unsigned long long>(accuracy.bustedCalls), accuracy.clocksWithin30s,
+                accuracy.logs, static_cast<long long>(accuracy.largestClockError),
+                accuracy.largestClockErrorLog.c_str(), accuracy.scoresRight, accuracy.logs,
+                100 * accuracy.Share(accuracy.scoresRight, accuracy.logs));
   table += row;
   std::vector<std::pair<std::pair<std::string, std::string>, Disagreement>> worst(
       accuracy.disagreements.begin(), accuracy.disagreements.end());

@@ -34,8 +34,7 @@ int main(int argc, char** argv) {
   app.add_option("--sender-slip", settings.senderSlip,
                  "share of QSO lines whose sender logged its own number wrong")
       ->capture_default_str();
-  app.add_option("--time-typo", settings.timeTypo,
-                 "share of QSO lines with the time typed wrong")
+  app.add_option("--time-typo", settings.timeTypo, "share of QSO lines with the time typed wrong")
       ->capture_default_str();
   app.add_option("--x-qso", settings.xQso, "share of Cabrillo QSO lines marked X-QSO")
       ->capture_default_str();

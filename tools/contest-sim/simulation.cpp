@@ -37,12 +37,14 @@ constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kBandKilohertz 
     {{1810, 1950}, {3510, 3750}, {7010, 7150}}};
 
 Channel ChannelOf(Mode mode) {
-  return mode == Mode::kCw ? Channel::kCw : mode == Mode::kSsb ? Channel::kVoice : Channel::kDigital;
+  return mode == Mode::kCw    ? Channel::kCw
+         : mode == Mode::kSsb ? Channel::kVoice
+                              : Channel::kDigital;
 }
 
 struct Contact {
   std::uint32_t a = 0;
-  std::uint32_t b = 0;  // kOutsider: a station that only `a` works
+  std::uint32_t b = 0;    // kOutsider: a station that only `a` works
   std::int64_t time = 0;  // when it was made, UTC
   Band band = Band::k160;
   Mode mode = Mode::kCw;
@@ -63,7 +65,7 @@ struct LineFacts {
 
 // What the simulator knows about a station beyond what its log shows.
 struct Habits {
-  double bustRate = 1;  // how often its call is miscopied, against the average
+  double bustRate = 1;                   // how often its call is miscopied, against the average
   std::array<std::string, 3> miscopies;  // its usual wrong form, by Channel
 };
 
@@ -97,12 +99,13 @@ class Simulator {
     for (std::uint32_t i = 0; i < settings_.stations; ++i) {
       Station station;
       station.call = FreshCall();
-      if (random_.Chance(settings_.portable)) station.call += kSuffixes[random_.Below(kSuffixes.size())];
+      if (random_.Chance(settings_.portable))
+        station.call += kSuffixes[random_.Below(kSuffixes.size())];
       station.clock = RealisticClock(random_, kContestSeconds);
       station.sendsLog = !random_.Chance(settings_.noLog);
       station.marked = random_.Chance(0.1);
       station.multiOp = random_.Chance(settings_.multiOp);
-      station.format = random_.Chance(settings_.adifShare) ? LogFormat::kAdif
+      station.format = random_.Chance(settings_.adifShare)      ? LogFormat::kAdif
                        : station.multiOp || random_.Chance(0.5) ? LogFormat::kCabrillo3
                                                                 : LogFormat::kCabrillo2;
       if (station.format != LogFormat::kAdif && random_.Chance(settings_.lineEnds)) {
@@ -152,11 +155,10 @@ class Simulator {
   // Whether the two have not yet worked each other on the band and mode in
   // the tour; notes that they have.
   bool FirstInTour(std::uint32_t a, std::uint32_t b, Band band, Mode mode, std::int64_t tour) {
-    const std::uint64_t key = std::uint64_t{std::min(a, b)} << 36 | std::uint64_t{std::max(a, b)}
-                                                                         << 8 |
-                              static_cast<std::uint64_t>(band) << 5 |
-                              static_cast<std::uint64_t>(mode) << 3 |
-                              static_cast<std::uint64_t>(tour);
+    const std::uint64_t key =
+        std::uint64_t{std::min(a, b)} << 36 | std::uint64_t{std::max(a, b)} << 8 |
+        static_cast<std::uint64_t>(band) << 5 | static_cast<std::uint64_t>(mode) << 3 |
+        static_cast<std::uint64_t>(tour);
     return worked_.insert(key).second;
   }
 
@@ -251,7 +253,8 @@ class Simulator {
                          bool& busted) {
     const std::string& right =
         partner == kOutsider ? contact.outsiderCall : contest_.stations[partner].call;
-    const double rate = settings_.bustedCall * (partner == kOutsider ? 1 : habits_[partner].bustRate);
+    const double rate =
+        settings_.bustedCall * (partner == kOutsider ? 1 : habits_[partner].bustRate);
     busted = false;
     if (!random_.Chance(rate)) return right;
     const Channel channel = ChannelOf(contact.mode);
@@ -449,7 +452,8 @@ class Simulator {
         if (line.verdict == "out-of-contest") continue;
         const std::int64_t time = RuledMoment(s, i);
         const int preference = line.verdict == "ok" ? 0 : line.verdict == "busted-exchange" ? 1 : 2;
-        tours[{line.call, line.band, line.mode, stats::TourOfMoment(time)}].emplace_back(preference, time, i);
+        tours[{line.call, line.band, line.mode, stats::TourOfMoment(time)}].emplace_back(preference,
+                                                                                         time, i);
       }
       for (auto& [key, lines] : tours) {
         std::sort(lines.begin(), lines.end());
@@ -470,7 +474,8 @@ class Simulator {
                      (line.verdict == "no-log" && logsWith_.at(line.call) >= kMinLogsForNoLog);
       if (!line.counted) continue;
       points += stats::kPointsPerQso;
-      if (line.received.starts_with('W')) marked.emplace(line.band, line.mode == Mode::kCw, line.call);
+      if (line.received.starts_with('W'))
+        marked.emplace(line.band, line.mode == Mode::kCw, line.call);
     }
     station.score = stats::ClampedScore(points, static_cast<std::int64_t>(marked.size()));
   }

@@ -34,12 +34,12 @@ struct Settings {
   double unique = 0.005;        // a station that no one else works
   double outOfContest = 0.003;  // in RTTY
   // Shares of the stations.
-  double noLog = 0.05;         // sends no log
-  double adifShare = 0.1;      // sends ADIF rather than Cabrillo
-  double lineEnds = 0.03;      // a Cabrillo log with lone CR line ends, or mixed ones
-  double multiOp = 0.05;       // a multi-operator entry: busier, two transmitters
-  double everyTour = 0.1;      // works a friend on every band and mode in every tour
-  double portable = 0.03;      // signs /P, /M, /QRP or a district
+  double noLog = 0.05;           // sends no log
+  double adifShare = 0.1;        // sends ADIF rather than Cabrillo
+  double lineEnds = 0.03;        // a Cabrillo log with lone CR line ends, or mixed ones
+  double multiOp = 0.05;         // a multi-operator entry: busier, two transmitters
+  double everyTour = 0.1;        // works a friend on every band and mode in every tour
+  double portable = 0.03;        // signs /P, /M, /QRP or a district
   double habitualMiscopy = 0.6;  // of a call's miscopies, those in its usual wrong form
 };
 

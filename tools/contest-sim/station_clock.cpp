@@ -25,7 +25,9 @@ StationClock RealisticClock(Random& random, std::int64_t contestSeconds) {
   } else {
     // Local time: Russia's zones are 2 to 12 hours ahead of UTC; a few guess
     // summer time wrongly.
-    const std::int64_t hours = random.Chance(0.1) ? -1 : random.Chance(0.5) ? 3 : random.Between(2, 12);
+    const std::int64_t hours = random.Chance(0.1)   ? -1
+                               : random.Chance(0.5) ? 3
+                                                    : random.Between(2, 12);
     clock.offset = hours * 3600 + random.Between(-60, 60);
   }
   if (random.Chance(0.02)) {

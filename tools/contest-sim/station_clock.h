@@ -15,8 +15,8 @@
 namespace contest_sim {
 
 struct StationClock {
-  std::int64_t offset = 0;  // seconds ahead at the contest's start
-  double driftPerHour = 0;  // seconds gained an hour
+  std::int64_t offset = 0;          // seconds ahead at the contest's start
+  double driftPerHour = 0;          // seconds gained an hour
   std::int64_t jumpAt = INT64_MAX;  // seconds from the start when it jumps
   std::int64_t jumpBy = 0;
 
