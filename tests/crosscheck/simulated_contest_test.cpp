@@ -1,6 +1,8 @@
-// The main test of the cross-check: simulated contests, whose every QSO line's
-// true verdict and every log's true clock offset are known, checked by the
-// program as the organisers run it.
+// The main test of the cross-check: simulated contests that fail as real ones
+// do (contest-sim), whose every QSO line's true verdict, every line's true
+// clock offset and every log's true score are known, checked by the program as
+// the organisers run it. (The accuracy table at 100, 1 000 and 8 000 logs, on
+// seeds kept apart from these, is scripts/crosscheck-accuracy's.)
 
 #include <gtest/gtest.h>
 
@@ -45,21 +47,27 @@ void PrintTo(const Run& run, std::ostream* out) {
 
 class SimulatedContest : public testing::TestWithParam<Run> {};
 
-TEST_P(SimulatedContest, VerdictsAndClockOffsetsMatchTheTruth) {
+TEST_P(SimulatedContest, VerdictsClocksAndScoresMatchTheTruth) {
   const TempDir dir;
   const fs::path contest =
-      WriteContest(dir.Path() / "contest", GetParam().seed, GetParam().errorRate, 150);
+      WriteContest(dir.Path() / "contest", GetParam().seed, GetParam().errorRate, 120);
   ASSERT_EQ(Check({"--out", (dir.Path() / "checked").string(), (contest / "logs").string()}), 0);
 
   const contest_sim::Accuracy accuracy =
       contest_sim::CompareWithTruth(contest / "truth.jsonl", dir.Path() / "checked");
+  const std::string table = contest_sim::AccuracyTable(accuracy);
   EXPECT_EQ(accuracy.missing, 0u);
   EXPECT_EQ(accuracy.verdicts.size(), 8u) << "every verdict occurs";
+  EXPECT_GE(accuracy.Share(accuracy.right, accuracy.lines), 0.998) << table;
   for (const auto& [verdict, counts] : accuracy.verdicts) {
-    EXPECT_GE(counts.Precision(), 0.99) << verdict << "\n" << contest_sim::AccuracyTable(accuracy);
-    EXPECT_GE(counts.Recall(), 0.99) << verdict << "\n" << contest_sim::AccuracyTable(accuracy);
+    EXPECT_GE(counts.Precision(), 0.98) << verdict << "\n" << table;
+    EXPECT_GE(counts.Recall(), 0.98) << verdict << "\n" << table;
   }
-  EXPECT_EQ(accuracy.clocksOffByAMinute, 0u) << contest_sim::AccuracyTable(accuracy);
+  EXPECT_GE(accuracy.Share(accuracy.rightCallNamed, accuracy.bustedCalls), 0.98) << table;
+  // A small contest: one log in a hundred may miss, a score at a knife-edge
+  // of the hour or a clock that jumped just before the log's last QSOs.
+  EXPECT_GE(accuracy.Share(accuracy.scoresRight, accuracy.logs), 0.98) << table;
+  EXPECT_GE(accuracy.Share(accuracy.clocksWithin30s, accuracy.logs), 0.98) << table;
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, SimulatedContest,
