@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "crosscheck/command_line.h"
+#include "crosscheck/entries.h"
 #include "crosscheck/output/formats.h"
 #include "crosscheck/output/logs_jsonl.h"
 #include "crosscheck/output/replaced_folder.h"
@@ -12,6 +13,7 @@
 #include "crosscheck/output/standings.h"
 #include "crosscheck/output/ubn_report.h"
 #include "crosscheck/output/verdicts_jsonl.h"
+#include "files/call_file_name.h"
 #include "files/utf8_path.h"
 #include "logs/file/read_log_file.h"
 
@@ -40,12 +42,14 @@ std::vector<fs::path> LogPaths(const std::vector<fs::path>& given) {
   return paths;
 }
 
-Contest ReadContest(const std::vector<fs::path>& paths) {
+Contest ReadContest(const std::vector<fs::path>& paths, const Entries& entries) {
   Contest contest;
   for (const fs::path& path : paths) {
     std::error_code error;
     const fs::file_time_type modified = fs::last_write_time(path, error);
-    contest.Add(logs::ReadLogFile(path), error ? fs::file_time_type::min() : modified);
+    logs::LogFile log = logs::ReadLogFile(path);
+    ApplyEntry(entries, log);
+    contest.Add(std::move(log), error ? fs::file_time_type::min() : modified);
   }
   contest.ChooseAmongRepeatedCalls();
   return contest;
@@ -70,7 +74,7 @@ void WriteReports(const Contest& contest, const CheckResult& result, const Optio
   std::size_t written = 0;
   for (const LogId log : order) {
     if (!contest.logs[log].Checked()) continue;
-    const fs::path name = FileNameOfCall(contest.calls.Text(contest.logs[log].ownCall)) + ".txt";
+    const fs::path name = files::FileNameOfCall(contest.calls.Text(contest.logs[log].ownCall)) + ".txt";
     const auto failure = files::WriteWholeFile(
         ubn.Fresh() / name,
         UbnReport(contest, result, options.check, log, copiedWrong[log], language));
@@ -131,7 +135,16 @@ int RunCrosscheck(const std::vector<std::string>& arguments, std::ostream& out, 
     return commandLine.usageError ? 2 : 0;
   }
   const Options& options = *commandLine.options;
-  const Contest contest = ReadContest(LogPaths(options.logs));
+  Entries entries;
+  if (options.entries) {
+    auto read = ReadEntries(*options.entries);
+    if (const std::string* problem = std::get_if<std::string>(&read)) {
+      err << "crosscheck: " << files::Utf8OfPath(*options.entries) << ": " << *problem << "\n";
+      return 2;
+    }
+    entries = std::move(std::get<Entries>(read));
+  }
+  const Contest contest = ReadContest(LogPaths(options.logs), entries);
   const CheckResult result = CheckContest(contest, options.check);
 
   std::error_code error;
