@@ -22,6 +22,9 @@
 
 namespace logrobot {
 
+// The checks' folder in the robot's folder.
+inline constexpr std::string_view kChecksFolderName = "checks";
+
 class CheckRunner {
  public:
   CheckRunner(Store& store, const ContestFile& contest, std::filesystem::path checksFolder,

@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "files/utf8_path.h"
+#include "logrobot/check/check_runner.h"
 #include "logrobot/contest/contest_file.h"
 #include "logrobot/program/commands.h"
 #include "logrobot/store/sqlite_store.h"
@@ -22,8 +23,9 @@ int Backup(const std::filesystem::path& data, const std::filesystem::path& copy,
   }
   BackupStore(data, copy);
   fs::copy_file(data / kContestFileName, copy / kContestFileName, error);
-  if (!error && fs::exists(data / "checks")) {
-    fs::copy(data / "checks", copy / "checks", fs::copy_options::recursive, error);
+  if (!error && fs::exists(data / kChecksFolderName)) {
+    fs::copy(data / kChecksFolderName, copy / kChecksFolderName, fs::copy_options::recursive,
+             error);
   }
   if (error) {
     err << "logrobot: " << error.message() << "\n";

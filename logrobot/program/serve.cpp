@@ -64,7 +64,7 @@ int Serve(const ServeOptions& options, std::ostream& out, std::ostream& err) {
   if (std::getenv("LOGROBOT_EXIT_BEFORE_COMMIT") != nullptr) {
     store.SetBeforeCommit([] { _exit(86); });
   }
-  CheckRunner checks(store, std::get<ContestFile>(contest), options.data / "checks",
+  CheckRunner checks(store, std::get<ContestFile>(contest), options.data / kChecksFolderName,
                      options.crosscheck, Now);
   httplib::Server server;
   const int threads = options.threads;

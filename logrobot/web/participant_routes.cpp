@@ -21,18 +21,19 @@ std::string ReportText(std::string text) {
   return text;
 }
 
-// The host the participant used, for the link to keep; nothing when the
-// header is not a plain host name.
-std::string HostOf(const httplib::Request& request) {
+}  // namespace
+
+std::string RobotSite::PrivateUrl(const Request& request, const PageContext& page) const {
+  // The host the participant used; only the path when the header is not a
+  // plain host name.
   const std::string host = request.get_header_value("Host");
   const bool plain = !host.empty() && host.size() <= 255 &&
                      host.find_first_not_of(
                          "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
                          "0123456789.-:[]") == std::string::npos;
-  return plain ? host : std::string();
+  if (!plain) return page.Link(page.path);
+  return (settings_.behindHttpsProxy ? "https://" : "http://") + host + page.Link(page.path);
 }
-
-}  // namespace
 
 void RobotSite::UploadForm(const Request& request, Response& response) {
   SendPage(response, 200, UploadPage(Page(request, ""), {}, std::nullopt));
@@ -89,12 +90,9 @@ void RobotSite::Upload(const Request& request, Response& response,
     return SendPage(response, status, UploadPage(page, form, *refusal));
   }
   const Receipt& receipt = std::get<Receipt>(received);
-  const std::string path = "p/" + receipt.token;
-  const std::string host = HostOf(request);
-  const std::string url =
-      host.empty() ? page.Link(path)
-                   : (settings_.behindHttpsProxy ? "https://" : "http://") + host + page.Link(path);
-  SendPage(response, 200, AnswerPage(Page(request, path), receipt.upload, url, ReportShown{}));
+  const PageContext answer = Page(request, "p/" + receipt.token);
+  SendPage(response, 200,
+           AnswerPage(answer, receipt.upload, PrivateUrl(request, answer), ReportShown{}));
 }
 
 void RobotSite::PrivatePage(const Request& request, Response& response) {
@@ -108,20 +106,17 @@ void RobotSite::PrivatePage(const Request& request, Response& response) {
   const std::int64_t latest = store_.LatestReceiptOf(upload->call);
   if (check &&
       std::binary_search(check->receipts.begin(), check->receipts.end(), upload->receipt)) {
-    report.state = ReportShown::State::kShown;
     report.text = ReportText(FileContents(checks_.Outputs(*published, page.language) / "ubn" /
                                           (files::FileNameOfCall(upload->call) + ".txt")));
+    report.state =
+        report.text.empty() ? ReportShown::State::kNotChecked : ReportShown::State::kShown;
   } else if (latest != upload->receipt) {
     report.state = ReportShown::State::kReplaced;
     report.replacedByReceipt = latest;
   } else if (published) {
     report.state = ReportShown::State::kNotChecked;
   }
-  const std::string host = HostOf(request);
-  const std::string url = host.empty() ? page.Link(page.path)
-                                       : (settings_.behindHttpsProxy ? "https://" : "http://") +
-                                             host + page.Link(page.path);
-  SendPage(response, 200, AnswerPage(page, *upload, url, report));
+  SendPage(response, 200, AnswerPage(page, *upload, PrivateUrl(request, page), report));
 }
 
 void RobotSite::Received(const Request& request, Response& response) {

@@ -60,6 +60,8 @@ class RobotSite {
   std::string ClientAddress(const Request& request) const;
   void SendPage(Response& response, int status, std::string html) const;
   void Redirect(Response& response, const std::string& to) const;
+  // The whole address of the participant's page `page`, to keep.
+  std::string PrivateUrl(const Request& request, const PageContext& page) const;
 
   // participant_routes.cpp
   void UploadForm(const Request& request, Response& response);
