@@ -31,8 +31,12 @@ std::string SessionCookie(const httplib::Request& request) {
   return {};
 }
 
+// A field of logs.csv, quoted; one that a spreadsheet would take for a
+// formula ("=...", as an e-mail address may begin) starts with an apostrophe.
 std::string CsvField(std::string_view text) {
-  std::string field = "\"";
+  std::string field =
+      !text.empty() && std::string_view("=+-@").find(text[0]) != std::string_view::npos ? "\"'"
+                                                                                        : "\"";
   for (const char c : text) field += c == '"' ? std::string("\"\"") : std::string(1, c);
   return field + "\"";
 }

@@ -50,13 +50,13 @@ class RunningSite {
   }
 
   httplib::Result Upload(const std::string& log, const std::string& call = {},
-                         const std::string& soapbox = {},
-                         const std::string& fileName = "log.cbr") const {
+                         const std::string& soapbox = {}, const std::string& fileName = "log.cbr",
+                         const std::string& email = "op@example.org") const {
     const httplib::MultipartFormDataItems items = {
         {"log", log, fileName, "application/octet-stream"},
         {"call", call, "", ""},
         {"category", "", "", ""},
-        {"email", "op@example.org", "", ""},
+        {"email", email, "", ""},
         {"soapbox", soapbox, "", ""}};
     return Client().Post("/en/upload", items);
   }

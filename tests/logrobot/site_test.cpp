@@ -232,12 +232,14 @@ std::map<std::string, std::string> Unzipped(const std::string& zip) {
   return files;
 }
 
-TEST(Site, AllLogsComeAsOneZipWithTheReplacedOnesAside) {
+TEST(Site, AllLogsComeAsOneZipWithTheReplacedOnesAsideAndNoFormulaInTheList) {
   RunningSite site;
   const std::string first = CabrilloLog("R3KV/P", "SOAB-CW-LP", {});
   const std::string second = CabrilloLog("R3KV/P", "SOAB-CW-HP", {});
   const std::string other = CabrilloLog("UA3A", "SOAB-CW-LP", {});
-  for (const std::string& log : {first, other, second}) ASSERT_EQ(site.Upload(log)->status, 200);
+  ASSERT_EQ(site.Upload(first)->status, 200);
+  ASSERT_EQ(site.Upload(other, {}, {}, "log.cbr", "=2+3@example.org")->status, 200);
+  ASSERT_EQ(site.Upload(second)->status, 200);
   const auto [session, csrf] = site.LogIn();
   const auto zip = site.Client().Get("/committee/logs.zip", {{"Cookie", session}});
   ASSERT_EQ(zip->status, 200);
@@ -248,6 +250,8 @@ TEST(Site, AllLogsComeAsOneZipWithTheReplacedOnesAside) {
   EXPECT_EQ(files.at("UA3A.log"), other);
   EXPECT_EQ(files.at("replaced/1-R3KV_P.log"), first);
   EXPECT_TRUE(Contains(files.at("logs.csv"), "1,\"R3KV/P\",\"SOAB-CW-LP\",\"op@example.org\","));
+  // A spreadsheet opening the list takes no field for a formula.
+  EXPECT_TRUE(Contains(files.at("logs.csv"), "2,\"UA3A\",\"SOAB-CW-LP\",\"'=2+3@example.org\","));
 }
 
 }  // namespace
