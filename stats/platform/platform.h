@@ -90,17 +90,11 @@ class Platform {
   // Creates an empty file when nothing is there and leaves whatever is there
   // as it is, without opening it; true when something is there afterwards.
   virtual bool EnsureFileExists(const std::string& path) = 0;
-  virtual bool RemoveFile(const std::string& path) = 0;
-  // Moves `from` over `to`, replacing `to` if it exists, as one step where the
-  // file system allows. Returns whether `to` now holds what `from` held.
-  virtual bool MoveFileOver(const std::string& from, const std::string& to) = 0;
-
-  // Writes `contents` into a partial file beside `path` (its name with
-  // kPartialFileExtension added) and moves it over `path` only when every
-  // byte was written, so that a failed write never destroys the file that was
-  // there; the partial file does not outlive the call. Returns whether `path`
-  // now holds `contents`.
-  bool ReplaceWholeFile(const std::string& path, std::string_view contents);
+  // Replaces the file's whole content through a temporary file of its own
+  // beside it (stats/platform/replace_file.h): a failed write never destroys
+  // the file that was there, and no other file is touched. Returns whether
+  // `path` now holds `contents`.
+  virtual bool ReplaceWholeFile(const std::string& path, std::string_view contents) = 0;
 };
 
 // The platform of the running system: Win32 in the Windows build, POSIX otherwise.

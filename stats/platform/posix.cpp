@@ -15,7 +15,9 @@
 
 #include "stats/platform/posix_station_prompt.h"
 #include "stats/platform/profile_file.h"
+#include "stats/platform/replace_file.h"
 #include "stats/platform/stdio_files.h"
+#include "stats/platform/unique_fd.h"
 
 namespace stats {
 namespace {
@@ -35,22 +37,6 @@ std::vector<std::string> SplitOnSpaces(const std::string& text) {
   }
   return words;
 }
-
-class UniqueFd {
- public:
-  explicit UniqueFd(int fd) : fd_(fd) {}
-  UniqueFd(const UniqueFd&) = delete;
-  UniqueFd& operator=(const UniqueFd&) = delete;
-  ~UniqueFd() { Close(); }
-  int Get() const { return fd_; }
-  void Close() {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = -1;
-  }
-
- private:
-  int fd_;
-};
 
 // Runs in a forked child, where only async-signal-safe calls are allowed.
 [[noreturn]] void ReportFailureAndExit(int reportFd) {
@@ -138,12 +124,8 @@ class PosixPlatform final : public StdioFilePlatform {
     return EditStationDetailsOnConsole(form);
   }
 
-  bool RemoveFile(const std::string& path) override {
-    return ::unlink(SystemPath(path).c_str()) == 0;  // never a folder, as remove() would
-  }
-
-  bool MoveFileOver(const std::string& from, const std::string& to) override {
-    return std::rename(SystemPath(from).c_str(), SystemPath(to).c_str()) == 0;
+  bool ReplaceWholeFile(const std::string& path, std::string_view contents) override {
+    return ReplaceFileContents(SystemPath(path), contents);
   }
 
  protected:

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "stats/platform/replace_file.h"
 #include "stats/platform/stdio_files.h"
 #include "stats/platform/win32_station_dialog.h"
 
@@ -52,10 +53,8 @@ class Win32Platform final : public StdioFilePlatform {
     return ShowStationDetailsDialog(form);
   }
 
-  bool RemoveFile(const std::string& path) override { return ::DeleteFileA(path.c_str()) != 0; }
-
-  bool MoveFileOver(const std::string& from, const std::string& to) override {
-    return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  bool ReplaceWholeFile(const std::string& path, std::string_view contents) override {
+    return ReplaceFileContents(path, contents);
   }
 
  protected:

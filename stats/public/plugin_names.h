@@ -43,7 +43,7 @@ inline constexpr std::string_view kCabrilloLastLine = "END-OF-LOG:";
 inline constexpr std::string_view kCabrilloIncludePath = "cabrillo.ini";
 
 // A file that is replaced as a whole is first written beside it, under its own
-// name with this extension added.
+// name with a unique part and this extension added.
 inline constexpr std::string_view kPartialFileExtension = ".tmp";
 
 // The summary text: the title before the contest date, the contestant's label,

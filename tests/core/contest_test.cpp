@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <limits>
 
 #include "stats/rules/score.h"
 #include "tests/support/fake_platform.h"
@@ -121,7 +123,10 @@ TEST_F(ContestTest, RemoveNeedsBothExchangesAndTakesTheOlderOfTwinQsos) {
   Add(first);
   Add(second);
 
+  TestQso noSent = Qso("DX1", "40", "CW");
+  noSent.exchangeSent = "";
   EXPECT_EQ(Remove(Qso("DX1", "40", "CW", "")), 0);
+  EXPECT_EQ(Remove(noSent), 0);
   EXPECT_EQ(contest_.Store().Count(), 2u);
   EXPECT_EQ(Remove(Qso("DX1", "40", "CW", "999")), 1);  // like neither: the older goes
   ASSERT_EQ(contest_.Store().Count(), 1u);
@@ -167,7 +172,6 @@ TEST_F(TourCheckTest, RepeatInTheSameHourWarnsWhateverTheDayOrMinute) {
       "QSO c UA3XYZ \xC2 \xCE\xC4\xCD\xCE\xCC \xC8 \xD2\xCE\xCC \xC6\xC5 \xD2\xD3\xD0\xC5 "
       "\xCF\xD0\xCE\xC2\xCE\xC4\xC8\xD2\xDC \xCD\xC5\xCB\xDC\xC7\xDF !!!";
   EXPECT_EQ(std::string(buffer_), expected);
-  EXPECT_EQ(expected.size(), 6u + 6u + 43u);
   EXPECT_EQ(buffer_[expected.size() + 1], '#');  // nothing written past the zero
 
   contest_.Reset(0, "", testing::ValidDate(0));
@@ -188,6 +192,11 @@ TEST_F(TourCheckTest, StoredTimeIsRoundedToTheSecondButTheClockIsNot) {
   Log("UA3XYZ", OleDate(2013, 2, 5, 10, 59, 59.6));
   EXPECT_EQ(Check("UA3XYZ", 11), 4);
   EXPECT_EQ(Check("UA3XYZ", 10), 1);
+
+  contest_.Reset(0, "", testing::ValidDate(0));
+  Log("UA3XYZ", OleDate(2013, 2, 5, 10, 5));
+  platform_.now = UtcTime{2013, 2, 5, 10, 59, 59, 900};
+  EXPECT_EQ(contest_.CheckCall("UA3XYZ", "CW", "", "40", buffer_), 4);
 }
 
 TEST_F(TourCheckTest, Bpsk63AndBpsk62AreDifferentModes) {
@@ -226,6 +235,14 @@ TEST_F(TourCheckTest, SeveralRepeatsWriteOneWarningAndALongCallIsCutToFit) {
   EXPECT_EQ(warning.substr(6, 206), std::string(206, 'K'));
   EXPECT_EQ(warning.substr(212, 4), " \xC2 \xCE");
   EXPECT_EQ(buffer_[256], '#');
+
+  // 6 + 206 + 43 characters and the zero fill the 256 bytes: one more is cut.
+  for (const std::size_t length : {206u, 207u}) {
+    const std::string call(length, 'R');
+    Log(call, OleDate(2013, 2, 5, 10, 5));
+    EXPECT_EQ(Check(call, 10), 4);
+    EXPECT_EQ(std::strlen(buffer_), 255u) << length;
+  }
 
   EXPECT_EQ(contest_.CheckCall("UA3XYZ", "CW", "", "40", nullptr), 4);  // no buffer: no write
 }
@@ -305,6 +322,24 @@ TEST_F(ContestTest, WithReportModeTheHostGetsMinusOneButTheTextKeepsTheScore) {
   EXPECT_NE(text.find("Score: = 1\r\n"), std::string::npos);
   EXPECT_EQ(ProfileValue("Claimed"), "1");
   EXPECT_EQ(contest_.ClaimedScore(), 1);
+}
+
+// The host may pass any nonzero value for "yes", -1 included.
+TEST_F(ContestTest, EveryNonzeroReportModeShowsTheDialogAndWritesTheLog) {
+  for (const int reportMode : {1, -1, 2, std::numeric_limits<int>::min(), 0}) {
+    SCOPED_TRACE(reportMode);
+    const testing::ScopedWorkingDirectory directory;
+    testing::FakePlatform platform;
+    Contest contest(platform);
+    contest.Reset(reportMode, "UA1AAA", testing::ValidDate(OleDate(2013, 2, 5)));
+    contest.AddQso(Qso("DX1", "40", "CW", "W001").Arguments());
+    int score = 0;
+    contest.GetResult(&score);
+    const bool report = reportMode != 0;
+    EXPECT_EQ(platform.dialogPresets.size(), report ? 1u : 0u);
+    EXPECT_EQ(score, report ? -1 : 1);
+    EXPECT_EQ(std::filesystem::exists("UA1AAA.cbr"), report);
+  }
 }
 
 TEST_F(ContestTest, NullScorePointerIsNotWritten) {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "tests/support/ole_dates.h"
 
@@ -93,6 +94,9 @@ TEST(OleDate, FormatsThePatternsOfTheLogs) {
   EXPECT_EQ(FormatOleDateTime(ValidDate(kMinOleDate), "%Y"), "0100");
   EXPECT_EQ(FormatOleDateTime(OleDateTime{OleDate(2013, 2, 5), 2}, "%d.%m.%Y"), "");
   EXPECT_EQ(FormatOleDateTime(ValidDate(std::numeric_limits<double>::quiet_NaN()), "%Y"), "");
+  std::string longPattern;
+  for (int i = 0; i < 40; ++i) longPattern += "%Y";
+  EXPECT_EQ(FormatOleDateTime(qsoTime, longPattern).size(), 128u);  // as the host's buffer holds
 }
 
 TEST(OleDate, ReadsTheHostObjectAndTakesNullAsNullDate) {

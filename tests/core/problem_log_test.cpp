@@ -48,7 +48,7 @@ TEST_F(ProblemLogTest, RejectedLinesAreAppendedByteForByte) {
 
 TEST_F(ProblemLogTest, EmptyPiecesKeepTheirSeparatorsAndControlBytesBecomeSpaces) {
   TestQso qso;
-  qso.ownCall = "";
+  qso.ownCall = "\x1F";
   qso.status = 2;  // null date: empty time piece
   qso.frequencyHz = 999;
   qso.call = "UA3\r\nAAA";
@@ -56,13 +56,13 @@ TEST_F(ProblemLogTest, EmptyPiecesKeepTheirSeparatorsAndControlBytesBecomeSpaces
   qso.rstSent = "5\t9\x7F";
   qso.exchangeReceived = "12\xC8";  // a Windows-1251 letter stays
   EXPECT_EQ(FormatRejectedLine(qso.Arguments(), kNoContestModeEnding),
-            "QSO:  0  C W      5 9   001  UA3  AAA  579  12\xC8   No contest mode !!!");
+            "QSO:  0  C W       5 9   001  UA3  AAA  579  12\xC8   No contest mode !!!");
 
   log_.OpenForAppend();
   log_.WriteRejected(kNoContestModeEnding, qso.Arguments());
   log_.CloseAppend();
   EXPECT_EQ(ReadFileBytes("err.txt"),
-            "QSO:  0  C W      5 9   001  UA3  AAA  579  12\xC8   No contest mode !!!\r\n");
+            "QSO:  0  C W       5 9   001  UA3  AAA  579  12\xC8   No contest mode !!!\r\n");
 }
 
 TEST_F(ProblemLogTest, OpeningForAppendCreatesAnEmptyFile) {

@@ -41,6 +41,15 @@ TEST(QsoStore, RemovesOnlyTheOldestRecordWithTheSameCallModeAndBand) {
   EXPECT_FALSE(store.RemoveFirstLike(Record("DX1", "CW", "40")));
   EXPECT_FALSE(store.RemoveFirstLike(Record("dx1", "SSB", "40")));  // exact, case-sensitive
   EXPECT_EQ(store.Count(), 3u);
+
+  // Of two QSOs equal in every detail the older goes, the later one is kept.
+  store.Add(Record("DX3", "CW", "40", "f"));
+  store.Add(Record("DX3", "CW", "40", "f"));
+  store.Add(Record("DX4", "CW", "40", "g"));
+  store.Add(Record("DX3", "CW", "40", "f"));
+  store.RemoveFirstLike(Record("DX3", "CW", "40", "f"));
+  store.RemoveFirstLike(Record("DX3", "CW", "40", "f"));
+  EXPECT_EQ(Exchanges(store), (std::vector<std::string>{"b", "c", "e", "g", "f"}));
 }
 
 // The same station worked again later on the same band and mode; the operator

@@ -22,10 +22,12 @@ namespace {
 using testing::OleDate;
 using testing::TestQso;
 
-constexpr std::array<const char*, 7> kCalls = {"", "A1", "a1", "A1 ", "B2", "W9", "UA3ABC"};
+// Control bytes in a call or mode must not break an err.txt line.
+constexpr std::array<const char*, 8> kCalls = {"",   "A1", "a1",     "A1 ",
+                                               "B2", "W9", "UA3ABC", "B2\x1F\x7F"};
 constexpr std::array<const char*, 7> kBands = {"7", "07", "40", "160", "", "10", "0"};
-constexpr std::array<const char*, 9> kModes = {"CW",     "CW", "SSB", "SSB", "BPSK63",
-                                               "BPSK62", "cw", "FM",  ""};
+constexpr std::array<const char*, 10> kModes = {"CW",     "CW", "SSB", "SSB", "BPSK63",
+                                                "BPSK62", "cw", "FM",  "",    "C\rW"};
 constexpr std::array<const char*, 7> kExchanges = {"", "W", "W15", "w15", "123", "001", " W1"};
 constexpr std::array<const char*, 4> kAuxTexts = {"x", " ", "W1", "40"};
 constexpr std::size_t kBufferSize = 300;
@@ -67,7 +69,7 @@ class Session {
   void Reset() {
     CompareFiles();
     const int reportMode = Uniform(0, 7) == 0 ? 1 : 0;
-    const OleDateTime date{OleDate(2013, 2, Uniform(1, 28)), Uniform(0, 5) == 0 ? 2 : 0};
+    const OleDateTime date = AnyTime();
     ASSERT_EQ(ours_.Reset(reportMode, "UA1AAA", date), literal_.Reset(reportMode, "UA1AAA", date));
     added_.clear();
   }
@@ -79,12 +81,12 @@ class Session {
     return values[static_cast<std::size_t>(Uniform(0, static_cast<int>(values.size()) - 1))];
   }
 
-  // A QSO time: mostly ordinary, sometimes on the edge of an hour, invalid,
-  // null, before the epoch or out of the calendar's range.
+  // A date-time: mostly ordinary, sometimes on the edge of an hour, invalid,
+  // null, before the epoch, anywhere in the calendar or beyond its end.
   OleDateTime AnyTime() {
     const int day = Uniform(1, 3);
     const int hour = Uniform(0, 23);
-    switch (Uniform(0, 11)) {
+    switch (Uniform(0, 12)) {
       case 0:
         return {OleDate(2013, 2, day, hour, 59, 59.6), 0};  // rounds into the next hour
       case 1:
@@ -95,6 +97,8 @@ class Session {
         return {-1.0 - Uniform(0, 95) / 96.0, 0};
       case 4:
         return {3.0e6, 0};
+      case 5:
+        return {Uniform(-657434, 2958465) + Uniform(0, 86399) / 86400.0, 0};
       default:
         return {OleDate(2013, 2, day, hour, Uniform(0, 59), Uniform(0, 59)), 0};
     }
@@ -144,10 +148,13 @@ class Session {
     const std::string auxText = Uniform(0, 2) == 0 ? Any(kAuxTexts) : "";
     const auto calendar = ToCalendarTime(OleDateTime{qso.date, qso.status});
     const int hour = calendar && Uniform(0, 3) != 0 ? calendar->hour : Uniform(0, 23);
-    oursPlatform_.now.hour = hour;
-    literalPlatform_.now.hour = hour;
-    SCOPED_TRACE("check " + Describe(qso) + " aux '" + auxText + "' at hour " +
-                 std::to_string(hour));
+    UtcTime now{2013, 2, 5, hour, Uniform(0, 59), Uniform(0, 59), Uniform(0, 999)};
+    if (Uniform(0, 3) == 0) now = UtcTime{2013, 2, 5, hour, 59, 59, Uniform(500, 999)};
+    oursPlatform_.now = now;
+    literalPlatform_.now = now;
+    SCOPED_TRACE("check " + Describe(qso) + " aux '" + auxText + "' at " + std::to_string(hour) +
+                 ":" + std::to_string(now.minute) + ":" + std::to_string(now.second) + "." +
+                 std::to_string(now.milliseconds));
     std::string oursBuffer(kBufferSize, 'Z');
     std::string literalBuffer(kBufferSize, 'Z');
     ASSERT_EQ(ours_.CheckCall(qso.call, qso.mode, auxText, qso.band, oursBuffer.data()),

@@ -44,7 +44,9 @@ TEST_F(ExportsTest, ExchangeIsThreeOrFourDigitsButNot599) {
   for (const char* invalid : {"599", "12", "12345", "12a", "", " 123", "\xB3\xB3\xB3"}) {
     EXPECT_EQ(plugin_.isValidExchg(invalid, "", "", "", 0, 0, 0), 0) << invalid;
   }
-  EXPECT_EQ(plugin_.isValidExchg("0599", "", "", "", 0, 0, 1), 0);
+  for (const int forceInvalid : {1, -1, std::numeric_limits<int>::min()}) {
+    EXPECT_EQ(plugin_.isValidExchg("0599", "", "", "", 0, 0, forceInvalid), 0) << forceInvalid;
+  }
   EXPECT_EQ(plugin_.isValidExchg("0599", nullptr, nullptr, nullptr, 7, 7, 0), 1);
   EXPECT_EQ(plugin_.isValidExchg(nullptr, nullptr, nullptr, nullptr, 0, 0, 0), 0);
 }

@@ -1,5 +1,4 @@
-// The system platform's clock, program start and file replacement, in both builds,
-// and the replacement of a whole file when a write fails part-way.
+// The system platform's clock and program start, in both builds.
 
 #include "stats/platform/platform.h"
 
@@ -7,18 +6,14 @@
 
 #include <chrono>
 #include <ctime>
-#include <filesystem>
 #include <memory>
 #include <string>
 
-#include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
-using stats::testing::ReadFileBytes;
 using stats::testing::TempDir;
-using stats::testing::WriteFileBytes;
 
 std::time_t SecondsSinceEpoch(const stats::UtcTime& time) {
   using namespace std::chrono;
@@ -47,47 +42,6 @@ TEST(SystemPlatform, StartingAMissingProgramFails) {
   const TempDir folder;
   EXPECT_FALSE(platform->StartProgram(folder.Path("Zarnik.exe", '\\')));
   EXPECT_FALSE(platform->StartProgram(".\\no_such_folder\\Zarnik.exe"));
-}
-
-TEST(SystemPlatform, MoveFileOverReplacesAnExistingFile) {
-  const auto platform = stats::MakeSystemPlatform();
-  const TempDir folder;
-  WriteFileBytes(folder.Path("log.tmp"), "new");
-  WriteFileBytes(folder.Path("log.cbr"), "old");
-
-  ASSERT_TRUE(platform->MoveFileOver(folder.Path("log.tmp", '\\'), folder.Path("log.cbr", '\\')));
-  EXPECT_EQ(ReadFileBytes(folder.Path("log.cbr")), "new");
-  EXPECT_FALSE(std::filesystem::exists(folder.Path("log.tmp")));
-
-  ASSERT_TRUE(platform->MoveFileOver(folder.Path("log.cbr", '\\'), folder.Path("fresh.cbr", '\\')));
-  EXPECT_EQ(ReadFileBytes(folder.Path("fresh.cbr")), "new");
-}
-
-TEST(SystemPlatform, MoveFileOverWithoutASourceKeepsTheTarget) {
-  const auto platform = stats::MakeSystemPlatform();
-  const TempDir folder;
-  WriteFileBytes(folder.Path("log.cbr"), "old");
-  EXPECT_FALSE(platform->MoveFileOver(folder.Path("log.tmp", '\\'), folder.Path("log.cbr", '\\')));
-  EXPECT_EQ(ReadFileBytes(folder.Path("log.cbr")), "old");
-}
-
-// A full disk: the file is created, half of the bytes reach it, the write fails.
-class HalfWritingPlatform : public stats::testing::FakePlatform {
- public:
-  bool WriteWholeFile(const std::string& path, std::string_view contents) override {
-    FakePlatform::WriteWholeFile(path, contents.substr(0, contents.size() / 2));
-    return false;
-  }
-};
-
-TEST(ReplaceWholeFile, AWriteThatFailsPartWayKeepsTheFileAndLeavesNoPartialFile) {
-  const TempDir folder;
-  WriteFileBytes(folder.Path("R3KV.cbr"), "the previous log");
-  HalfWritingPlatform platform;
-
-  EXPECT_FALSE(platform.ReplaceWholeFile(folder.Path("R3KV.cbr", '\\'), "the new log, cut short"));
-  EXPECT_EQ(ReadFileBytes(folder.Path("R3KV.cbr")), "the previous log");
-  EXPECT_FALSE(std::filesystem::exists(folder.Path("R3KV.cbr.tmp")));
 }
 
 }  // namespace

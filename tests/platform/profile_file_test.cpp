@@ -10,11 +10,13 @@
 
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <ostream>
 #include <string>
 
 #include "stats/platform/platform.h"
+#include "tests/support/fake_platform.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -267,15 +269,18 @@ TEST_F(OurProfileFile, RefusesLineBreaksThatWouldAddLinesToTheFile) {
 
 TEST_F(OurProfileFile, AFailedWriteLeavesTheFileAsItWas) {
   WriteFileBytes(path_, "[Settings]\r\nName=Ivan\r\n");
-  std::filesystem::create_directory(path_ + ".tmp");  // the temporary file can not be made
-  EXPECT_FALSE(Write("Settings", "Name", "Petr"));
+  stats::testing::FakePlatform failing;
+  failing.replaceFails = true;
+  EXPECT_FALSE(stats::WriteProfileFile(failing, path_, "Settings", "Name", "Petr"));
   EXPECT_EQ(ReadFileBytes(path_), "[Settings]\r\nName=Ivan\r\n");
 }
 
 TEST_F(OurProfileFile, LeavesNoTemporaryFileBehind) {
   ASSERT_TRUE(Write("Settings", "Name", "Ivan"));
   ASSERT_TRUE(Write("Settings", "Name", "Petr"));
-  EXPECT_FALSE(std::filesystem::exists(path_ + ".tmp"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()),
+                          std::filesystem::directory_iterator()),
+            1);
 }
 
 #ifndef _WIN32

@@ -7,8 +7,10 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "stats/station/station_log.h"
+#include "tests/faults/folder_listing.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/ole_dates.h"
 #include "tests/support/temp_dir.h"
@@ -162,26 +164,15 @@ TEST_F(CabrilloWriterTest, EachWriteReplacesTheWholeFileAndLeavesNoTemporaryFile
   std::string expected = kHeader + "END-OF-LOG:\r\n";
   expected.replace(expected.find("SCORE: 12"), 9, "SCORE: -7");
   EXPECT_EQ(ReadFileBytes("UA1AAA.cbr"), expected);
-  EXPECT_FALSE(std::filesystem::exists("UA1AAA.cbr.tmp"));
+  EXPECT_EQ(testing::FolderListing(), (std::vector<std::string>{"UA1AAA.cbr", "cabrillo.ini"}));
 }
-
-class FailingReplacePlatform : public testing::FakePlatform {
- public:
-  bool MoveFileOver(const std::string&, const std::string&) override { return false; }
-};
 
 TEST_F(CabrilloWriterTest, FailedWriteKeepsThePreviousLog) {
   WriteFileBytes("UA1AAA.cbr", "previous log");
-  FailingReplacePlatform failing;
+  platform_.replaceFails = true;
   AddQso("DX1", "CW");
-  station_.WriteCabrilloFile(failing, 12, store_);
-  EXPECT_EQ(ReadFileBytes("UA1AAA.cbr"), "previous log");
-  EXPECT_FALSE(std::filesystem::exists("UA1AAA.cbr.tmp"));
-
-  std::filesystem::create_directory("UA1AAA.cbr.tmp");  // the temporary file can not be made
   station_.WriteCabrilloFile(platform_, 12, store_);
   EXPECT_EQ(ReadFileBytes("UA1AAA.cbr"), "previous log");
-  EXPECT_TRUE(std::filesystem::is_directory("UA1AAA.cbr.tmp"));  // the obstacle stays
 }
 
 TEST_F(CabrilloWriterTest, DialogCallSignIsInTheLogWhileTheNameFollowsTheHostCall) {

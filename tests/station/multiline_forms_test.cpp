@@ -13,6 +13,7 @@ TEST(ReplaceAll, TakesOccurrencesLeftToRightWithoutSearchingInsertedText) {
   EXPECT_EQ(ReplaceAll("aaa", "aa", "b"), "ba");
   EXPECT_EQ(ReplaceAll("x<LF>y<LF>", "<LF>", ""), "xy");
   EXPECT_EQ(ReplaceAll("ab", "a", "aa"), "aab");
+  EXPECT_EQ(ReplaceAll("<<LF>LF>", "<LF>", ""), "<LF>");  // nor what the removal joins
   EXPECT_EQ(ReplaceAll("same", "am", "am"), "same");
   EXPECT_EQ(ReplaceAll("", "a", "b"), "");
   EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
@@ -40,6 +41,9 @@ TEST(MultiLineForms, LoneBreaksAndTypedMarksFollowTheEscapingRules) {
   EXPECT_EQ(SettingsToEditForm("73<CR>GL"), "73\rGL");
   // A line feed alone ends no Cabrillo line: only "<CR>" does.
   EXPECT_EQ(SettingsToCabrilloForm("a<LF>b", "SOAPBOX: "), "ab");
+  // "<CR>" is replaced before "<LF>" is removed, so a mark that the removal
+  // forms stays as text.
+  EXPECT_EQ(SettingsToCabrilloForm("<C<LF>R>", "SOAPBOX: "), "<CR>");
   EXPECT_EQ(SettingsToCabrilloForm("", "SOAPBOX: "), "");
 }
 

@@ -147,6 +147,30 @@ TEST_F(StationExportsTest, ConfirmedDetailsReachTheSettingsFileAndTheCabrilloLog
   EXPECT_TRUE(std::filesystem::exists("cabrillo.ini"));
 }
 
+// The log and the settings file are written through temporary files of the
+// plug-in's own, never through the operator's files of similar names.
+TEST_F(StationExportsTest, TheOperatorsFilesNamedLikeTemporaryFilesStayAsTheyWere) {
+  const std::string own = "the operator's own file\r\n";
+  testing::WriteFileBytes("UA1AAA.cbr.tmp", own);
+#if defined(_WIN32)
+  testing::WriteFileBytes("Plugins/ZORVA.ini.tmp", own);
+  testing::DialogOperator driver(testing::OperatorActions{});
+#else
+  // A link would point a write through it at the file it names.
+  testing::WriteFileBytes("own.txt", own);
+  std::filesystem::create_symlink("../own.txt", "Plugins/ZORVA.ini.tmp");
+#endif
+  plugin_.Reset(1, "UA1AAA", &contestDate_);
+  plugin_.Add(Qso("DX1", "40", "CW", "W015"));
+  int score = 0;
+  plugin_.getResult(&score);
+
+  EXPECT_EQ(ReadFileBytes("UA1AAA.cbr.tmp"), own);
+  EXPECT_EQ(ReadFileBytes("Plugins/ZORVA.ini.tmp"), own);
+  EXPECT_NE(ReadFileBytes("UA1AAA.cbr").find("\r\nQSO:  7012 CW "), std::string::npos);
+  EXPECT_NE(ReadFileBytes(kSettingsFile).find("\r\nClaimed=1\r\n"), std::string::npos);
+}
+
 #if defined(_WIN32)
 TEST_F(StationExportsTest, CancelLeavesTheSettingsFileUntouchedAndTheLogTagsEveryLine) {
   const std::string saved =

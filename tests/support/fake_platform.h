@@ -1,8 +1,9 @@
 #pragma once
 
-// A platform for tests: a settable clock, recorded program starts and messages,
-// an in-memory settings store, and a scripted station-details dialog. Files are
-// the system platform's, in the folder the test works in.
+// A platform for tests: a settable clock (to the millisecond), recorded program
+// starts and messages, an in-memory settings store, and a scripted
+// station-details dialog. Files are the system platform's, in the folder the
+// test works in; a replacement of a whole file can be made to fail.
 
 #include <functional>
 #include <map>
@@ -31,6 +32,7 @@ class FakePlatform : public Platform {
   // Called for the dialog; returns whether the operator pressed OK.
   std::function<bool(StationDetailsForm&)> dialog = [](StationDetailsForm&) { return false; };
   std::vector<StationDetailsForm> dialogPresets;
+  bool replaceFails = false;  // ReplaceWholeFile fails, leaving every file as it was
 
   UtcTime CurrentUtcTime() override {
     ++clockReads;
@@ -70,9 +72,8 @@ class FakePlatform : public Platform {
     return files_->ReadWholeFile(path);
   }
   bool EnsureFileExists(const std::string& path) override { return files_->EnsureFileExists(path); }
-  bool RemoveFile(const std::string& path) override { return files_->RemoveFile(path); }
-  bool MoveFileOver(const std::string& from, const std::string& to) override {
-    return files_->MoveFileOver(from, to);
+  bool ReplaceWholeFile(const std::string& path, std::string_view contents) override {
+    return !replaceFails && files_->ReplaceWholeFile(path, contents);
   }
 
  private:

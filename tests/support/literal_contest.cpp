@@ -13,6 +13,8 @@ namespace stats::testing {
 namespace {
 
 constexpr std::string_view kBanner = "Pesdra VELK TEST UBN file \r\n";
+constexpr char kNoContestMode[] = "   No contest mode !!!";
+constexpr char kNoRxNumber[] = "   NO RX NUMBER !!!";
 constexpr std::string_view kWarningHead = "QSO c ";
 // " В ОДНОМ И ТОМ ЖЕ ТУРЕ ПРОВОДИТЬ НЕЛЬЗЯ !!!", byte by byte in Windows-1251.
 constexpr unsigned char kWarningTail[] = {
@@ -21,22 +23,18 @@ constexpr unsigned char kWarningTail[] = {
     0xD2, 0xDC, 0x20, 0xCD, 0xC5, 0xCB, 0xDC, 0xC7, 0xDF, 0x20, 0x21, 0x21, 0x21};
 constexpr std::size_t kPaddedWidth = 20;
 
+// The calendar range of the host's date-time type: 1 January 100 to 31
+// December 9999, in days from 30 December 1899.
+constexpr double kFirstDay = -657434.0;
+constexpr double kLastDay = 2958465.0;
+
 struct FileCloser {
   void operator()(std::FILE* file) const noexcept { std::fclose(file); }
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-// Writes text with every line feed as CR LF, flushing at each line end.
-void WriteLines(std::FILE* file, std::string_view text) {
-  if (file == nullptr) return;
-  for (const char c : text) {
-    if (c == '\n') {
-      std::fputs("\r\n", file);
-      std::fflush(file);
-    } else {
-      std::fputc(c, file);
-    }
-  }
+void Append(std::FILE* file, const std::string& line) {
+  if (file != nullptr) std::fwrite(line.data(), 1, line.size(), file);
 }
 
 template <typename... Numbers>
@@ -58,13 +56,71 @@ struct DayAndSecond {
 // rounded to the nearest second; nothing for a value that is not a valid
 // date-time in the calendar's range.
 std::optional<DayAndSecond> SecondOf(const OleDateTime& time) {
-  if (time.status != 0 || !(time.date >= kMinOleDate && time.date <= kMaxOleDate)) {
+  if (time.status != 0 || !(time.date >= kFirstDay && time.date <= kLastDay)) {
     return std::nullopt;
   }
   const double rounded = time.date + (time.date > 0.0 ? 0.5 : -0.5) / 86400.0;
   const double days = std::fabs(rounded);
   return DayAndSecond{static_cast<long>(rounded),
                       static_cast<long>((days - std::floor(days)) * 86400.0)};
+}
+
+struct Civil {
+  long year = 0;
+  unsigned month = 0;
+  unsigned day = 0;
+};
+
+// The Gregorian date of a day counted from 30 December 1899 (day 0), by the
+// days-to-civil conversion of H. Hinnant's date algorithms.
+Civil CivilOfDay(long day) {
+  const long z = day - 25569 + 719468;  // 30 December 1899 is 25569 days before 1 January 1970
+  const long era = (z >= 0 ? z : z - 146096) / 146097;
+  const auto dayOfEra = static_cast<unsigned>(z - era * 146097);
+  const unsigned yearOfEra =
+      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const unsigned shiftedMonth = (5 * dayOfYear + 2) / 153;  // March is 0
+  const unsigned month = shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9;
+  return Civil{static_cast<long>(yearOfEra) + era * 400 + (month <= 2 ? 1 : 0), month,
+               dayOfYear - (153 * shiftedMonth + 2) / 5 + 1};
+}
+
+// "%Y-%m-%d %H%M" of the QSO time; empty without a calendar time.
+std::string QsoTimeText(const OleDateTime& time) {
+  const std::optional<DayAndSecond> when = SecondOf(time);
+  if (!when) return {};
+  const Civil date = CivilOfDay(when->day);
+  return Printed("%04ld-%02u-%02u %02ld%02ld", date.year, date.month, date.day, when->second / 3600,
+                 when->second / 60 % 60);
+}
+
+// "%d.%m.%Y" of the contest date; empty without a calendar time.
+std::string ContestDateText(const OleDateTime& time) {
+  const std::optional<DayAndSecond> when = SecondOf(time);
+  if (!when) return {};
+  const Civil date = CivilOfDay(when->day);
+  return Printed("%02u.%02u.%04ld", date.day, date.month, date.year);
+}
+
+// A host text on one line of err.txt: every control byte a space.
+std::string OnOneLine(std::string text) {
+  for (char& c : text) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+  }
+  return text;
+}
+
+// A refused QSO's line: its pieces with two spaces between them, then the
+// reason and the line end.
+std::string RejectedLine(const stats::Qso& qso, const char* ending) {
+  std::string line = "QSO:  " + Printed("%u", qso.frequencyHz / 1000u);
+  for (const std::string& piece :
+       {qso.mode, QsoTimeText(qso.qsoTime), qso.ownCall, qso.rstSent, qso.exchangeSent, qso.call,
+        qso.rstReceived, qso.exchangeReceived}) {
+    line += "  " + OnOneLine(piece);
+  }
+  return line + ending + "\r\n";
 }
 
 std::optional<int> HourOf(const OleDateTime& time) {
@@ -105,7 +161,7 @@ LiteralContest::LiteralContest(Platform& platform, std::string problemLogPath)
 
 int LiteralContest::Reset(int reportMode, std::string_view contestantCall,
                           const OleDateTime& contestDateTime) {
-  contestDate_ = FormatOleDateTime(contestDateTime, "%d.%m.%Y");
+  contestDate_ = ContestDateText(contestDateTime);
   records_.clear();
   bands_.clear();
   reportMode_ = reportMode;
@@ -118,11 +174,11 @@ int LiteralContest::Reset(int reportMode, std::string_view contestantCall,
 int LiteralContest::AddQso(const stats::Qso& qso) {
   const File log(std::fopen(problemLogPath_.c_str(), "ab"));
   if (qso.mode != "CW" && qso.mode != "BPSK63" && qso.mode != "BPSK62" && qso.mode != "SSB") {
-    WriteLines(log.get(), FormatRejectedLine(qso, kNoContestModeEnding) + "\n");
+    Append(log.get(), RejectedLine(qso, kNoContestMode));
     return 0;
   }
   if (qso.exchangeReceived.empty() || qso.exchangeSent.empty()) {
-    WriteLines(log.get(), FormatRejectedLine(qso, kNoRxNumberEnding) + "\n");
+    Append(log.get(), RejectedLine(qso, kNoRxNumber));
     return 0;
   }
   bool bandKnown = false;

@@ -9,10 +9,12 @@
 // beside Contest to show what those indexes save.
 //
 // It covers what the entry points return (codes, warning, summary, score, the
-// exchange check), the problem log and the "Claimed" setting. The companion
-// start, the station details and the Cabrillo export are not modelled: a
-// nonzero report mode only turns the score handed back into -1, as it does in
-// Contest. The entry-point fuzzer checks the plug-in against it too.
+// exchange check), the problem log and the "Claimed" setting, and it writes
+// every text itself: the summary, the warning, the err.txt lines and the dates
+// in them share no code with the plug-in. The companion start, the station
+// details and the Cabrillo export are not modelled: a nonzero report mode only
+// turns the score handed back into -1, as it does in Contest. The entry-point
+// fuzzer checks the plug-in against it too.
 
 #include <cstdint>
 #include <string>
@@ -21,8 +23,7 @@
 
 #include "stats/ole_date.h"
 #include "stats/platform/platform.h"
-#include "stats/problem_log.h"
-#include "stats/public/plugin_names.h"
+#include "stats/qso.h"
 
 namespace stats::testing {
 
