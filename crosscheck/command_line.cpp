@@ -89,7 +89,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   std::string out;
   std::vector<std::string> logs;
   int windowMinutes = 3;
-  std::string from, to, bands, penalties, language;
+  std::string from, to, bands, penalties, language, entries;
   app.add_option("--out", out, "folder for the outputs (made when missing)")->required();
   app.add_option("LOG", logs, "logs, or folders of logs")->required();
   app.add_option("--window", windowMinutes, "minutes two logs' times of one QSO may differ by")
@@ -106,6 +106,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   app.add_option("--bands", bands, "the bands that count, e.g. 160,80,40 (default: all)");
   app.add_option("--penalty", penalties,
                  "points taken off per QSO with a verdict, e.g. nil=1,busted-call=1");
+  app.add_option("--entries", entries,
+                 "the call and category entered for each log file, over the file's own: "
+                 "JSON lines {\"file\": NAME, \"call\": CALL, \"category\": CATEGORY}");
   app.add_option("--lang", language,
                  "language of results.html and the reports: ru or en "
                  "(default: the user's)");
@@ -144,6 +147,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     options.language = logs::ParseReportLanguage(language);
     if (!options.language) return usage("--lang wants ru or en, not \"" + language + "\"");
   }
+  if (!entries.empty()) options.entries = files::PathOfUtf8(entries);
   options.out = files::PathOfUtf8(out);
   for (const std::string& log : logs) options.logs.push_back(files::PathOfUtf8(log));
   result.options = std::move(options);

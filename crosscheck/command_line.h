@@ -17,6 +17,7 @@ struct Options {
   CheckOptions check;
   std::filesystem::path out;
   std::vector<std::filesystem::path> logs;       // files and folders, as given
+  std::optional<std::filesystem::path> entries;  // the calls and categories entered
   std::optional<logs::ReportLanguage> language;  // default: the user's
 };
 

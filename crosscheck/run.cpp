@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "crosscheck/command_line.h"
+#include "crosscheck/entries.h"
 #include "crosscheck/out_folder.h"
 #include "crosscheck/output/formats.h"
 #include "crosscheck/output/output_files.h"
@@ -39,12 +40,14 @@ std::vector<fs::path> LogPaths(const std::vector<fs::path>& given) {
   return paths;
 }
 
-Contest ReadContest(const std::vector<fs::path>& paths) {
+Contest ReadContest(const std::vector<fs::path>& paths, const Entries& entries) {
   Contest contest;
   for (const fs::path& path : paths) {
     std::error_code error;
     const fs::file_time_type modified = fs::last_write_time(path, error);
-    contest.Add(logs::ReadLogFile(path), error ? fs::file_time_type::min() : modified);
+    logs::LogFile log = logs::ReadLogFile(path);
+    ApplyEntry(entries, log);
+    contest.Add(std::move(log), error ? fs::file_time_type::min() : modified);
   }
   contest.ChooseAmongRepeatedCalls();
   return contest;
@@ -86,7 +89,16 @@ int RunCrosscheck(const std::vector<std::string>& arguments, std::ostream& out, 
     err << "crosscheck: " << *clash << "\n";
     return 2;
   }
-  const Contest contest = ReadContest(LogPaths(options.logs));
+  Entries entries;
+  if (options.entries) {
+    auto read = ReadEntries(*options.entries);
+    if (const std::string* problem = std::get_if<std::string>(&read)) {
+      err << "crosscheck: " << files::Utf8OfPath(*options.entries) << ": " << *problem << "\n";
+      return 2;
+    }
+    entries = std::move(std::get<Entries>(read));
+  }
+  const Contest contest = ReadContest(LogPaths(options.logs), entries);
   const CheckResult result = CheckContest(contest, options.check);
 
   if (const std::error_code error = files::CreateFolders(files, options.out)) {

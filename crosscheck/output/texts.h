@@ -67,7 +67,6 @@ struct CheckTexts {
   std::string_view clockNotKnown;
   std::string_view notConfirmedHeading;
   std::string_view copiedHeading;
-  std::string_view repairsHeading;
   std::string_view sent;
   std::string_view received;
   std::string_view explainNoLogCounted;  // {0} call, {1} logs

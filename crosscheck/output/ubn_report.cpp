@@ -5,6 +5,7 @@
 
 #include "crosscheck/output/formats.h"
 #include "crosscheck/output/texts.h"
+#include "logs/file/repairs_heading.h"
 #include "logs/text/text_pattern.h"
 #include "pages/local_forms.h"
 #include "stats/public/plugin_names.h"
@@ -231,7 +232,7 @@ std::string UbnReport(const Contest& contest, const CheckResult& result,
   }
   report.Heading(texts.copiedHeading, copiedWrong.size());
   for (const QsoId qso : copiedWrong) report.Line("  " + report.HowCopied(qso));
-  report.Heading(texts.repairsHeading, log.repairs.size());
+  report.Heading(logs::RepairsHeading(language), log.repairs.size());
   for (const std::string& repair : log.repairs) report.Line("  " + repair);
   return report.Text();
 }
