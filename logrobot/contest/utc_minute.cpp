@@ -17,10 +17,10 @@ std::optional<std::int64_t> ParseUtcMinute(std::string_view text) {
 
 std::string FormatUtcMinute(std::int64_t unixSeconds) {
   const std::int64_t ole = unixSeconds + kOleEpochToUnixSeconds;
-  std::int64_t day = ole / logs::kSecondsPerDay;
-  if (ole % logs::kSecondsPerDay < 0) --day;
-  const auto secondOfDay = static_cast<int>(ole - day * logs::kSecondsPerDay);
-  const logs::QsoDate date = logs::DateOfOleDay(static_cast<long>(day));
+  std::int64_t day = ole / stats::kSecondsPerDay;
+  if (ole % stats::kSecondsPerDay < 0) --day;
+  const auto secondOfDay = static_cast<int>(ole - day * stats::kSecondsPerDay);
+  const logs::QsoDate date = stats::DateOfOleDay(static_cast<long>(day));
   char text[24];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", date.year, date.month, date.day,
                 secondOfDay / 3600, secondOfDay / 60 % 60);

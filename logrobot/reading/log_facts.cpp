@@ -47,7 +47,7 @@ LogFacts FactsOfLog(const logs::LogFile& log, const Period& period) {
   facts.repairs = log.repairs;
 
   std::map<std::string, BandLine> bands;
-  std::map<std::string, stats::BandKvant> kvant;
+  std::map<std::string, stats::KvantTally<std::string>> kvant;
   std::set<std::tuple<std::string_view, std::string_view, std::string_view, int>> worked;
   ProblemTally problems;
   for (const logs::LoggedQso& qso : log.qsos) {

@@ -31,6 +31,7 @@
 #include "stats-host/run/plugin_summary.h"
 #include "stats-host/run/refused_list.h"
 #include "stats-host/run/warning_printer.h"
+#include "stats/public/cabrillo_layout.h"
 #include "stats/public/plugin_names.h"
 #include "stats/rules/exchange.h"
 #include "stats/rules/file_base_name.h"

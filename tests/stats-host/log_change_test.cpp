@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "files/file_system.h"
 #include "stats-host/report/console_texts.h"
 #include "stats-host/run/scoring_run.h"
 #include "tests/stats-host/stats_host_runs.h"
@@ -72,7 +73,8 @@ TEST_P(StatsHostLogChange, StopsTheRunWithNothingScored) {
   ChangeOnFirstQso observer([&] { GetParam().make(log); });
   std::ostringstream err;
   try {
-    ScoreLog(request, ConsoleTextsOf(logs::ReportLanguage::kEnglish).run, err, {&observer});
+    ScoreLog(*files::MakeSystemFileSystem(), request,
+             ConsoleTextsOf(logs::ReportLanguage::kEnglish).run, err, {&observer});
     FAIL() << "the change was not seen";
   } catch (const RunError& stop) {
     EXPECT_EQ(stop.ExitStatus(), kExitFailed);
