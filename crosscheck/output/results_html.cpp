@@ -89,6 +89,15 @@ std::string FiguresSection(const ContestTotals& totals, const Page& page) {
                       Note(texts.figuresNote) + Table("id=\"verdict-table\"", rows));
 }
 
+// The clock chart drawn for a screen or paper, and narrower for a phone, where
+// the wide one would shrink its text.
+std::string ClockCharts(pages::StackedColumns chart) {
+  const std::string wide = pages::StackedColumnSvg(chart);
+  chart.width = pages::kPhoneChartWidth;
+  chart.id += "-phone";
+  return pages::WideOrPhone(wide, pages::StackedColumnSvg(chart));
+}
+
 std::string ClocksSection(const Contest& contest, const CheckResult& result,
                           const std::vector<LogId>& order, const Page& page) {
   const CheckTexts& texts = page.texts;
@@ -142,10 +151,9 @@ std::string ClocksSection(const Contest& contest, const CheckResult& result,
     }
     table += Table("id=\"clock-table\"", rows + "</tbody>\n");
   }
-  return page.Section("clocks", texts.clocksHeading,
-                      Note(texts.clocksNote) +
-                          pages::Figure(texts.clocksChartTitle, pages::StackedColumnSvg(chart)) +
-                          table);
+  return page.Section(
+      "clocks", texts.clocksHeading,
+      Note(texts.clocksNote) + pages::Figure(texts.clocksChartTitle, ClockCharts(chart)) + table);
 }
 
 std::string ResultsSection(const Contest& contest, const CheckResult& result,

@@ -44,10 +44,11 @@ TEST(Entries, TheCallAndCategoryEnteredCountOverTheFilesOwn) {
 TEST(Entries, AFileThatIsNotJsonLinesStopsTheRunWithStatus2) {
   const TempDir dir;
   WriteFileBytes(dir.Path() / "entries.jsonl", "{\"file\": \"a.cbr\"}\n{\"file\": 3}\n");
+  std::filesystem::create_directory(dir.Path() / "logs");
   std::ostringstream out, err;
   EXPECT_EQ(crosscheck::RunCrosscheck({"--out", (dir.Path() / "out").string(), "--entries",
                                        (dir.Path() / "entries.jsonl").string(),
-                                       dir.Path().string()},
+                                       (dir.Path() / "logs").string()},
                                       out, err),
             2);
   EXPECT_NE(err.str().find("entries.jsonl: line 2: "), std::string::npos) << err.str();
