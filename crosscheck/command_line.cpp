@@ -67,7 +67,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const Co
   std::string out;
   std::vector<std::string> logs;
   int windowMinutes = 3;
-  std::string from, to, bands, penalties, language, categories;
+  std::string from, to, bands, penalties, language, categories, entries;
   app.add_option("--out", out, "folder for the outputs (made when missing)")->required();
   app.add_option("LOG", logs, "logs, or folders of logs")->required();
   app.add_option("--window", windowMinutes, "minutes two logs' times of one QSO may differ by")
@@ -88,6 +88,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const Co
   app.add_option("--categories", categories,
                  "CSV file of CALL,CATEGORY lines: the entry category of these calls, "
                  "over the logs' own");
+  app.add_option("--entries", entries,
+                 "the call and category entered for each log file, over the file's own: "
+                 "JSON lines {\"file\": NAME, \"call\": CALL, \"category\": CATEGORY}");
   app.add_option("--lang", language,
                  "language of results.html and the reports: ru or en "
                  "(default: the user's)");
@@ -136,6 +139,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments, const Co
     options.language = logs::ParseReportLanguage(language);
     if (!options.language) return usage("--lang wants ru or en, not \"" + language + "\"");
   }
+  if (!entries.empty()) options.entries = files::PathOfUtf8(entries);
   options.out = files::PathOfUtf8(out);
   if (!categories.empty()) options.categories = files::PathOfUtf8(categories);
   for (const std::string& log : logs) options.logs.push_back(files::PathOfUtf8(log));

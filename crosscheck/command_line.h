@@ -19,6 +19,7 @@ struct Options {
   std::filesystem::path out;
   std::vector<std::filesystem::path> logs;       // files and folders, as given
   std::filesystem::path categories;              // the organisers' categories file; empty: none
+  std::optional<std::filesystem::path> entries;  // the calls and categories entered
   std::optional<logs::ReportLanguage> language;  // default: the user's
 };
 

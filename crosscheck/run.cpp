@@ -5,6 +5,7 @@
 
 #include "crosscheck/categories_file.h"
 #include "crosscheck/command_line.h"
+#include "crosscheck/entries.h"
 #include "crosscheck/out_folder.h"
 #include "crosscheck/output/formats.h"
 #include "crosscheck/output/output_files.h"
@@ -57,14 +58,15 @@ std::vector<LogPath> LogPaths(const std::vector<fs::path>& given) {
   return paths;
 }
 
-Contest ReadContest(const std::vector<LogPath>& paths,
+Contest ReadContest(const std::vector<LogPath>& paths, const Entries& entries,
                     const std::map<std::string, std::string>& categories) {
   Contest contest;
   for (const auto& [path, shown] : paths) {
     std::error_code error;
     const fs::file_time_type modified = fs::last_write_time(path, error);
-    const LogId id =
-        contest.Add(logs::ReadLogFile(path), error ? fs::file_time_type::min() : modified);
+    logs::LogFile log = logs::ReadLogFile(path);
+    ApplyEntry(entries, log);
+    const LogId id = contest.Add(std::move(log), error ? fs::file_time_type::min() : modified);
     contest.logs[id].file = shown;
   }
   contest.ChooseAmongRepeatedCalls();
@@ -107,6 +109,15 @@ int RunCrosscheck(const std::vector<std::string>& arguments, std::ostream& out, 
     err << "crosscheck: " << *clash << "\n";
     return 2;
   }
+  Entries entries;
+  if (options.entries) {
+    auto read = ReadEntries(*options.entries);
+    if (const std::string* problem = std::get_if<std::string>(&read)) {
+      err << "crosscheck: " << files::Utf8OfPath(*options.entries) << ": " << *problem << "\n";
+      return 2;
+    }
+    entries = std::move(std::get<Entries>(read));
+  }
   CategoriesFile categories;
   if (!options.categories.empty()) {
     categories = ReadCategoriesFile(options.categories);
@@ -116,7 +127,7 @@ int RunCrosscheck(const std::vector<std::string>& arguments, std::ostream& out, 
       return 2;
     }
   }
-  const Contest contest = ReadContest(LogPaths(options.logs), categories.byCall);
+  const Contest contest = ReadContest(LogPaths(options.logs), entries, categories.byCall);
   const CheckResult result = CheckContest(contest, options.check);
 
   if (const std::error_code error = files::CreateFolders(files, options.out)) {

@@ -8,11 +8,14 @@
 #include <string_view>
 #include <system_error>
 
+#include "stats/public/plugin_names.h"
+
 namespace files {
 
 // The ending of what is made new beside its target and moved over it once
-// whole, or removed.
-inline constexpr std::string_view kTemporaryEnding = ".tmp";
+// whole, or removed: the plug-in's own, so that one name tells a partial file
+// of ours, whichever program left it.
+inline constexpr std::string_view kTemporaryEnding = stats::kPartialFileExtension;
 
 // Makes something beside `target`, in the same folder, under a name that no
 // one else holds: "<target's name>.<unique part><ending>". `make` must fail

@@ -19,6 +19,7 @@
 #include "fuzz/standard_input.h"
 #include "stats/platform/profile_file.h"
 #include "stats/public/exports.h"
+#include "stats/public/plugin_names.h"
 #include "stats/rules/file_base_name.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/literal_contest.h"
@@ -301,7 +302,7 @@ class EntryPointsCase {
     }
     Require(lines >= model_.Count(), "the Cabrillo log has a line per stored QSO");
     for (const auto& entry : std::filesystem::directory_iterator(".")) {
-      Require(entry.path().extension() != ".tmp", "no partial file is left behind");
+      Require(entry.path().extension() != stats::kPartialFileExtension, "no partial file is left behind");
     }
   }
 

@@ -70,6 +70,7 @@ LogId Contest::Add(logs::LogFile file, std::filesystem::file_time_type modified)
       Qso qso;
       qso.time = logged.time;
       qso.toTheMinute = logged.toTheMinute;
+      qso.excluded = logged.excluded;
       qso.log = id;
       qso.line = logged.line;
       qso.call = calls.IdOf(logged.call);

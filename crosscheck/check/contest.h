@@ -39,6 +39,7 @@ struct Qso {
   // matching; kNotCounted for a mode the contest does not count.
   std::uint8_t contestMode = kNotCounted;
   bool toTheMinute = true;  // logged without seconds
+  bool excluded = false;    // an X-QSO line: it confirms the other side's QSO, but does not count
 };
 static_assert(sizeof(Qso) <= 40, "a contest has millions of them");
 

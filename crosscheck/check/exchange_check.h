@@ -23,6 +23,10 @@ class ExchangeCheck {
 
   bool CopiedRight(QsoId received, QsoId sent) const;
 
+  // The exchange written the one way ("017" and "17" alike): equal forms are
+  // the same number.
+  std::uint32_t FormOf(std::uint32_t exchange) const { return numbers_[exchange].text; }
+
  private:
   struct Number {
     std::uint32_t text = 0;  // the exchange written the one way, in `forms_`

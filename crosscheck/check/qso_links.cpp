@@ -25,6 +25,18 @@ std::uint32_t FirstAtOrAfter(const std::vector<QsoLink>& links, std::uint32_t be
   return static_cast<std::uint32_t>(found - links.begin());
 }
 
+void Retime(QsoLinks& links, const std::vector<std::int64_t>& corrected) {
+  for (QsoLink& link : links.links) link.time = corrected[link.qso];
+  const auto byTime = [](const QsoLink& a, const QsoLink& b) {
+    return std::tie(a.time, a.qso) < std::tie(b.time, b.qso);
+  };
+  for (const LinkGroup& group : links.groups) {
+    const auto begin = links.links.begin();
+    std::sort(begin + group.begin, begin + group.middle, byTime);
+    std::sort(begin + group.middle, begin + group.end, byTime);
+  }
+}
+
 QsoLinks LinkQsos(const Contest& contest, const std::vector<LogId>& logOfCall,
                   const std::vector<bool>& matchable) {
   std::vector<Keyed> keyed;

@@ -13,7 +13,7 @@
 namespace crosscheck {
 
 struct QsoLink {
-  std::int64_t time = 0;  // the QSO's moment on its log's clock (MomentOf)
+  std::int64_t time = 0;  // the QSO's moment on its log's clock (MomentOf), or see Retime
   QsoId qso = 0;
 };
 
@@ -33,6 +33,10 @@ struct QsoLinks {
 // The first of links[begin, end) (in time order) logged at `time` or later.
 std::uint32_t FirstAtOrAfter(const std::vector<QsoLink>& links, std::uint32_t begin,
                              std::uint32_t end, std::int64_t time);
+
+// Each link's time set to its QSO's moment by the correct clock (by QsoId),
+// each side of each group in that order again.
+void Retime(QsoLinks& links, const std::vector<std::int64_t>& corrected);
 
 // `logOfCall`: the checked log of each call or kNone; `matchable`: whether a
 // QSO may confirm or be confirmed (a checked log, a counted mode, a known and

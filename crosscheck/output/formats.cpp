@@ -81,14 +81,4 @@ std::string JsonString(std::string_view text) {
       .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
-std::string FileNameOfCall(std::string_view call) {
-  std::string name;
-  for (const char c : call.substr(0, kMaxFileNameOfCall)) {
-    const bool kept =
-        (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
-    name += kept ? c : '_';
-  }
-  return name.empty() ? std::string("_") : name;
-}
-
 }  // namespace crosscheck

@@ -2,7 +2,6 @@
 
 // How the outputs write times, offsets, reductions and names.
 
-#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -34,10 +33,5 @@ std::string Percent(std::uint64_t part, std::uint64_t whole);
 
 // A text as a JSON string, quotes included; bytes that are not UTF-8 become U+FFFD.
 std::string JsonString(std::string_view text);
-
-// A file name for a call: letters, digits and "-" kept, anything else "_",
-// and no longer than any file system allows.
-inline constexpr std::size_t kMaxFileNameOfCall = 64;
-std::string FileNameOfCall(std::string_view call);
 
 }  // namespace crosscheck

@@ -5,6 +5,21 @@
 #include "crosscheck/output/formats.h"
 
 namespace crosscheck {
+namespace {
+
+nlohmann::ordered_json DoubtName(ClockDoubt doubt) {
+  switch (doubt) {
+    case ClockDoubt::kWeak:
+      return "weak";
+    case ClockDoubt::kUnconfirmed:
+      return "unconfirmed";
+    case ClockDoubt::kNone:
+      break;
+  }
+  return nullptr;
+}
+
+}  // namespace
 
 std::string LogsJsonl(const Contest& contest, const CheckResult& result,
                       const std::vector<LogId>& order) {
@@ -33,6 +48,17 @@ std::string LogsJsonl(const Contest& contest, const CheckResult& result,
     if (log.Checked()) {
       object["clock_offset_s"] = checked.clock.offset;
       object["clock_matches"] = checked.clock.matches;
+      if (!checked.clock.changes.empty()) {
+        nlohmann::ordered_json changes = nlohmann::ordered_json::array();
+        for (const ClockChange& change : checked.clock.changes) {
+          changes.push_back({{"from_line", contest.qsos[change.from].line},
+                             {"from", FormatQsoTime(contest.qsos[change.from].time)},
+                             {"offset_s", change.offset},
+                             {"matches", change.matches}});
+        }
+        object["clock_changes"] = std::move(changes);
+      }
+      object["clock_doubt"] = DoubtName(checked.clockDoubt);
       object["claimed"] = log.claimed ? nlohmann::ordered_json(*log.claimed) : nullptr;
       object["checked"] = checked.checked;
       const auto reduction = ReductionTenths(log.claimed, checked.checked);

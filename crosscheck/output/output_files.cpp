@@ -7,6 +7,7 @@
 #include "crosscheck/output/standings.h"
 #include "crosscheck/output/ubn_report.h"
 #include "crosscheck/output/verdicts_jsonl.h"
+#include "files/call_file_name.h"
 #include "files/file_problem.h"
 #include "files/output_set.h"
 #include "files/utf8_path.h"
@@ -61,7 +62,8 @@ WrittenOutputs WriteOutputs(files::FileSystem& files, const Contest& contest,
   std::size_t reports = 0;
   for (const LogId log : order) {
     if (!contest.logs[log].Checked()) continue;
-    const fs::path name = FileNameOfCall(contest.calls.Text(contest.logs[log].ownCall)) + ".txt";
+    const fs::path name =
+        files::FileNameOfCall(contest.calls.Text(contest.logs[log].ownCall)) + ".txt";
     ubn.Write(name, UbnReport(contest, result, options.check, log, copiedWrong[log], language));
     ++reports;
   }

@@ -100,6 +100,15 @@ std::string FiguresSection(const ContestTotals& totals, const Page& page) {
                       Note(texts.figuresNote) + Table("id=\"verdict-table\"", rows));
 }
 
+// The clock chart drawn for a screen or paper, and narrower for a phone, where
+// the wide one would shrink its text.
+std::string ClockCharts(pages::StackedColumns chart) {
+  const std::string wide = pages::StackedColumnSvg(chart);
+  chart.width = pages::kPhoneChartWidth;
+  chart.id += "-phone";
+  return pages::WideOrPhone(wide, pages::StackedColumnSvg(chart));
+}
+
 std::string ClocksSection(const Contest& contest, const CheckResult& result,
                           const std::vector<LogId>& order, const Page& page) {
   const CheckTexts& texts = page.texts;
@@ -127,7 +136,8 @@ std::string ClocksSection(const Contest& contest, const CheckResult& result,
           kOffsetBounds.begin());
     }
     ++chart.series[0].values[column];
-    if (clock.matches > 0 && magnitude >= kListedOffset) listed.push_back(log);
+    const bool doubtful = result.logs[log].clockDoubt != ClockDoubt::kNone;
+    if ((clock.matches > 0 && magnitude >= kListedOffset) || doubtful) listed.push_back(log);
   }
   std::stable_sort(listed.begin(), listed.end(), [&](LogId a, LogId b) {
     return std::llabs(result.logs[a].clock.offset) > std::llabs(result.logs[b].clock.offset);
@@ -137,18 +147,24 @@ std::string ClocksSection(const Contest& contest, const CheckResult& result,
   if (listed.empty()) {
     table += "<p>" + Text(texts.none) + "</p>\n";
   } else {
-    std::string rows = HeadRow({texts.call, texts.clockOffset, texts.matches}) + "<tbody>\n";
+    std::string rows =
+        HeadRow({texts.call, texts.clockOffset, texts.matches, texts.clockDoubt}) + "<tbody>\n";
     for (const LogId log : listed) {
+      const LogResult& checked = result.logs[log];
+      const std::string_view doubt = checked.clockDoubt == ClockDoubt::kWeak ? texts.doubtWeak
+                                     : checked.clockDoubt == ClockDoubt::kUnconfirmed
+                                         ? texts.doubtUnconfirmed
+                                         : std::string_view{};
       rows += "<tr>" + TextCell(contest.calls.Text(contest.logs[log].ownCall)) +
-              "<td class=\"n\">" + FormatOffset(result.logs[log].clock.offset) + "</td>" +
-              page.NumberCell(result.logs[log].clock.matches) + "</tr>\n";
+              "<td class=\"n\">" + FormatOffset(checked.clock.offset) +
+              (checked.clock.changes.empty() ? "" : " \u2026") + "</td>" +
+              page.NumberCell(checked.clock.matches) + TextCell(doubt) + "</tr>\n";
     }
     table += Table("id=\"clock-table\"", rows + "</tbody>\n");
   }
-  return page.Section("clocks", texts.clocksHeading,
-                      Note(texts.clocksNote) +
-                          pages::Figure(texts.clocksChartTitle, pages::StackedColumnSvg(chart)) +
-                          table);
+  return page.Section(
+      "clocks", texts.clocksHeading,
+      Note(texts.clocksNote) + pages::Figure(texts.clocksChartTitle, ClockCharts(chart)) + table);
 }
 
 std::string ResultsSection(const Contest& contest, const CheckResult& result,

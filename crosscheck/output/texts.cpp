@@ -37,7 +37,7 @@ constexpr CheckTexts kEnglish = {
     .logs = "Logs",
     .offsetUnder = "under {0}",
     .offsetUnknown = "unknown",
-    .clocksListed = "Logs whose clock was off by a minute or more",
+    .clocksListed = "Logs whose clock was off by a minute or more, or is in doubt",
     .clockOffset = "Offset",
     .matches = "Matches",
     .resultsHeading = "Results by category",
@@ -82,12 +82,17 @@ constexpr CheckTexts kEnglish = {
     .clockNotKnown = "Your clock could not be checked (too few QSOs with other logs)",
     .notConfirmedHeading = "QSOs not confirmed",
     .copiedHeading = "How others copied you",
-    .repairsHeading = "Repairs made while reading your log",
     .sent = "sent",
     .received = "rcvd",
     .explainNoLogCounted = "no log: {0} sent no log; counted, being in {1} logs",
     .explainNoLogNotCounted = "no log: {0} sent no log and is in only {1} logs; not counted",
-    .explainNil = "NIL: not in the log of {0} ({1})",
+    .explainNil = "NIL: the log of {0} ({1}) holds no QSO with you near this time",
+    .explainNilNearest =
+        "NIL: the log of {0} ({1}) holds no QSO with you at this time on this band and mode; "
+        "nearest: line {2}: {3}",
+    .explainNilOut =
+        "NIL: the log of {0} ({1}) holds it on line {2}: {3}, but that line is out of the "
+        "contest ({4})",
     .explainBustedCall = "busted call: the right call is {0} ({1}, line {2})",
     .explainBustedNumber = "busted number: you copied {0}, {1} sent {2} ({3}, line {4})",
     .explainUniqueCounted = "unique: in no other log, and no log from it; counted",
@@ -96,6 +101,20 @@ constexpr CheckTexts kEnglish = {
     .explainMode = "out of the contest: a mode the contest does not count",
     .explainBand = "out of the contest: a band the contest does not count",
     .explainTime = "out of the contest: outside the contest period",
+    .explainExcluded = "out of the contest: marked X-QSO in your log",
+    .timesApartHeading = "QSOs confirmed although the two times differ",
+    .explainTimesApart =
+        "confirmed by the log of {0} ({1}), line {2}: {3}; calls, band, mode and numbers "
+        "agree, the time was typed wrong on one side",
+    .clockChanged = "From line {0} ({1}) on, your clock was {2} (from {3} QSOs)",
+    .clockWeak = "The estimate of your clock rests on few QSOs: the committee will look at it",
+    .clockUnconfirmed =
+        "Most of your QSOs with stations that sent a log are not in their logs at your times, "
+        "even after the clock correction: your clock may be wrong, and the committee will look "
+        "at it",
+    .clockDoubt = "Doubt",
+    .doubtWeak = "few QSOs",
+    .doubtUnconfirmed = "most QSOs not confirmed",
     .copiedCall = "{0} logged you as {1} ({2}, line {3}, {4})",
     .copiedNumber = "{0} copied your number {1} as {2} ({3}, line {4})",
 };
@@ -133,7 +152,7 @@ constexpr CheckTexts kRussian = {
     .logs = "Отчётов",
     .offsetUnder = "менее {0}",
     .offsetUnknown = "неизвестно",
-    .clocksListed = "Отчёты, в которых часы расходились на минуту и больше",
+    .clocksListed = "Отчёты, в которых часы расходились на минуту и больше или под сомнением",
     .clockOffset = "Расхождение",
     .matches = "QSO",
     .resultsHeading = "Результаты по подгруппам",
@@ -178,7 +197,6 @@ constexpr CheckTexts kRussian = {
     .clockNotKnown = "Ваши часы проверить не удалось (мало QSO с другими отчётами)",
     .notConfirmedHeading = "Неподтверждённые QSO",
     .copiedHeading = "Как вас приняли другие",
-    .repairsHeading = "Исправления при чтении вашего отчёта",
     .sent = "перед.",
     .received = "прин.",
     .explainNoLogCounted =
@@ -187,7 +205,12 @@ constexpr CheckTexts kRussian = {
     .explainNoLogNotCounted =
         "нет отчёта: {0} не прислал отчёт и есть только в {1} отчётах; "
         "не засчитано",
-    .explainNil = "NIL: нет в отчёте {0} ({1})",
+    .explainNil = "NIL: в отчёте {0} ({1}) нет QSO с вами около этого времени",
+    .explainNilNearest =
+        "NIL: в отчёте {0} ({1}) нет QSO с вами в это время на этом диапазоне этим видом "
+        "работы; ближайшее: строка {2}: {3}",
+    .explainNilOut =
+        "NIL: в отчёте {0} ({1}) это QSO в строке {2}: {3}, но эта строка вне зачёта ({4})",
     .explainBustedCall = "ошибка в позывном: правильно {0} ({1}, строка {2})",
     .explainBustedNumber = "ошибка в номере: вы приняли {0}, {1} передал {2} ({3}, строка {4})",
     .explainUniqueCounted = "уникальный: нет в других отчётах и нет своего отчёта; засчитано",
@@ -198,6 +221,22 @@ constexpr CheckTexts kRussian = {
     .explainMode = "вне зачёта: вид работы не засчитывается",
     .explainBand = "вне зачёта: диапазон не засчитывается",
     .explainTime = "вне зачёта: вне времени соревнования",
+    .explainExcluded = "вне зачёта: в вашем отчёте помечено X-QSO",
+    .timesApartHeading = "QSO, подтверждённые при расхождении времени",
+    .explainTimesApart =
+        "подтверждено отчётом {0} ({1}), строка {2}: {3}; позывные, диапазон, вид работы и "
+        "номера совпадают, время записано с ошибкой одной из сторон",
+    .clockChanged = "Со строки {0} ({1}) ваши часы: {2} (по {3} QSO)",
+    .clockWeak =
+        "Поправка ваших часов определена по малому числу QSO: её проверит судейская "
+        "коллегия",
+    .clockUnconfirmed =
+        "Большинство ваших QSO с приславшими отчёт не найдено в их отчётах в ваше время и "
+        "после поправки часов: возможно, ваши часы шли неверно; это проверит судейская "
+        "коллегия",
+    .clockDoubt = "Сомнение",
+    .doubtWeak = "мало QSO",
+    .doubtUnconfirmed = "большинство QSO не подтверждено",
     .copiedCall = "{0} записал вас как {1} ({2}, строка {3}, {4})",
     .copiedNumber = "{0} принял ваш номер {1} как {2} ({3}, строка {4})",
 };

@@ -77,12 +77,14 @@ struct CheckTexts {
   std::string_view clockNotKnown;
   std::string_view notConfirmedHeading;
   std::string_view copiedHeading;
-  std::string_view repairsHeading;
   std::string_view sent;
   std::string_view received;
   std::string_view explainNoLogCounted;  // {0} call, {1} logs
   std::string_view explainNoLogNotCounted;
   std::string_view explainNil;           // {0} call, {1} file
+  std::string_view explainNilNearest;    // {0} call, {1} file, {2} line, {3} what it holds
+  std::string_view explainNilOut;        // {0} call, {1} file, {2} line, {3} what it holds,
+                                         // {4} why it is out of the contest
   std::string_view explainBustedCall;    // {0} right call, {1} file, {2} line
   std::string_view explainBustedNumber;  // {0} copied, {1} call, {2} sent, {3} file, {4} line
   std::string_view explainUniqueCounted;
@@ -91,6 +93,15 @@ struct CheckTexts {
   std::string_view explainMode;
   std::string_view explainBand;
   std::string_view explainTime;
+  std::string_view explainExcluded;
+  std::string_view timesApartHeading;
+  std::string_view explainTimesApart;  // {0} call, {1} file, {2} line, {3} what it holds
+  std::string_view clockChanged;       // {0} line, {1} time, {2} offset, {3} matches
+  std::string_view clockWeak;
+  std::string_view clockUnconfirmed;
+  std::string_view clockDoubt;  // the results page's column
+  std::string_view doubtWeak;
+  std::string_view doubtUnconfirmed;
   std::string_view copiedCall;    // {0} their call, {1} as, {2} file, {3} line, {4} time
   std::string_view copiedNumber;  // {0} their call, {1} sent, {2} as, {3} file, {4} line
 };

@@ -5,6 +5,7 @@
 
 #include "crosscheck/output/formats.h"
 #include "crosscheck/output/texts.h"
+#include "logs/file/repairs_heading.h"
 #include "logs/text/text_pattern.h"
 #include "pages/local_forms.h"
 #include "stats/public/plugin_names.h"
@@ -34,14 +35,26 @@ class Report {
 
   // The QSO as one line: where it is in the file and what it says.
   std::string Describe(QsoId id) const {
+    char line[32];
+    std::snprintf(line, sizeof line, "%6u  ", static_cast<unsigned>(Qso(id).line));
+    return line + WhatItSays(id);
+  }
+
+  std::string WhatItSays(QsoId id) const {
     const crosscheck::Qso& qso = Qso(id);
     const std::string band = qso.band == kNone ? "?" : contest_.bands.Text(qso.band);
-    char line[32];
-    std::snprintf(line, sizeof line, "%6u  ", static_cast<unsigned>(qso.line));
-    return line + FormatQsoTime(qso.time) + "  " + band + " " + contest_.modes.Text(qso.mode) +
-           "  " + Call(qso.call) + "  " + std::string(texts_.sent) + " " +
+    return FormatQsoTime(qso.time) + "  " + band + " " + contest_.modes.Text(qso.mode) + "  " +
+           Call(qso.call) + "  " + std::string(texts_.sent) + " " +
            contest_.exchanges.Text(qso.sent) + "  " + std::string(texts_.received) + " " +
            contest_.exchanges.Text(qso.received);
+  }
+
+  // The other log's line that confirmed a QSO whose two times differ.
+  std::string ExplainTimesApart(QsoId id) const {
+    const QsoId other = result_.judgements[id].evidence;
+    return Substituted(texts_.explainTimesApart,
+                       {Call(contest_.logs[Qso(other).log].ownCall), FileOf(other),
+                        std::to_string(Qso(other).line), WhatItSays(other)});
   }
 
   std::string Explain(QsoId id) const {
@@ -57,8 +70,7 @@ class Report {
             judgement.counted ? texts_.explainNoLogCounted : texts_.explainNoLogNotCounted,
             {Call(qso.call), logsWith});
       case Verdict::kNil:
-        return Substituted(texts_.explainNil,
-                           {Call(qso.call), contest_.logs[result_.calls.logOfCall[qso.call]].file});
+        return ExplainNil(qso, evidence);
       case Verdict::kBustedCall:
         return Substituted(texts_.explainBustedCall, {Call(judgement.correctCall), FileOf(evidence),
                                                       std::to_string(Qso(evidence).line)});
@@ -76,6 +88,18 @@ class Report {
         return std::string(OutOfContestReason(qso));
     }
     return {};
+  }
+
+  // What the other log holds, never "not in the log" while it is there.
+  std::string ExplainNil(const crosscheck::Qso& qso, QsoId nearest) const {
+    const std::string& file = contest_.logs[result_.calls.logOfCall[qso.call]].file;
+    if (nearest == kNone) return Substituted(texts_.explainNil, {Call(qso.call), file});
+    const std::string line = std::to_string(Qso(nearest).line);
+    if (result_.judgements[nearest].verdict == Verdict::kOutOfContest) {
+      return Substituted(texts_.explainNilOut, {Call(qso.call), file, line, WhatItSays(nearest),
+                                                std::string(OutOfContestReason(Qso(nearest)))});
+    }
+    return Substituted(texts_.explainNilNearest, {Call(qso.call), file, line, WhatItSays(nearest)});
   }
 
   std::string HowCopied(QsoId id) const {
@@ -96,6 +120,7 @@ class Report {
 
  private:
   std::string_view OutOfContestReason(const crosscheck::Qso& qso) const {
+    if (qso.excluded) return texts_.explainExcluded;
     if (qso.contestMode == kNotCounted) return texts_.explainMode;
     if (qso.band == kNone) return texts_.explainBand;
     const std::string& band = contest_.bands.Text(qso.band);
@@ -112,12 +137,36 @@ class Report {
   std::string text_;
 };
 
-std::string ClockLine(const ClockEstimate& clock, const CheckTexts& texts) {
-  if (clock.matches == 0) return std::string(texts.clockNotKnown);
-  const std::string matches = std::to_string(clock.matches);
-  if (clock.offset == 0) return Substituted(texts.clockRight, {matches});
-  return Substituted(clock.offset > 0 ? texts.clockAhead : texts.clockBehind,
-                     {FormatDuration(clock.offset), matches});
+std::uint32_t SumOfChanges(const ClockEstimate& clock) {
+  std::uint32_t sum = 0;
+  for (const ClockChange& change : clock.changes) sum += change.matches;
+  return sum;
+}
+
+// The clock's offset, its changes and what the committee should look at.
+std::vector<std::string> ClockLines(const Contest& contest, const LogResult& result,
+                                    const CheckTexts& texts) {
+  const ClockEstimate& clock = result.clock;
+  std::vector<std::string> lines;
+  if (clock.matches == 0) {
+    lines.emplace_back(texts.clockNotKnown);
+  } else {
+    const std::string matches = std::to_string(clock.matches - SumOfChanges(clock));
+    lines.push_back(clock.offset == 0
+                        ? Substituted(texts.clockRight, {matches})
+                        : Substituted(clock.offset > 0 ? texts.clockAhead : texts.clockBehind,
+                                      {FormatDuration(clock.offset), matches}));
+  }
+  for (const ClockChange& change : clock.changes) {
+    const crosscheck::Qso& first = contest.qsos[change.from];
+    lines.push_back(Substituted(texts.clockChanged,
+                                {std::to_string(first.line), FormatQsoTime(first.time),
+                                 FormatOffset(change.offset), std::to_string(change.matches)}));
+  }
+  if (result.clockDoubt == ClockDoubt::kWeak && clock.matches > 0)
+    lines.emplace_back(texts.clockWeak);
+  if (result.clockDoubt == ClockDoubt::kUnconfirmed) lines.emplace_back(texts.clockUnconfirmed);
+  return lines;
 }
 
 // The log's category, and where it comes from when that is not plain.
@@ -183,7 +232,7 @@ std::string UbnReport(const Contest& contest, const CheckResult& result,
       texts.formula,
       {std::to_string(checked.counted * stats::kPointsPerQso), std::to_string(checked.penalty),
        std::to_string(checked.kvant), std::to_string(checked.checked)}));
-  report.Line(ClockLine(checked.clock, texts));
+  for (const std::string& line : ClockLines(contest, checked, texts)) report.Line(line);
 
   std::vector<QsoId> notConfirmed;
   for (QsoId qso = log.firstQso; qso < log.endQso; ++qso) {
@@ -194,9 +243,23 @@ std::string UbnReport(const Contest& contest, const CheckResult& result,
     report.Line(report.Describe(qso));
     report.Line("        " + report.Explain(qso));
   }
+  std::vector<QsoId> timesApart;
+  for (QsoId qso = log.firstQso; qso < log.endQso; ++qso) {
+    const Judgement& judgement = result.judgements[qso];
+    if (judgement.verdict == Verdict::kOk && judgement.note == Note::kTimesApart) {
+      timesApart.push_back(qso);
+    }
+  }
+  if (!timesApart.empty()) {
+    report.Heading(texts.timesApartHeading, timesApart.size());
+    for (const QsoId qso : timesApart) {
+      report.Line(report.Describe(qso));
+      report.Line("        " + report.ExplainTimesApart(qso));
+    }
+  }
   report.Heading(texts.copiedHeading, copiedWrong.size());
   for (const QsoId qso : copiedWrong) report.Line("  " + report.HowCopied(qso));
-  report.Heading(texts.repairsHeading, log.repairs.size());
+  report.Heading(logs::RepairsHeading(language), log.repairs.size());
   for (const std::string& repair : log.repairs) report.Line("  " + repair);
   return report.Text();
 }

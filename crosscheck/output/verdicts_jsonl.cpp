@@ -51,6 +51,8 @@ void WriteVerdicts(const Contest& contest, const CheckResult& result,
       AppendQsoTime(line, qso.time);
       line.append("\",\"verdict\":\"").append(NameOf(judgement.verdict));
       line.append(judgement.counted ? "\",\"counted\":true" : "\",\"counted\":false");
+      if (judgement.note != Note::kNone)
+        line.append(",\"note\":\"").append(NameOf(judgement.note)).append("\"");
       if (judgement.correctCall != kNone) {
         line.append(",\"correct_call\":").append(calls.Of(judgement.correctCall));
       }

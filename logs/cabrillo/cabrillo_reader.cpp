@@ -40,13 +40,15 @@ class CabrilloReading {
         colon == std::string_view::npos ? std::string_view{} : Trimmed(text.substr(colon + 1));
     if (colon == std::string_view::npos || tag.find(' ') != std::string::npos) {
       repairs_.Add(Where(number), "a line that is not a Cabrillo tag, passed over");
-    } else if (tag == "QSO") {
+    } else if (tag == "QSO" || tag == "X-QSO") {
       if (ended_) repairs_.Add(Where(number), "QSO lines after END-OF-LOG, read");
-      Qso(text, number);
+      Qso(text, number, tag == "X-QSO");
     } else if (!ended_) {
       Header(tag, value, number);
     }
   }
+
+  void Repair(std::uint32_t number, std::string what) { repairs_.Add(Where(number), std::move(what)); }
 
   void Finish() {
     if (!started_) repairs_.Add("the file", "no START-OF-LOG line");
@@ -107,7 +109,7 @@ class CabrilloReading {
     }
   }
 
-  void Qso(std::string_view text, std::uint32_t number) {
+  void Qso(std::string_view text, std::uint32_t number, bool excluded) {
     QsoLineReading reading = ReadQsoLine(text, number);
     for (std::string& repair : reading.repairs) repairs_.Add(Where(number), std::move(repair));
     if (reading.refusal) {
@@ -117,6 +119,7 @@ class CabrilloReading {
     if (!reading.qso.ownCall.empty()) ++ownCalls_[UpperCopy(reading.qso.ownCall)];
     log_.qsos.push_back(
         LoggedQsoOf(reading.qso, number, reading.toTheMinute, reading.cabrilloMode));
+    log_.qsos.back().excluded = excluded;
   }
 
   std::string MostCommonOwnCall() const {
@@ -153,12 +156,18 @@ void ReadCabrillo(std::string_view bytes, LogFile& log) {
   std::uint32_t number = 0;
   std::size_t begin = 0;
   while (begin < bytes.size()) {
-    std::size_t end = bytes.find('\n', begin);
+    // A line ends in CR LF, LF or a lone CR, and a file may mix them.
+    std::size_t end = bytes.find_first_of("\r\n", begin);
     if (end == std::string_view::npos) end = bytes.size();
-    std::string_view line = bytes.substr(begin, end - begin);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    reading.Line(line, ++number);
+    reading.Line(bytes.substr(begin, end - begin), ++number);
     begin = end + 1;
+    if (end < bytes.size() && bytes[end] == '\r') {
+      if (begin < bytes.size() && bytes[begin] == '\n') {
+        ++begin;
+      } else if (begin < bytes.size()) {
+        reading.Repair(number, "lines ended by a lone CR, read as line ends");
+      }
+    }
   }
   reading.Finish();
 }

@@ -2,8 +2,9 @@
 
 // Cabrillo 2.0 and 3.0 logs: "TAG: value" lines between START-OF-LOG and
 // END-OF-LOG. Read are CALLSIGN, CATEGORY (2.0) or the CATEGORY-* tags (3.0),
-// CLAIMED-SCORE, NAME and the QSO lines; other tags are passed over, X-QSO
-// lines too. Texts are converted to UTF-8 from the encoding the bytes show.
+// CLAIMED-SCORE, NAME and the QSO lines, X-QSO lines among them (marked
+// excluded); other tags are passed over. Lines end in CR LF, LF or a lone CR.
+// Texts are converted to UTF-8 from the encoding the bytes show.
 // What had to be repaired goes into the log's repairs; a QSO line that can not
 // be read is left out and listed there.
 

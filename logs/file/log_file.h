@@ -25,6 +25,7 @@ struct LoggedQso {
   const stats::ContestMode* contestMode = nullptr;  // null: a mode the contest does not count
   std::int64_t time = 0;                            // seconds since 1899-12-30 00:00 UTC, as logged
   bool toTheMinute = true;                          // the time was given without seconds
+  bool excluded = false;  // an X-QSO line: the sender does not claim it, the other side may
   std::string sent;                                 // the exchange sent (the number)
   std::string received;
 };

@@ -78,7 +78,7 @@ def check_dom(dom, language, rows, verdicts, listed):
              int(row["points"]), int(row["penalty"]), int(row["kvant"])] for row in rows])
     expect("verdict counts", {row[1]: number(row[2]) for row in dom["verdicts"]}, verdicts)
     expect("logs listed with their clocks", dom["clocksListed"], listed)
-    expect("charts", dom["charts"], 1)
+    expect("charts (the clock chart, wide and for a phone)", dom["charts"], 2)
     return errors
 
 

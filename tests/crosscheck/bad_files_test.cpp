@@ -84,6 +84,15 @@ const FileCase kFiles[] = {
     {"FieldsAfterTheTransmitterNumber",
      kHeader + "QSO: 3550 CW 2024-02-18 1000 RA3A 599 001 RA3B 599 002 1 RUN #7\n", "", 1,
      "fields after the transmitter number"},
+    {"LoneCrLineEnds",
+     "START-OF-LOG: 3.0\rCALLSIGN: RA3A\r" + kQso.substr(0, kQso.size() - 1) + "\r" +
+         kQso.substr(0, kQso.size() - 1) + "\rEND-OF-LOG:\r",
+     "", 2, "line 1 and 3 more: lines ended by a lone CR"},
+    {"MixedLineEnds",
+     "START-OF-LOG: 3.0\r\nCALLSIGN: RA3A\r" + kQso + kQso.substr(0, kQso.size() - 1) + "\r\n" +
+         kQso.substr(0, kQso.size() - 1) + "\rEND-OF-LOG:\n",
+     "", 3, "line 2 and 1 more: lines ended by a lone CR"},
+    {"XQsoLinesReadAsExcluded", kHeader + kQso + "X-" + kQso, "", 2},
     {"NameInUtf8", kHeader + "NAME: Иван Петров\n" + kQso, "", 1, "", "Иван Петров"},
     {"NameInWindows1251", kHeader + "NAME: \xC8\xE2\xE0\xED \xCF\xE5\xF2\xF0\xEE\xE2\n" + kQso, "",
      1, "", "Иван Петров"},
@@ -105,6 +114,8 @@ TEST_P(ReadingAFile, ReadsItOrSaysWhyNot) {
     EXPECT_EQ(log.qsos.front().call, "RA3B");
     EXPECT_EQ(log.qsos.front().band, "80");
     EXPECT_EQ(log.qsos.front().received, "002");
+    EXPECT_FALSE(log.qsos.front().excluded);
+    EXPECT_EQ(log.qsos.back().excluded, file.name.starts_with("XQso"));
   } else {
     ASSERT_TRUE(log.failure);
     EXPECT_NE(log.failure->find(file.failure), std::string::npos) << *log.failure;

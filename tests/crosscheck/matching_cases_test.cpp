@@ -1,10 +1,13 @@
-// The matching's edge cases, each a few small logs and the verdicts some of
-// their lines must get.
+// The matching's cases, each a few small logs, the options they are checked
+// with, and the verdicts (with their evidence) some of their lines must get.
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "crosscheck/check/check_contest.h"
 #include "logs/file/read_log_file.h"
+#include "logs/time/qso_date.h"
 
 namespace {
 
@@ -13,7 +16,8 @@ using crosscheck::CheckOptions;
 using crosscheck::Contest;
 
 // A log in Cabrillo 3.0; each QSO is "kHz mode HHMM call sent received", on
-// 18 February 2024, and lands on line 2 + its place in the list.
+// 18 February 2024 ("X" before it: an X-QSO line), and lands on line 2 + its
+// place in the list.
 struct Log {
   std::string call;
   std::vector<std::string> qsos;
@@ -24,21 +28,29 @@ struct Expected {
   std::size_t qso;  // from 1, in the log's list
   std::string verdict;
   std::string correctCall = {};
+  std::string note = {};
+  std::optional<bool> counted = {};
+  std::string otherLog = {};  // whose line is the evidence
+  std::size_t otherQso = 0;   // which one, from 1
 };
 
 struct Case {
   std::string name;
   std::vector<Log> logs;
   std::vector<Expected> expected;
+  CheckOptions options = {};
 };
 
 std::string Cabrillo(const Log& log) {
   std::string text = "START-OF-LOG: 3.0\nCALLSIGN: " + log.call + "\n";
   for (const std::string& qso : log.qsos) {
     std::istringstream words(qso);
+    std::string tag = "QSO:";
     std::string khz, mode, time, call, sent, received;
-    words >> khz >> mode >> time >> call >> sent >> received;
-    text += "QSO: " + khz + " " + mode + " 2024-02-18 " + time + " " + log.call + " 599 " + sent +
+    words >> khz;
+    if (khz == "X") tag = "X-QSO:", words >> khz;
+    words >> mode >> time >> call >> sent >> received;
+    text += tag + " " + khz + " " + mode + " 2024-02-18 " + time + " " + log.call + " 599 " + sent +
             " " + call + " 599 " + received + "\n";
   }
   return text + "END-OF-LOG:\n";
@@ -75,6 +87,12 @@ std::vector<Log> With(std::vector<Log> logs, const std::vector<Log>& more) {
   return logs;
 }
 
+CheckOptions Options(void (*set)(CheckOptions&)) {
+  CheckOptions options;
+  set(options);
+  return options;
+}
+
 const Case kCases[] = {
     {"GoodRepeatAcrossTheHourWithAClockThreeMinutesFast",
      // True 10:58 and 11:20: two tours, although RA3A's clock says 11:01 and 11:23.
@@ -97,6 +115,14 @@ const Case kCases[] = {
      {{"RA3A", {"3550 CW 1000 RA3B 1 1", "3550 CW 1001 RA3B 2 1"}},
       {"RA3B", {"3550 CW 1001 RA3A 1 2"}}},
      {{"RA3A", 1, "dupe"}, {"RA3A", 2, "ok"}, {"RA3B", 1, "ok"}}},
+    {"PairsWhoseNumbersAgreeBeforeTheClosest",
+     // Two QSOs two minutes apart; by time alone the first would pair with
+     // RA3B's first, whose numbers are the second's.
+     {{"RA3A", {"3550 CW 1000 RA3B 001 005", "3550 CW 1001 RA3B 002 006"}},
+      {"RA3B", {"3550 CW 1000 RA3A 006 002", "3550 CW 1001 RA3A 005 001"}}},
+     {{"RA3A", 1, "ok", "", "", {}, "RA3B", 2},
+      {"RA3A", 2, "dupe"},
+      {"RA3B", 1, "ok", "", "", {}, "RA3A", 2}}},
     {"TwoSimilarCallsBothReal",
      {{"RA3A", {"3550 CW 1000 UA1SH 1 1", "3550 CW 1001 UA1HH 2 1"}},
       {"UA1SH", {"3550 CW 1000 RA3A 1 1"}},
@@ -104,25 +130,111 @@ const Case kCases[] = {
      {{"RA3A", 1, "ok"}, {"RA3A", 2, "ok"}, {"UA1SH", 1, "ok"}, {"UA1HH", 1, "ok"}}},
     {"BustedCallNamesTheRightStation",
      {{"RA3A", {"3550 CW 1000 UA1HH 1 1"}}, {"UA1SH", {"3550 CW 1001 RA3A 1 1"}}},
+     {{"RA3A", 1, "busted-call", "UA1SH", "", false, "UA1SH", 1}, {"UA1SH", 1, "ok"}}},
+    {"TheSameMiscopyInEveryLogIsBustedInEach",
+     // Three stations hear UA1SH as UA1HH; its numbers agree with each.
+     {{"RA3A", {"3550 CW 1000 UA1HH 7 1"}},
+      {"RA3C", {"3550 CW 1010 UA1HH 8 2"}},
+      {"RA3D", {"3550 CW 1020 UA1HH 9 3"}},
+      {"UA1SH", {"3550 CW 1000 RA3A 1 7", "3550 CW 1010 RA3C 2 8", "3550 CW 1020 RA3D 3 9"}}},
+     {{"RA3A", 1, "busted-call", "UA1SH"},
+      {"RA3C", 1, "busted-call", "UA1SH"},
+      {"RA3D", 1, "busted-call", "UA1SH"},
+      {"UA1SH", 1, "ok"},
+      {"UA1SH", 3, "ok"}}},
+    {"AStationThatSentNoLogStaysNoLog",
+     // UA1HH is in three logs; UA1SH's QSOs at those times are with others' numbers.
+     {{"RA3A", {"3550 CW 1000 UA1HH 7 41"}},
+      {"RA3C", {"3550 CW 1010 UA1HH 8 42"}},
+      {"RA3D", {"3550 CW 1020 UA1HH 9 43"}},
+      {"UA1SH", {"3550 CW 1000 RA3A 1 17"}}},
+     {{"RA3A", 1, "no-log", "", "", true},
+      {"RA3D", 1, "no-log"},
+      {"UA1SH", 1, "nil", "", "nearest", {}, "RA3A", 1}}},
+    {"ANumberThatAgreesEitherWayShowsTheMiscopy",
+     // UA1HH is in two logs; only the number RA3A sent agrees, the one it
+     // received was miscopied too.
+     {{"RA3A", {"3550 CW 1000 UA1HH 7 19"}},
+      {"RA3C", {"3550 CW 1010 UA1HH 8 52"}},
+      {"UA1SH", {"3550 CW 1000 RA3A 1 7"}}},
+     // UA1HH is then in one log only.
+     {{"RA3A", 1, "busted-call", "UA1SH"}, {"RA3C", 1, "unique"}, {"UA1SH", 1, "ok"}}},
+    {"TheNumbersChooseAmongCloseStations",
+     // UA1SH's call sounds most like UA1HH in CW, but UA1HS's numbers agree.
+     {{"RA3A", {"3550 CW 1000 UA1HH 7 5"}},
+      {"UA1SH", {"3550 CW 1000 RA3A 3 7"}},
+      {"UA1HS", {"3550 CW 1000 RA3A 5 7"}}},
+     {{"RA3A", 1, "busted-call", "UA1HS"}, {"UA1SH", 1, "nil", "", "nearest"}, {"UA1HS", 1, "ok"}}},
+    {"AMiscopyThatIsAnotherParticipantsCall",
+     {{"RA3A", {"3550 CW 1000 UA1HH 7 5"}},
+      {"UA1SH", {"3550 CW 1000 RA3A 5 7"}},
+      {"UA1HH", {"3550 CW 1030 UA9WA 1 1"}}},
      {{"RA3A", 1, "busted-call", "UA1SH"}, {"UA1SH", 1, "ok"}}},
-    {"CallInAnotherLogIsNoBust",
-     // UA1HH is in two logs: a station that sent no log, not a miscopy.
-     {{"RA3A", {"3550 CW 1000 UA1HH 1 1"}},
-      {"RA3C", {"3550 CW 1010 UA1HH 1 1"}},
-      {"UA1SH", {"3550 CW 1001 RA3A 1 1"}}},
-     {{"RA3A", 1, "no-log"}, {"UA1SH", 1, "nil"}}},
-    {"ANumberMiscopiedAndTheSendersOwnSlip",
-     // RA3B sent 006 but logged 060; RA3A copied 006. RA3C copied 007 as 009.
-     {{"RA3A", {"7010 CW 1006 RA3B 1 006"}},
-      {"RA3C", {"7010 CW 1007 RA3B 1 009"}},
+    {"BothSidesMiscopiedTheOtherCall",
+     {{"RA3A", {"3550 CW 1000 UA1HH 7 5"}}, {"UA1SH", {"3550 CW 1000 RA3W 5 7"}}},
+     {{"RA3A", 1, "busted-call", "UA1SH"}, {"UA1SH", 1, "busted-call", "RA3A"}}},
+    {"PortableSuffixAndCwSpacing",
+     {{"RA3A", {"3550 CW 1000 UA1SH 7 5", "3550 CW 1010 UA1ETB 8 9"}},
+      {"UA1SH/P", {"3550 CW 1000 RA3A 5 7"}},
+      {"UA1AB", {"3550 CW 1010 RA3A 9 8"}}},
+     {{"RA3A", 1, "busted-call", "UA1SH/P"}, {"RA3A", 2, "busted-call", "UA1AB"}}},
+    {"ATimeTypedWrongIsConfirmedWithANote",
+     // RA3B typed 11:30 for 10:30.
+     {{"RA3A", {"7010 CW 1030 RA3B 2 2"}},
+      {"RA3B", {"7010 CW 1029 UA9WA 1 1", "7010 CW 1130 RA3A 2 2", "7010 CW 1031 UA9WB 3 3"}}},
+     {{"RA3A", 1, "ok", "", "times-apart", true, "RA3B", 2},
+      {"RA3B", 2, "ok", "", "times-apart", true, "RA3A", 1}}},
+    {"ATimeTypedWrongAndANumberMiscopied",
+     {{"RA3A", {"7010 CW 1030 RA3B 2 9"}},
+      {"RA3B", {"7010 CW 1029 UA9WA 1 1", "7010 CW 1130 RA3A 2 2", "7010 CW 1031 UA9WB 3 3"}}},
+     {{"RA3A", 1, "busted-exchange", "", "times-apart"}, {"RA3B", 2, "ok", "", "times-apart"}}},
+    {"ABustedCallWithATimeTypedWrong",
+     {{"RA3A", {"7010 CW 1130 UA1HH 4 6"}}, {"UA1SH", {"7010 CW 1030 RA3A 6 4"}}},
+     {{"RA3A", 1, "busted-call", "UA1SH", "times-apart"}, {"UA1SH", 1, "ok", "", "times-apart"}}},
+    {"NumbersSentUnchangedTellNoSlip",
+     {{"RA3A", {"7010 CW 1030 RA3B 5 7", "7010 CW 1035 UA9WA 5 1"}},
+      {"RA3B", {"7010 CW 1129 UA9WB 7 1", "7010 CW 1130 RA3A 7 5"}}},
+     {{"RA3A", 1, "nil", "", "nearest"}, {"RA3B", 2, "nil", "", "nearest"}}},
+    {"AnXQsoConfirmsTheOtherSideAndCountsForNoOne",
+     {{"RA3A", {"X 3550 CW 1000 RA3B 1 1"}}, {"RA3B", {"3550 CW 1000 RA3A 1 1"}}},
+     {{"RA3A", 1, "out-of-contest", "", "", false}, {"RA3B", 1, "ok", "", "", true}}},
+    {"ANilNamesTheOtherLogsNearestLine",
+     {{"RA3A", {"3550 CW 1000 RA3B 1 1", "7010 CW 1100 RA3B 2 2", "7010 PH 1200 RA3B 3 3"}},
+      {"RA3B", {"7010 CW 1000 RA3A 1 1", "7010 CW 1140 RA3A 5 5", "7010 CW 1200 RA3A 6 6"}}},
+     {{"RA3A", 1, "nil", "", "nearest", {}, "RA3B", 1},
+      {"RA3A", 2, "nil", "", "nearest", {}, "RA3B", 2},
+      {"RA3A", 3, "nil", "", "nearest", {}, "RA3B", 3}}},
+    {"ANilShowsTheLineOutOfTheContest",
+     {{"RA3A", {"3550 CW 1000 RA3B 1 1"}}, {"RA3B", {"3550 RY 1000 RA3A 1 1"}}},
+     {{"RA3A", 1, "nil", "", "nearest", false, "RA3B", 1}, {"RA3B", 1, "out-of-contest"}}},
+    {"WindowOption",
+     {{"RA3A", {"3550 CW 1000 RA3B 1 7"}}, {"RA3B", {"3550 CW 1005 RA3A 2 5"}}},
+     {{"RA3A", 1, "busted-exchange"}},
+     Options([](CheckOptions& options) { options.windowSeconds = 10 * 60; })},
+    {"MinLogsOption",
+     {{"RA3A", {"3550 CW 1000 UA9X 1 7"}}, {"RA3B", {"3550 CW 1005 UA9X 2 9"}}},
+     {{"RA3A", 1, "no-log", "", "", true}},
+     Options([](CheckOptions& options) { options.minLogs = 2; })},
+    {"CountUniquesOption",
+     {{"RA3A", {"3550 CW 1000 UA9X 1 7"}}},
+     {{"RA3A", 1, "unique", "", "", true}},
+     Options([](CheckOptions& options) { options.countUniques = true; })},
+    {"PeriodAndBandsOptions",
+     {{"RA3A",
+       {"3550 CW 0959 RA3B 1 1", "3550 CW 1000 RA3B 2 2", "7010 CW 1001 RA3B 3 3",
+        "3550 CW 1100 RA3B 4 4"}},
       {"RA3B",
-       {"7010 CW 1005 UA9WA 005 1", "7010 CW 1006 RA3A 060 1", "7010 CW 1007 RA3C 007 1",
-        "7010 CW 1008 UA9WB 008 1"}}},
-     {{"RA3A", 1, "ok"}, {"RA3C", 1, "busted-exchange"}, {"RA3B", 2, "ok"}}},
-    {"OtherBandModeOrTimeIsNil",
-     {{"RA3A", {"3550 CW 1000 RA3B 1 1", "7010 CW 1030 RA3B 2 2", "7010 PH 1100 RA3B 3 3"}},
-      {"RA3B", {"7010 CW 1000 RA3A 1 1", "7010 CW 1040 RA3A 2 2", "7010 CW 1100 RA3A 3 3"}}},
-     {{"RA3A", 1, "nil"}, {"RA3A", 2, "nil"}, {"RA3A", 3, "nil"}}},
+       {"3550 CW 0959 RA3A 1 1", "3550 CW 1000 RA3A 2 2", "7010 CW 1001 RA3A 3 3",
+        "3550 CW 1100 RA3A 4 4"}}},
+     {{"RA3A", 1, "out-of-contest"},
+      {"RA3A", 2, "ok"},
+      {"RA3A", 3, "out-of-contest"},
+      {"RA3A", 4, "out-of-contest"}},
+     Options([](CheckOptions& options) {
+       options.from = logs::SecondsSinceOleEpoch(logs::QsoDate{2024, 2, 18}, 10 * 3600);
+       options.to = *options.from + 3600;
+       options.bands = {"80"};
+     })},
 };
 
 void PrintTo(const Case& matchingCase, std::ostream* out) { *out << matchingCase.name; }
@@ -132,26 +244,56 @@ class MatchingCase : public testing::TestWithParam<Case> {};
 TEST_P(MatchingCase, GivesTheVerdicts) {
   Contest contest;
   for (const Log& log : GetParam().logs) {
-    const std::string text = Cabrillo(log);
-    contest.Add(logs::ReadLogBytes(log.call + ".cbr", text), {});
+    contest.Add(logs::ReadLogBytes(log.call + ".cbr", Cabrillo(log)), {});
   }
   contest.ChooseAmongRepeatedCalls();
-  const crosscheck::CheckResult result = CheckContest(contest, CheckOptions{});
-  for (const Expected& expected : GetParam().expected) {
+  const crosscheck::CheckResult result = CheckContest(contest, GetParam().options);
+  const auto firstQsoOf = [&](const std::string& call) {
     const auto log = std::find_if(contest.logs.begin(), contest.logs.end(), [&](const auto& log) {
-      return contest.calls.Text(log.ownCall) == expected.log;
+      return contest.calls.Text(log.ownCall) == call;
     });
-    ASSERT_NE(log, contest.logs.end());
-    const crosscheck::Judgement& judgement = result.judgements[log->firstQso + expected.qso - 1];
-    EXPECT_EQ(NameOf(judgement.verdict), expected.verdict)
-        << expected.log << " QSO " << expected.qso;
+    EXPECT_NE(log, contest.logs.end()) << call;
+    return log == contest.logs.end() ? crosscheck::kNone : log->firstQso;
+  };
+  for (const Expected& expected : GetParam().expected) {
+    const std::string where = expected.log + " QSO " + std::to_string(expected.qso);
+    const crosscheck::QsoId id = firstQsoOf(expected.log) + expected.qso - 1;
+    const crosscheck::Judgement& judgement = result.judgements[id];
+    EXPECT_EQ(NameOf(judgement.verdict), expected.verdict) << where;
     const std::string correct =
         judgement.correctCall == crosscheck::kNone ? "" : contest.calls.Text(judgement.correctCall);
-    EXPECT_EQ(correct, expected.correctCall) << expected.log << " QSO " << expected.qso;
+    EXPECT_EQ(correct, expected.correctCall) << where;
+    EXPECT_EQ(NameOf(judgement.note), expected.note) << where;
+    if (expected.counted) {
+      EXPECT_EQ(judgement.counted, *expected.counted) << where;
+    }
+    if (!expected.otherLog.empty()) {
+      EXPECT_EQ(judgement.evidence, firstQsoOf(expected.otherLog) + expected.otherQso - 1) << where;
+    }
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MatchingCase, testing::ValuesIn(kCases),
                          [](const testing::TestParamInfo<Case>& info) { return info.param.name; });
+
+TEST(MatchingCase, PenaltiesComeOffThePointsBeforeKvant) {
+  Contest contest;
+  contest.Add(
+      logs::ReadLogBytes("RA3A.cbr", Cabrillo({"RA3A",
+                                               {"3550 CW 1000 RA3B 1 W1", "3550 CW 1001 RA3C 2 3",
+                                                "3550 CW 1002 RA3D 3 1"}})),
+      {});
+  contest.Add(logs::ReadLogBytes("RA3B.cbr", Cabrillo({"RA3B", {"3550 CW 1000 RA3A W1 1"}})), {});
+  contest.Add(logs::ReadLogBytes("RA3C.cbr", Cabrillo({"RA3C", {"3550 CW 1001 RA3A 3 2"}})), {});
+  contest.Add(logs::ReadLogBytes("RA3D.cbr", Cabrillo({"RA3D", {"3550 CW 1030 UA9WA 1 1"}})), {});
+  contest.ChooseAmongRepeatedCalls();
+  CheckOptions options;
+  options.penalties[static_cast<std::size_t>(crosscheck::Verdict::kNil)] = 1;
+  const crosscheck::LogResult& ra3a = CheckContest(contest, options).logs[0];
+  EXPECT_EQ(ra3a.counted, 2u);
+  EXPECT_EQ(ra3a.penalty, 1);
+  EXPECT_EQ(ra3a.kvant, 1u);
+  EXPECT_EQ(ra3a.checked, (2 - 1) * 1);
+}
 
 }  // namespace

@@ -1,12 +1,15 @@
-// The main test of the cross-check: simulated contests, whose every QSO line's
-// true verdict and every log's true clock offset are known, checked by the
-// program as the organisers run it.
+// The main test of the cross-check: simulated contests that fail as real ones
+// do (contest-sim), whose every QSO line's true verdict, every line's true
+// clock offset and every log's true score are known, checked by the program as
+// the organisers run it. (The accuracy table at 100, 1 000 and 8 000 logs, on
+// seeds kept apart from these, is scripts/crosscheck-accuracy's.)
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "crosscheck/run.h"
+#include "files/call_file_name.h"
 #include "tests/support/temp_dir.h"
 #include "tools/contest-sim/accuracy.h"
 #include "tools/contest-sim/log_writers.h"
@@ -45,21 +48,27 @@ void PrintTo(const Run& run, std::ostream* out) {
 
 class SimulatedContest : public testing::TestWithParam<Run> {};
 
-TEST_P(SimulatedContest, VerdictsAndClockOffsetsMatchTheTruth) {
+TEST_P(SimulatedContest, VerdictsClocksAndScoresMatchTheTruth) {
   const TempDir dir;
   const fs::path contest =
-      WriteContest(dir.Path() / "contest", GetParam().seed, GetParam().errorRate, 150);
+      WriteContest(dir.Path() / "contest", GetParam().seed, GetParam().errorRate, 120);
   ASSERT_EQ(Check({"--out", (dir.Path() / "checked").string(), (contest / "logs").string()}), 0);
 
   const contest_sim::Accuracy accuracy =
       contest_sim::CompareWithTruth(contest / "truth.jsonl", dir.Path() / "checked");
+  const std::string table = contest_sim::AccuracyTable(accuracy);
   EXPECT_EQ(accuracy.missing, 0u);
   EXPECT_EQ(accuracy.verdicts.size(), 8u) << "every verdict occurs";
+  EXPECT_GE(accuracy.Share(accuracy.right, accuracy.lines), 0.998) << table;
   for (const auto& [verdict, counts] : accuracy.verdicts) {
-    EXPECT_GE(counts.Precision(), 0.99) << verdict << "\n" << contest_sim::AccuracyTable(accuracy);
-    EXPECT_GE(counts.Recall(), 0.99) << verdict << "\n" << contest_sim::AccuracyTable(accuracy);
+    EXPECT_GE(counts.Precision(), 0.98) << verdict << "\n" << table;
+    EXPECT_GE(counts.Recall(), 0.98) << verdict << "\n" << table;
   }
-  EXPECT_EQ(accuracy.clocksOffByAMinute, 0u) << contest_sim::AccuracyTable(accuracy);
+  EXPECT_GE(accuracy.Share(accuracy.rightCallNamed, accuracy.bustedCalls), 0.98) << table;
+  // A small contest: one log in a hundred may miss, a score at a knife-edge
+  // of the hour or a clock that jumped just before the log's last QSOs.
+  EXPECT_GE(accuracy.Share(accuracy.scoresRight, accuracy.logs), 0.98) << table;
+  EXPECT_GE(accuracy.Share(accuracy.clocksWithin30s, accuracy.logs), 0.98) << table;
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, SimulatedContest,
@@ -116,11 +125,12 @@ TEST(SimulatedContest, EveryCheckedScoreAddsUpFromItsRowAndReport) {
     EXPECT_EQ(checked, std::max<std::int64_t>(0, points - penalty) * kvant) << line;
     EXPECT_LE(points, lines) << line;
     penalties += penalty;
-    const std::string report = ReadFileBytes(out / "ubn" / (fields[2] + ".txt"));
+    const std::string report =
+        ReadFileBytes(out / "ubn" / (files::FileNameOfCall(fields[2]) + ".txt"));
     EXPECT_NE(report.find("Score: (points " + fields[7] + " \u2212 penalty " + fields[8] +
                           ") \u00d7 Kvant " + fields[9] + " = " + fields[4] + "\r\n"),
               std::string::npos)
-        << report;
+        << fields[2] << ": " << report;
   }
   EXPECT_GT(penalties, 0);
   EXPECT_NE(ReadFileBytes(out / "results.html")

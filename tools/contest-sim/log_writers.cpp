@@ -70,7 +70,7 @@ std::int64_t Claimed(const Station& station) {
   std::int64_t points = 0;
   std::map<Band, stats::KvantTally<std::string>> kvant;
   for (const Line& line : station.lines) {
-    if (line.mode == Mode::kRtty) continue;
+    if (line.mode == Mode::kRtty || line.xQso) continue;
     ++points;
     // Only CW is told apart from the other modes: its name is the host's.
     kvant[line.band].Add(line.call, NameOf(line.mode), line.received);
@@ -150,11 +150,16 @@ std::string CabrilloLine(const Station& station, const Line& line) {
     return {};
   };
   const bool plugins = station.format == LogFormat::kCabrillo2;
-  std::string text(stats::kCabrilloQsoTag);
+  std::string text(line.xQso ? std::string_view("X-QSO:") : stats::kCabrilloQsoTag);
   for (stats::CabrilloColumn column : stats::kCabrilloQsoColumns) {
     if (!plugins) column.align = stats::CabrilloAlign::kNone;
     text += ' ';
     stats::AppendCabrilloColumn(text, column, value(column.field));
+  }
+  // A multi-operator entry names the transmitter at the end, as Cabrillo 3.0 has it.
+  if (!plugins && station.multiOp) {
+    text += ' ';
+    text += std::to_string(line.transmitter);
   }
   text += plugins ? stats::kCabrilloLineEnd : std::string_view("\n");
   return text;
@@ -189,6 +194,40 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
   if (!file.flush()) throw std::runtime_error("can not write " + path.string());
 }
 
+// A Cabrillo log's lines ended as its station's program ends them: CR LF in
+// Cabrillo 2.0, LF in 3.0; a lone CR, or all three in turn, in a few files.
+std::string WithLineEnds(std::string_view text, const Station& station) {
+  std::string ended;
+  std::size_t number = 0;
+  for (std::size_t begin = 0; begin < text.size();) {
+    std::size_t end = text.find('\n', begin);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(begin, end - begin);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    ended.append(line);
+    switch (station.lineEnds) {
+      case LineEnds::kAsFormat:
+        ended += station.format == LogFormat::kCabrillo2 ? "\r\n" : "\n";
+        break;
+      case LineEnds::kCr:
+        ended += '\r';
+        break;
+      case LineEnds::kMixed:
+        ended += std::array<std::string_view, 3>{"\r\n", "\n", "\r"}[number % 3];
+        break;
+    }
+    ++number;
+    begin = end + 1;
+  }
+  return ended;
+}
+
+// A file name for the call: a portable call's "/" can not be in one.
+std::string FileNameOf(std::string call) {
+  std::replace(call.begin(), call.end(), '/', '_');
+  return call;
+}
+
 }  // namespace
 
 void WriteContest(const SimulatedContest& contest, const std::filesystem::path& folder) {
@@ -203,17 +242,20 @@ void WriteContest(const SimulatedContest& contest, const std::filesystem::path& 
     nlohmann::json lines = nlohmann::json::array();
     for (const Line& qso : station.lines) {
       text += adif ? AdifRecord(station, qso) : CabrilloLine(station, qso);
-      lines.push_back({++line, qso.verdict});
+      lines.push_back({++line, qso.verdict,
+                       qso.rightCall.empty() ? nlohmann::json() : nlohmann::json(qso.rightCall),
+                       qso.clockOffset});
     }
     if (!adif) {
       text += stats::kCabrilloLastLine;
-      text += station.format == LogFormat::kCabrillo2 ? stats::kCabrilloLineEnd : "\n";
+      text = WithLineEnds(text + "\n", station);
     }
-    const std::string file = "logs/" + station.call + (adif ? ".adi" : ".cbr");
+    const std::string file = "logs/" + FileNameOf(station.call) + (adif ? ".adi" : ".cbr");
     WriteFile(folder / file, text);
     nlohmann::json entry = {{"log", station.call},
                             {"file", file},
-                            {"clock_offset_s", station.clockOffset},
+                            {"clock_offset_s", station.clock.offset},
+                            {"score", station.score},
                             {"lines", std::move(lines)}};
     truth += entry.dump() + "\n";
   }

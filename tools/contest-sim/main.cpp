@@ -34,6 +34,10 @@ int main(int argc, char** argv) {
   app.add_option("--sender-slip", settings.senderSlip,
                  "share of QSO lines whose sender logged its own number wrong")
       ->capture_default_str();
+  app.add_option("--time-typo", settings.timeTypo, "share of QSO lines with the time typed wrong")
+      ->capture_default_str();
+  app.add_option("--x-qso", settings.xQso, "share of Cabrillo QSO lines marked X-QSO")
+      ->capture_default_str();
   app.add_option("--dupe", settings.dupe, "share of QSO lines worked again within the tour")
       ->capture_default_str();
   app.add_option("--unique", settings.unique, "share of QSO lines with a station no one else works")
@@ -43,6 +47,19 @@ int main(int argc, char** argv) {
   app.add_option("--no-log", settings.noLog, "share of stations that send no log")
       ->capture_default_str();
   app.add_option("--adif", settings.adifShare, "share of logs sent as ADIF")->capture_default_str();
+  app.add_option("--line-ends", settings.lineEnds,
+                 "share of Cabrillo logs with lone CR line ends, or mixed ones")
+      ->capture_default_str();
+  app.add_option("--multi-op", settings.multiOp, "share of multi-operator entries")
+      ->capture_default_str();
+  app.add_option("--every-tour", settings.everyTour,
+                 "share of stations that work a friend on every band and mode in every tour")
+      ->capture_default_str();
+  app.add_option("--portable", settings.portable, "share of stations signing /P, /M, ...")
+      ->capture_default_str();
+  app.add_option("--habitual-miscopy", settings.habitualMiscopy,
+                 "share of a call's miscopies in its usual wrong form")
+      ->capture_default_str();
   CLI11_PARSE(app, argc, argv);
   try {
     if (!score.empty()) {
