@@ -104,14 +104,14 @@ void RegisterAll() {
   for (const Loaded& each : loaded) {
     RegisterPair(kCheckRepeat, each.size, each.ours, each.baseline, automatic,
                  [](benchmark::State& state, auto& contest) {
-                   CheckCalls(state, contest, contest.Log().repeats, kTourRepeat);
+                   CheckCalls(state, contest, contest.Log().repeats, kStatsCallRepeat);
                  });
   }
   for (const Loaded& each : loaded) {
     // Every band has QSOs and the aux text is empty: "no repeat, band worked".
     RegisterPair(kCheckNewCall, each.size, each.ours, each.baseline, automatic,
                  [](benchmark::State& state, auto& contest) {
-                   CheckCalls(state, contest, contest.Log().newCalls, kTourBandWorked);
+                   CheckCalls(state, contest, contest.Log().newCalls, kStatsCallBandWorked);
                  });
   }
   for (const Loaded& each : loaded) {

@@ -33,7 +33,7 @@ constexpr std::string_view kWarningHead = "QSO c ";
 constexpr std::string_view kWarningTail =
     " \xC2 \xCE\xC4\xCD\xCE\xCC \xC8 \xD2\xCE\xCC \xC6\xC5 \xD2\xD3\xD0\xC5 "
     "\xCF\xD0\xCE\xC2\xCE\xC4\xC8\xD2\xDC \xCD\xC5\xCB\xDC\xC7\xDF !!!";
-constexpr std::size_t kWarningCapacity = 256;
+constexpr std::size_t kWarningCapacity = kStatsWarningCapacity;
 
 const std::vector<std::string> kModes = {"CW", "SSB", "BPSK63", "BPSK62"};
 const std::vector<std::string> kCalls = {"UA1AAA", "DL1ABC", "", "W1AW"};

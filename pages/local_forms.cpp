@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "logs/text/ascii.h"
 #include "logs/text/display_text.h"
 
 namespace pages {
@@ -24,16 +25,10 @@ bool IsMetreBand(std::string_view name) {
 }  // namespace
 
 std::string GroupedNumber(long long value, ReportLanguage language) {
-  const bool russian = language == ReportLanguage::kRussian;
   const std::string digits = std::to_string(value < 0 ? -(value + 1) + 1ULL : value + 0ULL);
-  std::string text = value < 0 ? "\u2212" : "";
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) {
-      text += russian ? kNarrowNoBreakSpace : ",";
-    }
-    text += digits[i];
-  }
-  return text;
+  return (value < 0 ? "\u2212" : "") +
+         logs::GroupedDigits(digits, 0,
+                             language == ReportLanguage::kRussian ? kNarrowNoBreakSpace : ",");
 }
 
 std::string LocalDate(int year, int month, int day, ReportLanguage language) {

@@ -76,7 +76,7 @@ int Contest::CheckCall(std::string_view call, std::string_view mode, std::string
     const UtcTime now = platform_.CurrentUtcTime();
     return TourOf(now.hour, now.minute, now.second);
   });
-  if (code == kTourRepeat && messageBuffer != nullptr) {
+  if (code == kStatsCallRepeat && messageBuffer != nullptr) {
     const std::string warning = TourWarning(call);
     std::memcpy(messageBuffer, warning.c_str(), warning.size() + 1);
   }

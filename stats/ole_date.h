@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "stats/rules/calendar.h"
+
 namespace stats {
 
 enum class OleDateStatus : std::int32_t { kValid = 0, kInvalid = 1, kNull = 2 };
@@ -33,8 +35,8 @@ struct CalendarTime {
   friend bool operator==(const CalendarTime&, const CalendarTime&) = default;
 };
 
-inline constexpr double kMinOleDate = -657434.0;  // 1 January 100
-inline constexpr double kMaxOleDate = 2958465.0;  // 31 December 9999
+inline constexpr double kMinOleDate = kFirstOleDay;
+inline constexpr double kMaxOleDate = kLastOleDay;
 
 // Copies the date and status from the host's object (date at offset 0, status
 // at offset 8). A null pointer gives a null date-time.

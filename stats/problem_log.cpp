@@ -1,5 +1,6 @@
 #include "stats/problem_log.h"
 
+#include "stats/public/cabrillo_layout.h"
 #include "stats/public/plugin_names.h"
 #include "stats/text.h"
 
@@ -12,7 +13,7 @@ constexpr char kLineEnd[] = "\r\n";
 
 std::string FormatRejectedLine(const Qso& qso, std::string_view ending) {
   const std::string frequency = std::to_string(qso.FrequencyKhz());
-  const std::string qsoTime = FormatOleDateTime(qso.qsoTime, "%Y-%m-%d %H%M");
+  const std::string qsoTime = FormatOleDateTime(qso.qsoTime, kCabrilloTimePattern);
   std::string line = "QSO:";
   for (const std::string* field :
        {&frequency, &qso.mode, &qsoTime, &qso.ownCall, &qso.rstSent, &qso.exchangeSent, &qso.call,

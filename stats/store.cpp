@@ -48,19 +48,18 @@ void BandTally::CountInModeColumn(std::string_view mode, std::int32_t change) no
 void QsoStore::Add(Qso qso) {
   records_.push_back(std::move(qso));
   const Position position = std::prev(records_.end());
-  auto calls = byCall_.find(position->call);
-  if (calls == byCall_.end())
-    calls = byCall_.emplace(position->call, std::vector<Position>{}).first;
-  calls->second.push_back(position);
-  auto band = perBand_.find(position->band);
-  if (band == perBand_.end()) band = perBand_.emplace(position->band, BandTally{}).first;
-  band->second.Add(*position);
+  const std::uint32_t call = calls_.IdOf(position->call);
+  if (call >= byCall_.size()) byCall_.resize(calls_.Size());
+  byCall_[call].push_back(position);
+  const std::uint32_t band = bands_.IdOf(position->band);
+  if (band >= perBand_.size()) perBand_.resize(bands_.Size());
+  perBand_[band].Add(*position);
 }
 
 bool QsoStore::RemoveFirstLike(const Qso& qso) {
-  const auto calls = byCall_.find(qso.call);
-  if (calls == byCall_.end()) return false;
-  std::vector<Position>& positions = calls->second;
+  const std::uint32_t call = calls_.Find(qso.call);
+  if (call >= byCall_.size()) return false;
+  std::vector<Position>& positions = byCall_[call];
   const auto sameModeAndBand = [&](Position record) {
     return record->mode == qso.mode && record->band == qso.band;
   };
@@ -72,26 +71,26 @@ bool QsoStore::RemoveFirstLike(const Qso& qso) {
   }
   if (match == positions.end()) return false;
   const Position record = *match;
-  if (const auto tally = perBand_.find(record->band); tally != perBand_.end()) {
-    tally->second.Remove(*record);
-    if (tally->second.Records() == 0) perBand_.erase(tally);
+  if (const std::uint32_t band = bands_.Find(record->band); band < perBand_.size()) {
+    perBand_[band].Remove(*record);
   }
   positions.erase(match);
-  if (positions.empty()) byCall_.erase(calls);
   records_.erase(record);
   return true;
 }
 
 void QsoStore::Clear() noexcept {
+  calls_.Clear();
   byCall_.clear();
+  bands_.Clear();
   perBand_.clear();
   records_.clear();
 }
 
 const std::vector<QsoStore::Position>& QsoStore::WithCall(std::string_view call) const {
   static const std::vector<Position> kNone;
-  const auto calls = byCall_.find(call);
-  return calls == byCall_.end() ? kNone : calls->second;
+  const std::uint32_t id = calls_.Find(call);
+  return id < byCall_.size() ? byCall_[id] : kNone;
 }
 
 std::size_t QsoStore::CountOnBand(std::string_view band) const {
@@ -100,19 +99,19 @@ std::size_t QsoStore::CountOnBand(std::string_view band) const {
 }
 
 const BandTally* QsoStore::TallyOf(std::string_view band) const {
-  const auto tally = perBand_.find(band);
-  return tally == perBand_.end() ? nullptr : &tally->second;
+  const std::uint32_t id = bands_.Find(band);
+  return id < perBand_.size() && perBand_[id].Records() > 0 ? &perBand_[id] : nullptr;
 }
 
 void BandList::AddIfNew(std::string_view band) {
-  if (known_.find(band) != known_.end()) return;
+  if (known_.Find(band) != Interned<std::string>::kNone) return;
   entries_.emplace_back(band);
-  known_.emplace(entries_.back(), true);
+  known_.IdOf(entries_.back());
 }
 
 void BandList::Clear() noexcept {
   entries_.clear();
-  known_.clear();
+  known_.Clear();
 }
 
 }  // namespace stats

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "stats/qso.h"
+#include "stats/rules/interned.h"
 #include "stats/rules/kvant.h"
-#include "stats/rules/text_map.h"
 
 namespace stats {
 
@@ -39,7 +39,7 @@ class BandTally {
   std::int32_t qsos_ = 0;
   std::int32_t cw_ = 0;
   std::int32_t ssb_ = 0;
-  BandKvant kvant_;
+  KvantTally<std::string> kvant_;  // by call
 };
 
 class QsoStore {
@@ -74,8 +74,10 @@ class QsoStore {
 
  private:
   Records records_;
-  TextMap<std::vector<Position>> byCall_;
-  TextMap<BandTally> perBand_;
+  Interned<std::string> calls_;
+  std::vector<std::vector<Position>> byCall_;  // by the call's number
+  Interned<std::string> bands_;
+  std::vector<BandTally> perBand_;  // by the band's number; a band may have no record left
 };
 
 // The distinct band texts of accepted QSOs, in the order first seen; the result
@@ -89,7 +91,7 @@ class BandList {
 
  private:
   std::vector<std::string> entries_;
-  TextMap<bool> known_;
+  Interned<std::string> known_;
 };
 
 }  // namespace stats

@@ -27,12 +27,12 @@ int CheckTour(const QsoStore& store, const TourQuery& query,
   for (const QsoStore::Position record : store.WithCall(query.call)) {
     if (record->band != query.band || record->mode != query.mode) continue;
     if (!nowTour) nowTour = currentTour();
-    if (TourOfTime(record->qsoTime) == nowTour) return kTourRepeat;
+    if (TourOfTime(record->qsoTime) == nowTour) return kStatsCallRepeat;
   }
   // Stored QSOs never carry an aux text, so a QSO with the given one is on the
   // band exactly when the given text is empty and the band has a QSO.
-  if (query.auxText.empty() && store.CountOnBand(query.band) > 0) return kTourBandWorked;
-  return kTourNoRepeat;
+  if (query.auxText.empty() && store.CountOnBand(query.band) > 0) return kStatsCallBandWorked;
+  return kStatsCallNotWorked;
 }
 
 std::string TourWarning(std::string_view call) {

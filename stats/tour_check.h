@@ -8,15 +8,10 @@
 #include <string>
 #include <string_view>
 
+#include "stats/public/exports.h"
 #include "stats/store.h"
 
 namespace stats {
-
-enum TourCheckCode : int {
-  kTourRepeat = 4,      // worked on this band and mode in the current tour
-  kTourBandWorked = 1,  // no repeat; a QSO with the given aux text is on this band
-  kTourNoRepeat = 2,    // no repeat and no such QSO
-};
 
 struct TourQuery {
   std::string_view call;
@@ -25,14 +20,15 @@ struct TourQuery {
   std::string_view band;
 };
 
-// `currentTour` is asked at most once, only when a record matches on call, band
-// and mode; it gives the tour of the computer's UTC clock.
+// CheckCall0's answer (stats/public/exports.h). `currentTour` is asked at most
+// once, only when a record matches on call, band and mode; it gives the tour of
+// the computer's UTC clock.
 int CheckTour(const QsoStore& store, const TourQuery& query,
               const std::function<int()>& currentTour);
 
 // The warning for a repeat, in Windows-1251, cut so that with its terminating
 // zero it fits in kWarningCapacity bytes (a long call sign is cut in it).
-inline constexpr std::size_t kWarningCapacity = 256;
+inline constexpr std::size_t kWarningCapacity = kStatsWarningCapacity;
 std::string TourWarning(std::string_view call);
 
 }  // namespace stats

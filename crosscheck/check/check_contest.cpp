@@ -94,7 +94,7 @@ ClockDoubt DoubtAbout(const Contest& contest, LogId log, const std::vector<Judge
 
 void Score(const Contest& contest, LogId log, const std::vector<Judgement>& judgements,
            const CheckOptions& options, LogResult& result) {
-  std::vector<std::uint64_t> marked;
+  stats::KvantTally<std::uint64_t> kvant;  // by band and call
   for (QsoId id = contest.logs[log].firstQso; id < contest.logs[log].endQso; ++id) {
     const Judgement& judgement = judgements[id];
     ++result.verdicts[static_cast<std::size_t>(judgement.verdict)];
@@ -102,14 +102,10 @@ void Score(const Contest& contest, LogId log, const std::vector<Judgement>& judg
     if (!judgement.counted) continue;
     ++result.counted;
     const Qso& qso = contest.qsos[id];
-    if (!stats::IsKvantExchange(contest.exchanges.Text(qso.received))) continue;
-    const bool cw =
-        stats::KvantColumnOf(stats::kContestModes[qso.contestMode].name) == stats::KvantColumn::kCw;
-    marked.push_back(std::uint64_t{qso.band} << 33 | std::uint64_t{cw} << 32 | qso.call);
+    kvant.Add(std::uint64_t{qso.band} << 32 | qso.call, stats::kContestModes[qso.contestMode].name,
+              contest.exchanges.Text(qso.received));
   }
-  std::sort(marked.begin(), marked.end());
-  result.kvant =
-      static_cast<std::uint32_t>(std::unique(marked.begin(), marked.end()) - marked.begin());
+  result.kvant = static_cast<std::uint32_t>(kvant.Count());
   const std::int64_t points =
       std::max<std::int64_t>(0, result.counted * stats::kPointsPerQso - result.penalty);
   result.checked = stats::ClampedScore(points, result.kvant);

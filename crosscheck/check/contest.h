@@ -10,10 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "crosscheck/check/text_table.h"
 #include "logs/file/log_file.h"
+#include "stats/rules/interned.h"
 
 namespace crosscheck {
+
+// The contest's texts, numbered in the order first seen.
+using TextTable = stats::Interned<std::string>;
 
 using LogId = std::uint32_t;
 using QsoId = std::uint32_t;

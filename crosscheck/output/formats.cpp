@@ -21,9 +21,10 @@ void AppendQsoTime(std::string& text, std::int64_t seconds) {
       buffer[i] = static_cast<char>('0' + value % 10);
     text.append(buffer, static_cast<std::size_t>(count));
   };
-  const std::int64_t day = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
-  const long second = static_cast<long>(seconds - day * 86400);
-  const logs::QsoDate date = logs::DateOfOleDay(static_cast<long>(day));
+  constexpr std::int64_t kDay = stats::kSecondsPerDay;
+  const std::int64_t day = seconds >= 0 ? seconds / kDay : -((-seconds + kDay - 1) / kDay);
+  const long second = static_cast<long>(seconds - day * kDay);
+  const logs::QsoDate date = stats::DateOfOleDay(static_cast<long>(day));
   digits(date.year, 4);
   text += '-';
   digits(date.month, 2);

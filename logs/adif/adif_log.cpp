@@ -7,7 +7,6 @@
 #include "logs/file/repair_list.h"
 #include "logs/text/ascii.h"
 #include "logs/text/log_encoding.h"
-#include "logs/time/qso_date.h"
 
 namespace logs {
 namespace {
@@ -33,19 +32,11 @@ class LineCounter {
   std::uint32_t line_ = 1;
 };
 
-LoggedQso QsoOf(const AdifRecord& record, const HostQso& qso, std::uint32_t line) {
-  LoggedQso logged;
-  logged.line = line;
+// Whether the QSO's time is to the minute: a TIME_ON of HHMM, or none (TIME_OFF
+// stands in for it).
+bool ToTheMinute(const AdifRecord& record) {
   const AdifField* const timeOn = record.Find("TIME_ON");
-  logged.toTheMinute = timeOn == nullptr || timeOn->value.size() == 4;
-  logged.call = UpperCopy(Trimmed(qso.call));
-  logged.band = qso.band;
-  logged.mode = qso.mode;
-  logged.contestMode = stats::FindContestMode(qso.mode);
-  logged.time = SecondsSinceOleEpoch(qso.date, qso.secondOfDay);
-  logged.sent = UpperCopy(Trimmed(qso.exchangeSent));
-  logged.received = UpperCopy(Trimmed(qso.exchangeReceived));
-  return logged;
+  return timeOn == nullptr || timeOn->value.size() == 4;
 }
 
 }  // namespace
@@ -68,7 +59,8 @@ void ReadAdif(std::string_view bytes, LogFile& log) {
         continue;
       }
       if (log.ownCall.empty()) log.ownCall = UpperCopy(Trimmed(qso.ownCall));
-      log.qsos.push_back(QsoOf(*record, qso, lines.LineOf(record->offset)));
+      log.qsos.push_back(
+          LoggedQsoOf(qso, lines.LineOf(record->offset), ToTheMinute(*record), qso.mode));
     }
   } catch (const AdifSyntaxError& error) {
     log.failure = std::string("not a readable ADIF file: ") + error.what();

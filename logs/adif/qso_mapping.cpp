@@ -132,7 +132,8 @@ std::optional<std::string> MapRecord(const AdifRecord& record,
            " is not a time (HHMM or HHMMSS)";
   }
   qso.secondOfDay = *time;
-  if (ToOleDate(qso.date, qso.secondOfDay) > kLastDateThePluginWrites) {
+  // The plug-in writes a moment after the last OLE day's midnight without its date.
+  if (ToOleDate(qso.date, qso.secondOfDay) > stats::kLastOleDay) {
     return FormatIsoDate(qso.date) + " " + FormatTimeOfDay(qso.secondOfDay) +
            " lies after 9999-12-31 00:00:00, the last moment that the plug-in can write: it "
            "would write the QSO without its date";

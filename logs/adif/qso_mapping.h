@@ -1,34 +1,19 @@
 #pragma once
 
 // An ADIF record as the QSO the host hands to the plug-in, with the fields
-// that the plug-in reads turned into the host's forms.
+// that the plug-in reads turned into the host's forms: the own call from --call,
+// else STATION_CALLSIGN, else OPERATOR; the frequency from FREQ, else the
+// lower edge of BAND; the exchanges from STX_STRING, else STX, and SRX_STRING,
+// else SRX.
 
-#include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 
 #include "logs/adif/adif_reader.h"
 #include "logs/adif/log_warning.h"
-#include "logs/time/qso_date.h"
+#include "logs/qso/host_qso.h"
 
 namespace logs {
-
-struct HostQso {
-  std::size_t record = 0;    // the ADIF record it came from
-  std::uint64_t offset = 0;  // the record's byte offset
-  std::string ownCall;       // --call, else STATION_CALLSIGN, else OPERATOR
-  std::string call;
-  QsoDate date;
-  int secondOfDay = 0;
-  std::uint32_t frequencyHz = 0;  // FREQ, else the lower edge of BAND
-  std::string mode;
-  std::string rstSent;
-  std::string rstReceived;
-  std::string exchangeSent;      // STX_STRING, else STX
-  std::string exchangeReceived;  // SRX_STRING, else SRX
-  std::string band;
-};
 
 // Maps the record into `qso`, whose texts are reused. Every text handed over
 // loses the blanks and line breaks at its ends, with a warning; TIME_OFF

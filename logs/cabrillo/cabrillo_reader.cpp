@@ -110,8 +110,9 @@ class CabrilloReading {
       repairs_.Add(Where(number), *reading.refusal + ", not read");
       return;
     }
-    if (!reading.ownCall.empty()) ++ownCalls_[reading.ownCall];
-    log_.qsos.push_back(std::move(reading.qso));
+    if (!reading.qso.ownCall.empty()) ++ownCalls_[UpperCopy(reading.qso.ownCall)];
+    log_.qsos.push_back(
+        LoggedQsoOf(reading.qso, number, reading.toTheMinute, reading.cabrilloMode));
   }
 
   std::string MostCommonOwnCall() const {

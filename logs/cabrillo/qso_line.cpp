@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 
 #include "logs/radio/band.h"
+#include "logs/radio/frequency.h"
 #include "logs/text/ascii.h"
 #include "logs/time/qso_date.h"
+#include "stats/public/cabrillo_layout.h"
+#include "stats/rules/modes.h"
 
 namespace logs {
 namespace {
@@ -15,21 +17,23 @@ enum Column { kFreq, kMode, kDate, kTime, kOwnCall, kRstSent, kSent, kCall, kRst
 constexpr std::size_t kColumns = 10;
 using Columns = std::array<std::string_view, kColumns>;
 
-// Where each column begins and how wide it is in the fixed layout.
-constexpr std::array<std::pair<std::size_t, std::size_t>, kColumns> kFixedColumns = {
-    {{5, 5}, {11, 2}, {14, 10}, {25, 4}, {30, 13}, {44, 3}, {48, 6}, {55, 13}, {69, 3}, {73, 6}}};
-
-// Cabrillo's band designators for the bands above 30 MHz, by the host's names.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kDesignators = {
-    {{"50", "6"},
-     {"70", "4"},
-     {"144", "2"},
-     {"222", "1.25"},
-     {"432", "70cm"},
-     {"902", "33cm"},
-     {"1.2G", "23cm"},
-     {"2.3G", "13cm"},
-     {"3.4G", "9cm"}}};
+// Where each column begins and how wide it is in the fixed layout: the
+// plug-in's columns, its date and time as two.
+constexpr std::array<std::pair<std::size_t, std::size_t>, kColumns> kFixedColumns = [] {
+  std::array<std::pair<std::size_t, std::size_t>, kColumns> fixed{};
+  std::size_t next = 0;
+  for (const stats::CabrilloColumn& column : stats::kCabrilloQsoColumns) {
+    const std::size_t start = stats::CabrilloColumnStart(column.field);
+    if (column.field == stats::CabrilloField::kTime) {
+      constexpr std::size_t kDateWidth = stats::kCabrilloDateWidth;
+      fixed[next++] = {start, kDateWidth};
+      fixed[next++] = {start + kDateWidth + 1, column.width - kDateWidth - 1};
+    } else {
+      fixed[next++] = {start, column.width};
+    }
+  }
+  return fixed;
+}();
 
 // The first words of the text, and how many words it has in all.
 struct Words {
@@ -63,61 +67,50 @@ std::optional<Columns> FixedColumns(std::string_view line) {
   return columns;
 }
 
-std::optional<std::uint32_t> Number(std::string_view text) {
-  std::uint32_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
+// The band of the frequency column, and the frequency in hertz: kHz, a band
+// designator or, with a repair, a band's name or MHz. A band without a
+// frequency gives its lower edge, 0 Hz above the host's 32 bits.
 void ReadBand(std::string_view text, QsoLineReading& reading) {
-  const std::string upper = UpperCopy(text);
-  for (const auto& [designator, band] : kDesignators) {
-    if (upper == designator) {
-      reading.qso.band = band;
-      return;
+  HostQso& qso = reading.qso;
+  const auto bandOnly = [&](std::string band) {
+    const std::uint64_t lowest = EdgesOfBand(band)->lowestHz;
+    qso.frequencyHz = lowest <= UINT32_MAX ? static_cast<std::uint32_t>(lowest) : 0;
+    qso.band = std::move(band);
+  };
+  if (auto band = BandOfCabrilloDesignator(text)) return bandOnly(std::move(*band));
+  const auto frequency = ReadFrequency(text);
+  const auto inBand = [&](std::optional<std::uint64_t> hertz) {
+    std::optional<std::string> band = hertz ? BandForFrequency(*hertz) : std::nullopt;
+    if (band) {
+      qso.frequencyHz = static_cast<std::uint32_t>(*hertz);
+      qso.band = std::move(*band);
     }
-  }
-  if (const auto kilohertz = Number(text); kilohertz && *kilohertz <= UINT32_MAX / 1000) {
-    if (auto band = BandForFrequency(*kilohertz * 1000)) {
-      reading.qso.band = std::move(*band);
-      return;
-    }
-  }
-  const std::string named = HostBandName(text);
-  if (EdgesOfBand(named)) {
-    reading.qso.band = named;
+    return band.has_value();
+  };
+  if (frequency && inBand(frequency->asKilohertz)) return;
+  if (std::string named = HostBandName(text); EdgesOfBand(named)) {
     reading.repairs.push_back("a band name instead of the frequency, taken as the band");
-    return;
+    return bandOnly(std::move(named));
   }
-  const std::size_t point = text.find('.');
-  if (point != std::string_view::npos) {
-    // Megahertz with a decimal point: "3.550" or "7.012".
-    const auto whole = Number(text.substr(0, point));
-    std::string fraction(text.substr(point + 1));
-    fraction.resize(3, '0');
-    const auto thousandths = Number(fraction);
-    const std::uint64_t hertz =
-        whole && thousandths ? (std::uint64_t{*whole} * 1000 + *thousandths) * 1000 : UINT64_MAX;
-    if (hertz <= UINT32_MAX) {
-      if (auto band = BandForFrequency(static_cast<std::uint32_t>(hertz))) {
-        reading.qso.band = std::move(*band);
-        reading.repairs.push_back("the frequency in MHz, not kHz");
-        return;
-      }
-    }
+  const bool decimal = text.find_first_of(".,") != std::string_view::npos;
+  if (frequency && decimal && frequency->asMegahertz && inBand(frequency->asMegahertz)) {
+    reading.repairs.push_back("the frequency in MHz, not kHz");
+    return;
   }
   reading.repairs.push_back("a frequency in no amateur band (the QSO is out of the contest)");
 }
 
+// The mode code, and the host's name of the contest mode it stands for; any
+// other code is handed over as it is.
 void ReadMode(std::string_view text, QsoLineReading& reading) {
   std::string mode = UpperCopy(text);
   if (mode == "SSB" || mode == "USB" || mode == "LSB") {
     reading.repairs.push_back("the mode SSB written for PH");
     mode = "PH";
   }
-  reading.qso.contestMode = stats::FindContestModeByCabrilloCode(mode);
-  reading.qso.mode = std::move(mode);
+  const stats::ContestMode* const contestMode = stats::FindContestModeByCabrilloCode(mode);
+  reading.qso.mode = contestMode ? std::string(contestMode->name) : mode;
+  reading.cabrilloMode = std::move(mode);
 }
 
 std::optional<QsoDate> ReadDate(std::string_view text, QsoLineReading& reading) {
@@ -145,16 +138,15 @@ std::optional<int> ReadTime(std::string_view text, QsoLineReading& reading) {
   }
   if (text.size() == 6) {
     reading.repairs.push_back("times with seconds");
-    reading.qso.toTheMinute = false;
+    reading.toTheMinute = false;
     return ParseAdifTime(text);
   }
   return std::nullopt;
 }
 
-std::string CallOf(std::string_view text, QsoLineReading& reading) {
-  std::string call = UpperCopy(text);
-  if (call != text) reading.repairs.push_back("calls in small letters, taken in capitals");
-  return call;
+void NoteSmallLetters(std::string_view call, QsoLineReading& reading) {
+  if (UpperCopy(call) != call)
+    reading.repairs.push_back("calls in small letters, taken in capitals");
 }
 
 // The columns of the line from its words, or from the fixed layout when a
@@ -185,7 +177,8 @@ std::optional<Columns> ColumnsOf(std::string_view line, std::string_view afterTa
 
 QsoLineReading ReadQsoLine(std::string_view line, std::uint32_t number) {
   QsoLineReading reading;
-  reading.qso.line = number;
+  HostQso& qso = reading.qso;
+  qso.record = number;
   const std::size_t tagEnd = line.find(':');
   const auto columns = ColumnsOf(line, line.substr(tagEnd + 1), reading);
   if (!columns) return reading;
@@ -201,13 +194,18 @@ QsoLineReading ReadQsoLine(std::string_view line, std::uint32_t number) {
     reading.refusal = "a QSO line without the worked call";
     return reading;
   }
-  reading.qso.time = SecondsSinceOleEpoch(*date, *second);
+  qso.date = *date;
+  qso.secondOfDay = *second;
   ReadBand(c[kFreq], reading);
   ReadMode(c[kMode], reading);
-  reading.ownCall = CallOf(c[kOwnCall], reading);
-  reading.qso.call = CallOf(c[kCall], reading);
-  reading.qso.sent = UpperCopy(c[kSent]);
-  reading.qso.received = UpperCopy(c[kReceived]);
+  NoteSmallLetters(c[kOwnCall], reading);
+  NoteSmallLetters(c[kCall], reading);
+  qso.ownCall = c[kOwnCall];
+  qso.call = c[kCall];
+  qso.rstSent = c[kRstSent];
+  qso.exchangeSent = c[kSent];
+  qso.rstReceived = c[kRstRcvd];
+  qso.exchangeReceived = c[kReceived];
   return reading;
 }
 

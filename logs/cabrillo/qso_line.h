@@ -10,13 +10,14 @@
 #include <string_view>
 #include <vector>
 
-#include "logs/file/log_file.h"
+#include "logs/qso/host_qso.h"
 
 namespace logs {
 
 struct QsoLineReading {
-  LoggedQso qso;
-  std::string ownCall;                 // the sender's call of the line, in capitals
+  HostQso qso;                         // texts as the line has them; the mode in the host's name
+  std::string cabrilloMode;            // the mode column in capitals (SSB, USB and LSB as PH)
+  bool toTheMinute = true;             // the time was given without seconds
   std::vector<std::string> repairs;    // generic texts, one per kind
   std::optional<std::string> refusal;  // why the line can not be a QSO
 };

@@ -8,8 +8,10 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "logs/qso/host_qso.h"
 #include "logs/text/log_encoding.h"
 #include "stats/rules/modes.h"
 
@@ -27,6 +29,13 @@ struct LoggedQso {
   std::string sent;                                 // the exchange sent (the number)
   std::string received;
 };
+
+// The QSO as crosscheck reads it, from the QSO as the host would hand it over:
+// call and exchanges trimmed and in capitals, the moment in seconds, the mode
+// as the log wrote it (a Cabrillo code, or the host's mode name) and what it
+// counts as. `line` is the QSO's line in the file.
+LoggedQso LoggedQsoOf(const HostQso& qso, std::uint32_t line, bool toTheMinute,
+                      std::string_view modeAsLogged);
 
 struct LogFile {
   std::filesystem::path path;

@@ -11,6 +11,7 @@ namespace {
 struct NamedBand {
   std::string_view name;
   BandEdges edges;
+  std::string_view cabrilloDesignator = {};  // above 30 MHz, where a Cabrillo log names the band
 };
 
 // The ADIF band table.
@@ -29,16 +30,16 @@ constexpr NamedBand kBands[] = {
     {"12", {24890000, 24990000}},
     {"10", {28000000, 29700000}},
     {"8", {40000000, 45000000}},
-    {"6", {50000000, 54000000}},
+    {"6", {50000000, 54000000}, "50"},
     {"5", {54000001, 69900000}},
-    {"4", {70000000, 71000000}},
-    {"2", {144000000, 148000000}},
-    {"1.25", {222000000, 225000000}},
-    {"70cm", {420000000, 450000000}},
-    {"33cm", {902000000, 928000000}},
-    {"23cm", {1240000000, 1300000000}},
-    {"13cm", {2300000000u, 2450000000u}},
-    {"9cm", {3300000000u, 3500000000u}},
+    {"4", {70000000, 71000000}, "70"},
+    {"2", {144000000, 148000000}, "144"},
+    {"1.25", {222000000, 225000000}, "222"},
+    {"70cm", {420000000, 450000000}, "432"},
+    {"33cm", {902000000, 928000000}, "902"},
+    {"23cm", {1240000000, 1300000000}, "1.2G"},
+    {"13cm", {2300000000u, 2450000000u}, "2.3G"},
+    {"9cm", {3300000000u, 3500000000u}, "3.4G"},
     {"6cm", {5650000000u, 5925000000u}},
     {"3cm", {10000000000u, 10500000000u}},
     {"1.25cm", {24000000000u, 24250000000u}},
@@ -77,6 +78,15 @@ std::optional<BandEdges> EdgesOfBand(std::string_view hostBand) {
 std::optional<std::string> BandForFrequency(std::uint64_t hertz) {
   const auto found = std::find_if(std::begin(kBands), std::end(kBands), [&](const NamedBand& band) {
     return hertz >= band.edges.lowestHz && hertz <= band.edges.highestHz;
+  });
+  if (found == std::end(kBands)) return std::nullopt;
+  return std::string(found->name);
+}
+
+std::optional<std::string> BandOfCabrilloDesignator(std::string_view designator) {
+  const std::string upper = UpperCopy(designator);
+  const auto found = std::find_if(std::begin(kBands), std::end(kBands), [&](const NamedBand& band) {
+    return !band.cabrilloDesignator.empty() && band.cabrilloDesignator == upper;
   });
   if (found == std::end(kBands)) return std::nullopt;
   return std::string(found->name);

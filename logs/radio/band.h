@@ -31,4 +31,9 @@ std::optional<BandEdges> EdgesOfBand(std::string_view hostBand);
 // table (edges included), or nothing outside every band.
 std::optional<std::string> BandForFrequency(std::uint64_t hertz);
 
+// The band that a Cabrillo log's frequency column names by its designator
+// ("50", "144", "1.2G", ...: the bands above 30 MHz), in the host's form; any
+// letters in either case.
+std::optional<std::string> BandOfCabrilloDesignator(std::string_view designator);
+
 }  // namespace logs

@@ -95,6 +95,138 @@ std::optional<std::string> RespelledBand(std::string_view text) {
   return name;
 }
 
+// The choice for one record: what BAND names, then FREQ read against that
+// band, or without one against the amateur bands.
+class FrequencyChooser {
+ public:
+  FrequencyChooser(std::string_view adifFrequency, std::string_view adifBand)
+      : frequencyText_(Trimmed(adifFrequency)),
+        bandText_(Trimmed(adifBand)),
+        reading_(ReadFrequency(frequencyText_)) {}
+
+  FrequencyChoice Choose() && {
+    ReadBand();
+    const std::optional<BandEdges> edges =
+        choice_.band.empty() ? std::nullopt : EdgesOfBand(choice_.band);
+    if (edges) {
+      ChooseInBand(*edges);
+    } else {
+      ChooseWithoutBand();
+    }
+    return std::move(choice_);
+  }
+
+ private:
+  // Built only for a message: most QSOs need none.
+  std::string Freq() const { return "FREQ " + Quoted(frequencyText_); }
+  std::string Band() const { return "BAND " + Quoted(bandText_); }
+  std::string NoBand() const { return bandNamesNone_ ? Band() + " names no band" : "no BAND"; }
+
+  void Repair(const std::string& text) {
+    choice_.repair += (choice_.repair.empty() ? "" : "; ") + text;
+  }
+
+  // BAND in the host's form, also where it is spelled another clear way.
+  void ReadBand() {
+    if (bandText_.empty()) return;
+    choice_.band = HostBandName(bandText_);
+    if (EdgesOfBand(choice_.band)) return;
+    if (auto respelled = RespelledBand(bandText_)) {
+      choice_.band = std::move(*respelled);
+      choice_.bandRepair = Band() + " is read as " + AdifBandName(choice_.band);
+    } else {
+      choice_.band.clear();
+      bandNamesNone_ = true;
+    }
+  }
+
+  // The hertz to pass for a frequency in the band, which a band above the
+  // host's 32 bits can not have: then `what` lies above them.
+  template <typename What>
+  void Pass(std::uint64_t hertz, const What& what) {
+    if (hertz <= kMaxHertz) {
+      choice_.hertz = static_cast<std::uint32_t>(hertz);
+    } else {
+      Repair(what() + " lies " + std::string(kAboveHostHertz) + "; 0 Hz is passed");
+    }
+  }
+
+  // FREQ read in `unit` (MHz when empty), in the band.
+  void Take(std::uint64_t hertz, std::string_view unit) {
+    if (bandNamesNone_) {
+      choice_.bandRepair = NoBand() + "; the band follows from FREQ: " + AdifBandName(choice_.band);
+    }
+    std::string read;
+    if (reading_->decimalComma) read = Freq() + ": the comma is read as a decimal point";
+    if (!unit.empty()) {
+      read += (read.empty() ? Freq() + ":" : ", and") + " the value is taken as " +
+              std::string(unit) + " (" + std::to_string(hertz) + " Hz)";
+    }
+    if (!read.empty()) Repair(read);
+    Pass(hertz, [&] { return Freq(); });
+  }
+
+  void ChooseInBand(const BandEdges& edges) {
+    const auto inBand = [&](std::optional<std::uint64_t> hertz) {
+      return hertz && *hertz >= edges.lowestHz && *hertz <= edges.highestHz;
+    };
+    if (frequencyText_.empty()) {
+      Pass(edges.lowestHz, [&] { return "no FREQ, and BAND " + std::string(bandText_); });
+      return;
+    }
+    if (reading_) {
+      if (inBand(reading_->wideMegahertz)) return Take(*reading_->wideMegahertz, "");
+      if (inBand(reading_->asKilohertz)) return Take(*reading_->asKilohertz, "kHz");
+      if (inBand(reading_->asHertz)) return Take(*reading_->asHertz, "Hz");
+      if (reading_->asMegahertz) {
+        Take(*reading_->asMegahertz, "");
+        Repair(Freq() + " lies outside BAND " + std::string(bandText_) +
+               "; both are passed as they are");
+        return;
+      }
+    }
+    const std::string why = Freq() + (reading_ ? " lies " + std::string(kAboveHostHertz)
+                                               : std::string(" is not a frequency in MHz"));
+    if (edges.lowestHz <= kMaxHertz) {
+      choice_.hertz = static_cast<std::uint32_t>(edges.lowestHz);
+      Repair(why + "; the lower edge of BAND " + std::string(bandText_) + " (" +
+             std::to_string(edges.lowestHz) + " Hz) is passed instead");
+    } else {
+      Repair(why + "; 0 Hz is passed");
+    }
+  }
+
+  void ChooseWithoutBand() {
+    if (frequencyText_.empty()) {
+      choice_.refusal =
+          bandNamesNone_ ? NoBand() + ", and there is no FREQ" : "neither BAND nor FREQ";
+      return;
+    }
+    const auto bandOf = [](std::optional<std::uint64_t> hertz) {
+      return hertz ? BandForFrequency(*hertz) : std::nullopt;
+    };
+    if (reading_) {
+      if (auto found = bandOf(reading_->wideMegahertz)) {
+        choice_.band = std::move(*found);
+        return Take(*reading_->wideMegahertz, "");
+      }
+      if (auto found = bandOf(reading_->asKilohertz)) {
+        choice_.band = std::move(*found);
+        return Take(*reading_->asKilohertz, "kHz");
+      }
+    }
+    choice_.refusal = reading_ ? NoBand() + ", and " + Freq() + " lies outside the amateur bands"
+                               : (bandNamesNone_ ? NoBand() + ", and " : "") + Freq() +
+                                     " is not a frequency in MHz";
+  }
+
+  const std::string_view frequencyText_;
+  const std::string_view bandText_;
+  const std::optional<FrequencyReading> reading_;
+  bool bandNamesNone_ = false;  // BAND is given but names no band
+  FrequencyChoice choice_;
+};
+
 }  // namespace
 
 std::optional<FrequencyReading> ReadFrequency(std::string_view text) {
@@ -110,112 +242,7 @@ std::optional<FrequencyReading> ReadFrequency(std::string_view text) {
 }
 
 FrequencyChoice ChooseFrequency(std::string_view adifFrequency, std::string_view adifBand) {
-  FrequencyChoice choice;
-  const std::string_view frequencyText = Trimmed(adifFrequency);
-  const std::string_view bandText = Trimmed(adifBand);
-  // Built only for a message: most QSOs need none.
-  const auto freq = [&] { return "FREQ " + Quoted(frequencyText); };
-  const auto band = [&] { return "BAND " + Quoted(bandText); };
-  const auto repair = [&](const std::string& text) {
-    choice.repair += (choice.repair.empty() ? "" : "; ") + text;
-  };
-
-  bool bandNamesNone = false;
-  if (!bandText.empty()) {
-    choice.band = HostBandName(bandText);
-    if (!EdgesOfBand(choice.band)) {
-      if (auto respelled = RespelledBand(bandText)) {
-        choice.band = std::move(*respelled);
-        choice.bandRepair = band() + " is read as " + AdifBandName(choice.band);
-      } else {
-        choice.band.clear();
-        bandNamesNone = true;
-      }
-    }
-  }
-  const std::optional<BandEdges> known =
-      choice.band.empty() ? std::nullopt : EdgesOfBand(choice.band);
-  const BandEdges* const edges = known ? &*known : nullptr;
-  const auto noBand = [&] { return bandNamesNone ? band() + " names no band" : "no BAND"; };
-
-  const auto reading = ReadFrequency(frequencyText);
-  // The hertz to pass for a frequency in the band, which a band above the
-  // host's 32 bits can not have: then `what` lies above them.
-  const auto pass = [&](std::uint64_t hertz, const auto& what) {
-    if (hertz <= kMaxHertz) {
-      choice.hertz = static_cast<std::uint32_t>(hertz);
-    } else {
-      repair(what() + " lies " + std::string(kAboveHostHertz) + "; 0 Hz is passed");
-    }
-  };
-  // FREQ read in `unit`, in the band.
-  const auto take = [&](std::uint64_t hertz, std::string_view unit) {
-    if (bandNamesNone) {
-      choice.bandRepair = noBand() + "; the band follows from FREQ: " + AdifBandName(choice.band);
-    }
-    std::string read;
-    if (reading->decimalComma) read = freq() + ": the comma is read as a decimal point";
-    if (!unit.empty()) {
-      read += (read.empty() ? freq() + ":" : ", and") + " the value is taken as " +
-              std::string(unit) + " (" + std::to_string(hertz) + " Hz)";
-    }
-    if (!read.empty()) repair(read);
-    pass(hertz, freq);
-    return choice;
-  };
-
-  if (edges) {
-    const auto inBand = [&](std::optional<std::uint64_t> hertz) {
-      return hertz && *hertz >= edges->lowestHz && *hertz <= edges->highestHz;
-    };
-    if (frequencyText.empty()) {
-      pass(edges->lowestHz, [&] { return "no FREQ, and BAND " + std::string(bandText); });
-      return choice;
-    }
-    if (reading) {
-      if (inBand(reading->wideMegahertz)) return take(*reading->wideMegahertz, "");
-      if (inBand(reading->asKilohertz)) return take(*reading->asKilohertz, "kHz");
-      if (inBand(reading->asHertz)) return take(*reading->asHertz, "Hz");
-      if (reading->asMegahertz) {
-        take(*reading->asMegahertz, "");
-        repair(freq() + " lies outside BAND " + std::string(bandText) +
-               "; both are passed as they are");
-        return choice;
-      }
-    }
-    const std::string why = freq() + (reading ? " lies " + std::string(kAboveHostHertz)
-                                              : std::string(" is not a frequency in MHz"));
-    if (edges->lowestHz <= kMaxHertz) {
-      choice.hertz = static_cast<std::uint32_t>(edges->lowestHz);
-      repair(why + "; the lower edge of BAND " + std::string(bandText) + " (" +
-             std::to_string(edges->lowestHz) + " Hz) is passed instead");
-    } else {
-      repair(why + "; 0 Hz is passed");
-    }
-    return choice;
-  }
-
-  if (frequencyText.empty()) {
-    choice.refusal = bandNamesNone ? noBand() + ", and there is no FREQ" : "neither BAND nor FREQ";
-    return choice;
-  }
-  const auto bandOf = [](std::optional<std::uint64_t> hertz) {
-    return hertz ? BandForFrequency(*hertz) : std::nullopt;
-  };
-  if (reading) {
-    if (auto found = bandOf(reading->wideMegahertz)) {
-      choice.band = std::move(*found);
-      return take(*reading->wideMegahertz, "");
-    }
-    if (auto found = bandOf(reading->asKilohertz)) {
-      choice.band = std::move(*found);
-      return take(*reading->asKilohertz, "kHz");
-    }
-  }
-  choice.refusal =
-      reading ? noBand() + ", and " + freq() + " lies outside the amateur bands"
-              : (bandNamesNone ? noBand() + ", and " : "") + freq() + " is not a frequency in MHz";
-  return choice;
+  return FrequencyChooser(adifFrequency, adifBand).Choose();
 }
 
 }  // namespace logs

@@ -51,13 +51,14 @@ inline bool IsDigits(std::string_view text) {
 // GroupedDigits with this never groups.
 inline constexpr std::size_t kUngrouped = std::numeric_limits<std::size_t>::max();
 
-// Digits in groups of three from the right, a blank between them ("10 220"),
+// Digits in groups of three from the right, `separator` between them ("10 220"),
 // when there are `shortest` of them or more; any other text as it is.
-inline std::string GroupedDigits(std::string_view text, std::size_t shortest) {
+inline std::string GroupedDigits(std::string_view text, std::size_t shortest,
+                                 std::string_view separator = " ") {
   if (text.size() < shortest || !IsDigits(text)) return std::string(text);
   std::string grouped;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (i > 0 && (text.size() - i) % 3 == 0) grouped += ' ';
+    if (i > 0 && (text.size() - i) % 3 == 0) grouped += separator;
     grouped += text[i];
   }
   return grouped;

@@ -11,18 +11,23 @@ void AppendShown(std::string& text, char32_t c) {
   AppendUtf8(text, c < 0x20 || (c >= 0x7F && c < 0xA0) ? U' ' : c);
 }
 
+// Each byte as the character the code page gives it.
+std::string DisplayBytes(std::string_view bytes, char32_t (*decode)(unsigned char)) {
+  std::string text;
+  text.reserve(bytes.size());
+  for (const char byte : bytes) AppendShown(text, decode(static_cast<unsigned char>(byte)));
+  return text;
+}
+
 }  // namespace
 
 std::string DisplayUtf8(std::string_view bytes) {
   return IsUtf8(bytes) ? MixedToUtf8(bytes) : DisplayCp1251(bytes);
 }
 
-std::string DisplayCp1251(std::string_view bytes) {
-  std::string text;
-  text.reserve(bytes.size());
-  for (const char byte : bytes) AppendShown(text, FromCp1251(static_cast<unsigned char>(byte)));
-  return text;
-}
+std::string DisplayCp1251(std::string_view bytes) { return DisplayBytes(bytes, FromCp1251); }
+
+std::string DisplayKoi8r(std::string_view bytes) { return DisplayBytes(bytes, FromKoi8r); }
 
 std::string MixedToUtf8(std::string_view bytes) {
   std::string text;

@@ -18,6 +18,9 @@ std::string DisplayUtf8(std::string_view bytes);
 // become spaces.
 std::string DisplayCp1251(std::string_view bytes);
 
+// KOI8-R bytes as UTF-8 (see FromKoi8r); control characters become spaces.
+std::string DisplayKoi8r(std::string_view bytes);
+
 // A line that may join texts of both kinds (our own words in UTF-8 and a call
 // in Windows-1251), as UTF-8: each well-formed UTF-8 sequence as it stands,
 // every other byte read as Windows-1251. Control characters become spaces.

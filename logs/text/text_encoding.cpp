@@ -17,6 +17,25 @@ constexpr char16_t kCp1251High[64] = {
     0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
 };
 
+// KOI8-R keeps the letters at 0xC0..0xDF (small) and 0xE0..0xFF (capital) in
+// the order of the Latin letters they sound like (ю а б ц д е ф г х и ...):
+// each one's place in the alphabet (а = 0 .. я = 31).
+constexpr unsigned char kKoi8rAlphabetical[32] = {30, 0,  1,  22, 4,  5,  20, 3,  21, 8,  9,
+                                                  10, 11, 12, 13, 14, 15, 31, 16, 17, 18, 19,
+                                                  6,  2,  28, 27, 7,  24, 29, 25, 23, 26};
+
+constexpr char32_t kCapitalA = 0x0410;
+constexpr char32_t kSmallA = 0x0430;
+
+// The byte of 0x80..0xFF that `decode` reads as the character.
+std::optional<char> HighByteOf(char32_t code, char32_t (*decode)(unsigned char)) {
+  if (code < 0x80) return static_cast<char>(code);
+  for (unsigned byte = 0x80; byte <= 0xFF; ++byte) {
+    if (decode(static_cast<unsigned char>(byte)) == code) return static_cast<char>(byte);
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<Utf8Character> Utf8CharacterAt(std::string_view text, std::size_t at) {
@@ -79,7 +98,19 @@ void AppendUtf8(std::string& text, char32_t c) {
 char32_t FromCp1251(unsigned char byte) {
   if (byte < 0x80) return byte;
   if (byte < 0xC0) return kCp1251High[byte - 0x80];
-  return 0x0410 + (byte - 0xC0);
+  return kCapitalA + (byte - 0xC0);
 }
+
+char32_t FromKoi8r(unsigned char byte) {
+  if (byte < 0x80) return byte;
+  if (byte == 0xA3) return 0x0451;  // ё
+  if (byte == 0xB3) return 0x0401;  // Ё
+  if (byte < 0xC0) return U'?';
+  return (byte < 0xE0 ? kSmallA : kCapitalA) + kKoi8rAlphabetical[byte & 0x1Fu];
+}
+
+std::optional<char> Cp1251Byte(char32_t code) { return HighByteOf(code, FromCp1251); }
+
+std::optional<char> Koi8rByte(char32_t code) { return HighByteOf(code, FromKoi8r); }
 
 }  // namespace logs

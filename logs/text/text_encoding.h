@@ -1,9 +1,9 @@
 #pragma once
 
 // The encodings that the texts of logs and of the plug-in's files come in:
-// UTF-8, checked one character at a time, and Windows-1251, the host's code
-// page for Russian. The one place that knows them, for the ADIF reader and the
-// pages alike.
+// UTF-8, checked one character at a time; Windows-1251, the host's code page
+// for Russian; and KOI8-R, which some loggers still write. The one place that
+// knows them, for the log readers, the pages and the simulator alike.
 
 #include <cstddef>
 #include <optional>
@@ -36,5 +36,14 @@ void AppendUtf8(std::string& text, char32_t code);
 // The character a Windows-1251 byte stands for (U+FFFD for the one byte it
 // leaves undefined).
 char32_t FromCp1251(unsigned char byte);
+
+// The character a KOI8-R byte stands for: ASCII, the Russian letters and Ё;
+// the drawing characters and the other signs of 0x80..0xBF read as "?".
+char32_t FromKoi8r(unsigned char byte);
+
+// The byte that stands for the character in Windows-1251 or in KOI8-R (as
+// FromCp1251 and FromKoi8r read them), or nothing when the code page lacks it.
+std::optional<char> Cp1251Byte(char32_t code);
+std::optional<char> Koi8rByte(char32_t code);
 
 }  // namespace logs

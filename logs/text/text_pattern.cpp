@@ -12,8 +12,8 @@ std::string Substituted(std::string_view pattern, std::initializer_list<std::str
     if (hole.starts_with("{}") && next < values.size()) {
       text += value[next++];
       i += 1;
-    } else if (hole.size() == 3 && hole[2] == '}' && hole[1] >= '0' &&
-               static_cast<std::size_t>(hole[1] - '0') < values.size()) {
+    } else if (hole.size() == 3 && hole[0] == '{' && hole[2] == '}' && hole[1] >= '0' &&
+               hole[1] <= '9' && static_cast<std::size_t>(hole[1] - '0') < values.size()) {
       text += value[hole[1] - '0'];
       i += 2;
     } else {

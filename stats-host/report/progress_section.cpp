@@ -21,7 +21,7 @@ std::string ProgressChart(std::string id, std::string_view caption, const TourTa
 }
 
 std::string TimeOf(long long second, const ReportLocale& locale) {
-  return locale.Time(static_cast<int>(second % logs::kSecondsPerDay));
+  return locale.Time(static_cast<int>(second % stats::kSecondsPerDay));
 }
 
 // The QSOs of the window, from its first QSO to its last, and at what rate an
@@ -54,7 +54,7 @@ std::string ProgressSection(const TourTable& tours, const Timeline& timeline,
   std::vector<pages::Fact> facts;
   if (timeline.qsos > 0) {
     const bool severalDays =
-        timeline.first / logs::kSecondsPerDay != timeline.last / logs::kSecondsPerDay;
+        timeline.first / stats::kSecondsPerDay != timeline.last / stats::kSecondsPerDay;
     facts = {
         {"first-qso", std::string(texts.firstQso), locale.Moment(timeline.first)},
         {"last-qso", std::string(texts.lastQso), locale.Moment(timeline.last)},

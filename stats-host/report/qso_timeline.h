@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "logs/adif/qso_mapping.h"
-#include "stats-host/report/text_ids.h"
 #include "stats-host/run/qso_observer.h"
+#include "stats/rules/interned.h"
 
 namespace stats_host {
 
@@ -67,8 +67,8 @@ class QsoTimeline final : public QsoObserver {
     std::uint32_t mode;
   };
 
-  TextIds bands_;
-  TextIds modes_;
+  stats::Interned<std::string> bands_;
+  stats::Interned<std::string> modes_;
   std::vector<Moment> moments_;
 };
 

@@ -33,7 +33,7 @@ std::string RepeatsSection(const std::vector<TourRepeat>& repeats, const ReportL
   for (std::size_t i = 0; i < shown; ++i) {
     const TourRepeat& repeat = repeats[i];
     const bool otherDate =
-        logs::DaysSinceOleEpoch(repeat.date) != logs::DaysSinceOleEpoch(repeat.earlierDate);
+        stats::DaysSinceOleEpoch(repeat.date) != stats::DaysSinceOleEpoch(repeat.earlierDate);
     const std::string mark = otherDate ? " <abbr class=\"other-date\" title=\"" +
                                              locale.Text(texts.otherDate) + "\">&#8800;</abbr>"
                                        : "";

@@ -22,8 +22,8 @@ std::string ReportLocale::Date(const logs::QsoDate& date) const {
 std::string ReportLocale::Time(int secondOfDay) const { return logs::FormatTimeOfDay(secondOfDay); }
 
 std::string ReportLocale::Moment(long long second) const {
-  return Date(logs::DateOfOleDay(static_cast<long>(second / logs::kSecondsPerDay))) + " " +
-         Time(static_cast<int>(second % logs::kSecondsPerDay));
+  return Date(stats::DateOfOleDay(static_cast<long>(second / stats::kSecondsPerDay))) + " " +
+         Time(static_cast<int>(second % stats::kSecondsPerDay));
 }
 
 std::string ReportLocale::Band(std::string_view hostBand) const {

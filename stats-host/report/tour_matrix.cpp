@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "stats/rules/kvant.h"
 #include "stats/rules/score.h"
 #include "stats/rules/tours.h"
 
@@ -13,14 +12,11 @@ using stats::kToursPerDay;
 
 // The clock hour of the log: the tour and its day.
 long TourNumber(const logs::HostQso& qso) {
-  return logs::DaysSinceOleEpoch(qso.date) * kToursPerDay +
+  return stats::DaysSinceOleEpoch(qso.date) * kToursPerDay +
          stats::TourOfSecondOfDay(qso.secondOfDay);
 }
 
-void RememberEarliest(std::map<std::string, long>& firstTours, const std::string& call, long tour) {
-  const auto [entry, added] = firstTours.try_emplace(call, tour);
-  if (!added) entry->second = std::min(entry->second, tour);
-}
+std::size_t IndexOf(stats::KvantColumn column) { return static_cast<std::size_t>(column); }
 
 bool Contains(const std::vector<std::string>& list, const std::string& text) {
   return std::find(list.begin(), list.end(), text) != list.end();
@@ -28,14 +24,32 @@ bool Contains(const std::vector<std::string>& list, const std::string& text) {
 
 }  // namespace
 
+void TourMatrix::BandKvant::Add(const logs::HostQso& qso, long tour) {
+  const auto mark = tally.Add(qso.call, qso.mode, qso.exchangeReceived);
+  if (!mark) return;
+  if (mark->station >= firstTours.size()) {
+    firstTours.resize(tally.Stations().Size(), {kNotWorked, kNotWorked});
+  }
+  long& first = firstTours[mark->station][IndexOf(mark->column)];
+  first = first == kNotWorked ? tour : std::min(first, tour);
+}
+
+template <typename Visit>
+void TourMatrix::BandKvant::ForEachMarked(const Visit& visit) const {
+  for (std::uint32_t station = 0; station < firstTours.size(); ++station) {
+    for (const auto column : {stats::KvantColumn::kCw, stats::KvantColumn::kOtherModes}) {
+      if (tally.Counts(station, column)) {
+        visit(tally.Stations().Text(station), column, firstTours[station][IndexOf(column)]);
+      }
+    }
+  }
+}
+
 void TourMatrix::Add(const logs::HostQso& qso) {
   const long tour = TourNumber(qso);
   ++qsos_[tour][qso.band];
   if (!Contains(bandsSeen_, qso.band)) bandsSeen_.push_back(qso.band);
-  if (stats::IsKvantExchange(qso.exchangeReceived)) {
-    const bool cw = stats::KvantColumnOf(qso.mode) == stats::KvantColumn::kCw;
-    RememberEarliest((cw ? markedCw_ : markedOther_)[qso.band], qso.call, tour);
-  }
+  kvant_[qso.band].Add(qso, tour);
 }
 
 void TourMatrix::OnAbandon() noexcept { *this = TourMatrix(); }
@@ -63,7 +77,7 @@ TourTable TourMatrix::Table(const std::vector<std::string>& bandOrder) const {
     rowOfTour[tour] = table.tours.size();
     TourRow row;
     row.number = tour;
-    row.date = logs::DateOfOleDay(tour / kToursPerDay);
+    row.date = stats::DateOfOleDay(tour / kToursPerDay);
     row.hour = static_cast<int>(tour % kToursPerDay);
     row.bands.resize(table.bands.size());
     table.tours.push_back(std::move(row));
@@ -74,11 +88,10 @@ TourTable TourMatrix::Table(const std::vector<std::string>& bandOrder) const {
       const auto found = byBand.find(band);
       if (found != byBand.end()) table.tours[rowOfTour.at(tour)].bands[b].qsos += found->second;
     }
-    for (const auto* marked : {&markedCw_, &markedOther_}) {
-      const auto found = marked->find(band);
-      if (found == marked->end()) continue;
-      for (const auto& [call, tour] : found->second)
+    if (const auto found = kvant_.find(band); found != kvant_.end()) {
+      found->second.ForEachMarked([&](const std::string&, stats::KvantColumn, long tour) {
         ++table.tours[rowOfTour.at(tour)].bands[b].kvant;
+      });
     }
   }
   for (TourRow& row : table.tours) {
@@ -102,15 +115,12 @@ KvantGrid TourMatrix::Grid(const std::vector<std::string>& bands) const {
   grid.bands = bands;
   std::map<std::string, std::vector<long>> byCall;
   for (std::size_t b = 0; b < bands.size(); ++b) {
-    for (int column = 0; column < 2; ++column) {
-      const auto& marked = column == 0 ? markedCw_ : markedOther_;
-      const auto found = marked.find(bands[b]);
-      if (found == marked.end()) continue;
-      for (const auto& [call, tour] : found->second) {
-        auto& tours = byCall.try_emplace(call, 2 * bands.size(), kNotWorked).first->second;
-        tours[2 * b + column] = tour;
-      }
-    }
+    const auto found = kvant_.find(bands[b]);
+    if (found == kvant_.end()) continue;
+    found->second.ForEachMarked([&](const std::string& call, stats::KvantColumn column, long tour) {
+      auto& tours = byCall.try_emplace(call, 2 * bands.size(), kNotWorked).first->second;
+      tours[2 * b + IndexOf(column)] = tour;
+    });
   }
   for (auto& [call, tours] : byCall) grid.rows.push_back(KvantGridRow{call, std::move(tours)});
   return grid;

@@ -4,6 +4,7 @@
 // plug-in, so that the log never has to be held whole. A tour is a clock hour
 // of the log (date and hour, UTC).
 
+#include <array>
 #include <map>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "logs/adif/qso_mapping.h"
 #include "logs/time/qso_date.h"
 #include "stats-host/run/qso_observer.h"
+#include "stats/rules/kvant.h"
 
 namespace stats_host {
 
@@ -75,12 +77,21 @@ class TourMatrix final : public QsoObserver {
   KvantGrid Grid(const std::vector<std::string>& bands) const;
 
  private:
-  using FirstTours = std::map<std::string, long>;  // marked call -> its earliest tour
+  // The marked stations of one band, each with the tour of its earliest QSO
+  // that counts it, in CW and in the other modes.
+  struct BandKvant {
+    stats::KvantTally<std::string> tally;
+    std::vector<std::array<long, 2>> firstTours;  // by station, CW then the other modes
+
+    void Add(const logs::HostQso& qso, long tour);
+    // f(call, column, tour) for every marked station, once per column it counts in.
+    template <typename Visit>
+    void ForEachMarked(const Visit& visit) const;
+  };
 
   std::map<long, std::map<std::string, int>> qsos_;  // tour number -> band -> QSOs
   std::vector<std::string> bandsSeen_;
-  std::map<std::string, FirstTours> markedCw_;     // by band
-  std::map<std::string, FirstTours> markedOther_;  // by band
+  std::map<std::string, BandKvant> kvant_;  // by band
 };
 
 }  // namespace stats_host

@@ -7,15 +7,7 @@
 namespace stats_host {
 namespace {
 
-constexpr std::uint64_t kFree = UINT64_MAX;  // no key: an hour is below 24
 constexpr std::uint64_t kMostBandsAndModes = std::uint64_t{1} << 27;
-
-// Spreads the bits of a key over the whole word (the finaliser of SplitMix64).
-std::uint64_t Mixed(std::uint64_t key) {
-  key = (key ^ (key >> 30)) * 0xBF58476D1CE4E5B9u;
-  key = (key ^ (key >> 27)) * 0x94D049BB133111EBu;
-  return key ^ (key >> 31);
-}
 
 }  // namespace
 
@@ -29,44 +21,28 @@ std::uint64_t TourRepeatFinder::KeyOf(const logs::HostQso& qso) {
          static_cast<std::uint64_t>(stats::TourOfSecondOfDay(qso.secondOfDay));
 }
 
-TourRepeatFinder::Entry& TourRepeatFinder::SlotFor(std::uint64_t key) {
-  const std::size_t mask = entries_.size() - 1;
-  for (std::size_t slot = Mixed(key) & mask;; slot = (slot + 1) & mask) {
-    Entry& entry = entries_[slot];
-    if (entry.key == key || entry.key == kFree) return entry;
-  }
-}
-
-// Twice the slots (at least 1024), every entry placed again.
-void TourRepeatFinder::Grow() {
-  std::vector<Entry> old(entries_.empty() ? 1024 : 2 * entries_.size(), Entry{kFree, 0, 0, 0});
-  old.swap(entries_);
-  for (const Entry& entry : old) {
-    if (entry.key != kFree) SlotFor(entry.key) = entry;
-  }
-}
-
 std::optional<TourRepeat> TourRepeatFinder::Next(const logs::HostQso& qso, bool stored) {
-  if (4 * (used_ + 1) > 3 * entries_.size()) Grow();
   const std::uint64_t key = KeyOf(qso);
-  Entry& entry = SlotFor(key);
-  if (entry.key == kFree) {
+  const std::uint32_t found = keys_.Find(key);
+  if (found == stats::Interned<std::uint64_t>::kNone) {
     if (stored) {
-      entry = Entry{key, qso.record, static_cast<std::int32_t>(logs::DaysSinceOleEpoch(qso.date)),
-                    qso.secondOfDay};
-      ++used_;
+      keys_.IdOf(key);
+      firstStored_.push_back(
+          FirstStored{qso.record, static_cast<std::int32_t>(stats::DaysSinceOleEpoch(qso.date)),
+                      qso.secondOfDay});
     }
     return std::nullopt;
   }
+  const FirstStored& first = firstStored_[found];
   return TourRepeat{qso.record,
                     qso.date,
                     qso.secondOfDay,
                     qso.call,
                     qso.band,
                     qso.mode,
-                    static_cast<std::size_t>(entry.record),
-                    logs::DateOfOleDay(entry.day),
-                    entry.secondOfDay};
+                    static_cast<std::size_t>(first.record),
+                    stats::DateOfOleDay(first.day),
+                    first.secondOfDay};
 }
 
 void TourRepeatFinder::OnQso(const HandedQso& handed) {

@@ -17,8 +17,8 @@
 
 #include "logs/adif/qso_mapping.h"
 #include "logs/time/qso_date.h"
-#include "stats-host/report/text_ids.h"
 #include "stats-host/run/qso_observer.h"
+#include "stats/rules/interned.h"
 
 namespace stats_host {
 
@@ -35,8 +35,8 @@ struct TourRepeat {
 };
 
 // Sees the QSOs in the order they are handed to the plug-in, in one pass: one
-// entry of 24 bytes per call, band, mode and hour of the QSOs stored so far,
-// the calls kept once each.
+// entry per call, band, mode and hour of the QSOs stored so far, the calls
+// kept once each.
 class TourRepeatFinder final : public QsoObserver {
  public:
   // The next QSO, and whether the plug-in stored it: the repeat it is, if any.
@@ -48,24 +48,21 @@ class TourRepeatFinder final : public QsoObserver {
   const std::vector<TourRepeat>& Repeats() const { return repeats_; }
 
  private:
-  // The first stored QSO of one call, band, mode and hour; key is the call's
-  // number, the band and mode's number and the hour.
-  struct Entry {
-    std::uint64_t key;
+  // The first stored QSO of one call, band, mode and hour.
+  struct FirstStored {
     std::uint64_t record;
     std::int32_t day;  // since the OLE epoch
     std::int32_t secondOfDay;
   };
 
+  // The call's number, the band and mode's number and the hour in one number.
   std::uint64_t KeyOf(const logs::HostQso& qso);
-  Entry& SlotFor(std::uint64_t key);
-  void Grow();
 
-  TextIds calls_;
-  TextIds bandsAndModes_;
+  stats::Interned<std::string> calls_;
+  stats::Interned<std::string> bandsAndModes_;
   std::string bandAndMode_;
-  std::vector<Entry> entries_;  // open addressing by key
-  std::size_t used_ = 0;
+  stats::Interned<std::uint64_t> keys_;
+  std::vector<FirstStored> firstStored_;  // by key number
   std::vector<TourRepeat> repeats_;
 };
 

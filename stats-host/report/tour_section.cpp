@@ -10,8 +10,8 @@ namespace stats_host {
 namespace {
 
 bool SeveralDays(const TourTable& table) {
-  return !table.tours.empty() && logs::DaysSinceOleEpoch(table.tours.front().date) !=
-                                     logs::DaysSinceOleEpoch(table.tours.back().date);
+  return !table.tours.empty() && stats::DaysSinceOleEpoch(table.tours.front().date) !=
+                                     stats::DaysSinceOleEpoch(table.tours.back().date);
 }
 
 std::string ToursChart(const TourTable& table, const ReportLocale& locale) {
@@ -85,7 +85,7 @@ std::string TourTableHtml(const TourTable& table, const Timeline& timeline,
   long previousDay = -1;
   TourActivity all;
   for (const TourRow& row : table.tours) {
-    const long day = logs::DaysSinceOleEpoch(row.date);
+    const long day = stats::DaysSinceOleEpoch(row.date);
     if (severalDays && day != previousDay) {
       html += "<tr class=\"day\"><th colspan=\"" + width + "\">" + locale.Date(row.date) +
               "</th></tr>\n";

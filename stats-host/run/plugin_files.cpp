@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "logs/text/ascii.h"
+#include "stats/public/cabrillo_layout.h"
 #include "stats/public/plugin_names.h"
 
 namespace stats_host {

@@ -230,23 +230,30 @@ KeptFiles KeptFilesOfRun(const fs::path& logFile, const fs::path& plugin,
            {folder / companion, Substituted(texts.keptCompanion, {companion})}}};
 }
 
-}  // namespace
+// The log file by its absolute path (the run changes folders), and its byte
+// order when it is UTF-16.
+struct LogInput {
+  fs::path file;
+  std::optional<logs::Utf16Order> utf16;
+};
 
-RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostream& err,
-                   const std::vector<QsoObserver*>& observers) {
-  RunResult result;
-  result.logName = request.adifFile.string();
-  const std::string& name = result.logName;
+LogInput FindLog(const RunRequest& request, const RunTexts& texts, std::ostream& err) {
+  const std::string name = request.adifFile.string();
   std::error_code error;
-  const fs::path logFile = fs::absolute(request.adifFile, error);
-  if (error || !fs::is_regular_file(logFile, error)) {
+  LogInput log{fs::absolute(request.adifFile, error), std::nullopt};
+  if (error || !fs::is_regular_file(log.file, error)) {
     throw RunError(kExitBadInput, Substituted(texts.logNotAFile, {name}));
   }
+  log.utf16 = logs::Utf16OrderOf(StartOf(log.file));
+  if (log.utf16) err << Substituted(texts.logIsUtf16, {name}) << "\n";
+  return log;
+}
 
-  // First pass: the whole log is checked, and every warning given, before
-  // anything is written.
-  const std::optional<logs::Utf16Order> utf16 = logs::Utf16OrderOf(StartOf(logFile));
-  if (utf16) err << Substituted(texts.logIsUtf16, {name}) << "\n";
+// First pass: the whole log is checked, and every warning given, before
+// anything is written. A log without a QSO to score stops the run.
+FirstPass CheckLog(const LogInput& log, const RunRequest& request, const RunTexts& texts,
+                   std::ostream& err, RunResult& result) {
+  const std::string& name = result.logName;
   WarningPrinter printer(err, name, texts);
   SkippedRecord said;  // about the record being read
   const logs::WarningSink keep = [&](logs::LogWarning warning) {
@@ -265,7 +272,7 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
   FirstPass pass;
   logs::PassCounts counts;
   try {
-    counts = ReadLogFile(logFile, utf16, request, texts, keep,
+    counts = ReadLogFile(log.file, log.utf16, request, texts, keep,
                          [&](const logs::HostQso& qso) { pass.Take(qso); });
   } catch (const std::bad_alloc&) {
     throw RunError(kExitFailed, std::string(texts.outOfMemoryReading));
@@ -278,22 +285,37 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
                                             : Substituted(texts.noScorableRecord,
                                                           {name, std::to_string(counts.records)}));
   }
+  return pass;
+}
 
-  const std::string contestantCall = pass.ContestantCall(request.ownCall, name, texts, err);
-  const logs::QsoDate contestDate = request.contestDate ? *request.contestDate : pass.First()->date;
-  const fs::path pluginFile = fs::absolute(request.plugin ? *request.plugin : DefaultPluginPath());
+// What the plug-in is reset with, and where it is.
+struct RunPlan {
+  std::string contestantCall;
+  logs::QsoDate contestDate;
+  fs::path pluginFile;
+};
+
+// The run's contestant, date and plug-in, and the name of its Cabrillo log;
+// a run whose output would overwrite a file it reads stops.
+RunPlan PlanRun(const LogInput& log, const FirstPass& pass, const RunRequest& request,
+                const RunTexts& texts, std::ostream& err, RunResult& result) {
+  RunPlan plan{pass.ContestantCall(request.ownCall, result.logName, texts, err),
+               request.contestDate ? *request.contestDate : pass.First()->date,
+               fs::absolute(request.plugin ? *request.plugin : DefaultPluginPath())};
   result.cabrilloLog.name =
-      stats::FileBaseName(contestantCall) + std::string(stats::kCabrilloExtension);
+      stats::FileBaseName(plan.contestantCall) + std::string(stats::kCabrilloExtension);
   if (const auto clash =
-          OutputOverAKeptFile(KeptFilesOfRun(logFile, pluginFile, result.cabrilloLog.name,
+          OutputOverAKeptFile(KeptFilesOfRun(log.file, plan.pluginFile, result.cabrilloLog.name,
                                              request.workingFolder, texts),
                               request.htmlFile, texts)) {
     throw RunError(kExitBadInput, Substituted(texts.outputClash, {*clash}));
   }
+  return plan;
+}
 
-  std::optional<LoadedPlugin> plugin;
+LoadedPlugin LoadPlugin(const fs::path& pluginFile, const RunTexts& texts) {
   try {
-    plugin.emplace(pluginFile);
+    return LoadedPlugin(pluginFile);
   } catch (const PluginLoadError& loadError) {
     throw RunError(
         kExitBadInput,
@@ -302,34 +324,63 @@ RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostrea
             : Substituted(texts.pluginLacksEntryPoint,
                           {loadError.Path().string(), loadError.EntryPoint(), loadError.Reason()}));
   }
+}
 
+struct ResetState {
+  OutputsBefore before;
+  bool detailsConfirmed = true;  // or not asked for
+};
+
+// Enters the working folder, notes the plug-in's files as they are and resets
+// the plug-in, answering its station-details question when the run asks for a
+// Cabrillo log.
+ResetState ResetInWorkingFolder(LoadedPlugin& plugin, const RunPlan& plan,
+                                const RunRequest& request, const RunTexts& texts,
+                                RunResult& result) {
   EnterWorkingFolder(request.workingFolder, texts);
   result.problemLog.name = std::string(stats::kProblemLogPath);
   result.settingsFile.name = SettingsFile().generic_string();
   result.cabrilloAsked = request.cabrillo;
-  const OutputsBefore before{WhyNotWritable(result.problemLog.name, texts),
-                             StampOf(result.cabrilloLog.name)};
-  bool detailsConfirmed = true;
-  {
-    std::optional<DetailsAnswer> answer;  // the station-details question comes with --cabrillo
-    if (request.cabrillo) answer.emplace(request.confirmDetails);
-    plugin->Reset(request.cabrillo, contestantCall, contestDate);
-    if (answer && request.confirmDetails) detailsConfirmed = answer->Confirmed();
-  }
+  ResetState state{
+      {WhyNotWritable(result.problemLog.name, texts), StampOf(result.cabrilloLog.name)}};
+  std::optional<DetailsAnswer> answer;  // the station-details question comes with --cabrillo
+  if (request.cabrillo) answer.emplace(request.confirmDetails);
+  plugin.Reset(request.cabrillo, plan.contestantCall, plan.contestDate);
+  if (answer && request.confirmDetails) state.detailsConfirmed = answer->Confirmed();
+  return state;
+}
 
-  RefusedList refused;
-  std::vector<QsoObserver*> all{&refused};
-  all.insert(all.end(), observers.begin(), observers.end());
-  HandOver(logFile, utf16, request, texts, *plugin, !before.problemLogBlocked, all, result);
-  result.refused = refused.Take();
-  const PluginResult contest = plugin->Result();
+// The plug-in's result after every QSO was handed over.
+void TakeResult(LoadedPlugin& plugin, const RunTexts& texts, RunResult& result) {
+  const PluginResult contest = plugin.Result();
   if (contest.summaryText.empty()) {
     throw RunError(kExitFailed, std::string(texts.noResult));
   }
   result.summaryText = contest.summaryText;
   result.score = contest.score;
-  CheckOutputs(result, before, texts);
-  if (!detailsConfirmed) {
+}
+
+}  // namespace
+
+RunResult ScoreLog(const RunRequest& request, const RunTexts& texts, std::ostream& err,
+                   const std::vector<QsoObserver*>& observers) {
+  RunResult result;
+  result.logName = request.adifFile.string();
+  const LogInput log = FindLog(request, texts, err);
+  const FirstPass pass = CheckLog(log, request, texts, err, result);
+  const RunPlan plan = PlanRun(log, pass, request, texts, err, result);
+  LoadedPlugin plugin = LoadPlugin(plan.pluginFile, texts);
+
+  const ResetState reset = ResetInWorkingFolder(plugin, plan, request, texts, result);
+  RefusedList refused;
+  std::vector<QsoObserver*> all{&refused};
+  all.insert(all.end(), observers.begin(), observers.end());
+  HandOver(log.file, log.utf16, request, texts, plugin, !reset.before.problemLogBlocked, all,
+           result);
+  result.refused = refused.Take();
+  TakeResult(plugin, texts, result);
+  CheckOutputs(result, reset.before, texts);
+  if (!reset.detailsConfirmed) {
     // The dialog could not be shown (no desktop), which the plug-in takes as
     // CANCEL: the details asked to be saved were not.
     result.settingsFile.written = false;

@@ -84,9 +84,24 @@ STATS_API int STATS_CALL RemoveData0(
  * summary text, owned by the plug-in and valid until the next call. */
 STATS_API const char* STATS_CALL GetResult0(int* score);
 
-/* Checks a call sign while it is entered: 4 with a warning in messageBuffer for a
- * repeat in the current tour (clock hour) on the same band and mode, else 1 or 2.
- * The warning is at most 256 bytes with its terminating zero. */
+/* What CheckCall0 returns. */
+enum {
+  /* A repeat in the current tour (clock hour) on the same band and mode: the
+   * warning is in messageBuffer. */
+  kStatsCallRepeat = 4,
+  /* No repeat, and auxText is empty while a QSO is stored on the band (stored
+   * QSOs carry no aux text). */
+  kStatsCallBandWorked = 1,
+  /* No repeat, and no stored QSO on the band with auxText. */
+  kStatsCallNotWorked = 2
+};
+
+/* The most bytes CheckCall0 writes into messageBuffer, its terminating zero
+ * included. */
+enum { kStatsWarningCapacity = 256 };
+
+/* Checks a call sign while it is entered: kStatsCallRepeat, kStatsCallBandWorked
+ * or kStatsCallNotWorked. */
 STATS_API int STATS_CALL CheckCall0(const char* call, unsigned int unused2, unsigned int unused3,
                                     const char* mode, const char* unused5, const char* unused6,
                                     const char* unused7, const char* unused8, const char* unused9,

@@ -34,12 +34,10 @@ inline constexpr std::string_view kEmailKey = "Email";
 inline constexpr std::string_view kClubKey = "Club";
 inline constexpr std::string_view kSoapBoxKey = "SoapBox";
 
-// The Cabrillo log: the call's file name (stats/rules/file_base_name.h) with
-// this extension, its first and last lines, and the operator's own header
-// lines, which it takes from the include file.
+// The Cabrillo log (its lines: cabrillo_layout.h): the call's file name
+// (stats/rules/file_base_name.h) with this extension, and the operator's own
+// header lines, which it takes from the include file.
 inline constexpr std::string_view kCabrilloExtension = ".cbr";
-inline constexpr std::string_view kCabrilloFirstLine = "START-OF-LOG: 2.0";
-inline constexpr std::string_view kCabrilloLastLine = "END-OF-LOG:";
 inline constexpr std::string_view kCabrilloIncludePath = "cabrillo.ini";
 
 // A file that is replaced as a whole is first written beside it, under its own

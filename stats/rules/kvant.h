@@ -4,10 +4,13 @@
 // with a capital "W" is a marked station, and each marked station counts once
 // per band in CW and once in the other contest modes together.
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
+#include <vector>
 
-#include "stats/rules/text_map.h"
+#include "stats/rules/interned.h"
 
 namespace stats {
 
@@ -21,26 +24,57 @@ constexpr bool IsKvantExchange(std::string_view exchangeReceived) noexcept {
 // The column in which a QSO in this mode counts its marked station.
 KvantColumn KvantColumnOf(std::string_view mode) noexcept;
 
-// The marked stations of one band, each counted once per column however many
-// QSOs mark it. A QSO taken out again no longer counts.
-class BandKvant {
+// The marked stations of a log, each counted once per column however many
+// QSOs mark it; a QSO taken out again no longer counts. `Station` tells the
+// stations apart on what the tally covers: the call for one band's tally, or a
+// number made of the band's and the call's for a whole log. QSOs without a
+// call sign never come here.
+template <typename Station>
+class KvantTally {
  public:
-  // A QSO on the band: it counts when its exchange marks a station that has a
-  // call sign.
-  void Add(std::string_view call, std::string_view mode, std::string_view exchangeReceived);
-  void Remove(std::string_view call, std::string_view mode, std::string_view exchangeReceived);
+  using Lookup = typename Interned<Station>::Lookup;
 
-  std::int32_t Count() const noexcept {
-    return static_cast<std::int32_t>(cw_.size() + otherModes_.size());
+  struct Mark {
+    std::uint32_t station;  // its number in Stations()
+    KvantColumn column;
+  };
+
+  // A QSO with the station: what it marks, or nothing when its exchange marks
+  // no station.
+  std::optional<Mark> Add(Lookup station, std::string_view mode,
+                          std::string_view exchangeReceived) {
+    if (!IsKvantExchange(exchangeReceived)) return std::nullopt;
+    const Mark mark{stations_.IdOf(station), KvantColumnOf(mode)};
+    if (mark.station >= marks_.size()) marks_.resize(stations_.Size());
+    if (marks_[mark.station][Index(mark.column)]++ == 0) ++counted_;
+    return mark;
   }
+
+  void Remove(Lookup station, std::string_view mode, std::string_view exchangeReceived) noexcept {
+    if (!IsKvantExchange(exchangeReceived)) return;
+    const std::uint32_t id = stations_.Find(station);
+    if (id >= marks_.size()) return;  // never marked
+    std::int32_t& marks = marks_[id][Index(KvantColumnOf(mode))];
+    if (marks > 0 && --marks == 0) --counted_;
+  }
+
+  // The marked stations, each once per column it counts in.
+  std::int32_t Count() const noexcept { return counted_; }
+
+  // Whether the station counts in the column.
+  bool Counts(std::uint32_t station, KvantColumn column) const noexcept {
+    return station < marks_.size() && marks_[station][Index(column)] > 0;
+  }
+
+  // Every station that was marked, counting or not, by number.
+  const Interned<Station>& Stations() const noexcept { return stations_; }
 
  private:
-  TextMap<std::int32_t>& Column(std::string_view mode) noexcept {
-    return KvantColumnOf(mode) == KvantColumn::kCw ? cw_ : otherModes_;
-  }
+  static std::size_t Index(KvantColumn column) noexcept { return static_cast<std::size_t>(column); }
 
-  TextMap<std::int32_t> cw_;  // marked call -> QSOs that mark it
-  TextMap<std::int32_t> otherModes_;
+  Interned<Station> stations_;
+  std::vector<std::array<std::int32_t, 2>> marks_;  // by station: QSOs that mark it, per column
+  std::int32_t counted_ = 0;
 };
 
 }  // namespace stats

@@ -6,11 +6,13 @@
 
 #include <cstdint>
 
+#include "stats/rules/calendar.h"
+
 namespace stats {
 
 inline constexpr int kToursPerDay = 24;
 inline constexpr int kSecondsPerTour = 60 * 60;
-inline constexpr int kSecondsPerDay = kToursPerDay * kSecondsPerTour;
+static_assert(kToursPerDay * kSecondsPerTour == kSecondsPerDay);
 
 // The tour (0 to 23) of a time of day, given as the second of the day.
 constexpr int TourOfSecondOfDay(int secondOfDay) noexcept { return secondOfDay / kSecondsPerTour; }

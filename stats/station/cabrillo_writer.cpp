@@ -1,7 +1,6 @@
 #include "stats/station/cabrillo_writer.h"
 
-#include <array>
-
+#include "stats/public/cabrillo_layout.h"
 #include "stats/public/plugin_names.h"
 #include "stats/rules/modes.h"
 #include "stats/station/multiline_forms.h"
@@ -11,47 +10,33 @@
 namespace stats {
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
-
-// A header line: its text, followed by a value unless `value` is null. A
-// multi-line value gives one line per line, each starting with the text.
-struct HeaderLine {
-  std::string_view text;
-  std::string StationDetailsForm::*value;
-};
-
-// CLAIMED-SCORE is the score of the result being written, not the claimed
-// score the dialog showed.
-constexpr std::array<HeaderLine, 12> kHeaderLines{{
-    {kCabrilloFirstLine, nullptr},
-    {"CALLSIGN: ", &StationDetailsForm::callSign},
-    {"CATEGORY: ", &StationDetailsForm::category},
-    {"CLAIMED-SCORE: ", &StationDetailsForm::claimed},
-    {"CLUB: ", &StationDetailsForm::club},
-    {"CONTEST: KESDRA VELK", nullptr},
-    {"CREATED-BY: MixW ", nullptr},
-    {"NAME: ", &StationDetailsForm::name},
-    {"ADDRESS: ", &StationDetailsForm::address},
-    {"OPERATORS: ", &StationDetailsForm::operators},
-    {"EMAIL: ", &StationDetailsForm::email},
-    {"SOAPBOX: ", &StationDetailsForm::soapbox},
-}};
-
-enum class Align { kLeft, kRight };
-
-// One column of a "QSO:" line: its text padded with blanks to `width`.
-struct Column {
-  std::string_view text;
-  std::size_t width;
-  Align align;
-};
-
-void AppendColumn(std::string& line, const Column& column) {
-  const std::size_t padding =
-      column.text.size() < column.width ? column.width - column.text.size() : 0;
-  if (column.align == Align::kRight) line.append(padding, ' ');
-  AppendOnOneLine(line, column.text);
-  if (column.align == Align::kLeft) line.append(padding, ' ');
+// The field of the station details that a header line ends in; null for a
+// fixed line. CLAIMED-SCORE is the score of the result being written, not the
+// claimed score the dialog showed.
+std::string StationDetailsForm::*FieldOf(CabrilloValue value) noexcept {
+  switch (value) {
+    case CabrilloValue::kNone:
+      return nullptr;
+    case CabrilloValue::kCallSign:
+      return &StationDetailsForm::callSign;
+    case CabrilloValue::kCategory:
+      return &StationDetailsForm::category;
+    case CabrilloValue::kClaimedScore:
+      return &StationDetailsForm::claimed;
+    case CabrilloValue::kClub:
+      return &StationDetailsForm::club;
+    case CabrilloValue::kName:
+      return &StationDetailsForm::name;
+    case CabrilloValue::kAddress:
+      return &StationDetailsForm::address;
+    case CabrilloValue::kOperators:
+      return &StationDetailsForm::operators;
+    case CabrilloValue::kEmail:
+      return &StationDetailsForm::email;
+    case CabrilloValue::kSoapbox:
+      return &StationDetailsForm::soapbox;
+  }
+  return nullptr;
 }
 
 std::string_view CabrilloModeCode(std::string_view mode) noexcept {
@@ -62,18 +47,18 @@ std::string_view CabrilloModeCode(std::string_view mode) noexcept {
 std::string CabrilloLog(const StationDetailsForm& header, std::string_view includeFile,
                         const QsoStore::Records& qsos) {
   std::string log;
-  for (const HeaderLine& line : kHeaderLines) {
-    log += line.text;
-    if (line.value != nullptr) {
-      const std::string& value = header.*line.value;
-      log += IsMultiLine(line.value) ? EditToCabrilloForm(value, line.text) : value;
+  for (const CabrilloHeaderLine& line : kCabrilloHeader) {
+    log += line.tag;
+    if (const auto field = FieldOf(line.value)) {
+      const std::string& value = header.*field;
+      log += IsMultiLine(field) ? EditToCabrilloForm(value, line.tag) : value;
     }
-    log += kLineEnd;
+    log += kCabrilloLineEnd;
   }
   log += includeFile;
   for (const Qso& qso : qsos) log += FormatQsoLine(header.callSign, qso);
   log += kCabrilloLastLine;
-  log += kLineEnd;
+  log += kCabrilloLineEnd;
   return log;
 }
 
@@ -89,24 +74,37 @@ std::string ReadCabrilloInclude(Platform& platform, const std::string& path) {
 
 std::string FormatQsoLine(std::string_view senderCall, const Qso& qso) {
   const std::string frequency = std::to_string(qso.FrequencyKhz());
-  const std::string time = FormatOleDateTime(qso.qsoTime, "%Y-%m-%d %H%M");
-  const std::array<Column, 9> columns{{
-      {frequency, 5, Align::kRight},
-      {CabrilloModeCode(qso.mode), 2, Align::kRight},
-      {time, 0, Align::kLeft},
-      {senderCall, 13, Align::kLeft},
-      {qso.rstSent, 3, Align::kLeft},
-      {qso.exchangeSent, 6, Align::kLeft},
-      {qso.call, 13, Align::kLeft},
-      {qso.rstReceived, 3, Align::kLeft},
-      {qso.exchangeReceived, 0, Align::kLeft},
-  }};
-  std::string line = "QSO:";
-  for (const Column& column : columns) {
+  const std::string time = FormatOleDateTime(qso.qsoTime, kCabrilloTimePattern);
+  const auto value = [&](CabrilloField field) -> std::string_view {
+    switch (field) {
+      case CabrilloField::kFrequency:
+        return frequency;
+      case CabrilloField::kMode:
+        return CabrilloModeCode(qso.mode);
+      case CabrilloField::kTime:
+        return time;
+      case CabrilloField::kOwnCall:
+        return senderCall;
+      case CabrilloField::kRstSent:
+        return qso.rstSent;
+      case CabrilloField::kExchangeSent:
+        return qso.exchangeSent;
+      case CabrilloField::kCall:
+        return qso.call;
+      case CabrilloField::kRstReceived:
+        return qso.rstReceived;
+      case CabrilloField::kExchangeReceived:
+        return qso.exchangeReceived;
+    }
+    return {};
+  };
+  std::string line(kCabrilloQsoTag);
+  for (const CabrilloColumn& column : kCabrilloQsoColumns) {
     line += ' ';
-    AppendColumn(line, column);
+    AppendCabrilloColumn(line, column, value(column.field));
   }
-  line += kLineEnd;
+  KeepOnOneLine(line, kCabrilloQsoTag.size());
+  line += kCabrilloLineEnd;
   return line;
 }
 

@@ -13,10 +13,9 @@
 
 namespace stats {
 
-// One "QSO:" line with its CR LF. The columns are those of
-// "QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s": widths are minimums, nothing
-// is ever cut. `senderCall` fills the fourth column; a mode the contest does
-// not know has the code "??".
+// One "QSO:" line with its CR LF, laid out as stats/public/cabrillo_layout.h
+// says. `senderCall` fills the fourth column; a mode the contest does not know
+// has the code "??".
 std::string FormatQsoLine(std::string_view senderCall, const Qso& qso);
 
 // Reads the include file, creating it empty when it is missing, and replaces

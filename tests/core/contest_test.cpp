@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <limits>
 
+#include "stats/public/exports.h"
 #include "stats/rules/score.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/qso_builder.h"
@@ -166,7 +167,7 @@ class TourCheckTest : public ContestTest {
 
 TEST_F(TourCheckTest, RepeatInTheSameHourWarnsWhateverTheDayOrMinute) {
   Log("UA3XYZ", OleDate(2013, 2, 5, 10, 5));
-  EXPECT_EQ(Check("UA3XYZ", 10), 4);
+  EXPECT_EQ(Check("UA3XYZ", 10), kStatsCallRepeat);
   // "QSO c UA3XYZ В ОДНОМ И ТОМ ЖЕ ТУРЕ ПРОВОДИТЬ НЕЛЬЗЯ !!!" in Windows-1251.
   const std::string expected =
       "QSO c UA3XYZ \xC2 \xCE\xC4\xCD\xCE\xCC \xC8 \xD2\xCE\xCC \xC6\xC5 \xD2\xD3\xD0\xC5 "
@@ -176,59 +177,59 @@ TEST_F(TourCheckTest, RepeatInTheSameHourWarnsWhateverTheDayOrMinute) {
 
   contest_.Reset(0, "", testing::ValidDate(0));
   Log("UA3XYZ", OleDate(2013, 2, 4, 10, 5));  // another day
-  EXPECT_EQ(Check("UA3XYZ", 10), 4);
+  EXPECT_EQ(Check("UA3XYZ", 10), kStatsCallRepeat);
 }
 
 TEST_F(TourCheckTest, NewHourBandModeOrLetterCaseIsNoRepeat) {
   Log("UA3XYZ", OleDate(2013, 2, 5, 10, 59));
-  EXPECT_EQ(Check("UA3XYZ", 11), 1);
-  EXPECT_EQ(Check("UA3XYZ", 10, "40", "SSB"), 1);
-  EXPECT_EQ(Check("UA3XYZ", 10, "80", "CW"), 2);
-  EXPECT_EQ(Check("ua3xyz", 10), 1);
+  EXPECT_EQ(Check("UA3XYZ", 11), kStatsCallBandWorked);
+  EXPECT_EQ(Check("UA3XYZ", 10, "40", "SSB"), kStatsCallBandWorked);
+  EXPECT_EQ(Check("UA3XYZ", 10, "80", "CW"), kStatsCallNotWorked);
+  EXPECT_EQ(Check("ua3xyz", 10), kStatsCallBandWorked);
   EXPECT_TRUE(BufferUntouched());
 }
 
 TEST_F(TourCheckTest, StoredTimeIsRoundedToTheSecondButTheClockIsNot) {
   Log("UA3XYZ", OleDate(2013, 2, 5, 10, 59, 59.6));
-  EXPECT_EQ(Check("UA3XYZ", 11), 4);
-  EXPECT_EQ(Check("UA3XYZ", 10), 1);
+  EXPECT_EQ(Check("UA3XYZ", 11), kStatsCallRepeat);
+  EXPECT_EQ(Check("UA3XYZ", 10), kStatsCallBandWorked);
 
   contest_.Reset(0, "", testing::ValidDate(0));
   Log("UA3XYZ", OleDate(2013, 2, 5, 10, 5));
   platform_.now = UtcTime{2013, 2, 5, 10, 59, 59, 900};
-  EXPECT_EQ(contest_.CheckCall("UA3XYZ", "CW", "", "40", buffer_), 4);
+  EXPECT_EQ(contest_.CheckCall("UA3XYZ", "CW", "", "40", buffer_), kStatsCallRepeat);
 }
 
 TEST_F(TourCheckTest, Bpsk63AndBpsk62AreDifferentModes) {
   Log("UA3XYZ", OleDate(2013, 2, 5, 10, 5), "40", "BPSK63");
-  EXPECT_EQ(Check("UA3XYZ", 10, "40", "BPSK62"), 1);
+  EXPECT_EQ(Check("UA3XYZ", 10, "40", "BPSK62"), kStatsCallBandWorked);
 }
 
 TEST_F(TourCheckTest, AnInvalidStoredTimeNeverMatches) {
   TestQso qso = Qso("UA3XYZ", "40", "CW");
   qso.status = 1;
   Add(qso);
-  EXPECT_EQ(Check("UA3XYZ", 0), 1);
+  EXPECT_EQ(Check("UA3XYZ", 0), kStatsCallBandWorked);
 }
 
 TEST_F(TourCheckTest, WithoutRepeatTheAnswerDependsOnTheAuxTextAndTheBand) {
-  EXPECT_EQ(Check("UA3XYZ", 10, "40", "CW", ""), 2);  // empty store
+  EXPECT_EQ(Check("UA3XYZ", 10, "40", "CW", ""), kStatsCallNotWorked);  // empty store
   EXPECT_EQ(platform_.clockReads, 0);
   Log("DX1", OleDate(2013, 2, 5, 9, 0));
-  EXPECT_EQ(Check("UA3XYZ", 10, "40", "CW", ""), 1);
-  EXPECT_EQ(Check("UA3XYZ", 10, "80", "CW", ""), 2);
-  EXPECT_EQ(Check("UA3XYZ", 10, "40", "CW", "aux"), 2);
+  EXPECT_EQ(Check("UA3XYZ", 10, "40", "CW", ""), kStatsCallBandWorked);
+  EXPECT_EQ(Check("UA3XYZ", 10, "80", "CW", ""), kStatsCallNotWorked);
+  EXPECT_EQ(Check("UA3XYZ", 10, "40", "CW", "aux"), kStatsCallNotWorked);
   EXPECT_TRUE(BufferUntouched());
 }
 
 TEST_F(TourCheckTest, SeveralRepeatsWriteOneWarningAndALongCallIsCutToFit) {
   Log("UA3XYZ", OleDate(2013, 2, 5, 10, 5));
   Log("UA3XYZ", OleDate(2013, 2, 5, 10, 6));
-  EXPECT_EQ(Check("UA3XYZ", 10), 4);
+  EXPECT_EQ(Check("UA3XYZ", 10), kStatsCallRepeat);
 
   const std::string longCall(1000, 'K');
   Log(longCall, OleDate(2013, 2, 5, 10, 5));
-  EXPECT_EQ(Check(longCall, 10), 4);
+  EXPECT_EQ(Check(longCall, 10), kStatsCallRepeat);
   const std::string warning(buffer_);
   EXPECT_EQ(warning.size(), 255u);
   EXPECT_EQ(warning.substr(0, 6), "QSO c ");
@@ -240,11 +241,12 @@ TEST_F(TourCheckTest, SeveralRepeatsWriteOneWarningAndALongCallIsCutToFit) {
   for (const std::size_t length : {206u, 207u}) {
     const std::string call(length, 'R');
     Log(call, OleDate(2013, 2, 5, 10, 5));
-    EXPECT_EQ(Check(call, 10), 4);
+    EXPECT_EQ(Check(call, 10), kStatsCallRepeat);
     EXPECT_EQ(std::strlen(buffer_), 255u) << length;
   }
 
-  EXPECT_EQ(contest_.CheckCall("UA3XYZ", "CW", "", "40", nullptr), 4);  // no buffer: no write
+  EXPECT_EQ(contest_.CheckCall("UA3XYZ", "CW", "", "40", nullptr),
+            kStatsCallRepeat);  // no buffer: no write
 }
 
 // --- Result ------------------------------------------------------------------------

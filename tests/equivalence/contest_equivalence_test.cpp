@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "stats/contest.h"
+#include "stats/public/exports.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/literal_contest.h"
 #include "tests/support/qso_builder.h"
@@ -259,15 +260,15 @@ TEST(LiteralContest, ScoresAndChecksAsTheRulesSay) {
 
   platform.now.hour = 10;
   char buffer[kBufferSize] = {};
-  EXPECT_EQ(contest.CheckCall("DX1", "CW", "", "80", buffer), 4);
+  EXPECT_EQ(contest.CheckCall("DX1", "CW", "", "80", buffer), kStatsCallRepeat);
   EXPECT_EQ(std::string(buffer),
             "QSO c DX1 \xC2 \xCE\xC4\xCD\xCE\xCC \xC8 \xD2\xCE\xCC \xC6\xC5 \xD2\xD3\xD0\xC5 "
             "\xCF\xD0\xCE\xC2\xCE\xC4\xC8\xD2\xDC \xCD\xC5\xCB\xDC\xC7\xDF !!!");
   platform.now.hour = 11;
-  EXPECT_EQ(contest.CheckCall("DX1", "CW", "", "80", buffer), 1);
-  EXPECT_EQ(contest.CheckCall("DX1", "CW", "x", "80", buffer), 2);
+  EXPECT_EQ(contest.CheckCall("DX1", "CW", "", "80", buffer), kStatsCallBandWorked);
+  EXPECT_EQ(contest.CheckCall("DX1", "CW", "x", "80", buffer), kStatsCallNotWorked);
   EXPECT_EQ(contest.RemoveQso(marked.Arguments()), 1);
-  EXPECT_EQ(contest.CheckCall("DX1", "CW", "", "40", buffer), 2);
+  EXPECT_EQ(contest.CheckCall("DX1", "CW", "", "40", buffer), kStatsCallNotWorked);
   EXPECT_EQ(
       testing::ReadFileBytes("err.txt"),
       "Pesdra VELK TEST UBN file \r\n"

@@ -110,7 +110,7 @@ TEST(TourMatrix, KvantCountsInTheTourOfTheMarkedStationsEarliestQso) {
 
   // The grid: UA1 on 160 m in CW from 17:00, on 80 m in CW from 15:00 and in
   // the other modes from 16:00.
-  const long day = logs::DaysSinceOleEpoch(logs::QsoDate{2024, 2, 18}) * 24;
+  const long day = stats::DaysSinceOleEpoch(logs::QsoDate{2024, 2, 18}) * 24;
   const KvantGrid grid = matrix.Grid({"160", "80"});
   ASSERT_EQ(grid.rows.size(), 1u);
   EXPECT_EQ(grid.rows[0].call, "UA1");

@@ -3,45 +3,37 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <nlohmann/json.hpp>
-#include <set>
 #include <stdexcept>
 
+#include "logs/text/text_encoding.h"
 #include "logs/time/qso_date.h"
+#include "stats/public/cabrillo_layout.h"
 #include "stats/rules/kvant.h"
 #include "stats/rules/score.h"
 
 namespace contest_sim {
 namespace {
 
-// Cyrillic letters (U+0410..U+044F) from UTF-8 into a single-byte encoding;
-// the names have no other letters but ASCII.
+// The name from UTF-8 into its encoding; the names have no character that
+// Windows-1251 and KOI8-R lack.
 std::string Encoded(std::string_view utf8, NameEncoding encoding) {
   if (encoding == NameEncoding::kUtf8) return std::string(utf8);
-  // KOI8-R's byte for each letter of the alphabet (а..я), capitals 0x20 lower.
-  constexpr std::array<unsigned char, 32> kKoi8 = {0xC1, 0xC2, 0xD7, 0xC7, 0xC4, 0xC5, 0xD6, 0xDA,
-                                                   0xC9, 0xCA, 0xCB, 0xCC, 0xCD, 0xCE, 0xCF, 0xD0,
-                                                   0xD2, 0xD3, 0xD4, 0xD5, 0xC6, 0xC8, 0xC3, 0xDE,
-                                                   0xDB, 0xDD, 0xDF, 0xD9, 0xD8, 0xDC, 0xC0, 0xD1};
   std::string bytes;
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    if (lead < 0x80) {
-      bytes += utf8[i];
-      continue;
-    }
-    const unsigned code = ((lead & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3Fu);
-    const unsigned letter = (code - 0x410) % 32;  // а..я
-    const bool capital = code < 0x430;
-    bytes +=
-        static_cast<char>(encoding == NameEncoding::kCp1251 ? (capital ? 0xC0 : 0xE0) + letter
-                                                            : kKoi8[letter] + (capital ? 0x20 : 0));
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto character = logs::Utf8CharacterAt(utf8, i);
+    const char32_t code = character ? character->code : U'?';
+    bytes += (encoding == NameEncoding::kCp1251 ? logs::Cp1251Byte(code) : logs::Koi8rByte(code))
+                 .value_or('?');
+    i += character ? character->bytes : 1;
   }
   return bytes;
 }
 
 std::string Date(std::int64_t seconds, bool iso) {
-  const logs::QsoDate date = logs::DateOfOleDay(static_cast<long>(seconds / 86400));
+  const logs::QsoDate date =
+      stats::DateOfOleDay(static_cast<long>(seconds / stats::kSecondsPerDay));
   char text[16];
   std::snprintf(text, sizeof text, iso ? "%04d-%02d-%02d" : "%04d%02d%02d", date.year, date.month,
                 date.day);
@@ -49,7 +41,7 @@ std::string Date(std::int64_t seconds, bool iso) {
 }
 
 std::string Time(std::int64_t seconds, bool withSeconds) {
-  const std::int64_t second = seconds % 86400;
+  const std::int64_t second = seconds % stats::kSecondsPerDay;
   char text[16];
   std::snprintf(text, sizeof text, withSeconds ? "%02d%02d%02d" : "%02d%02d",
                 static_cast<int>(second / 3600), static_cast<int>(second / 60 % 60),
@@ -76,24 +68,51 @@ std::string_view Report(Mode mode) { return mode == Mode::kSsb ? "59" : "599"; }
 // The score the station claims: the plug-in's rules over its whole log.
 std::int64_t Claimed(const Station& station) {
   std::int64_t points = 0;
-  std::set<std::tuple<Band, bool, std::string>> marked;
+  std::map<Band, stats::KvantTally<std::string>> kvant;
   for (const Line& line : station.lines) {
     if (line.mode == Mode::kRtty || line.xQso) continue;
     ++points;
-    if (stats::IsKvantExchange(line.received))
-      marked.emplace(line.band, line.mode == Mode::kCw, line.call);
+    // Only CW is told apart from the other modes: its name is the host's.
+    kvant[line.band].Add(line.call, NameOf(line.mode), line.received);
   }
-  return stats::ClampedScore(points, static_cast<std::int64_t>(marked.size()));
+  std::int64_t marked = 0;
+  for (const auto& [band, tally] : kvant) marked += tally.Count();
+  return stats::ClampedScore(points, marked);
 }
 
+// The header of Cabrillo 2.0 as the plug-in writes it, or of 3.0 as other
+// loggers write it.
 std::string CabrilloHeader(const Station& station) {
   const std::string name = Encoded(station.name, station.nameEncoding);
   const std::string claimed = std::to_string(Claimed(station));
   if (station.format == LogFormat::kCabrillo2) {
-    return "START-OF-LOG: 2.0\r\nCALLSIGN: " + station.call + "\r\nCATEGORY: " + station.category +
-           "\r\nCLAIMED-SCORE: " + claimed +
-           "\r\nCLUB: \r\nCONTEST: KESDRA VELK\r\nCREATED-BY: MixW \r\nNAME: " + name +
-           "\r\nADDRESS: \r\nOPERATORS: " + station.call + "\r\nEMAIL: \r\nSOAPBOX: \r\n";
+    std::string header;
+    for (const stats::CabrilloHeaderLine& line : stats::kCabrilloHeader) {
+      header += line.tag;
+      switch (line.value) {
+        case stats::CabrilloValue::kCallSign:
+        case stats::CabrilloValue::kOperators:
+          header += station.call;
+          break;
+        case stats::CabrilloValue::kCategory:
+          header += station.category;
+          break;
+        case stats::CabrilloValue::kClaimedScore:
+          header += claimed;
+          break;
+        case stats::CabrilloValue::kName:
+          header += name;
+          break;
+        case stats::CabrilloValue::kNone:
+        case stats::CabrilloValue::kClub:
+        case stats::CabrilloValue::kAddress:
+        case stats::CabrilloValue::kEmail:
+        case stats::CabrilloValue::kSoapbox:
+          break;
+      }
+      header += stats::kCabrilloLineEnd;
+    }
+    return header;
   }
   const bool single = station.category.starts_with("SINGLE");
   return "START-OF-LOG: 3.0\nCALLSIGN: " + station.call +
@@ -103,25 +122,43 @@ std::string CabrilloHeader(const Station& station) {
          "\nCREATED-BY: OtherLogger 5.1\n";
 }
 
+// A QSO line: in the plug-in's columns (Cabrillo 2.0), or with one blank
+// between the columns (3.0).
 std::string CabrilloLine(const Station& station, const Line& line) {
-  const std::string_view mode = CabrilloMode(line.mode, station.format);
-  const char* tag = line.xQso ? "X-QSO:" : "QSO:";
-  char text[256];
-  if (station.format == LogFormat::kCabrillo2) {
-    std::snprintf(text, sizeof text, "%s %5u %2s %s %s %-13s %-3s %-6s %-13s %-3s %s\n", tag,
-                  line.kilohertz, mode.data(), Date(line.loggedTime, true).c_str(),
-                  Time(line.loggedTime, false).c_str(), station.call.c_str(),
-                  Report(line.mode).data(), line.sent.c_str(), line.call.c_str(),
-                  Report(line.mode).data(), line.received.c_str());
-  } else {
-    // A multi-operator entry names the transmitter at the end, as Cabrillo 3.0 has it.
-    const std::string transmitter = station.multiOp ? " " + std::to_string(line.transmitter) : "";
-    std::snprintf(text, sizeof text, "%s %u %s %s %s %s %s %s %s %s %s%s\n", tag, line.kilohertz,
-                  mode.data(), Date(line.loggedTime, true).c_str(),
-                  Time(line.loggedTime, false).c_str(), station.call.c_str(),
-                  Report(line.mode).data(), line.sent.c_str(), line.call.c_str(),
-                  Report(line.mode).data(), line.received.c_str(), transmitter.c_str());
+  const std::string frequency = std::to_string(line.kilohertz);
+  const std::string time = Date(line.loggedTime, true) + " " + Time(line.loggedTime, false);
+  const auto value = [&](stats::CabrilloField field) -> std::string_view {
+    switch (field) {
+      case stats::CabrilloField::kFrequency:
+        return frequency;
+      case stats::CabrilloField::kMode:
+        return CabrilloMode(line.mode, station.format);
+      case stats::CabrilloField::kTime:
+        return time;
+      case stats::CabrilloField::kOwnCall:
+        return station.call;
+      case stats::CabrilloField::kRstSent:
+      case stats::CabrilloField::kRstReceived:
+        return Report(line.mode);
+      case stats::CabrilloField::kExchangeSent:
+        return line.sent;
+      case stats::CabrilloField::kCall:
+        return line.call;
+      case stats::CabrilloField::kExchangeReceived:
+        return line.received;
+    }
+    return {};
+  };
+  const bool plugins = station.format == LogFormat::kCabrillo2;
+  std::string text(line.xQso ? "X-QSO:" : stats::kCabrilloQsoTag);
+  for (stats::CabrilloColumn column : stats::kCabrilloQsoColumns) {
+    if (!plugins) column.align = stats::CabrilloAlign::kNone;
+    text += ' ';
+    stats::AppendCabrilloColumn(text, column, value(column.field));
   }
+  // A multi-operator entry names the transmitter at the end, as Cabrillo 3.0 has it.
+  if (!plugins && station.multiOp) text += ' ' + std::to_string(line.transmitter);
+  text += plugins ? stats::kCabrilloLineEnd : std::string_view("\n");
   return text;
 }
 
@@ -206,7 +243,10 @@ void WriteContest(const SimulatedContest& contest, const std::filesystem::path& 
                        qso.rightCall.empty() ? nlohmann::json() : nlohmann::json(qso.rightCall),
                        qso.clockOffset});
     }
-    if (!adif) text = WithLineEnds(text + "END-OF-LOG:\n", station);
+    if (!adif) {
+      text += stats::kCabrilloLastLine;
+      text = WithLineEnds(text + "\n", station);
+    }
     const std::string file = "logs/" + FileNameOf(station.call) + (adif ? ".adi" : ".cbr");
     WriteFile(folder / file, text);
     nlohmann::json entry = {{"log", station.call},
