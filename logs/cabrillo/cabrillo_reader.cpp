@@ -104,7 +104,6 @@ class CabrilloReading {
 
   void Qso(std::string_view text, std::uint32_t number, bool excluded) {
     QsoLineReading reading = ReadQsoLine(text, number);
-    reading.qso.excluded = excluded;
     for (std::string& repair : reading.repairs) repairs_.Add(Where(number), std::move(repair));
     if (reading.refusal) {
       repairs_.Add(Where(number), *reading.refusal + ", not read");
@@ -113,6 +112,7 @@ class CabrilloReading {
     if (!reading.qso.ownCall.empty()) ++ownCalls_[UpperCopy(reading.qso.ownCall)];
     log_.qsos.push_back(
         LoggedQsoOf(reading.qso, number, reading.toTheMinute, reading.cabrilloMode));
+    log_.qsos.back().excluded = excluded;
   }
 
   std::string MostCommonOwnCall() const {
