@@ -20,11 +20,14 @@ bool Voice(const Qso& qso) {
          stats::kContestModes[qso.contestMode].cabrilloCode == std::string_view("PH");
 }
 
-// A QSO that nothing confirmed, in its log's list.
+// A QSO that nothing confirmed, in its log's list, with what the search
+// compares at hand.
 struct Unconfirmed {
   std::uint64_t bandMode = 0;
   std::int64_t corrected = 0;
   QsoId qso = 0;
+  CallId call = 0;
+  ExchangeCheck::Forms forms;
 
   auto Key() const { return std::tie(bandMode, corrected, qso); }
 };
@@ -33,13 +36,15 @@ struct Unconfirmed {
 class UnconfirmedByLog {
  public:
   UnconfirmedByLog(const Contest& contest, const std::vector<std::int64_t>& corrected,
-                   const std::vector<bool>& matchable, const std::vector<QsoId>& partner)
+                   const std::vector<bool>& matchable, const ExchangeCheck& exchanges,
+                   const std::vector<QsoId>& partner)
       : first_(contest.logs.size() + 1, 0) {
     for (LogId log = 0; log < contest.logs.size(); ++log) {
       first_[log] = static_cast<std::uint32_t>(list_.size());
       for (QsoId id = contest.logs[log].firstQso; id < contest.logs[log].endQso; ++id) {
         if (matchable[id] && partner[id] == kNone) {
-          list_.push_back(Unconfirmed{BandMode(contest.qsos[id]), corrected[id], id});
+          list_.push_back(Unconfirmed{BandMode(contest.qsos[id]), corrected[id], id,
+                                      contest.qsos[id].call, exchanges.FormsOf(id)});
         }
       }
       std::sort(list_.begin() + first_[log], list_.end(),
@@ -50,10 +55,11 @@ class UnconfirmedByLog {
 
   // The log's unconfirmed QSOs on the band and mode from `from` on, in time order.
   const Unconfirmed* From(LogId log, std::uint64_t bandMode, std::int64_t from) const {
-    const auto found = std::lower_bound(
-        list_.begin() + first_[log], list_.begin() + first_[log + 1],
-        Unconfirmed{bandMode, from, 0},
-        [](const Unconfirmed& a, const Unconfirmed& b) { return a.Key() < b.Key(); });
+    const auto found =
+        std::lower_bound(list_.begin() + first_[log], list_.begin() + first_[log + 1],
+                         std::tie(bandMode, from), [](const Unconfirmed& a, const auto& key) {
+                           return std::tie(a.bandMode, a.corrected) < key;
+                         });
     return list_.data() + (found - list_.begin());
   }
   const Unconfirmed* End(LogId log) const { return list_.data() + first_[log + 1]; }
@@ -62,6 +68,14 @@ class UnconfirmedByLog {
  private:
   std::vector<Unconfirmed> list_;
   std::vector<std::uint32_t> first_;  // by log, and the end
+};
+
+// A checked log whose call is close to a logged call, and how close in CW
+// and in voice (CallEditOf).
+struct CloseLog {
+  LogId log = 0;
+  CallEdit cw = CallEdit::kNone;
+  CallEdit voice = CallEdit::kNone;
 };
 
 // The checked logs whose calls are close to a logged call, found through the
@@ -77,26 +91,34 @@ class CloseLogs {
     }
   }
 
-  const std::vector<LogId>& Of(CallId call) {
+  const std::vector<CloseLog>& Of(CallId call) {
     const auto [found, added] = cache_.try_emplace(call);
     if (!added) return found->second;
-    CloseCallKeys(contest_.calls.Text(call), keys_);
+    const std::string& logged = contest_.calls.Text(call);
+    CloseCallKeys(logged, keys_);
+    logs_.clear();
     for (const std::string& key : keys_) {
       const auto logs = byKey_.find(key);
-      if (logs != byKey_.end())
-        found->second.insert(found->second.end(), logs->second.begin(), logs->second.end());
+      if (logs != byKey_.end()) logs_.insert(logs_.end(), logs->second.begin(), logs->second.end());
     }
-    std::vector<LogId>& logs = found->second;
-    std::sort(logs.begin(), logs.end());
-    logs.erase(std::unique(logs.begin(), logs.end()), logs.end());
-    return logs;
+    std::sort(logs_.begin(), logs_.end());
+    logs_.erase(std::unique(logs_.begin(), logs_.end()), logs_.end());
+    for (const LogId log : logs_) {
+      const std::string& real = contest_.calls.Text(contest_.logs[log].ownCall);
+      const CloseLog close{log, CallEditOf(logged, real, false), CallEditOf(logged, real, true)};
+      if (close.cw != CallEdit::kNone || close.voice != CallEdit::kNone) {
+        found->second.push_back(close);
+      }
+    }
+    return found->second;
   }
 
  private:
   const Contest& contest_;
   std::unordered_map<std::string, std::vector<LogId>> byKey_;
-  std::unordered_map<CallId, std::vector<LogId>> cache_;
+  std::unordered_map<CallId, std::vector<CloseLog>> cache_;
   std::vector<std::string> keys_;
+  std::vector<LogId> logs_;
 };
 
 struct Candidate {
@@ -119,35 +141,29 @@ void FindBustedCalls(const Contest& contest, const CallIndex& calls,
                      const std::vector<std::int64_t>& corrected, const std::vector<bool>& matchable,
                      const ExchangeCheck& exchanges, std::int64_t windowSeconds,
                      std::vector<QsoId>& partner, std::vector<Judgement>& judgements) {
-  const UnconfirmedByLog unconfirmed(contest, corrected, matchable, partner);
+  const UnconfirmedByLog unconfirmed(contest, corrected, matchable, exchanges, partner);
   CloseLogs closeLogs(contest, calls.logOfCall);
   std::vector<Candidate> candidates;
   for (const Unconfirmed& entry : unconfirmed.All()) {
     const Qso& qso = contest.qsos[entry.qso];
     const CallId own = contest.logs[qso.log].ownCall;
     if (qso.call == own) continue;
-    const std::string& logged = contest.calls.Text(qso.call);
     const bool voice = Voice(qso);
     // Without the numbers, only the old evidence: a call no one else has.
     const bool loneCall = calls.logOfCall[qso.call] == kNone && calls.logsWith[qso.call] <= 1;
-    for (const LogId log : closeLogs.Of(qso.call)) {
+    for (const CloseLog& close : closeLogs.Of(qso.call)) {
+      const LogId log = close.log;
       if (log == qso.log) continue;
-      const CallId real = contest.logs[log].ownCall;
-      const CallEdit edit = CallEditOf(logged, contest.calls.Text(real), voice);
+      const CallEdit edit = voice ? close.voice : close.cw;
       if (edit == CallEdit::kNone) continue;
       for (const Unconfirmed* it =
                unconfirmed.From(log, entry.bandMode, entry.corrected - kMostApart);
            it != unconfirmed.End(log) && it->bandMode == entry.bandMode &&
            it->corrected <= entry.corrected + kMostApart;
            ++it) {
-        const Qso& other = contest.qsos[it->qso];
-        const bool bothBusted = other.call != own;
-        if (bothBusted && CallEditOf(contest.calls.Text(other.call), contest.calls.Text(own),
-                                     voice) == CallEdit::kNone) {
-          continue;
-        }
-        const bool received = exchanges.CopiedRight(entry.qso, it->qso);
-        const bool sent = exchanges.CopiedRight(it->qso, entry.qso);
+        const bool bothBusted = it->call != own;
+        const bool received = ExchangeCheck::CopiedRight(entry.forms, it->forms);
+        const bool sent = ExchangeCheck::CopiedRight(it->forms, entry.forms);
         const std::int64_t apart = std::llabs(it->corrected - entry.corrected);
         const bool timesApart = apart > windowSeconds;
         // What shows the two are one QSO: within the window, a number that
@@ -156,6 +172,10 @@ void FindBustedCalls(const Contest& contest, const CallIndex& calls,
         const bool shown =
             timesApart || bothBusted ? received && sent : received || sent || loneCall;
         if (!shown || (timesApart && bothBusted)) continue;
+        if (bothBusted && CallEditOf(contest.calls.Text(it->call), contest.calls.Text(own),
+                                     voice) == CallEdit::kNone) {
+          continue;
+        }
         candidates.push_back(Candidate{(received ? 0 : 1) + (sent ? 0 : 1), bothBusted, timesApart,
                                        edit == CallEdit::kSoundAlike ? 0 : 1, apart, entry.qso,
                                        it->qso});

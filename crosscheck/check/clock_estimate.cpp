@@ -143,16 +143,17 @@ void FindSteps(const std::vector<Said>& said, std::size_t begin, std::size_t end
   FindSteps(said, best, end, steps);
 }
 
-// One log's side of a link group.
+// One log's side of a link group: its own links and the other log's.
 struct Side {
-  std::uint32_t group = 0;
-  bool low = true;
+  std::uint32_t ownBegin, ownEnd, otherBegin, otherEnd;
+  LogId other;
 };
 
-// An anchor as one of its logs sees it.
+// An anchor as one of its logs sees it, the two links copied: a sweep reads
+// every anchor of every log, and the links array is large.
 struct OwnAnchor {
-  std::uint32_t own = 0;  // links
-  std::uint32_t other = 0;
+  QsoLink own;
+  QsoLink other;
   LogId otherLog = 0;
 };
 
@@ -179,16 +180,21 @@ class Estimator {
         anchorsOf_(contest.logs.size()),
         anchored_(links.links.size(), false) {
     for (std::uint32_t g = 0; g < links.groups.size(); ++g) {
-      sides_[links.groups[g].low].push_back(Side{g, true});
-      sides_[links.groups[g].high].push_back(Side{g, false});
+      const LinkGroup& group = links.groups[g];
+      sides_[group.low].push_back(
+          Side{group.begin, group.middle, group.middle, group.end, group.high});
+      sides_[group.high].push_back(
+          Side{group.middle, group.end, group.begin, group.middle, group.low});
     }
     // The anchors come group by group: the group of each is found by walking along.
     std::uint32_t g = 0;
     for (const Anchor& anchor : anchors) {
       while (links.groups[g].end <= anchor.low) ++g;
       const LinkGroup& group = links.groups[g];
-      anchorsOf_[group.low].push_back(OwnAnchor{anchor.low, anchor.high, group.high});
-      anchorsOf_[group.high].push_back(OwnAnchor{anchor.high, anchor.low, group.low});
+      const QsoLink& low = links.links[anchor.low];
+      const QsoLink& high = links.links[anchor.high];
+      anchorsOf_[group.low].push_back(OwnAnchor{low, high, group.high});
+      anchorsOf_[group.high].push_back(OwnAnchor{high, low, group.low});
       anchored_[anchor.low] = anchored_[anchor.high] = true;
     }
   }
@@ -214,17 +220,6 @@ class Estimator {
  private:
   enum class Kind { kAnchored, kUnambiguous };
 
-  struct Ranges {
-    std::uint32_t ownBegin, ownEnd, otherBegin, otherEnd;
-    LogId other;
-  };
-
-  Ranges RangesOf(const Side& side) const {
-    const LinkGroup& group = links_.groups[side.group];
-    return side.low ? Ranges{group.begin, group.middle, group.middle, group.end, group.high}
-                    : Ranges{group.middle, group.end, group.begin, group.middle, group.low};
-  }
-
   std::size_t PartOf(LogId log, QsoId qso) const {
     const std::vector<Part>& parts = parts_[log];
     if (parts.size() == 1) return 0;
@@ -235,23 +230,28 @@ class Estimator {
 
   std::int64_t OffsetOf(LogId log, QsoId qso) const { return parts_[log][PartOf(log, qso)].offset; }
 
+  std::int64_t Corrected(LogId log, const QsoLink& link) const {
+    return link.time - OffsetOf(log, link.qso);
+  }
   std::int64_t Corrected(LogId log, std::uint32_t link) const {
-    return links_.links[link].time - OffsetOf(log, links_.links[link].qso);
+    return Corrected(log, links_.links[link]);
   }
 
+  std::int32_t ValueOf(const QsoLink& own, const QsoLink& other, LogId otherLog) const {
+    return static_cast<std::int32_t>(own.time - Corrected(otherLog, other));
+  }
   std::int32_t ValueOf(std::uint32_t own, std::uint32_t other, LogId otherLog) const {
-    return static_cast<std::int32_t>(links_.links[own].time - Corrected(otherLog, other));
+    return ValueOf(links_.links[own], links_.links[other], otherLog);
   }
 
   void AddAnchored(LogId log, std::vector<Said>& said) const {
     for (const OwnAnchor& anchor : anchorsOf_[log]) {
-      said.push_back(
-          Said{links_.links[anchor.own].qso, ValueOf(anchor.own, anchor.other, anchor.otherLog)});
+      said.push_back(Said{anchor.own.qso, ValueOf(anchor.own, anchor.other, anchor.otherLog)});
     }
   }
 
   // What each of the log's QSOs says through the nearest QSOs of the other log.
-  void AddNearest(const Ranges& r, std::vector<Said>& said) const {
+  void AddNearest(const Side& r, std::vector<Said>& said) const {
     const auto& links = links_.links;
     for (std::uint32_t i = r.ownBegin; i < r.ownEnd; ++i) {
       const std::int64_t time = links[i].time;
@@ -290,7 +290,7 @@ class Estimator {
   // The same through the unambiguous matches of QSOs without an anchor:
   // after both corrections, one QSO of the other log within the window, and
   // this one the only one within the window of it.
-  void AddUnambiguous(const Ranges& r, LogId log, std::vector<Said>& said) const {
+  void AddUnambiguous(const Side& r, LogId log, std::vector<Said>& said) const {
     for (std::uint32_t i = r.ownBegin; i < r.ownEnd; ++i) {
       if (anchored_[i]) continue;
       const std::uint32_t j = OnlyOneNear(r.other, r.otherBegin, r.otherEnd, Corrected(log, i));
@@ -304,9 +304,9 @@ class Estimator {
     said.clear();
     AddAnchored(log, said);
     if (kind == Kind::kAnchored && said.size() < kMinMatches) {
-      for (const Side& side : sides_[log]) AddNearest(RangesOf(side), said);
+      for (const Side& side : sides_[log]) AddNearest(side, said);
     } else if (kind == Kind::kUnambiguous) {
-      for (const Side& side : sides_[log]) AddUnambiguous(RangesOf(side), log, said);
+      for (const Side& side : sides_[log]) AddUnambiguous(side, log, said);
     }
   }
 
@@ -403,8 +403,7 @@ class Estimator {
   // gap forward and one set back by a step backwards.
   QsoId ChangedAt(LogId log, QsoId before, QsoId after, const Step& step) const {
     std::vector<int> says(after - before - 1, 0);  // -1: the offset before; 1: after
-    for (const Side& side : sides_[log]) {
-      const Ranges r = RangesOf(side);
+    for (const Side& r : sides_[log]) {
       for (std::uint32_t i = r.ownBegin; i < r.ownEnd; ++i) {
         const QsoId id = links_.links[i].qso;
         if (id <= before || id >= after) continue;
@@ -428,7 +427,7 @@ class Estimator {
   }
 
   // Whether a QSO of the other log lies within the window of a corrected time.
-  bool Meets(const Ranges& r, std::int64_t corrected) const {
+  bool Meets(const Side& r, std::int64_t corrected) const {
     return OnlyOneNear(r.other, r.otherBegin, r.otherEnd, corrected) != kNone;
   }
 

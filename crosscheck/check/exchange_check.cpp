@@ -76,11 +76,13 @@ std::uint32_t ExchangeCheck::ExpectedText(QsoId sent) const {
 }
 
 bool ExchangeCheck::CopiedRight(QsoId received, QsoId sent) const {
-  const std::uint32_t copied = numbers_[contest_.qsos[received].received].text;
-  const std::uint32_t logged = numbers_[contest_.qsos[sent].sent].text;
-  if (copied == logged) return true;
-  const std::uint32_t expected = ExpectedText(sent);
-  return expected != kNone && copied == expected;
+  const std::uint32_t copied = FormOf(contest_.qsos[received].received);
+  return copied == FormOf(contest_.qsos[sent].sent) || copied == ExpectedText(sent);
+}
+
+ExchangeCheck::Forms ExchangeCheck::FormsOf(QsoId qso) const {
+  return Forms{FormOf(contest_.qsos[qso].received), FormOf(contest_.qsos[qso].sent),
+               ExpectedText(qso)};
 }
 
 }  // namespace crosscheck

@@ -23,6 +23,17 @@ class ExchangeCheck {
 
   bool CopiedRight(QsoId received, QsoId sent) const;
 
+  // The same from forms taken once, for QSOs compared with many others.
+  struct Forms {
+    std::uint32_t received = 0;
+    std::uint32_t sent = 0;
+    std::uint32_t expected = kNone;  // what the neighbours say was sent, or kNone
+  };
+  Forms FormsOf(QsoId qso) const;
+  static bool CopiedRight(const Forms& received, const Forms& sent) {
+    return received.received == sent.sent || received.received == sent.expected;
+  }
+
   // The exchange written the one way ("017" and "17" alike): equal forms are
   // the same number.
   std::uint32_t FormOf(std::uint32_t exchange) const { return numbers_[exchange].text; }
