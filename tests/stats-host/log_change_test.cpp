@@ -70,6 +70,7 @@ TEST_P(StatsHostLogChange, StopsTheRunWithNothingScored) {
   request.plugin = stats::testing::BuiltPluginPath();
   request.workingFolder = scratch.Path("work");
   request.cabrillo = true;
+  request.confirmDetails = true;  // on Windows the dialog would wait for an operator
   ChangeOnFirstQso observer([&] { GetParam().make(log); });
   std::ostringstream err;
   try {
