@@ -10,6 +10,7 @@
 #include "crosscheck/output/output_files.h"
 #include "crosscheck/output/standings.h"
 #include "files/file_problem.h"
+#include "files/folder_entries.h"
 #include "files/folders.h"
 #include "files/system_path.h"
 #include "files/utf8_path.h"
@@ -22,17 +23,19 @@ namespace fs = std::filesystem;
 
 // The files to read: each file given, and every file in each folder given,
 // in the order of their paths (so that the order given does not matter), each
-// once. A path that does not exist stays, to be listed as not read.
+// once. A path that does not exist, or a folder that can not be read, stays,
+// to be listed as not read.
 std::vector<fs::path> LogPaths(const std::vector<fs::path>& given) {
   std::vector<fs::path> paths;
   for (const fs::path& path : given) {
     std::error_code error;
-    if (!fs::is_directory(path, error)) {
+    std::vector<files::FolderEntry> entries;
+    if (!fs::is_directory(path, error) || files::ReadFolder(path, entries)) {
       paths.push_back(files::NormalPath(path));
       continue;
     }
-    for (const fs::directory_entry& entry : fs::directory_iterator(path, error)) {
-      if (!entry.is_directory(error)) paths.push_back(files::NormalPath(entry.path()));
+    for (const files::FolderEntry& entry : entries) {
+      if (!entry.isFolder) paths.push_back(files::NormalPath(entry.path));
     }
   }
   std::sort(paths.begin(), paths.end());
