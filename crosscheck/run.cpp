@@ -11,6 +11,7 @@
 #include "crosscheck/output/output_files.h"
 #include "crosscheck/output/standings.h"
 #include "files/file_problem.h"
+#include "files/folder_entries.h"
 #include "files/folders.h"
 #include "files/system_path.h"
 #include "files/utf8_path.h"
@@ -32,10 +33,31 @@ struct LogPath {
   bool operator==(const LogPath& other) const { return path == other.path; }
 };
 
+// Every file in `folder` and in the folders within it (organisers sort logs
+// into cw/, ssb/, ...), named by its path within `top`; links to folders are
+// not followed. A folder that can not be read stays, to be listed as not read.
+void AddFilesIn(const fs::path& top, const fs::path& folder, std::vector<LogPath>& paths) {
+  std::vector<files::FolderEntry> entries;
+  if (files::ReadFolder(folder, entries)) {
+    paths.push_back({files::NormalPath(folder), files::Utf8OfPath(folder.filename())});
+    return;
+  }
+  for (const files::FolderEntry& entry : entries) {
+    if (entry.isFolder) {
+      if (!entry.isLink) AddFilesIn(top, entry.path, paths);
+      continue;
+    }
+    const std::u8string within = entry.path.lexically_relative(top).generic_u8string();
+    paths.push_back({files::NormalPath(entry.path),
+                     within.empty() ? files::Utf8OfPath(entry.path.filename())
+                                    : std::string(within.begin(), within.end())});
+  }
+}
+
 // The files to read: each file given, and every file in each folder given and
-// in the folders within it (organisers sort logs into cw/, ssb/, ...), in the
-// order of their paths (so that the order given does not matter), each once.
-// A path that does not exist stays, to be listed as not read.
+// in the folders within it, in the order of their paths (so that the order
+// given does not matter), each once. A path that does not exist stays, to be
+// listed as not read.
 std::vector<LogPath> LogPaths(const std::vector<fs::path>& given) {
   std::vector<LogPath> paths;
   for (const fs::path& path : given) {
@@ -44,14 +66,7 @@ std::vector<LogPath> LogPaths(const std::vector<fs::path>& given) {
       paths.push_back({files::NormalPath(path), files::Utf8OfPath(path.filename())});
       continue;
     }
-    for (fs::recursive_directory_iterator entry(path, error), end; !error && entry != end;
-         entry.increment(error)) {
-      if (entry->is_directory(error)) continue;
-      const std::u8string within = entry->path().lexically_relative(path).generic_u8string();
-      paths.push_back({files::NormalPath(entry->path()),
-                       within.empty() ? files::Utf8OfPath(entry->path().filename())
-                                      : std::string(within.begin(), within.end())});
-    }
+    AddFilesIn(path, path, paths);
   }
   std::sort(paths.begin(), paths.end());
   paths.erase(std::unique(paths.begin(), paths.end()), paths.end());

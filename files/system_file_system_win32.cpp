@@ -1,8 +1,10 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "files/file_system.h"
+#include "files/folder_entries.h"
 
 namespace files {
 namespace {
@@ -73,10 +75,26 @@ class Win32FileSystem final : public FileSystem {
     return ::MoveFileExW(from.c_str(), to.c_str(), flags) ? std::error_code() : LastError();
   }
 
+  // Also behind a "\\?\" path past 260 characters, where remove_all of this
+  // tool chain can not list the folders it empties.
   std::error_code Remove(const std::filesystem::path& path) override {
-    std::error_code error;
-    std::filesystem::remove_all(path, error);
-    return error;
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+      const DWORD why = ::GetLastError();
+      return why == ERROR_FILE_NOT_FOUND || why == ERROR_PATH_NOT_FOUND ? std::error_code()
+                                                                        : LastError();
+    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+      return ::DeleteFileW(path.c_str()) ? std::error_code() : LastError();
+    }
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+      std::vector<FolderEntry> entries;
+      if (const std::error_code error = ReadFolder(path, entries)) return error;
+      for (const FolderEntry& entry : entries) {
+        if (const std::error_code error = Remove(entry.path)) return error;
+      }
+    }
+    return ::RemoveDirectoryW(path.c_str()) ? std::error_code() : LastError();
   }
 
   std::error_code CanAppendTo(const std::filesystem::path& path) override {

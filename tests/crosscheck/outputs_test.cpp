@@ -172,6 +172,11 @@ TEST(LongPaths, LogsAndOutputsBehindLiteralPaths) {
   const std::string logs = ReadFileBytes(deep / "out" / "logs.jsonl");
   EXPECT_NE(logs.find("\\\\\\\\?\\\\"), std::string::npos) << logs;  // JSON-escaped
   EXPECT_NE(ReadFileBytes(deep / "out" / "ubn" / "RA3B.txt"), "");
+  // Again: the earlier outputs, ubn/ with what it holds, are replaced and removed.
+  const Outcome again =
+      Crosscheck({"--out", files::Utf8OfPath(deep / "out"), files::Utf8OfPath(deep / "logs")});
+  EXPECT_EQ(again.status, 0) << again.err;
+  EXPECT_EQ(again.err, "");
 }
 #endif
 

@@ -302,14 +302,16 @@ TEST(StatsHostLongPaths, LogAndPageBehindLiteralPaths) {
   const ScratchFolder scratch;
   const fs::path deep = files_test::DeepFolderIn(files_test::LiteralPath(scratch.Path()));
   ASSERT_GT(deep.native().size(), 300u);
-  stats::testing::WriteFileBytes(deep / "log.adi", Qso("UA3AA", "CW", "123"));
+  // The page names the refused QSO's call; the Cabrillo log the counted one's.
+  stats::testing::WriteFileBytes(deep / "log.adi",
+                                 Qso("UA3AA", "CW", "123") + Qso("UA3BB", "FM", "124"));
   const fs::path work = files_test::LiteralPath(scratch.Path()) / "work";
   const Outcome run =
       StatsHost({"--dir", files::Utf8OfPath(work), "--plugin", stats::testing::BuiltPluginPath(),
                  "--cabrillo", "--confirm-details", "--html", files::Utf8OfPath(deep / "page.html"),
                  files::Utf8OfPath(deep / "log.adi")});
   EXPECT_EQ(run.status, kExitScored) << run.err;
-  EXPECT_TRUE(Holds(stats::testing::ReadFileBytes(deep / "page.html"), "UA3AA"));
+  EXPECT_TRUE(Holds(stats::testing::ReadFileBytes(deep / "page.html"), "UA3BB"));
   EXPECT_TRUE(Holds(scratch.Read("work/R3KV.cbr"), "UA3AA"));
 }
 #endif
