@@ -289,7 +289,8 @@ TEST(MatchingCase, PenaltiesComeOffThePointsBeforeKvant) {
   contest.ChooseAmongRepeatedCalls();
   CheckOptions options;
   options.penalties[static_cast<std::size_t>(crosscheck::Verdict::kNil)] = 1;
-  const crosscheck::LogResult& ra3a = CheckContest(contest, options).logs[0];
+  const crosscheck::CheckResult result = CheckContest(contest, options);
+  const crosscheck::LogResult& ra3a = result.logs[0];
   EXPECT_EQ(ra3a.counted, 2u);
   EXPECT_EQ(ra3a.penalty, 1);
   EXPECT_EQ(ra3a.kvant, 1u);
