@@ -22,7 +22,12 @@ void RequireUtf8(std::string_view text) { Require(logs::IsUtf8(text), "texts are
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   logs::LogFile log = logs::ReadLogBytes("fuzz.log", bytes);
-  const auto lines = static_cast<std::uint32_t>(std::count(bytes.begin(), bytes.end(), '\n') + 1);
+  // Lines end in LF, CR LF or a lone CR.
+  std::uint32_t lines = 1;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    lines +=
+        bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'));
+  }
   for (const std::string& text : {log.ownCall, log.category, log.name}) RequireUtf8(text);
   for (const std::string& repair : log.repairs) RequireUtf8(repair);
   if (log.failure) return 0;
