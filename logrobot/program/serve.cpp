@@ -1,5 +1,6 @@
 #include <pthread.h>
 #include <signal.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -49,6 +50,29 @@ class StopOnSignal {
   std::thread thread_;
 };
 
+// The listening socket as the robot wants it. The HTTP library queues at most
+// five connections not yet taken, and a burst of uploads at the deadline
+// overflows that: the kernel then drops the clients' packets, and a client
+// whose request is dropped for long enough has its connection closed without
+// an answer. Once bound, the socket listens again with the system's longest
+// queue. Only SO_REUSEADDR is set, not the library's SO_REUSEPORT, so that a
+// second robot on the same port is refused instead of taking half the
+// connections.
+class ListeningSocket {
+ public:
+  explicit ListeningSocket(httplib::Server& server) {
+    server.set_socket_options([this](socket_t socket) {
+      const int yes = 1;
+      setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+      socket_ = socket;  // the last one tried is the one bound
+    });
+  }
+  bool LengthenQueue() const { return socket_ >= 0 && listen(socket_, SOMAXCONN) == 0; }
+
+ private:
+  socket_t socket_ = -1;
+};
+
 }  // namespace
 
 int Serve(const ServeOptions& options, std::ostream& out, std::ostream& err) {
@@ -72,10 +96,11 @@ int Serve(const ServeOptions& options, std::ostream& out, std::ostream& err) {
   RobotSite site(std::get<ContestFile>(contest), store, checks, options.site, Now);
   site.Install(server);
   const StopOnSignal stop(server);
+  ListeningSocket listening(server);  // not const: the library writes its socket into it
   const int port = options.port == 0
                        ? server.bind_to_any_port(options.host)
                        : (server.bind_to_port(options.host, options.port) ? options.port : -1);
-  if (port < 0) {
+  if (port < 0 || !listening.LengthenQueue()) {
     err << "logrobot: can not listen on " << options.host << ":" << options.port << "\n";
     return 1;
   }

@@ -73,6 +73,9 @@ class RobotProcess {
     return Wait();
   }
 
+  // Sends the signal without waiting (SIGSTOP, SIGCONT).
+  void Signal(int signal) const { ::kill(pid_, signal); }
+
   int Wait() {
     int status = 0;
     waitpid(pid_, &status, 0);
