@@ -22,6 +22,29 @@ enum class StandardStream { kOutput, kError };
 // to a file or a pipe.
 std::optional<ConsoleWriter> SystemConsoleWriter(StandardStream stream);
 
+// Standard output and error as a program writes to them: through the console
+// each shows on, else the C++ streams as they are.
+class StandardStreams {
+ public:
+  StandardStreams() {
+    Open(out_, StandardStream::kOutput);
+    Open(err_, StandardStream::kError);
+  }
+
+  std::ostream& Out() { return out_ ? out_->Stream() : std::cout; }
+  std::ostream& Err() { return err_ ? err_->Stream() : std::cerr; }
+  bool OutOnConsole() const { return out_.has_value(); }
+  bool ErrOnConsole() const { return err_.has_value(); }
+
+ private:
+  static void Open(std::optional<ConsoleStream>& console, StandardStream stream) {
+    if (auto writer = SystemConsoleWriter(stream)) console.emplace(std::move(*writer));
+  }
+
+  std::optional<ConsoleStream> out_;
+  std::optional<ConsoleStream> err_;
+};
+
 // Windows: the console is this program's alone, made for it when Explorer
 // started it, and it closes when the program ends. Never elsewhere.
 bool StartedInWindowOfItsOwn();

@@ -3,7 +3,6 @@
 #include <exception>
 #include <iostream>
 #include <new>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,21 +30,14 @@ int main(int argc, char** argv) {
   files::FailWritesPastSizeLimit();
   // On a console the lines go through its Unicode interface, so that logs
   // named in Cyrillic are shown as they are named.
-  using console::StandardStream;
-  std::optional<console::ConsoleStream> outConsole;
-  std::optional<console::ConsoleStream> errConsole;
-  if (auto writer = console::SystemConsoleWriter(StandardStream::kOutput)) {
-    outConsole.emplace(std::move(*writer));
-  }
-  if (auto writer = console::SystemConsoleWriter(StandardStream::kError)) {
-    errConsole.emplace(std::move(*writer));
-  }
-  std::ostream& out = outConsole ? outConsole->Stream() : std::cout;
-  std::ostream& err = errConsole ? errConsole->Stream() : std::cerr;
+  console::StandardStreams streams;
+  std::ostream& out = streams.Out();
+  std::ostream& err = streams.Err();
   // A person at the console reads its own language; a file or a pipe, English.
   const std::vector<std::string> arguments = console::ProgramArguments(argc, argv);
-  const crosscheck::ConsoleTexts& texts = crosscheck::ConsoleTextsOf(
-      outConsole ? crosscheck::ConsoleLanguage(arguments) : logs::ReportLanguage::kEnglish);
+  const crosscheck::ConsoleTexts& texts =
+      crosscheck::ConsoleTextsOf(streams.OutOnConsole() ? crosscheck::ConsoleLanguage(arguments)
+                                                        : logs::ReportLanguage::kEnglish);
   const int status = Run(arguments, out, err, texts);
   // Started from Explorer (a double-click, a folder dropped on it), the
   // window closes when the program ends: the usage or the error stays until

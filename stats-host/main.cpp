@@ -1,7 +1,6 @@
 // stats-host: scores an ADIF log through the contest plug-in, as the host does.
 
 #include <iostream>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,20 +11,12 @@
 int main(int argc, char** argv) {
   files::FailWritesPastSizeLimit();
   console::WriteStandardOutputAsBytes();  // the plug-in's summary text carries its own CR LF
-  using console::StandardStream;
-  std::optional<console::ConsoleStream> outConsole;
-  std::optional<console::ConsoleStream> errConsole;
-  if (auto writer = console::SystemConsoleWriter(StandardStream::kOutput)) {
-    outConsole.emplace(std::move(*writer));
-  }
-  if (auto writer = console::SystemConsoleWriter(StandardStream::kError)) {
-    errConsole.emplace(std::move(*writer));
-  }
+  console::StandardStreams streams;
   const stats_host::Surroundings surroundings{
-      .out = outConsole ? outConsole->Stream() : std::cout,
-      .err = errConsole ? errConsole->Stream() : std::cerr,
-      .outOnConsole = outConsole.has_value(),
-      .errOnConsole = errConsole.has_value(),
+      .out = streams.Out(),
+      .err = streams.Err(),
+      .outOnConsole = streams.OutOnConsole(),
+      .errOnConsole = streams.ErrOnConsole(),
       .userLanguage = logs::UserReportLanguage(),
       .windowOfItsOwn = console::StartedInWindowOfItsOwn(),
       .openInBrowser = console::OpenInBrowser,

@@ -68,14 +68,7 @@ void ExpectEveryReceiptWhole(const std::filesystem::path& data, const std::vecto
   }
 }
 
-class CrashTest : public testing::Test {
- protected:
-  void SetUp() override {
-    InitializeSecrets();
-    std::ofstream(dir_.Path() / "contest.json") << kSampleContestJson;
-  }
-  stats::testing::TempDir dir_;
-};
+using CrashTest = RobotDataTest;
 
 TEST_F(CrashTest, KilledBetweenTheFileAndTheCommitItGivesNoReceiptAndRecordsNothing) {
   {

@@ -70,14 +70,7 @@ class Connection {
   int fd_;
 };
 
-class ListeningTest : public testing::Test {
- protected:
-  void SetUp() override {
-    InitializeSecrets();
-    std::ofstream(dir_.Path() / "contest.json") << kSampleContestJson;
-  }
-  stats::testing::TempDir dir_;
-};
+using ListeningTest = RobotDataTest;
 
 TEST_F(ListeningTest, ABurstOfClientsIsQueuedWhileTheRobotTakesNoneAndThenAnswered) {
   RobotProcess robot(dir_.Path());

@@ -4,15 +4,21 @@
 // port of the loopback, for the tests that kill it.
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "logrobot/secrets/secrets.h"
+#include "tests/logrobot/robot_fixtures.h"
+#include "tests/support/temp_dir.h"
 
 extern char** environ;
 
@@ -86,6 +92,17 @@ class RobotProcess {
  private:
   pid_t pid_ = 0;
   int port_ = 0;
+};
+
+// A fresh data folder holding the sample contest, for tests that start the
+// robot on it.
+class RobotDataTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    InitializeSecrets();
+    std::ofstream(dir_.Path() / "contest.json") << kSampleContestJson;
+  }
+  stats::testing::TempDir dir_;
 };
 
 }  // namespace logrobot
